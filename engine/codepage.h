@@ -1,0 +1,63 @@
+// Code page 1250 (Windows Central European): the encoding of every text the program holds.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace kalmira {
+
+// Unicode code points of the bytes 0x80 to 0xFF; 0 marks the five bytes the code page leaves
+// undefined.
+inline constexpr std::array<char16_t, 128> cp1250HighHalf = {
+    0x20AC, 0x0000, 0x201A, 0x0000, 0x201E, 0x2026, 0x2020, 0x2021, 0x0000, 0x2030, 0x0160, 0x2039, 0x015A,
+    0x0164, 0x017D, 0x0179, 0x0000, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x0000, 0x2122,
+    0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6,
+    0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B, 0x00B0, 0x00B1, 0x02DB, 0x0142,
+    0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C, 0x0154,
+    0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7, 0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD,
+    0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA,
+    0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF, 0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4,
+    0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+};
+
+// The code point a byte of code page 1250 stands for (0 for an undefined byte above 0x7F).
+constexpr char32_t cp1250ToUnicode(char byte) {
+  const auto value = static_cast<unsigned char>(byte);
+  return value < 0x80 ? char32_t{value} : char32_t{cp1250HighHalf[value - 0x80]};
+}
+
+// The byte of code page 1250 for a code point, or -1 when the code page has no such character.
+constexpr int unicodeToCp1250(char32_t codePoint) {
+  if (codePoint < 0x80) return static_cast<int>(codePoint);
+  for (std::size_t i = 0; i < cp1250HighHalf.size(); ++i)
+    if (cp1250HighHalf[i] != 0 && cp1250HighHalf[i] == codePoint) return static_cast<int>(0x80 + i);
+  return -1;
+}
+
+// One code point decoded from UTF-8; `length` 0 marks a malformed sequence.
+struct Utf8Char {
+  char32_t codePoint;
+  std::size_t length;
+};
+
+constexpr Utf8Char decodeUtf8(std::u8string_view text, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  std::size_t length = lead < 0x80           ? 1
+                       : (lead >> 5) == 0x6  ? 2
+                       : (lead >> 4) == 0xE  ? 3
+                       : (lead >> 3) == 0x1E ? 4
+                                             : 0;
+  if (length == 0 || at + length > text.size()) return {0, 0};
+  char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(text[at + i]);
+    if ((next & 0xC0) != 0x80) return {0, 0};
+    codePoint = (codePoint << 6) | (next & 0x3F);
+  }
+  return {codePoint, length};
+}
+
+}  // namespace kalmira

@@ -1,0 +1,65 @@
+// Composition of a sign's pieces into the result text.
+#include "engine/compose.h"
+
+#include <cstring>
+
+namespace kalmira {
+
+namespace {
+
+std::string_view padFor(Fill fill, const Pads& pads) {
+  switch (fill) {
+    case Fill::Pad: return pads.pad;
+    case Fill::ShortPad: return pads.shortPad;
+    case Fill::LongPad: return pads.longPad;
+    case Fill::TextSoFar: break;
+  }
+  return {};
+}
+
+// Appends within the result text; what would not fit is dropped, never written past the end.
+struct Output {
+  char* at;
+  char* last;  // the terminator's place when the text is full
+
+  void append(const char* bytes, std::size_t count) {
+    const std::size_t room = static_cast<std::size_t>(last - at);
+    if (count > room) count = room;
+    if (count == 0) return;
+    std::memcpy(at, bytes, count);
+    at += count;
+  }
+};
+
+}  // namespace
+
+void composePieces(ResultText& out, std::span<const Piece> pieces, const Pads& pads) {
+  Output output{out, out + resultTextSize - 1};
+  for (const Piece& piece : pieces) {
+    const char* from = piece.bytes;
+    const char* const end = piece.bytes + piece.size;
+    std::size_t placeholder = 0;
+    while (from < end) {
+      const auto* mark =
+          static_cast<const char*>(std::memchr(from, '%', static_cast<std::size_t>(end - from)));
+      if (mark == nullptr || placeholder == piece.placeholders) {
+        output.append(from, static_cast<std::size_t>(end - from));
+        break;
+      }
+      output.append(from, static_cast<std::size_t>(mark - from));
+      // The text so far is already in place: appending after it is all that placeholder asks.
+      const std::string_view fill = padFor(piece.fills[placeholder++], pads);
+      output.append(fill.data(), fill.size());
+      from = mark + 2;
+    }
+  }
+  *output.at = '\0';
+}
+
+void writeWholeText(ResultText& out, std::string_view text) {
+  Output output{out, out + resultTextSize - 1};
+  output.append(text.data(), text.size());
+  *output.at = '\0';
+}
+
+}  // namespace kalmira

@@ -1,0 +1,113 @@
+// The request record, the compute command's checks and the title.
+#include "engine/request.h"
+
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+#include "engine/european.h"
+
+namespace kalmira {
+
+HoroscopeRequest horoscopeRequest{};
+
+namespace {
+
+constexpr auto european = cp1250(u8"Európsky");
+constexpr auto chinese = cp1250(u8"Čínsky");
+constexpr auto cyclic = cp1250(u8"Cyklický");
+constexpr auto egyptian = cp1250(u8"Egyptský");
+constexpr auto indian = cp1250(u8"Indiánsky");
+constexpr auto europeanShort = cp1250(u8"Európsky krátky");
+
+constexpr auto noTypeSelected = cp1250(u8"Nevybral si typ horoskopu");
+constexpr auto dateNotFilledIn = cp1250(u8"Nevyplnil si správne dátum narodenia");
+constexpr auto wrongDay = cp1250(u8"Nesprávna hodnota dňa");
+constexpr auto wrongMonth = cp1250(u8"Nesprávna hodnota mesiaca");
+constexpr auto wrongYear = cp1250(u8"Nesprávne zadaný rok narodenia");
+
+bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Copies at most `limit` characters of `text` into `field`, as the dialog reads a field into a
+// buffer of limit + 1 bytes.
+template <std::size_t N>
+void readField(const char* text, char (&field)[N]) {
+  std::size_t length = 0;
+  while (length < N - 1 && text[length] != '\0') {
+    field[length] = text[length];
+    ++length;
+  }
+  field[length] = '\0';
+}
+
+}  // namespace
+
+const char* const horoscopeTypeNames[horoscopeTypeCount] = {
+    european.c_str(), chinese.c_str(), cyclic.c_str(),
+    egyptian.c_str(), indian.c_str(),  europeanShort.c_str(),
+};
+
+std::int32_t parseDateField(const char* text) {
+  while (isSpace(*text)) ++text;
+  bool negative = false;
+  if (*text == '+' || *text == '-') negative = *text++ == '-';
+  constexpr long long limit = std::numeric_limits<std::int32_t>::max() + 1LL;
+  long long value = 0;
+  for (; *text >= '0' && *text <= '9'; ++text) {
+    if (value <= limit) value = value * 10 + (*text - '0');
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(value);
+}
+
+const char* validateRequest(const char* dayText, const char* monthText, const char* yearText,
+                            const HoroscopeRequest& request, int selectionLength) {
+  if (selectionLength < 1) return noTypeSelected.c_str();
+  if (*dayText == '\0' || *monthText == '\0' || *yearText == '\0') return dateNotFilledIn.c_str();
+  if (request.day == 0 || request.day >= 32) return wrongDay.c_str();
+  if (request.month == 0 || request.month >= 13) return wrongMonth.c_str();
+  if (request.year < 1900 || request.year > 2005) return wrongYear.c_str();
+  return nullptr;
+}
+
+const char* computeRequest(const RequestInput& input) {
+  char day[dayFieldChars + 1];
+  char month[monthFieldChars + 1];
+  char year[yearFieldChars + 1];
+  readField(input.dayText, day);
+  readField(input.monthText, month);
+  readField(input.yearText, year);
+
+  horoscopeRequest.day = parseDateField(day);
+  horoscopeRequest.month = parseDateField(month);
+  horoscopeRequest.year = parseDateField(year);
+  horoscopeRequest.typeIndex = input.typeIndex;
+  readField(input.typeName, horoscopeRequest.typeName);
+
+  return validateRequest(day, month, year, horoscopeRequest, input.selectionLength);
+}
+
+void formatTitle(const HoroscopeRequest& request, char (&title)[titleSize]) {
+  char typeName[typeNameSize];
+  readField(request.typeName, typeName);  // the record's text may lack its terminator
+  std::snprintf(title, titleSize, "%s horoskop (%d. %d. %d)", typeName, static_cast<int>(request.day),
+                static_cast<int>(request.month), static_cast<int>(request.year));
+}
+
+void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out) {
+  switch (static_cast<HoroscopeType>(request.typeIndex)) {
+    case HoroscopeType::European: writeEuropeanText(out); return;
+    case HoroscopeType::Chinese:
+    case HoroscopeType::Cyclic:
+    case HoroscopeType::Egyptian:
+    case HoroscopeType::Indian:
+    case HoroscopeType::EuropeanShort: break;
+  }
+  writeWholeText(out, {});
+}
+
+bool hasGenerator(int typeIndex) { return typeIndex == static_cast<int>(HoroscopeType::European); }
+
+}  // namespace kalmira

@@ -1,0 +1,134 @@
+// kalmira-text: the horoscope engine on the command line, for scripts and for people on Linux.
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "engine/request.h"
+#include "tools/kalmira-text/render.h"
+
+namespace {
+
+using namespace kalmira;
+
+constexpr const char* usage =
+    "usage: kalmira-text [--raw] TYPE DAY MONTH YEAR\n"
+    "       kalmira-text --unchecked [--raw] TYPE DAY MONTH YEAR\n"
+    "TYPE is the list position: -1 (nothing selected), 0 Európsky, 1 Čínsky, 2 Cyklický,\n"
+    "3 Egyptský, 4 Indiánsky, 5 Európsky krátky. DAY, MONTH and YEAR are the texts of the three\n"
+    "date fields as typed; with --unchecked they are whole numbers and nothing is validated.\n"
+    "--raw writes the title and the text as the program holds them, in code page 1250.\n";
+
+int usageError(const char* what) {
+  std::fprintf(stderr, "kalmira-text: %s\n%s", what, usage);
+  return 2;
+}
+
+// A whole signed 32-bit decimal number, nothing else.
+bool parseWholeNumber(const char* text, long& value) {
+  if (*text == '\0') return false;
+  errno = 0;
+  char* end = nullptr;
+  value = std::strtol(text, &end, 10);
+  return errno == 0 && *end == '\0' && value >= INT_MIN && value <= INT_MAX;
+}
+
+std::size_t terminalWidth() {
+  winsize size{};
+  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+  if (const char* columns = std::getenv("COLUMNS")) {
+    const long value = std::strtol(columns, nullptr, 10);
+    if (value > 0) return static_cast<std::size_t>(value);
+  }
+  return 80;
+}
+
+void writeOut(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool raw = false;
+  bool unchecked = false;
+  const char* positional[4];
+  int count = 0;
+  bool optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (!optionsEnded && arg.size() > 2 && arg.substr(0, 2) == "--") {
+      if (arg == "--raw") {
+        raw = true;
+      } else if (arg == "--unchecked") {
+        unchecked = true;
+      } else if (arg == "--help") {
+        std::fputs(usage, stdout);
+        return 0;
+      } else {
+        return usageError("unknown option");
+      }
+    } else if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else {
+      if (count == 4) return usageError("too many arguments");
+      positional[count++] = argv[i];
+    }
+  }
+  if (count < 4) return usageError("missing arguments");
+
+  long type = 0;
+  if (!parseWholeNumber(positional[0], type) || type < (unchecked ? 0 : -1) || type >= horoscopeTypeCount)
+    return usageError("TYPE must be a list position from -1 to 5 (0 to 5 with --unchecked)");
+  if (type >= 0 && !hasGenerator(static_cast<int>(type)))
+    return usageError("this horoscope type has no generator yet");
+
+  static ResultText text;
+  if (unchecked) {
+    long day = 0, month = 0, year = 0;
+    if (!parseWholeNumber(positional[1], day) || !parseWholeNumber(positional[2], month) ||
+        !parseWholeNumber(positional[3], year))
+      return usageError("with --unchecked, DAY, MONTH and YEAR are whole 32-bit numbers");
+    horoscopeRequest = {};
+    horoscopeRequest.day = static_cast<int>(day);
+    horoscopeRequest.month = static_cast<int>(month);
+    horoscopeRequest.year = static_cast<int>(year);
+    horoscopeRequest.typeIndex = static_cast<int>(type);
+    writeHoroscopeText(horoscopeRequest, text);
+    if (raw)
+      writeOut(text);
+    else
+      writeOut(renderParagraphs(text, terminalWidth()));
+    return 0;
+  }
+
+  const std::string day = utf8ToCp1250(positional[1]);
+  const std::string month = utf8ToCp1250(positional[2]);
+  const std::string year = utf8ToCp1250(positional[3]);
+  const char* typeName = type >= 0 ? horoscopeTypeNames[type] : "";
+  const RequestInput input{day.c_str(),  month.c_str(),
+                           year.c_str(), static_cast<int>(type),
+                           typeName,     type >= 0 ? static_cast<int>(std::strlen(typeName)) : -1};
+  if (const char* message = computeRequest(input)) {
+    std::fprintf(stderr, "%s\n", cp1250ToUtf8(message).c_str());
+    return 1;
+  }
+
+  char title[titleSize];
+  formatTitle(horoscopeRequest, title);
+  writeHoroscopeText(horoscopeRequest, text);
+  if (raw) {
+    writeOut(title);
+    writeOut("\n");
+    writeOut(text);
+  } else {
+    writeOut(cp1250ToUtf8(title));
+    writeOut("\n\n");
+    writeOut(renderParagraphs(text, terminalWidth()));
+  }
+  return 0;
+}
