@@ -36,22 +36,15 @@ struct Output {
 void composePieces(ResultText& out, std::span<const Piece> pieces, const Pads& pads) {
   Output output{out, out + resultTextSize - 1};
   for (const Piece& piece : pieces) {
-    const char* from = piece.bytes;
-    const char* const end = piece.bytes + piece.size;
-    std::size_t placeholder = 0;
-    while (from < end) {
-      const auto* mark =
-          static_cast<const char*>(std::memchr(from, '%', static_cast<std::size_t>(end - from)));
-      if (mark == nullptr || placeholder == piece.placeholders) {
-        output.append(from, static_cast<std::size_t>(end - from));
-        break;
-      }
-      output.append(from, static_cast<std::size_t>(mark - from));
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < piece.placeholders; ++i) {
+      output.append(piece.bytes + from, piece.offsets[i] - from);
       // The text so far is already in place: appending after it is all that placeholder asks.
-      const std::string_view fill = padFor(piece.fills[placeholder++], pads);
+      const std::string_view fill = padFor(piece.fills[i], pads);
       output.append(fill.data(), fill.size());
-      from = mark + 2;
+      from = piece.offsets[i] + 2;
     }
+    output.append(piece.bytes + from, piece.size - from);
   }
   *output.at = '\0';
 }

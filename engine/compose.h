@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -82,7 +83,7 @@ template <std::size_t N>
 std::string_view makePad(char (&buffer)[N], std::size_t length) {
   static_assert(N > 0);
   if (length >= N) length = N - 1;
-  for (std::size_t i = 0; i < length; ++i) buffer[i] = ' ';
+  std::memset(buffer, ' ', length);
   buffer[length] = '\0';
   return {buffer, length};
 }

@@ -27,6 +27,7 @@ struct Piece {
   const char* bytes;
   std::size_t size;
   const Fill* fills;
+  const std::uint16_t* offsets;  // where each placeholder stands, in bytes from the start
   std::size_t placeholders;
 };
 
@@ -75,9 +76,10 @@ template <std::size_t Length>
 struct FixedPiece {
   std::array<char, Length + 1> bytes{};  // NUL-terminated for readers that want a C string
   std::array<Fill, maxPlaceholders> fills{};
+  std::array<std::uint16_t, maxPlaceholders> offsets{};
   std::size_t placeholders = 0;
 
-  constexpr Piece view() const { return {bytes.data(), Length, fills.data(), placeholders}; }
+  constexpr Piece view() const { return {bytes.data(), Length, fills.data(), offsets.data(), placeholders}; }
 };
 
 namespace detail {
@@ -117,10 +119,11 @@ struct PieceWriter {
   }
   constexpr void add(const Placeholder& item) {
     if (piece.placeholders == maxPlaceholders) {
-      failure = diagnostics::tooManyPlaceholders[1];
+      failure = diagnostics::tooManyPlaceholders[piece.placeholders];
       return;
     }
-    piece.fills[piece.placeholders++] = item.fill;
+    piece.fills[piece.placeholders] = item.fill;
+    piece.offsets[piece.placeholders++] = static_cast<std::uint16_t>(size);
     put('%');
     put('s');
   }
@@ -142,7 +145,7 @@ consteval FixedPiece<Length> piece(const char* name, const Items&... items) {
   detail::PieceWriter<Length> writer;
   (writer.add(items), ...);
   if (writer.failure != 0) return {};
-  if (writer.size == 0) writer.failure = diagnostics::pieceIsEmpty[1];
+  if (writer.size == 0) writer.failure = diagnostics::pieceIsEmpty[writer.size + 1];
   if (writer.size != Length) writer.failure = diagnostics::pieceLengthDiffersFromItsTableAndIs[writer.size];
   return writer.piece;
 }

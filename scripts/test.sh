@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Runs every test: the engine's unit tests, the console tool, the spell check and the benchmark
+# (build/), then the engine's tests again under AddressSanitizer and UndefinedBehaviorSanitizer
+# with a bounded fuzzing run (build/sanitize/).
+set -uo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh engine || exit 1
+
+jobs=$(nproc)
+passed=0
+failed=0
+status=0
+
+# Runs ctest in a build tree and adds its counts to the totals.
+run_suite() {
+  local dir=$1
+  local log
+  log=$(mktemp)
+  ctest --test-dir "$dir" --output-on-failure -j"$jobs" 2>&1 | tee "$log"
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    status=1
+    failed=$((failed + 1))
+  else
+    local bad total
+    bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<< "$line")
+    total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<< "$line")
+    failed=$((failed + bad))
+    passed=$((passed + total - bad))
+    [ "$bad" -eq 0 ] || status=1
+  fi
+  rm -f "$log"
+}
+
+build() {  # build directory, then cmake options
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" "$@" > /dev/null && cmake --build "$dir" -j"$jobs" > "$dir.log" 2>&1 || {
+    cat "$dir.log"
+    echo "build of $dir failed"
+    return 1
+  }
+}
+
+if build build -DCMAKE_BUILD_TYPE=Release -DKALMIRA_BENCHMARKS=ON; then
+  run_suite build
+else
+  status=1
+  failed=$((failed + 1))
+fi
+
+if build build/sanitize -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKALMIRA_SANITIZE=ON -DKALMIRA_FUZZ=ON -DKALMIRA_BENCHMARKS=OFF; then
+  run_suite build/sanitize
+else
+  status=1
+  failed=$((failed + 1))
+fi
+
+echo
+echo "all suites: $passed passed, $failed failed"
+exit $status

@@ -1,0 +1,91 @@
+// Composition speed next to a plain copy of the same number of bytes, and proof that composing
+// allocates nothing.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "engine/request.h"
+
+namespace {
+
+std::atomic<long> allocations{0};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+using namespace kalmira;
+
+struct Sample {
+  const char* name;
+  int type, day, month, year;
+};
+
+// One date per European sign, in table order.
+constexpr Sample samples[] = {
+    {"European/Baran", 0, 1, 4, 1980},      {"European/Byk", 0, 1, 5, 1980},
+    {"European/Blizenci", 0, 1, 6, 1980},   {"European/Rak", 0, 1, 7, 1980},
+    {"European/Lev", 0, 1, 8, 1980},        {"European/Panna", 0, 1, 9, 1980},
+    {"European/Vahy", 0, 1, 10, 1980},      {"European/Skorpion", 0, 1, 11, 1980},
+    {"European/Strelec", 0, 1, 12, 1980},   {"European/Kozorozec", 0, 1, 1, 1980},
+    {"European/Vodnar", 0, 1, 2, 1980},     {"European/Ryby", 0, 1, 3, 1980},
+    {"European/not-found", 0, 1, -1, 1980},
+};
+
+ResultText text;
+
+void compose(benchmark::State& state, Sample sample) {
+  horoscopeRequest = {sample.day, sample.month, sample.year, sample.type, {}};
+  writeHoroscopeText(horoscopeRequest, text);
+  const std::size_t length = std::strlen(text);
+  const long before = allocations.load();
+  for (auto _ : state) {
+    writeHoroscopeText(horoscopeRequest, text);
+    benchmark::DoNotOptimize(text);
+    benchmark::ClobberMemory();
+  }
+  const long allocated = allocations.load() - before;
+  state.counters["bytes"] = static_cast<double>(length);
+  state.counters["allocations"] = static_cast<double>(allocated);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * length));
+  if (allocated != 0) state.SkipWithError("composition allocated memory");
+}
+
+// The floor: copying a text of the same length that already exists.
+void copy(benchmark::State& state, Sample sample) {
+  horoscopeRequest = {sample.day, sample.month, sample.year, sample.type, {}};
+  static ResultText source;
+  writeHoroscopeText(horoscopeRequest, source);
+  const std::size_t length = std::strlen(source) + 1;
+  for (auto _ : state) {
+    std::memcpy(text, source, length);
+    benchmark::DoNotOptimize(text);
+    benchmark::ClobberMemory();
+  }
+  state.counters["bytes"] = static_cast<double>(length - 1);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * length));
+}
+
+const bool registered = [] {
+  for (const Sample& sample : samples) {
+    if (!hasGenerator(sample.type)) continue;
+    benchmark::RegisterBenchmark((std::string("compose/") + sample.name).c_str(), compose, sample);
+    benchmark::RegisterBenchmark((std::string("memcpy/") + sample.name).c_str(), copy, sample);
+  }
+  return true;
+}();
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The console tool's contract: output streams, exit codes, raw bytes and usage errors.
+set -uo pipefail
+tool=$1
+passed=0
+failed=0
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+
+check() {  # description, then the condition as a command
+  local what=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $what"
+    echo "  stdout: $(head -c 300 "$out")"
+    echo "  stderr: $(head -c 300 "$err")"
+  fi
+}
+run() { "$tool" "$@" > "$out" 2> "$err"; status=$?; }
+cp1250() { printf '%s' "$1" | iconv -f UTF-8 -t CP1250; }
+
+run 0 5 9 1980
+check "a valid request exits 0" test $status -eq 0
+check "the title comes first" test "$(head -n 1 "$out")" = "Európsky horoskop (5. 9. 1980)"
+check "then the Virgo's text" grep -q '^Panna$' "$out"
+check "the fact sheet is readable" grep -q '^Povaha: melancholická$' "$out"
+check "nothing on stderr" test ! -s "$err"
+
+COLUMNS=40 run 0 10 8 1975
+check "lines are wrapped to the terminal width" test "$(perl -CSD -ne 'chomp; $m = length if length > $m; END { print $m }' "$out")" -le 40
+
+run --raw 0 5 9 1980
+check "--raw: the title in code page 1250, one newline" cmp -s <(head -n 1 "$out") <(cp1250 "Európsky horoskop (5. 9. 1980)"; echo)
+check "--raw: the text's exact bytes follow, no newline" test "$(tail -n +2 "$out" | wc -c)" -eq 1824
+check "--raw: the text begins with the heading and its runs" cmp -s <(tail -n +2 "$out" | head -c 157) <(printf 'Panna%152s' '')
+
+run -1 "" "" ""
+check "nothing selected: exit 1" test $status -eq 1
+check "nothing selected: the message on stderr" test "$(cat "$err")" = "Nevybral si typ horoskopu"
+check "a failure prints nothing on stdout" test ! -s "$out"
+
+run 0 5 "" 1980
+check "an empty field" test "$(cat "$err")" = "Nevyplnil si správne dátum narodenia"
+run 0 ab 9 1980
+check "a day that is no number" test "$(cat "$err")" = "Nesprávna hodnota dňa"
+run 0 5 13 1980
+check "month 13" test "$(cat "$err")" = "Nesprávna hodnota mesiaca"
+run 0 5 9 199999
+check "a six-digit year is read by its first five" test "$(cat "$err")" = "Nesprávne zadaný rok narodenia"
+run 0 123 2 1980
+check "a three-digit day is read by its first two" test "$(head -n 1 "$out")" = "Európsky horoskop (12. 2. 1980)"
+run 0 5 -1 1980
+check "month -1 passes and gives the not-found text" grep -q '^Nastala chyba nemôžem nájsť tvoje znamenie$' "$out"
+
+run --unchecked --raw 0 1 13 2100
+check "--unchecked reaches month 13" cmp -s "$out" <(cp1250 "Nastala chyba nemôžem nájsť tvoje znamenie")
+run --unchecked 0 -5 4 1
+check "--unchecked prints the text only" test "$(head -n 1 "$out")" = "Baran"
+run --unchecked 0 1 x 1980
+check "--unchecked wants whole numbers" test $status -eq 2
+run --unchecked 0 1 99999999999 1980
+check "--unchecked wants 32-bit numbers" test $status -eq 2
+run --unchecked -1 1 1 1980
+check "--unchecked wants a type" test $status -eq 2
+
+run 6 1 1 1980
+check "type out of range" test $status -eq 2
+run x 1 1 1980
+check "type that is no number" test $status -eq 2
+run 0 1 1
+check "missing arguments" test $status -eq 2
+check "usage on stderr" grep -q '^usage:' "$err"
+run 0 1 1 1980 5
+check "too many arguments" test $status -eq 2
+run --bogus 0 1 1 1980
+check "unknown option" test $status -eq 2
+run --help
+check "--help exits 0 with the usage" test $status -eq 0
+check "--help prints the usage on stdout" grep -q '^usage:' "$out"
+
+echo "kalmira-text: $passed passed, $failed failed"
+test $failed -eq 0
