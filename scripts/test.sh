@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs every test: the engine's unit tests, the console tool, the spell check and the benchmark
-# (build/), then the engine's tests again under AddressSanitizer and UndefinedBehaviorSanitizer
-# with a bounded fuzzing run (build/sanitize/).
+# (build/), the engine's tests again under AddressSanitizer and UndefinedBehaviorSanitizer with a
+# bounded fuzzing run (build/sanitize/), and the Windows program on its bench under Wine
+# (build/windows/, screenshots in build/screenshots/).
 set -uo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh engine || exit 1
+scripts/install-deps.sh engine windows || exit 1
 
 jobs=$(nproc)
 passed=0
@@ -36,8 +37,10 @@ run_suite() {
 build() {  # build directory, then cmake options
   local dir=$1
   shift
-  cmake -S . -B "$dir" "$@" > /dev/null && cmake --build "$dir" -j"$jobs" > "$dir.log" 2>&1 || {
-    cat "$dir.log"
+  mkdir -p "$dir"
+  cmake -S . -B "$dir" "$@" > "$dir/configure-output.log" 2>&1 &&
+    cmake --build "$dir" -j"$jobs" > "$dir/build-output.log" 2>&1 || {
+    cat "$dir/configure-output.log" "$dir/build-output.log"
     echo "build of $dir failed"
     return 1
   }
@@ -53,6 +56,13 @@ fi
 if build build/sanitize -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKALMIRA_SANITIZE=ON -DKALMIRA_FUZZ=ON -DKALMIRA_BENCHMARKS=OFF; then
   run_suite build/sanitize
+else
+  status=1
+  failed=$((failed + 1))
+fi
+
+if build build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release; then
+  run_suite build/windows
 else
   status=1
   failed=$((failed + 1))

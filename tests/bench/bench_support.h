@@ -1,0 +1,60 @@
+// The bench's tools for working a Windows program from outside: start it, find its windows,
+// read the screen and count its GDI objects.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// Counts checks and prints each result; the total decides the exit code.
+struct Checks {
+  int passed = 0;
+  int failed = 0;
+  bool check(bool condition, const char* what, const std::string& detail = {});
+  int finish(const char* suite) const;
+};
+
+struct Program {
+  PROCESS_INFORMATION process{};
+  double startedAt = 0;  // seconds on the performance counter
+};
+
+double now();
+bool start(const wchar_t* exe, Program& program);
+// Waits for the program to end; true with its exit code when it did within the time.
+bool waitForExit(Program& program, DWORD milliseconds, DWORD& exitCode);
+void stop(Program& program);
+
+// The top-level window of `processId` with that class, polled for up to `milliseconds`.
+HWND findWindow(DWORD processId, const wchar_t* className, DWORD milliseconds);
+std::vector<HWND> topLevelWindows(DWORD processId);
+
+// A copy of a rectangle of the screen, 32 bits per pixel, top-down.
+struct Capture {
+  int left = 0, top = 0, width = 0, height = 0;
+  std::vector<DWORD> pixels;  // 0x00RRGGBB
+  COLORREF at(int x, int y) const;  // screen coordinates
+  bool saveBmp(const std::wstring& path) const;
+};
+Capture captureScreen(const RECT& rect);
+Capture captureWindow(HWND window);
+std::string colourText(COLORREF colour);
+
+// The pixels of a bitmap resource of another module, top-down, 0x00RRGGBB.
+struct Bitmap {
+  int width = 0, height = 0;
+  std::vector<DWORD> pixels;
+  COLORREF at(int x, int y) const;
+};
+bool loadBitmapResource(const wchar_t* module, int id, Bitmap& bitmap);
+
+// Live GDI objects of a process, read from its GDI handle table.
+int gdiObjectCount(HANDLE process);
+
+std::wstring windowText(HWND window);
+std::wstring className(HWND window);
+
+}  // namespace bench

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Runs the Windows bench against the real kalmira.exe under Wine, in a display (Xvfb) and a Wine
+# prefix of its own, once with a Central European locale and once with a Western one; the two
+# splash screenshots must be identical. Screenshots go to BUILD/screenshots as PNG.
+# Usage: run_bench.sh KALMIRA_EXE BENCH_EXE MINIMAL_EXE BUILD_DIR
+set -uo pipefail
+exe=$1
+bench=$2
+minimal=$3
+build=$4
+here=$(dirname "$0")
+shots=$build/screenshots
+mkdir -p "$shots"
+
+source "$here/wine_session.sh"
+wine_session_start "$build" || exit 1
+trap wine_session_stop EXIT
+
+passed=0
+failed=0
+tally() {  # adds the counts of a "...: N passed, M failed" line
+  local line
+  line=$(grep -E '^[a-z ]+: [0-9]+ passed, [0-9]+ failed$' "$1" | tail -n 1)
+  if [ -z "$line" ]; then failed=$((failed + 1)); return; fi
+  passed=$((passed + $(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<< "$line")))
+  failed=$((failed + $(sed -E 's/.* ([0-9]+) failed$/\1/' <<< "$line")))
+}
+check() {  # description, then the condition as a command
+  local what=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); echo "  ok    $what"; else failed=$((failed + 1)); echo "  FAIL  $what"; fi
+}
+
+win_exe=$(winepath -w "$exe")
+win_shots=$(winepath -w "$shots")
+log=$(mktemp)
+for run in central-european:sk_SK.UTF-8 western:en_US.UTF-8; do
+  tag=${run%%:*}
+  echo "== splash, $tag locale (${run##*:})"
+  LC_ALL=${run##*:} wine "$bench" splash "$win_exe" "$win_shots" "$tag" 2>/dev/null | tr -d '\r' | tee "$log"
+  tally "$log"
+done
+check "the splash looks the same in both locales" cmp -s "$shots/splash-central-european.bmp" "$shots/splash-western.bmp"
+for bmp in "$shots"/splash-*.bmp; do
+  [ -f "$bmp" ] && /usr/bin/convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+done
+
+echo "== cold start"
+LC_ALL=sk_SK.UTF-8 wine "$bench" coldstart "$win_exe" "$(winepath -w "$minimal")" 2>/dev/null | tr -d '\r' | tee "$log"
+tally "$log"
+rm -f "$log"
+
+echo "wine bench: $passed passed, $failed failed"
+test "$failed" -eq 0

@@ -1,0 +1,135 @@
+// The program's entry point, the splash window and its painting.
+#include "ui/main_window.h"
+
+#include "resources/resource.h"
+
+HINSTANCE instanceHandle = nullptr;
+HWND mainWindow = nullptr;
+
+namespace {
+
+const wchar_t mainClassName[] = L"WinAPIMainClass";
+const wchar_t mainWindowTitle[] = L"Kalmira horoskop 1.0";
+const COLORREF backgroundColour = RGB(250, 241, 232);
+const COLORREF publisherColour = RGB(206, 31, 31);
+
+struct Caption {
+  LONG height;  // negative: character height
+  int x, y;
+  COLORREF colour;
+  const wchar_t* text;
+};
+
+const Caption captions[] = {
+    {-18, 195, 150, RGB(0, 0, 0), L"Kalmira horoskop 1.0"},
+    {-11, 172, 280, RGB(0, 0, 0), L"Výrobu tohoto programu zabezpečil server"},
+    {-12, 227, 300, publisherColour, L"www.kalmira.example"},
+};
+
+// Draws `bitmap` five times along a row, 127 pixels apart; the last runs past the right edge.
+void drawRow(HDC dc, int y, HBITMAP bitmap) {
+  for (int x = 0; x <= 4 * 127; x += 127) drawBitmapAt(dc, x, y, bitmap);
+}
+
+void drawCaption(HDC dc, const LOGFONTW& base, const Caption& caption) {
+  LOGFONTW description = base;
+  description.lfHeight = caption.height;
+  HFONT font = CreateFontIndirectW(&description);
+  HGDIOBJ previous = SelectObject(dc, font);
+  SetTextColor(dc, caption.colour);
+  TextOutW(dc, caption.x, caption.y, caption.text, lstrlenW(caption.text));
+  SelectObject(dc, previous);
+  DeleteObject(font);
+}
+
+// Paints the whole splash through the window's own device context; everything taken here is
+// given back before returning.
+void paintSplash(HWND window) {
+  HDC dc = GetDC(window);
+  // Text is drawn transparently, so a caption painted again over itself would thicken its soft
+  // edges: every paint starts from the background, whatever the system erased or not.
+  RECT area;
+  GetClientRect(window, &area);
+  area.top = 78;  // below the band, which the bitmaps cover whole
+  FillRect(dc, &area, reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)));
+  HBITMAP tile = LoadBitmapW(instanceHandle, MAKEINTRESOURCEW(IDB_SPLASH_TILE));
+  HBITMAP emblem = LoadBitmapW(instanceHandle, MAKEINTRESOURCEW(IDB_SPLASH_EMBLEM));
+  HBITMAP strip = LoadBitmapW(instanceHandle, MAKEINTRESOURCEW(IDB_SPLASH_STRIP));
+
+  drawRow(dc, 0, tile);
+  DeleteObject(tile);
+  drawBitmapAt(dc, 2, 13, emblem);
+  DeleteObject(emblem);
+  drawRow(dc, 63, strip);
+  DeleteObject(strip);
+
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  LOGFONTW base{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof base, &base);
+  lstrcpyW(base.lfFaceName, L"Verdena, Comic Sans MS");
+  for (const Caption& caption : captions) drawCaption(dc, base, caption);
+
+  ReleaseDC(window, dc);
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      break;
+    case WM_LBUTTONDOWN:
+      break;
+    case WM_PAINT: {
+      // The default handling begins the paint cycle, which erases the background with the class
+      // brush and validates the window; the splash is painted after it, so that the erase cannot
+      // wipe it out again.
+      const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+      paintSplash(window);
+      return result;
+    }
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void drawBitmapAt(HDC dc, int x, int y, HBITMAP bitmap) {
+  if (bitmap == nullptr) return;
+  HDC memory = CreateCompatibleDC(dc);
+  BITMAP size{};
+  GetObjectW(bitmap, sizeof size, &size);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+}
+
+int registerAndCreateMainWindow() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = mainWindowProc;
+  windowClass.hInstance = instanceHandle;
+  windowClass.hIcon = LoadIconW(instanceHandle, MAKEINTRESOURCEW(IDI_KALMIRA));
+  windowClass.hIconSm = LoadIconW(instanceHandle, MAKEINTRESOURCEW(IDI_KALMIRA));
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.hbrBackground = CreateSolidBrush(backgroundColour);
+  windowClass.lpszClassName = mainClassName;
+  if (RegisterClassExW(&windowClass) == 0) return 0;
+
+  mainWindow = CreateWindowExW(0, mainClassName, mainWindowTitle, WS_POPUPWINDOW | WS_VISIBLE, 100, 150, 550,
+                               350, nullptr, nullptr, instanceHandle, nullptr);
+  return mainWindow != nullptr ? 1 : 0;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  instanceHandle = instance;
+  if (!registerAndCreateMainWindow()) return 0;
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}

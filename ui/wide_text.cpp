@@ -1,0 +1,29 @@
+// Conversion between code page 1250 and UTF-16 by the engine's own table, independent of the
+// code pages Windows has installed.
+#include "ui/wide_text.h"
+
+#include "engine/codepage.h"
+
+namespace kalmira {
+
+void cp1250ToWide(const char* text, wchar_t* out, std::size_t outSize) {
+  if (outSize == 0) return;
+  std::size_t length = 0;
+  for (; text[length] != '\0' && length + 1 < outSize; ++length) {
+    const char32_t codePoint = cp1250ToUnicode(text[length]);
+    out[length] = codePoint == 0 ? L'?' : static_cast<wchar_t>(codePoint);
+  }
+  out[length] = L'\0';
+}
+
+void wideToCp1250(const wchar_t* text, char* out, std::size_t outSize) {
+  if (outSize == 0) return;
+  std::size_t length = 0;
+  for (; text[length] != L'\0' && length + 1 < outSize; ++length) {
+    const int byte = unicodeToCp1250(static_cast<char32_t>(text[length]));
+    out[length] = byte < 0 ? '?' : static_cast<char>(byte);
+  }
+  out[length] = '\0';
+}
+
+}  // namespace kalmira

@@ -1,0 +1,27 @@
+// The one place where the program's code page 1250 texts become UTF-16 for the wide Windows
+// functions, so that they read right whatever the system's ANSI code page is.
+#pragma once
+
+#include <cstddef>
+
+namespace kalmira {
+
+// Converts the NUL-terminated `text` into `out`, which holds `outSize` characters with the
+// terminator; a longer text is cut short.
+void cp1250ToWide(const char* text, wchar_t* out, std::size_t outSize);
+
+template <std::size_t N>
+void cp1250ToWide(const char* text, wchar_t (&out)[N]) {
+  cp1250ToWide(text, out, N);
+}
+
+// Converts UTF-16 `text` back to code page 1250 (what the engine holds); characters the code page
+// lacks become '?'.
+void wideToCp1250(const wchar_t* text, char* out, std::size_t outSize);
+
+template <std::size_t N>
+void wideToCp1250(const wchar_t* text, char (&out)[N]) {
+  wideToCp1250(text, out, N);
+}
+
+}  // namespace kalmira
