@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "engine/chinese.h"
 #include "engine/european.h"
 
 namespace kalmira {
@@ -99,7 +100,7 @@ void formatTitle(const HoroscopeRequest& request, char (&title)[titleSize]) {
 void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out) {
   switch (static_cast<HoroscopeType>(request.typeIndex)) {
     case HoroscopeType::European: writeEuropeanText(out); return;
-    case HoroscopeType::Chinese:
+    case HoroscopeType::Chinese: writeChineseText(out); return;
     case HoroscopeType::Cyclic:
     case HoroscopeType::Egyptian:
     case HoroscopeType::Indian:
@@ -108,6 +109,9 @@ void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out) {
   writeWholeText(out, {});
 }
 
-bool hasGenerator(int typeIndex) { return typeIndex == static_cast<int>(HoroscopeType::European); }
+bool hasGenerator(int typeIndex) {
+  return typeIndex == static_cast<int>(HoroscopeType::European) ||
+         typeIndex == static_cast<int>(HoroscopeType::Chinese);
+}
 
 }  // namespace kalmira

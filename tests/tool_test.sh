@@ -67,6 +67,25 @@ check "--unchecked wants 32-bit numbers" test $status -eq 2
 run --unchecked -1 1 1 1980
 check "--unchecked wants a type" test $status -eq 2
 
+run 1 5 9 1980
+check "Chinese: a valid request exits 0" test $status -eq 0
+check "Chinese: the title" test "$(head -n 1 "$out")" = "Čínsky horoskop (5. 9. 1980)"
+check "Chinese: 1980 is a Monkey year" grep -q '^OPICE$' "$out"
+check "Chinese: the lucky data is readable" grep -q '^Příznivý den: pondělí$' "$out"
+run --raw 1 31 12 1903
+check "Chinese --raw: the Rabbit's exact bytes" test "$(tail -n +2 "$out" | wc -c)" -eq 1426
+check "Chinese --raw: the heading and its runs" cmp -s <(tail -n +2 "$out" | head -c 160) <(cp1250 "KRÁLIK"; printf '%153s' ''; printf 'J')
+run 1 1 1 2006
+check "Chinese: the compute command still stops at 2005" test "$(cat "$err")" = "Nesprávne zadaný rok narodenia"
+run --unchecked --raw 1 1 1 2019
+check "--unchecked: 2019 is the last year, a Pig" cmp -s <(head -c 5 "$out") <(printf PRASE)
+run --unchecked --raw 1 1 1 2020
+check "--unchecked: 2020 gives the Chinese message" cmp -s "$out" <(cp1250 "Chyba zle zadaný rok narodenia")
+run --unchecked 1 -3 -1 1899
+check "--unchecked: 1899 gives the message as its one paragraph" test "$(cat "$out")" = "Chyba zle zadaný rok narodenia"
+run --unchecked --raw 1 1 1 -2147483648
+check "--unchecked: the lowest year gives the message" cmp -s "$out" <(cp1250 "Chyba zle zadaný rok narodenia")
+
 run 6 1 1 1980
 check "type out of range" test $status -eq 2
 run x 1 1 1980

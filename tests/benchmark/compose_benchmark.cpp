@@ -32,7 +32,7 @@ struct Sample {
   int type, day, month, year;
 };
 
-// One date per European sign, in table order.
+// One date per sign of each generator, in table order (a Chinese sign by its year alone).
 constexpr Sample samples[] = {
     {"European/Baran", 0, 1, 4, 1980},      {"European/Byk", 0, 1, 5, 1980},
     {"European/Blizenci", 0, 1, 6, 1980},   {"European/Rak", 0, 1, 7, 1980},
@@ -40,7 +40,13 @@ constexpr Sample samples[] = {
     {"European/Vahy", 0, 1, 10, 1980},      {"European/Skorpion", 0, 1, 11, 1980},
     {"European/Strelec", 0, 1, 12, 1980},   {"European/Kozorozec", 0, 1, 1, 1980},
     {"European/Vodnar", 0, 1, 2, 1980},     {"European/Ryby", 0, 1, 3, 1980},
-    {"European/not-found", 0, 1, -1, 1980},
+    {"European/not-found", 0, 1, -1, 1980}, {"Chinese/Krysa", 1, 1, 1, 1900},
+    {"Chinese/Buvol", 1, 1, 1, 1901},       {"Chinese/Tygr", 1, 1, 1, 1902},
+    {"Chinese/Kralik", 1, 1, 1, 1903},      {"Chinese/Drak", 1, 1, 1, 1904},
+    {"Chinese/Had", 1, 1, 1, 1905},         {"Chinese/Kun", 1, 1, 1, 1906},
+    {"Chinese/Koza", 1, 1, 1, 1907},        {"Chinese/Opice", 1, 1, 1, 1908},
+    {"Chinese/Kohout", 1, 1, 1, 1909},      {"Chinese/Pes", 1, 1, 1, 1910},
+    {"Chinese/Prase", 1, 1, 1, 1911},       {"Chinese/out-of-range", 1, 1, 1, 2020},
 };
 
 ResultText text;

@@ -1,0 +1,706 @@
+// The Chinese zodiac: for each animal sign its heading and trait list, its character, how it gets
+// on with the other signs and its lucky day, numbers and cards, famous people born in its years,
+// and the signs that suit it. Two pads and runs of spaces lay the text out for the word-wrapping
+// result box.
+//
+// The famous people are born in a year of their sign as this generator counts it: sign number
+// (year - 1900) mod 12, by the Gregorian year. Each list carries the birth years in a comment so
+// that a reader can check it.
+#include "engine/chinese.h"
+
+#include "engine/request.h"
+
+namespace kalmira {
+
+namespace {
+
+constexpr Text characterLabel = text(u8"Charakteristika");
+constexpr Text relationsLabel = text(u8"Mezilidské vztahy");
+
+// The three lines that close the relations section: label, a space, value.
+constexpr Entry luckyDay(std::u8string_view value) { return entry(u8"Příznivý den:", value); }
+constexpr Entry luckyNumbers(std::u8string_view value) { return entry(u8"Příznivá čísla:", value); }
+constexpr Entry luckyCards(std::u8string_view value) { return entry(u8"Příznivé karty:", value); }
+
+// Krysa
+constexpr std::u8string_view krysaTraits =
+    u8"Bystrá, Vynalézavá, Šetrná, Pracovitá, Společenská, Okouzlující, Přizpůsobivá, Zvídavá, "
+    u8"Vytrvalá, Ostražitá, Praktická, Důvtipná, Výmluvná, Podnikavá, Starostlivá, Kritická, "
+    u8"Neklidná, Sebejistá";
+constexpr std::u8string_view krysaCharacter =
+    u8"Krysa je prvním znamením čínského zvěrokruhu a podle legendy si toto místo vybojovala "
+    u8"lstí, když se na závodě svezla na hřbetě Buvola a těsně před cílem seskočila. Tato "
+    u8"historka dobře vystihuje její povahu: lidé narození v roce Krysy jsou bystří, pohotoví a "
+    u8"umějí využít každou příležitost, kterou jim život nabídne. Mají skvělý postřeh, rychle se "
+    u8"učí a málokdy je něco zaskočí nepřipravené. Navenek působí klidně a přátelsky, uvnitř "
+    u8"však neustále přemýšlejí, plánují a počítají. Krysa je šetrná a ráda si dělá zásoby, ať "
+    u8"už jde o peníze, potraviny, nebo užitečné známosti. Nesnáší plýtvání a v těžkých časech "
+    u8"bývá ta, která má pro rodinu vždy něco schovaného. Ve společnosti je oblíbená pro svůj "
+    u8"vtip, výřečnost a schopnost naslouchat; dokáže si získat důvěru lidí a vyzná se v jejich "
+    u8"slabinách. Své city však odhaluje jen nejbližším a před cizími si zachovává jistý odstup. "
+    u8"Doma si ráda vytváří útulné zázemí a o partnera a děti se stará s nečekanou něhou a "
+    u8"trpělivostí. Práce ji baví, hlavně když vidí výsledky, a často se uplatní v obchodě, v "
+    u8"novinářství, v právu nebo všude tam, kde se cení rychlá úvaha a dobré vyjednávání. Jejím "
+    u8"slabším místem je neklid a sklon ke kritičnosti. Krysa se snadno nechá strhnout k "
+    u8"hazardu, když zavětří rychlý zisk, a někdy se rozptýlí do příliš mnoha plánů najednou. "
+    u8"Umí být i malicherná a sobecká, pokud se cítí ohrožená. Když se ale naučí zpomalit a "
+    u8"důvěřovat ostatním, stává se z ní věrný přítel, obětavý rodič a spolehlivý rádce, na "
+    u8"jehož slovo je spoleh. Štěstí jí přeje zejména v první polovině života, kdy sbírá "
+    u8"zkušenosti, které později dokáže proměnit v pohodlí a bezpečí pro sebe i své blízké.";
+constexpr std::u8string_view krysaPartnership =
+    u8"Krysa je společenská a snadno navazuje známosti, opravdovou důvěru však chová jen k "
+    u8"několika lidem. V lásce ji nejlépe doplní Drak nebo spolehlivý Buvol, v přátelství a v "
+    u8"práci si rozumí s Opicí.";
+// Birth years: Václav Havel 1936, Zdeněk Svěrák 1936, Diego Maradona 1960.
+constexpr std::u8string_view krysaFamousPeople = u8"Václav Havel, Zdeněk Svěrák, Diego Maradona";
+constexpr std::u8string_view krysaCompatibility =
+    u8"Nejlepším partnerem Krysy je Drak, jehož odvaha a velkorysost dodá jejím plánům rozmach, "
+    u8"zatímco ona mu přinese rozvahu a smysl pro detail. Výborně si rozumí i s Opicí, s níž "
+    u8"sdílí důvtip a chuť do života, a s klidným Buvolem, který jí poskytne jistotu a bezpečí. "
+    u8"Obtížný vztah čeká Krysu s Koněm, jehož netrpělivost a touha po volnosti ji znepokojují. "
+    u8"Méně vhodný je i Kohout, Králík nebo Koza, kteří nesdílejí její praktický přístup k "
+    u8"životu.";
+constexpr auto krysaOpening = piece<1922>(
+    "Krysa, opening", text(u8"KRYSA"), spaces(2), shortPad, shortPad, shortPad, shortPad, spaces(1),
+    text(krysaTraits), spaces(1), longPad, spaces(10), characterLabel, spaces(1), shortPad, shortPad,
+    shortPad, shortPad, spaces(1), text(krysaCharacter), spaces(1), shortPad, longPad, shortPad, spaces(1),
+    relationsLabel, spaces(1), shortPad, shortPad, shortPad, shortPad);
+constexpr auto krysaRelations = piece<362>(
+    "Krysa, relations and luck", textSoFar, text(krysaPartnership), spaces(17), longPad, spaces(10),
+    luckyDay(u8"sobota"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"0 , 4 , 7"),
+    spaces(1), shortPad, shortPad, shortPad, spaces(17), luckyCards(u8"kule (piky), dáma + čísla"));
+constexpr auto krysaFamous =
+    piece<90>("Krysa, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
+              text(u8"Známé osobnosti ve znamení Krysy:"), spaces(1), text(krysaFamousPeople), spaces(1));
+constexpr auto krysaMatches = piece<504>("Krysa, compatibility", textSoFar, longPad, spaces(1), shortPad,
+                                         spaces(1), text(u8"Kdo se hodí ke Kryse?"), spaces(1), shortPad,
+                                         shortPad, shortPad, spaces(24), text(krysaCompatibility));
+constexpr Piece krysaPieces[] = {krysaOpening.view(), krysaRelations.view(), krysaFamous.view(),
+                                 krysaMatches.view()};
+
+// Buvol
+constexpr std::u8string_view buvolTraits =
+    u8"Vytrvalý, Spolehlivý, Trpělivý, Pracovitý, Rozvážný, Poctivý, Houževnatý, Systematický, "
+    u8"Zodpovědný, Skromný, Tvrdohlavý, Konzervativní, Cílevědomý, Důkladný, Rezervovaný, "
+    u8"Neústupný, Praktický, Ctižádostivý";
+constexpr std::u8string_view buvolCharacter =
+    u8"Buvol patří k nejvytrvalejším znamením zvěrokruhu. Narodil se pro poctivou práci a to, co "
+    u8"jednou začne, dotáhne do konce bez ohledu na překážky. Nespěchá, nenechá se unést náladou "
+    u8"okamžiku a každý krok si nejprve pečlivě rozmyslí. Právě tato rozvaha z něj dělá člověka, "
+    u8"na kterého se ostatní mohou spolehnout v době klidu i v krizi. Buvol mluví málo, ale když "
+    u8"promluví, jeho slova mají váhu. Nepotrpí si na okázalost ani na prázdné sliby, váží si "
+    u8"tradic, pořádku a jasných pravidel. V jednání s lidmi je spravedlivý a přímý, nesnáší "
+    u8"lež, lichotky ani intriky a sám se k nim neuchýlí. Doma bývá pevnou oporou rodiny, pečuje "
+    u8"o své blízké a vyžaduje od nich stejnou poctivost, jakou dává sám. Jeho úspěch nepřichází "
+    u8"náhle, zato je trvalý: skládá ho kámen po kameni, a proto mu často patří uznání až v "
+    u8"pozdějším věku. Dobře se mu daří v zemědělství, stavebnictví, řemesle, ve vědě i v řízení "
+    u8"podniku. Jeho síla spočívá v klidu: zatímco jiní propadají panice, Buvol vytrvale "
+    u8"pokračuje dál. Stinnou stránkou Buvola je tvrdohlavost. Jakmile si vytvoří názor, jen "
+    u8"těžko ho mění, a na novinky pohlíží s nedůvěrou. Bývá uzavřený, své city skrývá a druzí "
+    u8"ho někdy považují za chladného nebo příliš přísného. Když se rozzlobí, což se nestává "
+    u8"často, jeho hněv je prudký a dlouho nevyprchá. Kdo si získá jeho přátelství, získá ho na "
+    u8"celý život.";
+constexpr std::u8string_view buvolPartnership =
+    u8"Buvol si přátele nevybírá snadno, ale ti, které přijme za své, na něj mohou spoléhat za "
+    u8"všech okolností. Nerad se předvádí na veřejnosti a dává přednost klidnému večeru v kruhu "
+    u8"několika důvěrných lidí. V lásce je věrný a stálý, nejlépe mu bývá s Hadem, Kohoutem nebo "
+    u8"Krysou, kteří ocení jeho spolehlivost. Jako kamarád si rozumí s Opicí, jejíž veselost mu "
+    u8"zpestří všední dny. V pracovních věcech se mu osvědčí Kohout, s nímž sdílí lásku k "
+    u8"pořádku. Potíže mu naopak může působit vrtošivá Koza a Kůň.";
+// Birth years: Napoleon 1769, Antonín Dvořák 1841, Otto Wichterle 1913, Walt Disney 1901.
+constexpr std::u8string_view buvolFamousPeople = u8"Napoleon, Antonín Dvořák, Otto Wichterle, Walt Disney";
+constexpr std::u8string_view buvolCompatibility =
+    u8"Buvolovi nejlépe sedí Had, s nímž ho spojuje trpělivost a smysl pro dlouhodobé cíle. Had "
+    u8"do vztahu přináší jemnost a moudrost, Buvol zase pevnou oporu. Skvělým partnerem je i "
+    u8"Kohout, protože oba milují pořádek, pracují svědomitě a nespoléhají na náhodu. Šťastný "
+    u8"svazek může Buvol uzavřít i s Krysou, jejíž důvtip doplní jeho vytrvalost. Nejtěžší je "
+    u8"pro něj soužití s Kozou: její rozmarnost a náladovost ho unavují a on jí připadá příliš "
+    u8"strohý. Napětí vzniká i s Koněm, který touží po volnosti, a s Tygrem, jenž se nechce "
+    u8"podřizovat žádným pravidlům. S Drakem a Psem se může střetnout v boji o vedení.";
+constexpr auto buvolOpening =
+    piece<1642>("Buvol, opening", text(u8"BUVOL"), spaces(2), shortPad, shortPad, shortPad, shortPad,
+                spaces(12), text(buvolTraits), spaces(2), longPad, spaces(10), characterLabel, spaces(1),
+                shortPad, shortPad, shortPad, shortPad, spaces(1), text(buvolCharacter), spaces(1), shortPad,
+                longPad, spaces(12), relationsLabel, spaces(1), shortPad, shortPad, shortPad);
+constexpr auto buvolRelations = piece<706>(
+    "Buvol, relations and luck", textSoFar, shortPad, text(buvolPartnership), spaces(17), longPad, spaces(39),
+    luckyDay(u8"středa"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"2, 3, 5"),
+    spaces(1), shortPad, shortPad, shortPad, spaces(25), luckyCards(u8"červené (srdce) , eso + čísla"));
+constexpr auto buvolFamous =
+    piece<124>("Buvol, famous people", textSoFar, spaces(1), longPad, shortPad, shortPad, spaces(27),
+               text(u8"Známé osobnosti ve znamení Buvola:"), spaces(1), text(buvolFamousPeople));
+// The question keeps the form "ke Buvola" that the program has always asked it in.
+constexpr auto buvolMatches =
+    piece<678>("Buvol, compatibility", textSoFar, longPad, spaces(21), text(u8"Kdo se hodí ke Buvola?"),
+               spaces(1), shortPad, shortPad, shortPad, spaces(23), text(buvolCompatibility));
+constexpr Piece buvolPieces[] = {buvolOpening.view(), buvolRelations.view(), buvolFamous.view(),
+                                 buvolMatches.view()};
+
+// Tygr
+constexpr std::u8string_view tygrTraits =
+    u8"Smělý, Vášnivý, Velkorysý, Nezávislý, Energický, Sebevědomý, Dobrodružný, Nespoutaný, "
+    u8"Vznětlivý, Charismatický, Spravedlivý, Veselý, Hrdý, Soutěživý, Ochranitelský, Ušlechtilý";
+constexpr std::u8string_view tygrCharacter =
+    u8"Tygr je rozený bojovník a vůdce, který se nebojí postavit proti nespravedlnosti, ani když "
+    u8"stojí sám. Lidé narození v jeho znamení mají v sobě zvláštní sílu, kterou okolí vycítí na "
+    u8"první pohled. Jsou odvážní, vášniví a plní energie, milují výzvy a nesnášejí nudu a "
+    u8"stereotyp. Tygr jedná rychle a často na základě intuice, proto se mu daří tam, kde jiní "
+    u8"váhají. Je velkorysý, umí se rozdělit a za své přátele by dal ruku do ohně. Nerad se však "
+    u8"podřizuje; autorita, kterou nerespektuje, v něm vyvolává vzdor. Tygr potřebuje svobodu a "
+    u8"prostor, ve kterém může uplatnit své nápady. Na nudné povinnosti a rutinní práci nemá "
+    u8"trpělivost a rád je přenechává druhým. Daří se mu v povoláních, kde může vést lidi, "
+    u8"cestovat nebo riskovat, třeba jako podnikatel, voják, sportovec, herec či objevitel. Jeho "
+    u8"nadšení je nakažlivé a strhne i ty nejopatrnější. Nezřídka se pouští do riskantních "
+    u8"podniků, které by rozumnější lidé nezačali, a často z nich vyjde jako vítěz. Stejně "
+    u8"snadno se ale nechá unést emocemi. Bývá netrpělivý, vznětlivý a občas jedná dřív, než "
+    u8"domyslí následky. Jeho život proto provázejí prudké zvraty: vzlety střídají pády, ale "
+    u8"Tygr se po každém nezdaru rychle zvedne a hledá novou příležitost. V soukromí bývá "
+    u8"překvapivě něžný a citlivý, i když to před světem rád skrývá. Pokud se naučí trpělivosti "
+    u8"a naslouchání, stane se z něho moudrý ochránce všech, které má rád.";
+constexpr std::u8string_view tygrPartnership =
+    u8"Tygr je ve společnosti nepřehlédnutelný a lidé se kolem něho rádi shromažďují. Přátelství "
+    u8"bere vážně a očekává od druhých stejnou věrnost, jakou sám nabízí. V lásce mu nejvíc "
+    u8"svědčí Kůň, Pes nebo Vepř, kteří snesou jeho prudký temperament. Se Psem i s Koněm se mu "
+    u8"dobře pracuje. Pozor by si měl dávat na Opici a Hada, s nimiž se snadno dostává do sporu.";
+// Birth years: Leoš Janáček 1854, Karel Čapek 1890, Bohumil Hrabal 1914, Marilyn Monroe 1926.
+constexpr std::u8string_view tygrFamousPeople = u8"Leoš Janáček, Karel Čapek, Bohumil Hrabal, Marilyn Monroe";
+constexpr std::u8string_view tygrCompatibility =
+    u8"Ideálním protějškem Tygra je Kůň. Oba milují volnost, dobrodružství a pohyb a nikdo z "
+    u8"nich druhého nespoutává. Dobře se Tygr snese i se Psem, jehož věrnost a smysl pro "
+    u8"spravedlnost obdivuje; Pes mu navíc umí klidně a bez urážky říct pravdu. Vhodným "
+    u8"partnerem je i dobrosrdečný Vepř, který Tygrovi dopřeje domov plný pohody a zklidní jeho "
+    u8"výbuchy. Nejvíce problémů přináší svazek s Opicí: ta se jeho vážnosti ráda vysmívá a Tygr "
+    u8"jí nedokáže odpustit posměšky. Složité bývá také soužití s Hadem, jehož skrytost a "
+    u8"podezíravost Tygr nechápe. S Buvolem pak svádí stálý souboj o to, kdo má poslední slovo.";
+constexpr auto tygrOpening =
+    piece<1680>("Tygr, opening", text(u8"TYGR (TIGER)"), spaces(2), shortPad, shortPad, shortPad, shortPad,
+                spaces(3), text(tygrTraits), spaces(2), longPad, spaces(52), characterLabel, spaces(1),
+                shortPad, shortPad, shortPad, shortPad, spaces(1), text(tygrCharacter), spaces(2), longPad,
+                spaces(1), relationsLabel, spaces(1), shortPad, shortPad, shortPad);
+constexpr auto tygrRelations = piece<609>(
+    "Tygr, relations and luck", textSoFar, shortPad, text(tygrPartnership), spaces(17), longPad, spaces(96),
+    luckyDay(u8"středa"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"2, 6, 7"),
+    spaces(1), shortPad, shortPad, shortPad, spaces(25), luckyCards(u8"zelené, král + čísla"));
+constexpr auto tygrFamous =
+    piece<137>("Tygr, famous people", textSoFar, spaces(1), longPad, shortPad, shortPad, spaces(37),
+               text(u8"Známé osobnosti ve znamení Tygra:"), spaces(1), text(tygrFamousPeople));
+constexpr auto tygrMatches =
+    piece<677>("Tygr, compatibility", textSoFar, longPad, spaces(21), text(u8"Kdo se hodí ke Tygrovi?"),
+               spaces(1), shortPad, shortPad, shortPad, spaces(23), text(tygrCompatibility));
+constexpr Piece tygrPieces[] = {tygrOpening.view(), tygrRelations.view(), tygrFamous.view(),
+                                tygrMatches.view()};
+
+// Králík: a short text, with neither character nor relations and so no lucky data. The heading's
+// spelling KRÁLIK is the one the program has always shown.
+constexpr std::u8string_view kralikTraits =
+    u8"Jemný, Laskavý, Vstřícný, Taktní, Citlivý, Elegantní, Smířlivý, Pohostinný, Uměřený, "
+    u8"Opatrný, Vkusný, Ohleduplný, Rozvážný, Nenápadný, Uhlazený, Zdrženlivý";
+// Birth years: Karel Gott 1939, Eva Pilarová 1939, Lionel Messi 1987.
+constexpr std::u8string_view kralikFamousPeople = u8"Karel Gott, Eva Pilarová, Lionel Messi";
+constexpr std::u8string_view kralikCompatibility =
+    u8"Králíkovi nejvíce svědčí Koza, s níž ho spojuje láska ke kráse, umění a klidnému domovu. "
+    u8"Šťastný bude také s Vepřem, který ocení jeho jemnost a laskavost, a se Psem, jenž mu dá "
+    u8"pocit bezpečí a stálosti. Nejobtížnější je vztah s Kohoutem, jehož přímost a kritičnost "
+    u8"Králíka zraňují. Potíže mohou vzniknout také s Krysou nebo s Drakem, jejichž hlučná "
+    u8"ctižádost narušuje Králíkovu potřebu harmonie.";
+constexpr auto kralikOpening = piece<264>("Králík, opening", text(u8"KRÁLIK"), spaces(6), shortPad, shortPad,
+                                          shortPad, shortPad, spaces(3), text(kralikTraits), spaces(86));
+constexpr auto kralikFamous =
+    piece<80>("Králík, famous people", textSoFar, spaces(1), longPad, spaces(1),
+              text(u8"Známé osobnosti ve znamení Králíka:"), spaces(1), text(kralikFamousPeople));
+constexpr auto kralikMatches =
+    piece<506>("Králík, compatibility", textSoFar, longPad, spaces(52), text(u8"Kdo se hodí ke Králíkovi?"),
+               spaces(1), shortPad, shortPad, shortPad, spaces(23), text(kralikCompatibility));
+constexpr Piece kralikPieces[] = {kralikOpening.view(), kralikFamous.view(), kralikMatches.view()};
+
+// Drak
+constexpr std::u8string_view drakTraits =
+    u8"Sebejistý, Energický, Ctižádostivý, Štědrý, Inteligentní, Nadšený, Hrdý, Odvážný, "
+    u8"Charismatický, Přímý, Zásadový, Panovačný, Netrpělivý, Svéhlavý, Šťastný, Velkolepý, "
+    u8"Tvořivý, Čestný";
+constexpr std::u8string_view drakCharacter =
+    u8"Drak je v čínské tradici symbolem císařské moci, štěstí a životní síly, a kdo se narodí v "
+    u8"jeho roce, nese si kus té výjimečnosti s sebou. Drak září ve společnosti, přitahuje "
+    u8"pozornost a často ani nemusí o nic usilovat, aby se stal středem dění. Jeho přítomnost je "
+    u8"cítit v každé místnosti a lidé mu přirozeně svěřují odpovědnost. Je plný energie, nápadů "
+    u8"a odhodlání, má vysoké cíle a věří, že je dokáže uskutečnit. Mnohdy se mu to podaří, "
+    u8"protože spojuje odvahu s inteligencí a neúnavnou pracovitostí. Drak je čestný a upřímný, "
+    u8"neumí se přetvařovat a od ostatních vyžaduje stejnou otevřenost. Lež nebo pokrytectví ho "
+    u8"dokážou rozzuřit. Jeho přímost však někdy působí bezohledně a svým sebevědomím umí druhé "
+    u8"nechtěně zranit. Rád vede, rozhoduje a kritiku snáší jen s obtížemi. Nedělá nic napůl: "
+    u8"buď se věci věnuje celým srdcem, nebo ji rovnou odmítne. Drobná každodenní práce ho nudí, "
+    u8"láká ho spíše velké dílo. Uplatní se všude, kde se vyžaduje vůdcovství a vize: jako "
+    u8"politik, umělec, vynálezce, manažer nebo lékař. Drak bývá štědrý a ochotně pomáhá, ale "
+    u8"pomoc od druhých přijímá nerad, protože nechce působit slabě. Jeho slabinou je "
+    u8"netrpělivost a sklon k přehnaným očekáváním, takže ho zklamání zasáhne hlouběji než jiné. "
+    u8"Přesto se z pádů rychle zvedá. V lásce je vášnivý a okouzlující, trvalý vztah však naváže "
+    u8"teprve s někým, kdo dokáže obdivovat jeho lesk a zároveň mu zachová vlastní tvář.";
+constexpr std::u8string_view drakPartnership =
+    u8"Drak je obklopen obdivovateli a přátel má víc, než stihne vnímat. Skutečně blízko si ale "
+    u8"k sobě pustí pouze ty, kdo ho neberou jen jako zdroj zábavy a dovedou mu čas od času "
+    u8"oponovat. V lásce mu štěstí přinese Krysa, Opice nebo Kohout, protože ho obdivují a "
+    u8"zároveň mu nastaví zrcadlo. Přátelsky si rozumí s Hadem, od něhož se učí trpělivosti. V "
+    u8"práci se mu osvědčí vynalézavá Opice. Střetům se naopak nevyhne se Psem, jenž nesnáší "
+    u8"jeho okázalost.";
+// Birth years: Karel IV. 1316, Jan Amos Komenský 1592, Josef Kajetán Tyl 1808, Sigmund Freud 1856,
+// John Lennon 1940.
+constexpr std::u8string_view drakFamousPeople =
+    u8"Karel IV., Jan Amos Komenský, Josef Kajetán Tyl, Sigmund Freud, John Lennon";
+constexpr std::u8string_view drakCompatibility =
+    u8"Nejlépe se k Drakovi hodí Krysa. Obdivuje jeho sílu a štědrost, zatímco on oceňuje její "
+    u8"bystrost a schopnost myslet prakticky; společně promění odvážné sny ve skutečnost. "
+    u8"Výborným partnerem je také Opice, jejíž vynalézavost a humor Draka nikdy nenudí, a oba "
+    u8"mají rádi velké plány. Dobře mu bude i s Kohoutem, který sdílí jeho smysl pro okázalost a "
+    u8"úspěch a navíc vnese do vztahu pořádek. Harmonické spojení nabízí i moudrý Had, jenž "
+    u8"Drakovi dodá klid a diplomacii. Naopak nejtěžší zkouškou je vztah se Psem. Pes je "
+    u8"realista a kritik, vidí za Drakovým leskem jeho chyby a nebojí se je nahlas pojmenovat, "
+    u8"což Drak nese velmi těžce. Komplikované bývá i soužití s jiným Drakem, protože dva vládci "
+    u8"se do jednoho paláce nevejdou. Opatrnost je namístě také u citlivého Králíka, který se v "
+    u8"Drakově blízkosti snadno cítí přehlížen.";
+constexpr auto drakOpening = piece<1766>(
+    "Drak, opening", text(u8"DRAK"), spaces(14), shortPad, shortPad, shortPad, shortPad, spaces(1),
+    text(drakTraits), spaces(2), longPad, spaces(10), characterLabel, spaces(1), shortPad, shortPad, shortPad,
+    shortPad, spaces(1), text(drakCharacter), spaces(2), shortPad, longPad, shortPad, spaces(91),
+    relationsLabel, spaces(1), shortPad, shortPad, shortPad, shortPad);
+constexpr auto drakRelations = piece<752>(
+    "Drak, relations and luck", textSoFar, text(drakPartnership), spaces(127), longPad, spaces(10),
+    luckyDay(u8"pátek"), spaces(1), shortPad, shortPad, shortPad, spaces(33), luckyNumbers(u8"0, 6, 7"),
+    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"červené (srdce), král + čísla"));
+constexpr auto drakFamous =
+    piece<152>("Drak, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, spaces(33),
+               text(u8"Známé osobnosti ve znamení Draka:"), spaces(1), text(drakFamousPeople), spaces(1));
+constexpr auto drakMatches = piece<1006>("Drak, compatibility", textSoFar, longPad, spaces(1), shortPad,
+                                         spaces(124), text(u8"Kdo se hodí k Drakovi?"), spaces(1), shortPad,
+                                         shortPad, shortPad, spaces(24), text(drakCompatibility));
+constexpr Piece drakPieces[] = {drakOpening.view(), drakRelations.view(), drakFamous.view(),
+                                drakMatches.view()};
+
+// Had
+constexpr std::u8string_view hadTraits =
+    u8"Moudrý, Intuitivní, Elegantní, Tajemný, Přemýšlivý, Rozvážný, Okouzlující, Diskrétní, "
+    u8"Vytříbený, Uvážlivý, Filozofický, Pronikavý, Zdrženlivý, Žárlivý, Podezíravý, Majetnický, "
+    u8"Soustředěný, Jemný, Svůdný";
+constexpr std::u8string_view hadCharacter =
+    u8"Had je nejtajemnějším znamením celého čínského horoskopu. Lidé narození v jeho roce mají "
+    u8"hlubokou moudrost, vyvinutou intuici a zvláštní přitažlivost, které se dá jen těžko "
+    u8"odolat. Navenek působí klidně, někdy až nehybně, ale pod povrchem neustále sledují, "
+    u8"hodnotí a zvažují. Had nikdy nejedná unáhleně a své úspěchy neprozrazuje předčasně. Než "
+    u8"udělá rozhodující krok, dokáže dlouho vyčkávat, a když konečně zaútočí, bývá jeho tah "
+    u8"přesný a účinný. Je elegantní, má vytříbený vkus a miluje krásné věci, dobré jídlo, umění "
+    u8"a literaturu. Ve společnosti se pohybuje s přirozenou grácií a jeho slova bývají uvážená, "
+    u8"často s jemnou ironií. Had je nesmírně inteligentní a rád přemýšlí o filozofických "
+    u8"otázkách, o smyslu života i o lidské přirozenosti. Dobře se uplatní ve vědě, v "
+    u8"psychologii, v diplomacii, v umění nebo ve finančnictví, tedy všude, kde je třeba myslet "
+    u8"hluboce a jednat s rozvahou. Peníze k němu obvykle přicházejí snadno, a přesto s nimi "
+    u8"zachází šetrně a s chladnou hlavou. Jen tak se nenechá oklamat, protože pozná faleš i za "
+    u8"tím nejmilejším úsměvem. Svou pravou tvář však ukáže jen několika lidem. Je uzavřený, "
+    u8"nerad mluví o svých citech a svá tajemství si nechává pro sebe. Pokud ho někdo zradí, Had "
+    u8"to nezapomene a umí být velmi nesmiřitelný. V lásce bývá vášnivý, ale také žárlivý a "
+    u8"majetnický a od partnera vyžaduje naprostou oddanost. Brzdí ho ovšem sklon k "
+    u8"podezíravosti a pohodlnosti: když nemusí, nerad se namáhá, a někdy si svou lenost omlouvá "
+    u8"tím, že jen čeká na správnou chvíli. Přesto ho jeho moudrost málokdy zklame. Had se umí z "
+    u8"každé zkušenosti poučit a s věkem se z něho stává rádce, jehož názoru si lidé váží a ke "
+    u8"kterému se rádi vracejí pro radu.";
+constexpr std::u8string_view hadPartnership =
+    u8"Had si rozvážně vybírá, komu důvěřuje. V lásce se mu nejlépe daří s Buvolem nebo "
+    u8"Kohoutem, v přátelství s bystrou Opicí či Drakem. V práci se mu osvědčí spolehlivý Buvol.";
+// Birth years: Jan Werich 1905, Jiří Voskovec 1905, Charles Darwin 1809, Abraham Lincoln 1809,
+// Vladimír Menšík 1929.
+constexpr std::u8string_view hadFamousPeople =
+    u8"Jan Werich, Jiří Voskovec, Charles Darwin, Abraham Lincoln, Vladimír Menšík";
+constexpr std::u8string_view hadCompatibility =
+    u8"K Hadovi se nejlépe hodí Buvol, jehož spolehlivost a klid mu dají pocit bezpečí a "
+    u8"jistoty. Dobrou volbou je i Kohout, s nímž sdílí pečlivost, vkus a ctižádost. Nejvíc "
+    u8"napětí přináší vztah s Vepřem, jehož naivní otevřenost Hada znervózňuje, a rovněž s "
+    u8"Tygrem, který nesnese jeho tajnůstkářství.";
+constexpr auto hadOpening =
+    piece<256>("Had, opening", text(u8"HAD"), spaces(10), shortPad, shortPad, shortPad, shortPad, spaces(1),
+               text(hadTraits), spaces(20), longPad, spaces(10));
+constexpr auto hadPortrait =
+    piece<1816>("Had, character", textSoFar, spaces(1), characterLabel, spaces(1), shortPad, shortPad,
+                shortPad, shortPad, spaces(1), text(hadCharacter), spaces(1), longPad, spaces(17),
+                relationsLabel, spaces(1), shortPad, shortPad, spaces(70));
+constexpr auto hadRelations = piece<400>(
+    "Had, relations and luck", textSoFar, text(hadPartnership), spaces(17), longPad, spaces(49),
+    luckyDay(u8"pátek"), spaces(1), shortPad, shortPad, shortPad, spaces(32), luckyNumbers(u8"3, 5, 8"),
+    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"kule (piky) , král + čísla"));
+constexpr auto hadFamous =
+    piece<121>("Had, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
+               text(u8"Známé osobnosti ve znamení Hada:"), spaces(1), text(hadFamousPeople), spaces(1));
+constexpr auto hadMatches = piece<467>("Had, compatibility", textSoFar, longPad, spaces(1), shortPad,
+                                       spaces(113), text(u8"Kdo se hodí k Hadovi?"), spaces(1), shortPad,
+                                       shortPad, shortPad, spaces(26), text(hadCompatibility));
+constexpr Piece hadPieces[] = {hadOpening.view(), hadPortrait.view(), hadRelations.view(), hadFamous.view(),
+                               hadMatches.view()};
+
+// Kůň
+constexpr std::u8string_view kunTraits =
+    u8"Energický, Nezávislý, Veselý, Upřímný, Výmluvný, Společenský, Šarmantní, Pracovitý, "
+    u8"Důvtipný, Odvážný, Dobrodružný, Sebevědomý, Štědrý, Optimistický, Netrpělivý, Prchlivý, "
+    u8"Nestálý, Tvrdohlavý, Sobecký";
+constexpr std::u8string_view kunCharacter =
+    u8"Lidé narození v roce Koně mají v sobě neklid stepního hřebce, který nesnese ohradu. "
+    u8"Potřebují prostor, pohyb a pocit, že o svém životě rozhodují sami. Jsou bystří, výmluvní "
+    u8"a velmi pracovití, pokud je úkol baví; stereotyp je však dokáže udusit rychleji než "
+    u8"jakákoli dřina. Mají přirozený šarm a umějí zaujmout společnost vtipem i nakažlivou chutí "
+    u8"do života, takže kolem sebe brzy shromáždí přátele a obdivovatele. Samotu snášejí špatně "
+    u8"a potřebují mít okolo sebe ruch. Rádi jsou středem dění, milují cestování, sport, hudbu a "
+    u8"všechno, co přináší vzrušení. Kůň jedná impulzivně a často dříve, než si věc pořádně "
+    u8"promyslí. Jeho rozhodnutí vycházejí z intuice a okamžitého nadšení, které ale může stejně "
+    u8"rychle vyprchat. Proto se mu stává, že rozjede několik projektů najednou a některé nechá "
+    u8"nedokončené. Nejlépe se mu daří tam, kde může pracovat samostatně, měnit prostředí a "
+    u8"jednat s lidmi: v obchodě, novinařině, cestovním ruchu, v umění nebo ve sportu. Přísná "
+    u8"hierarchie a neustálý dozor ho naopak dusí. S penězi bývá Kůň šikovný, umí vydělat, ale "
+    u8"stejně snadno utrácí. Jeho největší slabinou je netrpělivost a prchlivá povaha; když se "
+    u8"rozzlobí, řekne víc, než chtěl, ovšem zlost ho brzy přejde a křivdy si nepamatuje. "
+    u8"Kritiku snáší těžko a nerad přiznává chybu. V citech je vášnivý a romantický, zamilovává "
+    u8"se snadno a naplno, jenže potřebuje partnera, který mu ponechá volnost a nebude ho "
+    u8"svazovat žárlivostí. Jakmile najde člověka, jenž chápe jeho touhu po svobodě, dokáže být "
+    u8"věrným a pozorným druhem. Do středního věku bývá život Koně rušný a plný změn, později se "
+    u8"usadí a sklízí plody své energie.";
+constexpr std::u8string_view kunPartnership =
+    u8"Kůň snadno uzavírá známosti a v kolektivu bývá oblíbený, hluboká pouta však tvoří "
+    u8"pomaleji. V lásce a v manželství mu nejvíc rozumí Tygr, Pes a Koza, dobrým přítelem je mu "
+    u8"Drak. Obtížné soužití čeká Koně s Krysou, jejíž opatrnost ho brzdí.";
+// Birth years: Jimi Hendrix 1942, Harrison Ford 1942, Neil Armstrong 1930, Věra Čáslavská 1942,
+// Rembrandt 1606.
+constexpr std::u8string_view kunFamousPeople =
+    u8"Jimi Hendrix, Harrison Ford, Neil Armstrong, Věra Čáslavská, Rembrandt";
+constexpr std::u8string_view kunCompatibility =
+    u8"Tygr, Pes a Koza; nejhůře se snáší s Krysou a s Buvolem, kteří mu upírají volnost.";
+constexpr auto kunOpening = piece<1904>(
+    "Kůň, opening", text(u8"KŮŇ"), spaces(20), shortPad, shortPad, shortPad, shortPad, spaces(1),
+    text(kunTraits), spaces(1), longPad, spaces(1), characterLabel, spaces(1), shortPad, shortPad, shortPad,
+    shortPad, spaces(1), text(kunCharacter), spaces(1), shortPad, longPad, shortPad, shortPad, shortPad,
+    spaces(1), relationsLabel, spaces(1), shortPad, shortPad, shortPad, shortPad);
+constexpr auto kunRelations = piece<522>(
+    "Kůň, relations and luck", textSoFar, text(kunPartnership), spaces(18), longPad, spaces(99),
+    luckyDay(u8"úterý"), spaces(1), shortPad, shortPad, shortPad, spaces(35), luckyNumbers(u8"3, 5, 6"),
+    spaces(1), shortPad, shortPad, shortPad, spaces(31), luckyCards(u8"kule (piky), eso + čísla"));
+constexpr auto kunFamous =
+    piece<115>("Kůň, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
+               text(u8"Známé osobnosti ve znamení Koně:"), spaces(1), text(kunFamousPeople));
+constexpr auto kunMatches =
+    piece<138>("Kůň, compatibility", textSoFar, longPad, spaces(1), text(u8"Kdo se hodí ke Koni?"), spaces(1),
+               shortPad, shortPad, shortPad, spaces(24), text(kunCompatibility));
+constexpr Piece kunPieces[] = {kunOpening.view(), kunRelations.view(), kunFamous.view(), kunMatches.view()};
+
+// Koza
+constexpr std::u8string_view kozaTraits =
+    u8"Citlivá, Něžná, Vlídná, Soucitná, Tvořivá, Vkusná, Mírná, Přívětivá, Tolerantní, "
+    u8"Romantická, Zasněná, Obětavá, Elegantní, Poddajná, Nerozhodná, Úzkostná, Rozmazlená, "
+    u8"Náladová, Nepraktická, Tvrdohlavá";
+constexpr std::u8string_view kozaCharacter =
+    u8"Jemnost a tvůrčí duch patří ke Koze stejně neodmyslitelně jako touha po klidu. Její děti "
+    u8"mají vytříbený vkus, bohatou fantazii a citlivou duši, která vnímá krásu tam, kde ji jiní "
+    u8"přehlédnou. Bývají laskaví, mírní a soucitní, nesnášejí hádky a v konfliktu raději "
+    u8"ustoupí. Mají mimořádně silnou intuici a často tuší, co druzí cítí, ještě než to vysloví. "
+    u8"Skutečnou radost jim dělá, když mohou někoho obdarovat nebo potěšit. Jejich slabinou je "
+    u8"nerozhodnost a sklon k obavám: o budoucnost se strachují víc, než je nutné, a potřebují "
+    u8"cítit, že mají pevné zázemí. Koza ráda žije v pohodlí a harmonii, nejlépe v útulném "
+    u8"domově obklopená lidmi, kteří ji mají rádi. Tlak, spěch a přísné předpisy jí "
+    u8"neprospívají; nejlépe tvoří ve vlastním rytmu. Uplatní se v umění, designu, módě, hudbě, "
+    u8"zahradnictví nebo v pomáhajících profesích, kde zúročí svou vlídnost. Vůdčí roli však "
+    u8"nevyhledává a raději pracuje v týmu, kde ji někdo podrží. S penězi zachází dost "
+    u8"lehkomyslně, protože si ráda dopřeje hezké věci, a nechá se snadno přemluvit. Zároveň "
+    u8"dokáže být nečekaně tvrdohlavá: když se jí něco nelíbí, tiše to odmítá, trucuje nebo se "
+    u8"stáhne do sebe. V lásce je oddaná, něžná a romantická, partnerovi dává hodně citu, ale "
+    u8"očekává na oplátku pozornost a jistotu. Nejšťastnější je ve vztahu, kde se cítí bezpečně "
+    u8"a kde její jemnost nikdo nezneužije.";
+constexpr std::u8string_view kozaPartnership =
+    u8"Koza je vlídná společnice, s níž je lidem dobře, protože umí naslouchat a nikoho nesoudí. "
+    u8"Přátele si vybírá podle citu a ke spřízněným duším přilne na celý život. V lásce jí "
+    u8"nejvíc rozumí Králík, s nímž sdílí zálibu v klidu a kráse, a Prase, jež ocení její "
+    u8"dobrotu. Dobře se doplňuje i s Koněm, jehož energie ji povzbuzuje. V práci jí pomůže Drak "
+    u8"nebo Opice, kteří mají rozhodnost, jíž se jí nedostává. Naopak s Buvolem a se Psem si "
+    u8"Koza nerozumí: jejich přísnost a kritičnost ji deptají.";
+// Birth years: Hana Hegerová 1931, Mick Jagger 1943.
+constexpr std::u8string_view kozaFamousPeople = u8"Hana Hegerová, Mick Jagger";
+constexpr std::u8string_view kozaCompatibility =
+    u8"Nejvíc štěstí jí přinese Králík nebo Prase, kteří sdílejí její citlivost a smysl pro "
+    u8"pohodu, a také Kůň, jehož elán ji vytrhne z nerozhodnosti. Těžko se jí žije s Buvolem, "
+    u8"který ji považuje za rozmazlenou, a se Psem, jehož kritičnost ji raní.";
+constexpr auto kozaOpening =
+    piece<1614>("Koza, opening", text(u8"KOZA"), spaces(7), shortPad, shortPad, shortPad, shortPad, spaces(1),
+                text(kozaTraits), spaces(2), longPad, spaces(1), characterLabel, spaces(1), shortPad,
+                shortPad, shortPad, shortPad, spaces(1), text(kozaCharacter), spaces(2), shortPad, longPad,
+                shortPad, spaces(1), relationsLabel, spaces(1), shortPad, shortPad, shortPad, shortPad);
+constexpr auto kozaRelations = piece<689>(
+    "Koza, relations and luck", textSoFar, text(kozaPartnership), spaces(18), longPad, spaces(39),
+    luckyDay(u8"čtvrtek"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"0, 3, 5"),
+    spaces(2), shortPad, shortPad, shortPad, spaces(17), luckyCards(u8"červené (srdce), dáma + čísla"));
+constexpr auto kozaFamous =
+    piece<98>("Koza, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, spaces(29),
+              text(u8"Známé osobnosti ve znamení Kozy:"), spaces(1), text(kozaFamousPeople), spaces(1));
+constexpr auto kozaMatches = piece<337>("Koza, compatibility", textSoFar, longPad, spaces(1), shortPad,
+                                        spaces(36), text(u8"Kdo se hodí ke Koze?"), spaces(1), shortPad,
+                                        shortPad, shortPad, spaces(24), text(kozaCompatibility), spaces(1));
+constexpr Piece kozaPieces[] = {kozaOpening.view(), kozaRelations.view(), kozaFamous.view(),
+                                kozaMatches.view()};
+
+// Opice
+constexpr std::u8string_view opiceTraits =
+    u8"Chytrá, Vynalézavá, Důvtipná, Zvídavá, Rozpustilá, Hravá, Společenská, Pohotová, Výřečná, "
+    u8"Obratná, Přizpůsobivá, Velkorysá, Ctižádostivá, Sebejistá, Vychytralá, Ješitná, "
+    u8"Přelétavá, Lstivá";
+constexpr std::u8string_view opiceCharacter =
+    u8"Důvtip a nevyčerpatelná vynalézavost dělají z Opice mistryni improvizace. Rodáci z jejího "
+    u8"roku mají pohotovou mysl, skvělou paměť a talent najít řešení tam, kde ostatní vidí "
+    u8"slepou uličku. Učí se bleskově, zajímá je skoro všechno a rádi se předvádějí svými "
+    u8"znalostmi. Jsou zábavní, vtipní a společenští, na večírcích strhnou pozornost a dokážou "
+    u8"rozesmát i zasmušilého člověka. Umějí napodobit kohokoli a s oblibou si dělají legraci i "
+    u8"sami ze sebe. Drobné neúspěchy je nezastaví, protože vždy najdou náhradní plán. Pod "
+    u8"veselou maskou se ale skrývá bystrá pozorovatelka, která přesně ví, co chce, a umí toho "
+    u8"dosáhnout, někdy i lstí. Opice ráda kličkuje, vyjednává a obchoduje; pravidla považuje "
+    u8"spíš za doporučení, jež lze obratně obejít. Pokud svou vychytralost nepřežene, je z ní "
+    u8"výborná podnikatelka, diplomatka, vědkyně, novinářka nebo herečka. Potřebuje neustále "
+    u8"nové podněty, jinak se rychle nudí a začne si hrát s lidmi. Její slabinou je jistá "
+    u8"povrchnost a ješitnost: snadno se nadchne, ale nadšení brzy opadne, a kritiku přijímá jen "
+    u8"nerada. Ostatní ji občas považují za vypočítavou, i když ve skutečnosti jen ráda vyhrává. "
+    u8"Na druhou stranu je velkorysá, ochotně pomůže a v nesnázích nepropadá panice. V lásce "
+    u8"bývá Opice okouzlující a hravá, často však přelétavá; než se usadí, vystřídá více "
+    u8"partnerů. Potřebuje protějšek, který ji stále něčím překvapí a stačí jejímu myšlení. S "
+    u8"penězi umí zacházet, vydělává lehce a dokáže je výhodně investovat.";
+constexpr std::u8string_view opicePartnership =
+    u8"Opice si přátele získává snadno, protože je zábavná a štědrá, jen málokomu však dovolí "
+    u8"nahlédnout do svého nitra. Nejlépe si rozumí s Krysou, jež obdivuje její důvtip, a s "
+    u8"Drakem, s nímž ji pojí odvaha a velké plány. Zajímavým partnerem je pro ni rovněž Had, "
+    u8"protože jeho moudrost vyváží její neklid. Pozor by si měla dávat na Tygra, který její "
+    u8"kousky nesnáší, a na Prase, jehož důvěřivosti by mohla zneužít.";
+// Birth years: Martina Navrátilová 1956.
+constexpr std::u8string_view opiceFamousPeople = u8"Martina Navrátilová";
+constexpr std::u8string_view opiceCompatibility =
+    u8"Ideální pár tvoří s Krysou a s Drakem. Krysa sdílí její bystrost a chuť do podnikání, "
+    u8"takže spolu dokážou vybudovat prosperující domácnost i firmu. Drak jí poskytne sílu a "
+    u8"odvahu, ona jemu chytré nápady a diplomatický takt. Dobré spojení vytváří také s Hadem, "
+    u8"jehož rozvážnost ji zklidní. Nejtěžší bývá vztah s Tygrem: oba chtějí vést a každý spor "
+    u8"se mezi nimi lehce změní v souboj. Nepříliš šťastný bývá i svazek s Prasetem, které její "
+    u8"vtipy a lsti často nepochopí.";
+constexpr auto opiceOpening = piece<1751>(
+    "Opice, opening", text(u8"OPICE"), spaces(2), shortPad, shortPad, shortPad, shortPad, spaces(16),
+    text(opiceTraits), spaces(2), longPad, spaces(16), characterLabel, spaces(1), shortPad, shortPad,
+    shortPad, shortPad, spaces(1), text(opiceCharacter), spaces(4), shortPad, longPad, shortPad, spaces(1),
+    relationsLabel, spaces(1), shortPad, shortPad, shortPad, shortPad);
+constexpr auto opiceRelations = piece<580>(
+    "Opice, relations and luck", textSoFar, text(opicePartnership), spaces(17), longPad, spaces(9),
+    luckyDay(u8"pondělí"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"0, 2, 8"),
+    spaces(1), shortPad, shortPad, shortPad, spaces(29), luckyCards(u8"zelené, dáma + čísla"));
+constexpr auto opiceFamous =
+    piece<65>("Opice, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
+              text(u8"Známé osobnosti ve znamení Opice:"), spaces(1), text(opiceFamousPeople));
+constexpr auto opiceMatches = piece<570>("Opice, compatibility", textSoFar, longPad, spaces(1), shortPad,
+                                         spaces(46), text(u8"Kdo se hodí k Opici?"), spaces(1), shortPad,
+                                         shortPad, shortPad, spaces(24), text(opiceCompatibility));
+constexpr Piece opicePieces[] = {opiceOpening.view(), opiceRelations.view(), opiceFamous.view(),
+                                 opiceMatches.view()};
+
+// Kohout
+constexpr std::u8string_view kohoutTraits =
+    u8"Upřímný, Otevřený, Odvážný, Pracovitý, Pořádný, Pečlivý, Spolehlivý, Sebevědomý, "
+    u8"Elegantní, Výřečný, Věrný, Praktický, Ctižádostivý, Cílevědomý, Pyšný, Okázalý, Kritický, "
+    u8"Panovačný, Výbušný, Marnivý, Vychloubačný";
+constexpr std::u8string_view kohoutCharacter =
+    u8"Hrdě vztyčený hřebínek prozrazuje, že Kohout se za nic neschovává. Ti, kdo se narodili v "
+    u8"jeho znamení, mluví přímo, bez obalu a bez ohledu na to, zda se to posluchačům líbí. Jsou "
+    u8"pracovití, pořádní a pečliví do posledního detailu, vstávají brzy a den mají předem "
+    u8"naplánovaný. Milují řád ve věcech i v myšlenkách a lajdáctví druhých je dokáže vážně "
+    u8"rozladit. Rádi se ukazují, vybírají si elegantní oblečení a na veřejnosti působí "
+    u8"sebevědomě, až okázale. Za fasádou se ale často skrývá nejistota a velká touha po uznání. "
+    u8"Pochvala je potěší víc, než jsou ochotni přiznat. Kohout je velmi odvážný, nebojí se "
+    u8"konfliktu ani rizika a za své přesvědčení se postaví i proti většině. Hodí se na místa, "
+    u8"kde je zapotřebí přesnost a organizační talent: do armády, účetnictví, vědy, medicíny "
+    u8"nebo vedení firmy. Bývá také výborným řečníkem. S penězi hospodaří rozumně, umí šetřit, i "
+    u8"když si občas dopřeje luxus, aby se pochlubil. Jeho největší slabinou je kritičnost a "
+    u8"sklon poučovat okolí; v diskusi musí mít poslední slovo a přiznat chybu ho stojí velké "
+    u8"přemáhání. Někdy plýtvá silami na malichernosti a snadno se nechá rozčilit. Přesto je to "
+    u8"věrný, spolehlivý přítel, který pomůže, kdykoliv je třeba. V lásce je Kohout upřímný a "
+    u8"oddaný, city však neumí dávat najevo jemně a romantické gesto často nahradí praktickou "
+    u8"péčí.";
+constexpr std::u8string_view kohoutPartnership =
+    u8"Kohout má rád společnost, kde může zazářit, a přátele si vybírá podle jejich "
+    u8"spolehlivosti. Kdo snese jeho otevřenost, má v něm spojence. Nejlépe mu je vedle Buvola, "
+    u8"který sdílí jeho pracovitost a smysl pro řád, a vedle Hada, jenž svou moudrostí tlumí "
+    u8"jeho prchlivost. Dobrou dvojici tvoří i s Drakem, po jehož boku se oba vzájemně "
+    u8"povzbuzují k výkonům. Méně šťastné je soužití s Králíkem, kterého Kohoutova upřímnost "
+    u8"raní, se Psem a s dalším Kohoutem, s nímž vede nekonečné spory.";
+// Birth years: Steffi Graf 1969, Marek Eben 1957, Ivan Passer 1933.
+constexpr std::u8string_view kohoutFamousPeople = u8"Steffi Graf, Marek Eben, Ivan Passer";
+constexpr std::u8string_view kohoutCompatibility =
+    u8"Skvěle se doplňuje s Buvolem a s Hadem. Buvol obdivuje jeho píli a přesnost, Had mu zase "
+    u8"dodává klid a rozvahu, které mu v zápalu chybí. Slibné je také spojení s Drakem: oba "
+    u8"milují lesk a úspěch a dokážou se navzájem inspirovat. Naopak s Králíkem, jemuž vadí "
+    u8"Kohoutova přímost, vznikají časté rozpory a vzájemné výčitky. Obtížné bývá soužití se "
+    u8"Psem a s jiným Kohoutem, protože se přou o každou maličkost.";
+constexpr auto kohoutOpening =
+    piece<1620>("Kohout, opening", text(u8"KOHOUT"), spaces(2), shortPad, shortPad, shortPad, shortPad,
+                spaces(1), text(kohoutTraits), spaces(1), longPad, characterLabel, spaces(1), shortPad,
+                shortPad, shortPad, shortPad, spaces(1), text(kohoutCharacter), spaces(1), shortPad, longPad,
+                shortPad, spaces(21), relationsLabel, spaces(1), shortPad, shortPad, shortPad, shortPad);
+constexpr auto kohoutRelations = piece<692>(
+    "Kohout, relations and luck", textSoFar, text(kohoutPartnership), spaces(14), longPad, spaces(43),
+    luckyDay(u8"sobota"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"2, 4, 9"),
+    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"žaludy (kříže), král + čísla"));
+constexpr auto kohoutFamous =
+    piece<84>("Kohout, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad,
+              text(u8"Známé osobnosti ve znamení Kohouta:"), spaces(1), text(kohoutFamousPeople), spaces(1));
+constexpr auto kohoutMatches =
+    piece<476>("Kohout, compatibility", textSoFar, longPad, spaces(1), shortPad, spaces(11),
+               text(u8"Kdo se hodí ke Kohoutovi?"), spaces(1), shortPad, shortPad, shortPad, spaces(21),
+               text(kohoutCompatibility));
+constexpr Piece kohoutPieces[] = {kohoutOpening.view(), kohoutRelations.view(), kohoutFamous.view(),
+                                  kohoutMatches.view()};
+
+// Pes
+constexpr std::u8string_view pesTraits =
+    u8"Věrný, Poctivý, Spravedlivý, Spolehlivý, Upřímný, Obětavý, Nenáročný, Svědomitý, "
+    u8"Vytrvalý, Nápomocný, Přátelský, Rozumný, Ostražitý, Nedůvěřivý, Úzkostlivý, Pesimistický, "
+    u8"Kritický, Tvrdohlavý, Jízlivý";
+constexpr std::u8string_view pesCharacter =
+    u8"Pes je symbolem věrnosti, poctivosti a smyslu pro spravedlnost. V jeho letech se rodí "
+    u8"lidé spolehliví a upřímní, kteří stojí při svých blízkých i v nejtěžších chvílích. "
+    u8"Nesnášejí křivdu, přetvářku a lež; jakmile vidí, že se někomu děje bezpráví, neváhají se "
+    u8"ho zastat. Jsou skromní, nepotrpí si na okázalost ani na bohatství a nejdůležitější je "
+    u8"pro ně klidné a bezpečné zázemí. Pes bývá zpočátku ostražitý a nedůvěřivý, k novým lidem "
+    u8"si hledá cestu pomalu, ale komu jednou dá své přátelství, toho se nikdy nevzdá. Má "
+    u8"vyvinutý smysl pro povinnost a své sliby plní, i když ho to stojí síly. Peníze pro něj "
+    u8"nejsou cílem; vydělá si tolik, aby jeho rodina netrpěla nouzí, a zbytek rád věnuje na "
+    u8"dobrou věc. Dobře vychází s dětmi i se zvířaty. Pracuje svědomitě a vytrvale, dobře se "
+    u8"uplatní jako lékař, učitel, právník, sociální pracovník, policista či kněz. Jeho slabinou "
+    u8"je pesimismus a sklon k úzkosti: vidí hrozby i tam, kde nejsou, a trápí se věcmi, které "
+    u8"nemůže ovlivnit. Dokáže být tvrdohlavý a kritický, někdy až jízlivý, zejména když se cítí "
+    u8"ohrožený. V lásce je Pes oddaný a pozorný, ale potřebuje jistotu; zradu odpouští jen "
+    u8"těžko. Přátelé a rodina na něj mohou vždy spoléhat.";
+constexpr std::u8string_view pesPartnership =
+    u8"Pes je mezi lidmi oblíbený pro svou upřímnost a ochotu pomoci, do blízkosti však pouští "
+    u8"jen pár vyvolených. Přátelství s ním je pevné jako skála; kdo jednou získá jeho důvěru, "
+    u8"může se na něj kdykoli obrátit. V milostném životě nejlépe ladí s Tygrem, který sdílí "
+    u8"jeho smysl pro spravedlnost a vášeň pro dobrou věc, a s Koněm, jehož bezstarostnost "
+    u8"rozptýlí jeho obavy. Pěkný vztah může vzniknout i s Králíkem, který ocení jeho věrnost a "
+    u8"oplatí mu ji něhou. V práci se Pes dobře doplňuje s Prasetem, jež je stejně poctivé. "
+    u8"Naopak s Drakem, jehož pýcha jej dráždí, si rozumí jen málo, a nesoulad ho čeká také s "
+    u8"Kohoutem a s Kozou.";
+// Birth years: Emil Zátopek 1922, Hana Zagorová 1946, Michael Jackson 1958, Winston Churchill 1874.
+constexpr std::u8string_view pesFamousPeople =
+    u8"Emil Zátopek, Hana Zagorová, Michael Jackson, Winston Churchill";
+constexpr std::u8string_view pesCompatibility =
+    u8"Tygr, Kůň a Králík jsou pro něj nejlepší volbou. S Tygrem ho spojuje idealismus a odvaha, "
+    u8"Kůň ho nakazí svým nezdolným optimismem a s Králíkem vytváří klidný a harmonický domov. "
+    u8"Vhodným partnerem bývá i Prase, které je stejně upřímné a věrné a nehoní se za majetkem. "
+    u8"S Drakem si Pes nerozumí, protože jej odpuzuje jeho okázalá touha po moci. Složitý bývá i "
+    u8"vztah s Kohoutem, jenž ho neustále kritizuje, a s náladovou Kozou.";
+constexpr auto pesOpening =
+    piece<1538>("Pes, opening", text(u8"PES"), spaces(4), shortPad, shortPad, shortPad, shortPad, spaces(1),
+                text(pesTraits), spaces(2), longPad, spaces(10), characterLabel, spaces(1), shortPad,
+                shortPad, shortPad, shortPad, spaces(1), text(pesCharacter), spaces(1), shortPad, longPad,
+                shortPad, spaces(69), relationsLabel, spaces(1), shortPad, shortPad, shortPad, shortPad);
+constexpr auto pesRelations = piece<922>(
+    "Pes, relations and luck", textSoFar, text(pesPartnership), spaces(133), longPad, spaces(10),
+    luckyDay(u8"pondělí"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"3, 5, 7"),
+    spaces(1), shortPad, shortPad, shortPad, spaces(29), luckyCards(u8"žaludy (kříže), eso + čísla"));
+constexpr auto pesFamous =
+    piece<107>("Pes, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad,
+               text(u8"Známé osobnosti ve znamení Psa:"), spaces(1), text(pesFamousPeople), spaces(1));
+constexpr auto pesMatches =
+    piece<500>("Pes, compatibility", textSoFar, longPad, spaces(20), text(u8"Kdo se hodí ke Psovi?"),
+               spaces(2), shortPad, shortPad, shortPad, spaces(24), text(pesCompatibility));
+constexpr Piece pesPieces[] = {pesOpening.view(), pesRelations.view(), pesFamous.view(), pesMatches.view()};
+
+// Prase
+constexpr std::u8string_view praseTraits =
+    u8"Štědré, Laskavé, Čestné, Upřímné, Dobrosrdečné, Pohostinné, Tolerantní, Mírumilovné, "
+    u8"Pracovité, Vytrvalé, Obětavé, Spolehlivé, Veselé, Smyslné, Vášnivé, Důvěřivé, "
+    u8"Prostoduché, Požitkářské, Nestřídmé, Lehkověrné, Paličaté";
+constexpr std::u8string_view praseCharacterStart =
+    u8"Laskavost a štědrost zdobí Prase víc než kterékoli jiné znamení. Kdo se narodil pod jeho "
+    u8"vládou, má zlaté srdce, upřímnou povahu a vzácnou schopnost užívat si života. Věří v "
+    u8"lidskou dobrotu, nikomu nic nezávidí a ochotně se rozdělí o to, co má, ať už jde o "
+    u8"peníze, čas, nebo pohostinnost.";
+constexpr std::u8string_view praseCharacterEnd =
+    u8"Prase miluje dobré jídlo, pohodlí, hudbu, umění a společnost přátel, a proto jeho domov "
+    u8"bývá útulný a vždy otevřený hostům. Je pracovité a vytrvalé, a když si stanoví cíl, jde "
+    u8"za ním s nečekanou houževnatostí. Nesnáší spory a intriky; hádky raději urovná smířlivým "
+    u8"slovem, než aby přilévalo olej do ohně. Rádo se směje a jeho dobrá nálada je nakažlivá. "
+    u8"Ve zlých časech neztrácí naději a utěšuje ostatní. Má vrozený smysl pro krásu, rádo "
+    u8"nakupuje pro druhé a vymýšlí dárky. Vzdělání si cení, ale neholduje suché teorii; raději "
+    u8"se učí praxí. Jeho velkou slabinou je přílišná důvěřivost. Prase snadno uvěří sladkým "
+    u8"slibům a vychytralejší lidé toho dokážou zneužít. Často také podléhá pokušení a neumí si "
+    u8"odepřít požitky, takže mívá sklon k nestřídmosti v jídle, pití i utrácení. Hodí se do "
+    u8"povolání, kde může druhým pomáhat nebo je potěšit: do lékařství, gastronomie, umění, "
+    u8"pohostinství či charitativní práce. Díky své poctivosti a pracovitosti k němu peníze "
+    u8"přicházejí snadno a ve zralém věku bývá často zámožné. Kritiku snáší dobře, ale pokud ho "
+    u8"někdo opakovaně podvede, dokáže se nečekaně rázně bránit. V lásce je Prase vášnivé, něžné "
+    u8"a obětavé, partnerovi dává všechno a touží po stejně upřímném citu. Rodinu miluje nade "
+    u8"vše a pro své blízké by se rozdalo.";
+constexpr std::u8string_view prasePartnership =
+    u8"Prase je vítaným hostem každé společnosti a přátelství navazuje bez velké námahy. Nejvíc "
+    u8"ho těší vztah s Králíkem nebo s Kozou, kteří ocení jeho laskavost, dobře vychází i s "
+    u8"Tygrem. Potíže mívá s Hadem, který mu nevěří, a s Opicí.";
+// Birth years: David Bowie 1947, Helena Vondráčková 1947, Josef Lada 1887, Jan Saudek 1935, Ronald
+// Reagan 1911.
+constexpr std::u8string_view praseFamousPeople =
+    u8"David Bowie, Helena Vondráčková, Josef Lada, Jan Saudek, Ronald Reagan";
+constexpr std::u8string_view praseCompatibility =
+    u8"Králík, Koza a Tygr mu slibují šťastný svazek. Králík s ním sdílí lásku k pohodlí a "
+    u8"klidnému rodinnému životu, Koza ocení jeho štědrost a něhu a Tygr mu dodává rozhodnost i "
+    u8"ochranu. Dobře si rozumí rovněž se Psem, protože oba si cení poctivosti a věrnosti víc "
+    u8"než bohatství. Méně vhodný bývá Had, jehož tajnůstkářství a chladná vypočítavost Prase "
+    u8"znejisťují; jejich povahy stojí v čínském zvěrokruhu přímo proti sobě. Opatrnost je na "
+    u8"místě i u Opice, která by mohla zneužít jeho důvěřivosti.";
+constexpr auto praseOpening =
+    piece<685>("Prase, opening", text(u8"PRASE"), spaces(2), shortPad, shortPad, shortPad, shortPad,
+               spaces(1), text(praseTraits), spaces(2), longPad, spaces(132), characterLabel, spaces(1),
+               shortPad, shortPad, shortPad, shortPad, spaces(1), text(praseCharacterStart));
+constexpr auto praseCharacterRest = piece<1312>(
+    "Prase, rest of the character", textSoFar, spaces(1), text(praseCharacterEnd), spaces(1), shortPad,
+    longPad, spaces(20), relationsLabel, spaces(1), shortPad, shortPad, shortPad, shortPad);
+constexpr auto praseRelations = piece<508>(
+    "Prase, relations and luck", textSoFar, text(prasePartnership), spaces(15), longPad, spaces(117),
+    luckyDay(u8"čtvrtek"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"3, 4, 5"),
+    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"zelená, eso + čísla"));
+constexpr auto praseFamous =
+    piece<119>("Prase, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
+               text(u8"Známé osobnosti ve znamení Prasete:"), spaces(1), text(praseFamousPeople), spaces(1));
+constexpr auto praseMatches = piece<675>("Prase, compatibility", textSoFar, longPad, spaces(1), shortPad,
+                                         spaces(123), text(u8"Kdo se hodí k Praseti?"), spaces(2), shortPad,
+                                         shortPad, shortPad, spaces(24), text(praseCompatibility));
+constexpr Piece prasePieces[] = {praseOpening.view(), praseCharacterRest.view(), praseRelations.view(),
+                                 praseFamous.view(), praseMatches.view()};
+
+// By sign number.
+constexpr std::span<const Piece> chineseTexts[chineseSignCount] = {
+    krysaPieces, buvolPieces, tygrPieces,  kralikPieces, drakPieces, hadPieces,
+    kunPieces,   kozaPieces,  opicePieces, kohoutPieces, pesPieces,  prasePieces,
+};
+
+constexpr PadLengths chinesePads{.shortPad = chineseShortPadLength, .longPad = chineseLongPadLength};
+
+static_assert(fitsResultText(chineseTexts, chinesePads));
+static_assert(composedLength(krysaPieces, chinesePads) == 4645, "Krysa: composed length");
+static_assert(composedLength(buvolPieces, chinesePads) == 4815, "Buvol: composed length");
+static_assert(composedLength(tygrPieces, chinesePads) == 4734, "Tygr: composed length");
+static_assert(composedLength(kralikPieces, chinesePads) == 1426, "Králík: composed length");
+static_assert(composedLength(drakPieces, chinesePads) == 5409, "Drak: composed length");
+static_assert(composedLength(hadPieces, chinesePads) == 4689, "Had: composed length");
+static_assert(composedLength(kunPieces, chinesePads) == 4480, "Kůň: composed length");
+static_assert(composedLength(kozaPieces, chinesePads) == 4471, "Koza: composed length");
+static_assert(composedLength(opicePieces, chinesePads) == 4733, "Opice: composed length");
+static_assert(composedLength(kohoutPieces, chinesePads) == 4639, "Kohout: composed length");
+static_assert(composedLength(pesPieces, chinesePads) == 4800, "Pes: composed length");
+static_assert(composedLength(prasePieces, chinesePads) == 5030, "Prase: composed length");
+
+}  // namespace
+
+void writeChineseText(ResultText& out) {
+  char shortPadBuffer[64];
+  char longPadBuffer[200];
+  const std::string_view shortPad = makePad(shortPadBuffer, chineseShortPadLength);
+  const std::string_view longPad = makePad(longPadBuffer, chineseLongPadLength);
+  const int sign = findChineseSign(horoscopeRequest.year);
+  if (sign < 0) {
+    writeWholeText(out, chineseYearOutOfRangeMessage.view());
+    return;
+  }
+  composePieces(out, chineseTexts[sign], {.shortPad = shortPad, .longPad = longPad});
+}
+
+}  // namespace kalmira
