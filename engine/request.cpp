@@ -5,7 +5,9 @@
 #include <cstring>
 #include <limits>
 
+#include "engine/egyptian.h"
 #include "engine/european.h"
+#include "engine/indian.h"
 
 namespace kalmira {
 
@@ -99,15 +101,25 @@ void formatTitle(const HoroscopeRequest& request, char (&title)[titleSize]) {
 void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out) {
   switch (static_cast<HoroscopeType>(request.typeIndex)) {
     case HoroscopeType::European: writeEuropeanText(out); return;
+    case HoroscopeType::Egyptian: writeEgyptianText(out); return;
+    case HoroscopeType::Indian: writeIndianText(out); return;
     case HoroscopeType::Chinese:
     case HoroscopeType::Cyclic:
-    case HoroscopeType::Egyptian:
-    case HoroscopeType::Indian:
     case HoroscopeType::EuropeanShort: break;
   }
   writeWholeText(out, {});
 }
 
-bool hasGenerator(int typeIndex) { return typeIndex == static_cast<int>(HoroscopeType::European); }
+bool hasGenerator(int typeIndex) {
+  switch (static_cast<HoroscopeType>(typeIndex)) {
+    case HoroscopeType::European:
+    case HoroscopeType::Egyptian:
+    case HoroscopeType::Indian: return true;
+    case HoroscopeType::Chinese:
+    case HoroscopeType::Cyclic:
+    case HoroscopeType::EuropeanShort: break;
+  }
+  return false;
+}
 
 }  // namespace kalmira
