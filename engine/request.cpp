@@ -6,7 +6,11 @@
 #include <limits>
 
 #include "engine/chinese.h"
+#include "engine/cyclic.h"
+#include "engine/egyptian.h"
 #include "engine/european.h"
+#include "engine/european_short.h"
+#include "engine/indian.h"
 
 namespace kalmira {
 
@@ -101,17 +105,12 @@ void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out) {
   switch (static_cast<HoroscopeType>(request.typeIndex)) {
     case HoroscopeType::European: writeEuropeanText(out); return;
     case HoroscopeType::Chinese: writeChineseText(out); return;
-    case HoroscopeType::Cyclic:
-    case HoroscopeType::Egyptian:
-    case HoroscopeType::Indian:
-    case HoroscopeType::EuropeanShort: break;
+    case HoroscopeType::Cyclic: writeCyclicText(out); return;
+    case HoroscopeType::Egyptian: writeEgyptianText(out); return;
+    case HoroscopeType::Indian: writeIndianText(out); return;
+    case HoroscopeType::EuropeanShort: writeEuropeanShortText(out); return;
   }
   writeWholeText(out, {});
-}
-
-bool hasGenerator(int typeIndex) {
-  return typeIndex == static_cast<int>(HoroscopeType::European) ||
-         typeIndex == static_cast<int>(HoroscopeType::Chinese);
 }
 
 }  // namespace kalmira

@@ -38,6 +38,31 @@ check "--raw: the title in code page 1250, one newline" cmp -s <(head -n 1 "$out
 check "--raw: the text's exact bytes follow, no newline" test "$(tail -n +2 "$out" | wc -c)" -eq 1824
 check "--raw: the text begins with the heading and its runs" cmp -s <(tail -n +2 "$out" | head -c 157) <(printf 'Panna%152s' '')
 
+run 3 15 8 1980
+check "Egyptian: exit 0" test $status -eq 0
+check "Egyptian: the title" test "$(head -n 1 "$out")" = "Egyptský horoskop (15. 8. 1980)"
+check "Egyptian: Toth's text" grep -q '^Toth$' "$out"
+run --raw 3 15 8 1980
+check "Egyptian --raw: Toth is 1820 bytes" test "$(tail -n +2 "$out" | wc -c)" -eq 1820
+check "Egyptian --raw: the heading, 39 spaces and the pad" cmp -s <(tail -n +2 "$out" | head -c 166) <(printf 'Toth%162s' '')
+run --unchecked 3 31 2 1980
+check "Egyptian: 31 February is Amon - Ra" test "$(head -n 1 "$out")" = "Amon - Ra"
+run 3 5 -1 1980
+check "Egyptian: month -1 gives the not-found text" grep -q '^Nastala chyba nemôžem nájsť tvoje znamenie$' "$out"
+
+run 4 1 5 1980
+check "Indian: exit 0" test $status -eq 0
+check "Indian: the title" test "$(head -n 1 "$out")" = "Indiánsky horoskop (1. 5. 1980)"
+check "Indian: the Bobr's text" grep -q '^Bobr$' "$out"
+check "Indian: the first passage's labels" grep -q 'Lidé narození mezi 20. dubnem a 20. květnem' "$out"
+run --raw 4 1 5 1980
+check "Indian --raw: the Bobr is 3608 bytes" test "$(tail -n +2 "$out" | wc -c)" -eq 3608
+check "Indian --raw: tabs stand between the passages" test "$(tail -n +2 "$out" | tr -cd '\t' | wc -c)" -eq 44
+run --unchecked 4 -1 3 1980
+check "Indian: a negative day in March is Vlk" test "$(head -n 1 "$out")" = "Vlk"
+run 4 5 -1 1980
+check "Indian: month -1 gives the not-found text" grep -q '^Nastala chyba nemôžem nájsť tvoje znamenie$' "$out"
+
 run -1 "" "" ""
 check "nothing selected: exit 1" test $status -eq 1
 check "nothing selected: the message on stderr" test "$(cat "$err")" = "Nevybral si typ horoskopu"

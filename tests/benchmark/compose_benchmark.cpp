@@ -32,7 +32,8 @@ struct Sample {
   int type, day, month, year;
 };
 
-// One date per sign of each generator, in table order (a Chinese sign by its year alone).
+// One date per sign of each generator, in table order (a Chinese sign by its year alone), and
+// a date that has no sign.
 constexpr Sample samples[] = {
     {"European/Baran", 0, 1, 4, 1980},      {"European/Byk", 0, 1, 5, 1980},
     {"European/Blizenci", 0, 1, 6, 1980},   {"European/Rak", 0, 1, 7, 1980},
@@ -47,6 +48,19 @@ constexpr Sample samples[] = {
     {"Chinese/Koza", 1, 1, 1, 1907},        {"Chinese/Opice", 1, 1, 1, 1908},
     {"Chinese/Kohout", 1, 1, 1, 1909},      {"Chinese/Pes", 1, 1, 1, 1910},
     {"Chinese/Prase", 1, 1, 1, 1911},       {"Chinese/out-of-range", 1, 1, 1, 2020},
+    {"European/not-found", 0, 1, -1, 1980}, {"Egyptian/Amon-Ra", 3, 15, 2, 1980},
+    {"Egyptian/Mut", 3, 15, 3, 1980},       {"Egyptian/Isis", 3, 15, 4, 1980},
+    {"Egyptian/Horus", 3, 15, 5, 1980},     {"Egyptian/Geb", 3, 15, 6, 1980},
+    {"Egyptian/Sechmet", 3, 15, 7, 1980},   {"Egyptian/Toth", 3, 15, 8, 1980},
+    {"Egyptian/Seth", 3, 1, 10, 1980},      {"Egyptian/Osiris", 3, 1, 11, 1980},
+    {"Egyptian/Anubis", 3, 1, 12, 1980},    {"Egyptian/Hathor", 3, 15, 1, 1980},
+    {"Egyptian/not-found", 3, 1, -1, 1980}, {"Indian/Sokol", 4, 1, 4, 1980},
+    {"Indian/Bobr", 4, 1, 5, 1980},         {"Indian/Jelen", 4, 1, 6, 1980},
+    {"Indian/Datel", 4, 1, 7, 1980},        {"Indian/Losos", 4, 1, 8, 1980},
+    {"Indian/Medved", 4, 1, 9, 1980},       {"Indian/Havran", 4, 1, 10, 1980},
+    {"Indian/Had", 4, 1, 11, 1980},         {"Indian/Sova", 4, 1, 12, 1980},
+    {"Indian/Husa", 4, 1, 1, 1980},         {"Indian/Vydra", 4, 1, 2, 1980},
+    {"Indian/Vlk", 4, 1, 3, 1980},          {"Indian/not-found", 4, 1, -1, 1980},
 };
 
 ResultText text;
