@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "engine/cyclic.h"
 #include "engine/european.h"
 
 namespace kalmira {
@@ -99,8 +100,8 @@ void formatTitle(const HoroscopeRequest& request, char (&title)[titleSize]) {
 void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out) {
   switch (static_cast<HoroscopeType>(request.typeIndex)) {
     case HoroscopeType::European: writeEuropeanText(out); return;
+    case HoroscopeType::Cyclic: writeCyclicText(out); return;
     case HoroscopeType::Chinese:
-    case HoroscopeType::Cyclic:
     case HoroscopeType::Egyptian:
     case HoroscopeType::Indian:
     case HoroscopeType::EuropeanShort: break;
@@ -108,6 +109,16 @@ void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out) {
   writeWholeText(out, {});
 }
 
-bool hasGenerator(int typeIndex) { return typeIndex == static_cast<int>(HoroscopeType::European); }
+bool hasGenerator(int typeIndex) {
+  switch (static_cast<HoroscopeType>(typeIndex)) {
+    case HoroscopeType::European:
+    case HoroscopeType::Cyclic: return true;
+    case HoroscopeType::Chinese:
+    case HoroscopeType::Egyptian:
+    case HoroscopeType::Indian:
+    case HoroscopeType::EuropeanShort: break;
+  }
+  return false;
+}
 
 }  // namespace kalmira
