@@ -7,6 +7,7 @@
 
 #include "engine/cyclic.h"
 #include "engine/european.h"
+#include "engine/european_short.h"
 
 namespace kalmira {
 
@@ -101,10 +102,10 @@ void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out) {
   switch (static_cast<HoroscopeType>(request.typeIndex)) {
     case HoroscopeType::European: writeEuropeanText(out); return;
     case HoroscopeType::Cyclic: writeCyclicText(out); return;
+    case HoroscopeType::EuropeanShort: writeEuropeanShortText(out); return;
     case HoroscopeType::Chinese:
     case HoroscopeType::Egyptian:
-    case HoroscopeType::Indian:
-    case HoroscopeType::EuropeanShort: break;
+    case HoroscopeType::Indian: break;
   }
   writeWholeText(out, {});
 }
@@ -112,11 +113,11 @@ void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out) {
 bool hasGenerator(int typeIndex) {
   switch (static_cast<HoroscopeType>(typeIndex)) {
     case HoroscopeType::European:
-    case HoroscopeType::Cyclic: return true;
+    case HoroscopeType::Cyclic:
+    case HoroscopeType::EuropeanShort: return true;
     case HoroscopeType::Chinese:
     case HoroscopeType::Egyptian:
-    case HoroscopeType::Indian:
-    case HoroscopeType::EuropeanShort: break;
+    case HoroscopeType::Indian: break;
   }
   return false;
 }
