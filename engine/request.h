@@ -76,7 +76,4 @@ void formatTitle(const HoroscopeRequest& request, char (&title)[titleSize]);
 // empty text.
 void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out);
 
-// True for the list positions whose generator the program has.
-bool hasGenerator(int typeIndex);
-
 }  // namespace kalmira

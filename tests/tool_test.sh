@@ -62,6 +62,24 @@ run --unchecked 4 -1 3 1980
 check "Indian: a negative day in March is Vlk" test "$(head -n 1 "$out")" = "Vlk"
 run 4 5 -1 1980
 check "Indian: month -1 gives the not-found text" grep -q '^Nastala chyba nemôžem nájsť tvoje znamenie$' "$out"
+run 2 1 3 1980
+check "type 2: the seasonal periods' title" test "$(head -n 1 "$out")" = "Cyklický horoskop (1. 3. 1980)"
+check "type 2: the period's heading" grep -q '^Doba obnovy$' "$out"
+run --raw 2 1 3 1980
+check "--raw type 2: the text's exact bytes" test "$(tail -n +2 "$out" | wc -c)" -eq 2790
+check "--raw type 2: the runs' tabs as stored" test "$(tail -n +2 "$out" | tr -cd '\t' | wc -c)" -eq 32
+run --unchecked 2 -5 1 1
+check "--unchecked type 2: a negative day" test "$(head -n 1 "$out")" = "Doba hlubokého spánku"
+
+run 5 1 1 1980
+check "type 5: the short European title" test "$(head -n 1 "$out")" = "Európsky krátky horoskop (1. 1. 1980)"
+check "type 5: the sign's heading" grep -q '^Kozorožec$' "$out"
+run --raw 5 1 1 1980
+check "--raw type 5: the text's exact bytes" test "$(tail -n +2 "$out" | wc -c)" -eq 259
+check "--raw type 5: the heading runs straight into the pad" \
+  cmp -s <(tail -n +2 "$out" | head -c 166) <(cp1250 "Kozorožec"; printf '%156sj' '')
+run --unchecked --raw 5 1 -1 1980
+check "--unchecked type 5: month -1" cmp -s "$out" <(cp1250 "Nastala chyba nemôžem nájsť tvoje znamenie")
 
 run -1 "" "" ""
 check "nothing selected: exit 1" test $status -eq 1

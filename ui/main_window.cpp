@@ -75,11 +75,8 @@ void paintSplash(HWND window) {
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      break;
-    case WM_LBUTTONDOWN:
-      break;
+    case WM_DESTROY: PostQuitMessage(0); break;
+    case WM_LBUTTONDOWN: break;
     case WM_PAINT: {
       // The default handling begins the paint cycle, which erases the background with the class
       // brush and validates the window; the splash is painted after it, so that the erase cannot

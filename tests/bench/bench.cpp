@@ -59,7 +59,8 @@ void checkSplashPixels(Checks& checks, const wchar_t* exe, const Client& client,
   wrong = compared = 0;
   for (int y = 0; y < 47; y += 2)
     for (int x = 0; x < 111; x += 3, ++compared) wrong += client.at(2 + x, 13 + y) != emblem.at(x, y);
-  checks.check(wrong == 0, (prefix + "the emblem stands at (2, 13)").c_str(), std::to_string(wrong) + " differ");
+  checks.check(wrong == 0, (prefix + "the emblem stands at (2, 13)").c_str(),
+               std::to_string(wrong) + " differ");
   wrong = compared = 0;
   for (int y = 0; y < 15; ++y)
     for (int x = 0; x < 548; x += 5, ++compared) wrong += client.at(x, 63 + y) != strip.at(x % 127, y);
@@ -76,7 +77,8 @@ void checkSplashPixels(Checks& checks, const wchar_t* exe, const Client& client,
   const int red = client.count({227, 300, 227 + 200, 300 + 18}, publisherRed);
   checks.check(red > 10, (prefix + "the address in RGB(206,31,31) within its box at (227, 300)").c_str(),
                std::to_string(red) + " red pixels");
-  checks.check(client.count({0, 90, 548, 348}, publisherRed) == red, (prefix + "no red outside that box").c_str());
+  checks.check(client.count({0, 90, 548, 348}, publisherRed) == red,
+               (prefix + "no red outside that box").c_str());
 }
 
 // Wine gives every GUI process hidden helper windows; what a person sees are the visible ones.
@@ -99,10 +101,12 @@ bool iconIsOne32x32In16Colours(const wchar_t* exe) {
   HMODULE module = LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (module == nullptr) return false;
   bool ok = false;
-  if (HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDI_KALMIRA), MAKEINTRESOURCEW(14))) {  // RT_GROUP_ICON
+  if (HRSRC found =
+          FindResourceW(module, MAKEINTRESOURCEW(IDI_KALMIRA), MAKEINTRESOURCEW(14))) {  // RT_GROUP_ICON
     const auto* header = static_cast<const WORD*>(LockResource(LoadResource(module, found)));
     const auto* entry = reinterpret_cast<const IconGroupEntry*>(header + 3);
-    ok = header[2] == 1 && entry->width == 32 && entry->height == 32 && entry->colours == 16 && entry->bitCount == 4;
+    ok = header[2] == 1 && entry->width == 32 && entry->height == 32 && entry->colours == 16 &&
+         entry->bitCount == 4;
   }
   FreeLibrary(module);
   return ok;
@@ -119,7 +123,8 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
     return checks.finish("splash");
   }
   checks.check(visibleWindows(program.process.dwProcessId) == 1, "it is the program's only visible window");
-  checks.check(GetClassLongPtrW(window, GCL_STYLE) == (CS_HREDRAW | CS_VREDRAW), "class style: redraw on resize (3)");
+  checks.check(GetClassLongPtrW(window, GCL_STYLE) == (CS_HREDRAW | CS_VREDRAW),
+               "class style: redraw on resize (3)");
   checks.check(GetClassLongPtrW(window, GCL_CBCLSEXTRA) == 0 && GetClassLongPtrW(window, GCL_CBWNDEXTRA) == 0,
                "no class or window extra bytes");
   checks.check(iconIsOne32x32In16Colours(exe), "icon group 180: one image, 32 x 32, 16 colours");
@@ -127,14 +132,16 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
   char detail[64];
   std::snprintf(detail, sizeof detail, "0x%08lX", static_cast<unsigned long>(style));
   // Windows adds WS_CLIPSIBLINGS to every top-level window; the rest is what the program asked.
-  checks.check(static_cast<DWORD>(style & ~WS_CLIPSIBLINGS) == 0x90880000u, "style WS_POPUPWINDOW | WS_VISIBLE (0x90880000)", detail);
+  checks.check(static_cast<DWORD>(style & ~WS_CLIPSIBLINGS) == 0x90880000u,
+               "style WS_POPUPWINDOW | WS_VISIBLE (0x90880000)", detail);
   checks.check(GetWindowLongPtrW(window, GWL_EXSTYLE) == 0, "no extended style");
   RECT rect;
   GetWindowRect(window, &rect);
   std::snprintf(detail, sizeof detail, "%ld,%ld %ldx%ld", rect.left, rect.top, rect.right - rect.left,
                 rect.bottom - rect.top);
-  checks.check(rect.left == 100 && rect.top == 150 && rect.right - rect.left == 550 && rect.bottom - rect.top == 350,
-               "at (100, 150), 550 x 350", detail);
+  checks.check(
+      rect.left == 100 && rect.top == 150 && rect.right - rect.left == 550 && rect.bottom - rect.top == 350,
+      "at (100, 150), 550 x 350", detail);
   checks.check(IsWindowVisible(window) != 0, "visible with no show call");
   checks.check(windowText(window) == L"Kalmira horoskop 1.0", "titled Kalmira horoskop 1.0");
   checks.check(GetParent(window) == nullptr && GetMenu(window) == nullptr, "no parent, no menu");
@@ -167,7 +174,8 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
   int differ = 0;
   for (int y = 0; y < 348; ++y)
     for (int x = 0; x < 548; ++x) differ += firstClient.at(x, y) != againClient.at(x, y);
-  checks.check(differ == 0, "the last repaint shows exactly the first paint", std::to_string(differ) + " pixels differ");
+  checks.check(differ == 0, "the last repaint shows exactly the first paint",
+               std::to_string(differ) + " pixels differ");
   if (differ != 0) again.saveBmp(outDir + L"\\splash-" + tag + L"-repainted.bmp");
 
   PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -218,7 +226,8 @@ int coldStart(const wchar_t* exe, const wchar_t* minimal) {
   for (int run = 0; run < 5; ++run) {
     // The address is the last thing painted: its red means the whole splash is there.
     splashTimes.push_back(timeToFirstPaint(exe, L"WinAPIMainClass", RECT{227, 300, 427, 318}, publisherRed));
-    minimalTimes.push_back(timeToFirstPaint(minimal, L"MinimalWindow", RECT{260, 160, 280, 180}, RGB(20, 160, 90)));
+    minimalTimes.push_back(
+        timeToFirstPaint(minimal, L"MinimalWindow", RECT{260, 160, 280, 180}, RGB(20, 160, 90)));
   }
   const double splashMedian = median(splashTimes);
   const double minimalMedian = median(minimalTimes);

@@ -114,7 +114,8 @@ bool Capture::saveBmp(const std::wstring& path) const {
   HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (out == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) && WriteFile(out, &info, sizeof info, &written, nullptr) &&
+  bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
+            WriteFile(out, &info, sizeof info, &written, nullptr) &&
             WriteFile(out, pixels.data(), bytes, &written, nullptr);
   CloseHandle(out);
   return ok;
@@ -199,11 +200,12 @@ int gdiObjectCount(HANDLE process) {
   static const auto query = reinterpret_cast<QueryInformation>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
   PROCESS_BASIC_INFORMATION basic{};
-  if (query == nullptr || query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return -1;
+  if (query == nullptr || query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
+    return -1;
   DWORD table = 0;  // the 32-bit PEB's GdiSharedHandleTable
   SIZE_T read = 0;
-  if (!ReadProcessMemory(process, reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + 0x94, &table, sizeof table,
-                         &read) ||
+  if (!ReadProcessMemory(process, reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + 0x94, &table,
+                         sizeof table, &read) ||
       table == 0)
     return -1;
   constexpr size_t entrySize = 24;
@@ -224,7 +226,8 @@ int gdiObjectCount(HANDLE process) {
 
 std::wstring windowText(HWND window) {
   wchar_t text[512] = {};
-  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                      nullptr);
   return text;
 }
 

@@ -35,7 +35,7 @@ std::vector<HWND> topLevelWindows(DWORD processId);
 // A copy of a rectangle of the screen, 32 bits per pixel, top-down.
 struct Capture {
   int left = 0, top = 0, width = 0, height = 0;
-  std::vector<DWORD> pixels;  // 0x00RRGGBB
+  std::vector<DWORD> pixels;        // 0x00RRGGBB
   COLORREF at(int x, int y) const;  // screen coordinates
   bool saveBmp(const std::wstring& path) const;
 };

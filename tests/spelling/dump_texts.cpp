@@ -30,7 +30,8 @@ void printSegments(std::string_view text, Languages language) {
     std::size_t end = paragraphs.find('\n', at);
     if (end == std::string::npos) end = paragraphs.size();
     if (end > at) {
-      std::printf("%s\t%s\n", first ? language.heading : language.body, paragraphs.substr(at, end - at).c_str());
+      std::printf("%s\t%s\n", first ? language.heading : language.body,
+                  paragraphs.substr(at, end - at).c_str());
       first = false;
     }
     at = end + 1;
@@ -43,7 +44,6 @@ int main() {
   std::set<std::string> seen;
   static ResultText text;
   for (int type = 0; type < horoscopeTypeCount; ++type) {
-    if (!hasGenerator(type)) continue;
     std::printf("sk\t%s\n", cp1250ToUtf8(horoscopeTypeNames[type]).c_str());
     // The Chinese signs depend on the year only, every other system on the day and month only.
     const bool byYear = type == static_cast<int>(HoroscopeType::Chinese);

@@ -84,8 +84,6 @@ int main(int argc, char** argv) {
   long type = 0;
   if (!parseWholeNumber(positional[0], type) || type < (unchecked ? 0 : -1) || type >= horoscopeTypeCount)
     return usageError("TYPE must be a list position from -1 to 5 (0 to 5 with --unchecked)");
-  if (type >= 0 && !hasGenerator(static_cast<int>(type)))
-    return usageError("this horoscope type has no generator yet");
 
   static ResultText text;
   if (unchecked) {

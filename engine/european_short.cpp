@@ -1,0 +1,113 @@
+// The European zodiac with its short texts: each sign's Slovak heading, then a characterisation
+// that reads on from it, on a line of its own.
+#include "engine/european_short.h"
+
+#include "engine/european_signs.h"
+#include "engine/request.h"
+
+namespace kalmira {
+
+namespace {
+
+constexpr Text heading(int sign) { return text(europeanSignHeadings[sign]); }
+
+constexpr auto baranText =
+    piece<168>("Baran, characterisation", heading(0), spaces(8), pad,
+               text(u8"je odvážny priekopník, ktorý sa do každej novej veci pustí s nadšením a "
+                    u8"energiou. Je netrpezlivý a prchký, no rýchlo odpúšťa a nikdy nezostane "
+                    u8"bez cieľa."));
+constexpr auto bykText =
+    piece<131>("Býk, characterisation", heading(1), spaces(11), pad,
+               text(u8"je trpezlivý, spoľahlivý a verný, miluje pohodlie, dobré jedlo a istotu "
+                    u8"domova. Ťažko sa ale vzdáva svojich zvykov."));
+constexpr auto blizenciText =
+    piece<123>("Blíženci, characterisation", heading(2), spaces(5), pad,
+               text(u8"sú zvedaví, vtipní a večne v pohybe, radi sa rozprávajú a spoznávajú "
+                    u8"nové veci. Rutina ich ale rýchlo unaví."));
+constexpr auto rakText =
+    piece<153>("Rak, characterisation", heading(3), spaces(10), pad,
+               text(u8"je citlivý a starostlivý, rodina a domov sú pre neho na prvom mieste. "
+                    u8"Pod tvrdým pancierom skrýva nežné srdce, ktoré sa veľmi ľahko zraní."));
+constexpr auto levText = piece<97>("Lev, characterisation", heading(4), spaces(10), pad,
+                                   text(u8"je štedrý a hrdý vodca, ktorý rád žiari na výslní a "
+                                        u8"verne chráni svojich blízkych."));
+constexpr auto pannaText =
+    piece<153>("Panna, characterisation", heading(5), spaces(7), pad,
+               text(u8"je presná, pracovitá a skromná, všíma si každý detail a ochotne pomáha "
+                    u8"blížnym. Niekedy je k sebe aj k okoliu až príliš kritická a náročná."));
+constexpr auto vahyText =
+    piece<142>("Váhy, characterisation", heading(6), spaces(8), pad,
+               text(u8"sú prívetivé, spravodlivé a spoločenské, milujú krásu a harmóniu. Pred "
+                    u8"rozhodnutím však dlho váhajú a sporom sa radšej vyhýbajú."));
+constexpr auto skorpionText =
+    piece<157>("Škorpión, characterisation", heading(7), spaces(3), pad,
+               text(u8"je vášnivý, tajomný a neobyčajne vytrvalý, cíti hlboko a nič nerobí "
+                    u8"polovičato. Je verným priateľom aj zarytým sokom a krivdu len tak "
+                    u8"nezabudne."));
+constexpr auto strelecText =
+    piece<125>("Strelec, characterisation", heading(8), spaces(6), pad,
+               text(u8"je optimista a dobrodruh, ktorý miluje slobodu, cestovanie a poznanie. "
+                    u8"Jeho priama úprimnosť však občas zraní."));
+constexpr auto kozorozecText =
+    piece<105>("Kozorožec, characterisation", heading(9), pad,
+               text(u8"je cieľavedomý, zodpovedný a trpezlivý. K úspechu stúpa síce pomaly, "
+                    u8"ale isto, krok za krokom."));
+constexpr auto vodnarText =
+    piece<157>("Vodnár, characterisation", heading(10), spaces(4), pad,
+               text(u8"je originálny mysliteľ a priateľ celého ľudstva, ktorý sa nikdy nebojí "
+                    u8"ísť proti prúdu. Potrebuje voľnosť a nerád sa podriaďuje cudzím "
+                    u8"pravidlám."));
+constexpr auto rybyText =
+    piece<113>("Ryby, characterisation", heading(11), spaces(6), pad,
+               text(u8"sú citlivé, snivé a súcitné bytosti s bohatou fantáziou a štedrým "
+                    u8"srdcom pre každého, kto je v núdzi."));
+
+constexpr Piece baranPieces[] = {baranText.view()};
+constexpr Piece bykPieces[] = {bykText.view()};
+constexpr Piece blizenciPieces[] = {blizenciText.view()};
+constexpr Piece rakPieces[] = {rakText.view()};
+constexpr Piece levPieces[] = {levText.view()};
+constexpr Piece pannaPieces[] = {pannaText.view()};
+constexpr Piece vahyPieces[] = {vahyText.view()};
+constexpr Piece skorpionPieces[] = {skorpionText.view()};
+constexpr Piece strelecPieces[] = {strelecText.view()};
+constexpr Piece kozorozecPieces[] = {kozorozecText.view()};
+constexpr Piece vodnarPieces[] = {vodnarText.view()};
+constexpr Piece rybyPieces[] = {rybyText.view()};
+
+// In the order of the sign table.
+constexpr std::span<const Piece> europeanShortTexts[europeanSignCount] = {
+    baranPieces, bykPieces,      blizenciPieces, rakPieces,       levPieces,    pannaPieces,
+    vahyPieces,  skorpionPieces, strelecPieces,  kozorozecPieces, vodnarPieces, rybyPieces,
+};
+
+constexpr PadLengths europeanShortPads{.pad = europeanShortPadLength};
+
+static_assert(fitsResultText(europeanShortTexts, europeanShortPads));
+static_assert(composedLength(baranPieces, europeanShortPads) == 322, "Baran: composed length");
+static_assert(composedLength(bykPieces, europeanShortPads) == 285, "Býk: composed length");
+static_assert(composedLength(blizenciPieces, europeanShortPads) == 277, "Blíženci: composed length");
+static_assert(composedLength(rakPieces, europeanShortPads) == 307, "Rak: composed length");
+static_assert(composedLength(levPieces, europeanShortPads) == 251, "Lev: composed length");
+static_assert(composedLength(pannaPieces, europeanShortPads) == 307, "Panna: composed length");
+static_assert(composedLength(vahyPieces, europeanShortPads) == 296, "Váhy: composed length");
+static_assert(composedLength(skorpionPieces, europeanShortPads) == 311, "Škorpión: composed length");
+static_assert(composedLength(strelecPieces, europeanShortPads) == 279, "Strelec: composed length");
+static_assert(composedLength(kozorozecPieces, europeanShortPads) == 259, "Kozorožec: composed length");
+static_assert(composedLength(vodnarPieces, europeanShortPads) == 311, "Vodnár: composed length");
+static_assert(composedLength(rybyPieces, europeanShortPads) == 267, "Ryby: composed length");
+
+}  // namespace
+
+void writeEuropeanShortText(ResultText& out) {
+  char padBuffer[200];
+  const std::string_view pad = makePad(padBuffer, europeanShortPadLength);
+  const int sign = findEuropeanSign(horoscopeRequest.month, horoscopeRequest.day);
+  if (sign < 0) {
+    writeWholeText(out, signNotFoundMessage.view());
+    return;
+  }
+  composePieces(out, europeanShortTexts[sign], {.pad = pad});
+}
+
+}  // namespace kalmira
