@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <limits>
 #include <span>
 #include <string_view>
 
@@ -17,29 +18,32 @@ using ResultText = char[resultTextSize];
 // The whole text when a date falls in no sign (only a month outside 1 to 12 does).
 inline constexpr auto signNotFoundMessage = cp1250(u8"Nastala chyba nemôžem nájsť tvoje znamenie");
 
-// One clause of a sign's date condition; `day` is compared signed, `month` for equality only.
+// One clause of a sign's date condition: the month, and the days from `firstDay` to `lastDay`
+// inclusive. `month` is compared for equality only, days as signed numbers, so that a day outside
+// the calendar (a negative day, 31 February) falls where the bounds put it.
 struct Clause {
-  enum Test : unsigned char { WholeMonth, DayAtLeast, DayAbove, DayAtMost, DayBelow };
   int month;
-  Test test;
-  int day;
+  int firstDay;
+  int lastDay;
 
   constexpr bool holds(int requestMonth, int requestDay) const {
-    if (requestMonth != month) return false;
-    switch (test) {
-      case WholeMonth: return true;
-      case DayAtLeast: return requestDay >= day;
-      case DayAbove: return requestDay > day;
-      case DayAtMost: return requestDay <= day;
-      case DayBelow: return requestDay < day;
-    }
-    return false;
+    return requestMonth == month && requestDay >= firstDay && requestDay <= lastDay;
   }
 };
 
-constexpr Clause from(int month, int day) { return {month, Clause::DayAtLeast, day}; }
-constexpr Clause until(int month, int day) { return {month, Clause::DayAtMost, day}; }
-constexpr Clause wholeMonth(int month) { return {month, Clause::WholeMonth, 0}; }
+inline constexpr int anyDayBelow = std::numeric_limits<int>::min();
+inline constexpr int anyDayAbove = std::numeric_limits<int>::max();
+
+// month = M and day >= D
+constexpr Clause from(int month, int day) { return {month, day, anyDayAbove}; }
+// month = M and day > D
+constexpr Clause after(int month, int day) { return {month, day + 1, anyDayAbove}; }
+// month = M and day <= D
+constexpr Clause until(int month, int day) { return {month, anyDayBelow, day}; }
+// month = M and day < D
+constexpr Clause before(int month, int day) { return {month, anyDayBelow, day - 1}; }
+// month = M
+constexpr Clause wholeMonth(int month) { return {month, anyDayBelow, anyDayAbove}; }
 
 // A sign's condition: its clauses joined by "or", tested in order.
 struct SignCondition {

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds kalmira.exe and runs it under Wine. With a display it opens the window; without one it
-# runs the program in a virtual display (Xvfb), saves a screenshot and prints the PNG's path.
+# starts the program in a virtual display (Xvfb), walks one sample request through it (splash,
+# entry, result), saves the screenshots and prints their paths.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh windows
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build/windows -j"$(nproc)" --target kalmira > /dev/null
+cmake --build build/windows -j"$(nproc)" --target kalmira bench > /dev/null
 exe=$PWD/build/windows/kalmira.exe
 
 if [ -n "${DISPLAY:-}" ]; then
@@ -16,16 +17,10 @@ fi
 source tests/bench/wine_session.sh
 wine_session_start "$PWD/build"
 trap wine_session_stop EXIT
-mkdir -p build/screenshots
-wine "$exe" &
-shot=$PWD/build/screenshots/run-splash.png
-for i in $(seq 1 100); do  # wait for the splash to be painted
-  sleep 0.2
-  if import -window root -crop 550x350+100+150 +repage "$shot" 2> /dev/null &&
-      [ "$(/usr/bin/convert "$shot" -format '%[pixel:p{300,200}]' info:)" = "srgb(250,241,232)" ]; then
-    break
-  fi
+shots=$PWD/build/screenshots
+mkdir -p "$shots"
+wine build/windows/tests/bench/bench.exe tour "$(winepath -w "$exe")" "$(winepath -w "$shots")" 2> /dev/null | tr -d '\r'
+for bmp in "$shots"/run-*.bmp; do
+  /usr/bin/convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  echo "${bmp%.bmp}.png"
 done
-sleep 0.5
-import -window root -crop 550x350+100+150 +repage "$shot"
-echo "$shot"

@@ -94,7 +94,7 @@ TEST(FindSign, TakesTheFirstSignWhoseClauseHolds) {
   constexpr SignCondition signs[] = {
       {from(1, 10), until(2, 5)},
       {from(2, 5), until(3, 1)},  // 5 February is also the first sign's: the first wins
-      {wholeMonth(3), {3, Clause::DayAbove, 100}, {4, Clause::DayBelow, 3}},
+      {wholeMonth(3), after(3, 100), before(4, 3)},
   };
   EXPECT_EQ(findSign(signs, 1, 10), 0);
   EXPECT_EQ(findSign(signs, 1, 9), -1);

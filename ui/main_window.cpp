@@ -2,6 +2,7 @@
 #include "ui/main_window.h"
 
 #include "resources/resource.h"
+#include "ui/dialogs.h"
 
 HINSTANCE instanceHandle = nullptr;
 HWND mainWindow = nullptr;
@@ -76,7 +77,9 @@ void paintSplash(HWND window) {
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY: PostQuitMessage(0); break;
-    case WM_LBUTTONDOWN: break;
+    case WM_LBUTTONDOWN:
+      DialogBoxParamW(instanceHandle, MAKEINTRESOURCEW(IDD_BIRTH_DATE), window, birthDateDialogProc, 0);
+      break;
     case WM_PAINT: {
       // The default handling begins the paint cycle, which erases the background with the class
       // brush and validates the window; the splash is painted after it, so that the erase cannot

@@ -4,6 +4,12 @@
 //   bench splash EXE OUTDIR TAG      the splash window: class, window, painting, repaints, closing
 //   bench coldstart EXE MINIMAL      time from process start to first paint, median of 5, next to
 //                                    a program that only creates one window
+//   bench dialogs EXE OUTDIR REQUESTS EXPECTED
+//                                    the dialogs: entry, messages, results (compared with the
+//                                    console tool's texts in EXPECTED), About, leaks, closing
+//   bench tour EXE OUTDIR            one sample road (splash, entry, result) with screenshots
+#include "tests/bench/bench.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -82,10 +88,21 @@ void checkSplashPixels(Checks& checks, const wchar_t* exe, const Client& client,
 }
 
 // Wine gives every GUI process hidden helper windows; what a person sees are the visible ones.
-int visibleWindows(DWORD processId) {
-  int visible = 0;
-  for (HWND window : topLevelWindows(processId)) visible += IsWindowVisible(window) != 0;
+std::vector<HWND> visibleWindows(DWORD processId) {
+  std::vector<HWND> visible;
+  for (HWND window : topLevelWindows(processId))
+    if (IsWindowVisible(window)) visible.push_back(window);
   return visible;
+}
+
+std::string classNames(const std::vector<HWND>& windows) {
+  std::string names;
+  for (HWND window : windows) {
+    char name[128] = {};
+    GetClassNameA(window, name, sizeof name);
+    names += (names.empty() ? "" : ", ") + std::string(name);
+  }
+  return names;
 }
 
 #pragma pack(push, 2)
@@ -122,7 +139,8 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
     stop(program);
     return checks.finish("splash");
   }
-  checks.check(visibleWindows(program.process.dwProcessId) == 1, "it is the program's only visible window");
+  const std::vector<HWND> shown = visibleWindows(program.process.dwProcessId);
+  checks.check(shown.size() == 1, "it is the program's only visible window", classNames(shown));
   checks.check(GetClassLongPtrW(window, GCL_STYLE) == (CS_HREDRAW | CS_VREDRAW),
                "class style: redraw on resize (3)");
   checks.check(GetClassLongPtrW(window, GCL_CBCLSEXTRA) == 0 && GetClassLongPtrW(window, GCL_CBWNDEXTRA) == 0,
@@ -151,11 +169,12 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
   checkSplashPixels(checks, exe, clientOf(window, first), "first paint");
   checks.check(first.saveBmp(outDir + L"\\splash-" + tag + L".bmp"), "screenshot saved");
 
-  // Until the birth-date dialog exists, a click opens nothing.
-  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(270, 200));
-  PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(270, 200));
+  // A click on the one-pixel border is no click in the window: it opens nothing.
+  PostMessageW(window, WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(rect.left, rect.top + 100));
+  PostMessageW(window, WM_NCLBUTTONUP, HTBORDER, MAKELPARAM(rect.left, rect.top + 100));
   Sleep(300);
-  checks.check(visibleWindows(program.process.dwProcessId) == 1, "a click opens no other window");
+  checks.check(visibleWindows(program.process.dwProcessId).size() == 1,
+               "a click on the border opens nothing");
 
   // Repaint after repaint: the program stays alive, keeps painting and keeps no GDI object.
   const int before = gdiObjectCount(program.process.hProcess);
@@ -244,6 +263,11 @@ int coldStart(const wchar_t* exe, const wchar_t* minimal) {
 int wmain(int argc, wchar_t** argv) {
   if (argc == 5 && std::wstring(argv[1]) == L"splash") return splash(argv[2], argv[3], argv[4]);
   if (argc == 4 && std::wstring(argv[1]) == L"coldstart") return coldStart(argv[2], argv[3]);
-  std::fprintf(stderr, "usage: bench splash EXE OUTDIR TAG | bench coldstart EXE MINIMAL\n");
+  if (argc == 6 && std::wstring(argv[1]) == L"dialogs")
+    return bench::dialogs(argv[2], argv[3], argv[4], argv[5]);
+  if (argc == 4 && std::wstring(argv[1]) == L"tour") return bench::tour(argv[2], argv[3]);
+  std::fprintf(stderr,
+               "usage: bench splash EXE OUTDIR TAG | bench coldstart EXE MINIMAL |"
+               " bench dialogs EXE OUTDIR REQUESTS EXPECTED | bench tour EXE OUTDIR\n");
   return 2;
 }

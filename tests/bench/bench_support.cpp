@@ -83,8 +83,9 @@ std::vector<HWND> topLevelWindows(DWORD processId) {
 HWND findWindow(DWORD processId, const wchar_t* wanted, DWORD milliseconds) {
   const double deadline = now() + milliseconds / 1000.0;
   do {
+    // A window is there for a person once it is shown; until then it is still being created.
     for (HWND window : topLevelWindows(processId))
-      if (className(window) == wanted) return window;
+      if (className(window) == wanted && IsWindowVisible(window)) return window;
     Sleep(5);
   } while (now() < deadline);
   return nullptr;

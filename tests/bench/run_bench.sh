@@ -2,12 +2,15 @@
 # Runs the Windows bench against the real kalmira.exe under Wine, in a display (Xvfb) and a Wine
 # prefix of its own, once with a Central European locale and once with a Western one; the two
 # splash screenshots must be identical. Screenshots go to BUILD/screenshots as PNG.
-# Usage: run_bench.sh KALMIRA_EXE BENCH_EXE MINIMAL_EXE BUILD_DIR
+# The dialog suite compares every result with what the console tool KALMIRA_TEXT (the engine built
+# for Linux) gives for the same input.
+# Usage: run_bench.sh KALMIRA_EXE BENCH_EXE MINIMAL_EXE BUILD_DIR KALMIRA_TEXT
 set -uo pipefail
 exe=$1
 bench=$2
 minimal=$3
 build=$4
+tool=$5
 here=$(dirname "$0")
 shots=$build/screenshots
 mkdir -p "$shots"
@@ -41,7 +44,22 @@ for run in central-european:sk_SK.UTF-8 western:en_US.UTF-8; do
   tally "$log"
 done
 check "the splash looks the same in both locales" cmp -s "$shots/splash-central-european.bmp" "$shots/splash-western.bmp"
-for bmp in "$shots"/splash-*.bmp; do
+
+echo "== dialogs"
+expected=$build/bench-expected
+rm -rf "$expected"
+mkdir -p "$expected"
+n=0
+while read -r type day month year; do
+  case $type in ''|'#'*) continue ;; esac
+  n=$((n + 1))
+  "$tool" --raw "$type" "$day" "$month" "$year" > "$expected/$n.raw"
+done < "$here/results.txt"
+LC_ALL=en_US.UTF-8 wine "$bench" dialogs "$win_exe" "$win_shots" "$(winepath -w "$here/results.txt")" \
+  "$(winepath -w "$expected")" 2>/dev/null | tr -d '\r' | tee "$log"
+tally "$log"
+
+for bmp in "$shots"/*.bmp; do
   [ -f "$bmp" ] && /usr/bin/convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
 done
 

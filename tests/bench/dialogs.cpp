@@ -1,0 +1,659 @@
+// The bench's dialog suite: the birth-date dialog, its messages, the results of every system and
+// the About box, worked through window messages as a person would work them.
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "resources/resource.h"
+#include "tests/bench/bench.h"
+#include "tests/bench/bench_support.h"
+
+namespace bench {
+
+namespace {
+
+const COLORREF dialogBackground = RGB(250, 241, 232);
+const COLORREF staticTextBackground = RGB(253, 236, 215);
+const COLORREF aboutBackground = RGB(253, 236, 215);
+
+// A control as its template lays it out, in dialog units.
+struct TemplateControl {
+  int id;
+  const wchar_t* className;
+  RECT units;           // left, top, width, height
+  DWORD styleBits;      // must all be set
+  DWORD absentBits;     // must all be clear
+  DWORD exStyleBits;    // extended style bits that must be set
+  const wchar_t* text;  // nullptr: not checked
+};
+
+const DWORD frame = SS_GRAYFRAME;
+const DWORD bitmapButton = BS_BITMAP | BS_FLAT | WS_TABSTOP;
+const DWORD notDefault = BS_DEFPUSHBUTTON;
+const DWORD edit = ES_AUTOHSCROLL;
+const DWORD notNumber = ES_NUMBER | ES_MULTILINE;
+
+const TemplateControl birthDateControls[] = {
+    {IDCANCEL, L"Button", {278, 142, 50, 12}, bitmapButton, notDefault, 0, L"Cancel"},
+    {IDC_DAY, L"Edit", {126, 38, 29, 12}, edit, notNumber, WS_EX_TRANSPARENT, L""},
+    {-1, L"Static", {95, 24, 55, 8}, SS_LEFT, 0, 0, L"Dátum narodenia"},
+    {-1, L"Static", {95, 39, 16, 8}, SS_LEFT, 0, 0, L"Deň:"},
+    {-1, L"Static", {96, 75, 16, 8}, SS_LEFT, 0, 0, L"Rok:"},
+    {-1, L"Static", {95, 57, 26, 8}, SS_LEFT, 0, 0, L"Mesiac:"},
+    {IDC_MONTH, L"Edit", {126, 56, 29, 12}, edit, notNumber, WS_EX_TRANSPARENT, L""},
+    {IDC_YEAR, L"Edit", {126, 73, 33, 12}, edit, notNumber, WS_EX_TRANSPARENT, L""},
+    {IDC_COMPUTE, L"Button", {201, 70, 35, 14}, bitmapButton, notDefault, 0, L"Vyvešti"},
+    {-1, L"Static", {185, 23, 68, 8}, SS_LEFT, 0, 0, L"Vyber typ horoskopu:"},
+    {-1, L"Static", {90, 17, 191, 82}, frame, 0, 0, nullptr},
+    {-1, L"Static", {91, 18, -113, -85}, SS_BITMAP, 0, 0, nullptr},  // negative: a size in pixels
+    {-1, L"Static", {91, 46, -113, -85}, SS_BITMAP, 0, 0, nullptr},
+    {-1, L"Static", {163, 18, -113, -85}, SS_BITMAP, 0, 0, nullptr},
+    {-1, L"Static", {164, 46, -113, -85}, SS_BITMAP, 0, 0, nullptr},
+    {-1, L"Static", {205, 18, -113, -85}, SS_BITMAP, 0, 0, nullptr},
+    {-1, L"Static", {205, 46, -113, -85}, SS_BITMAP, 0, 0, nullptr},
+    {-1, L"Static", {125, 72, 35, 14}, frame, 0, 0, nullptr},
+    {-1, L"Static", {125, 55, 31, 14}, frame, 0, 0, nullptr},
+    {-1, L"Static", {125, 37, 31, 14}, frame, 0, 0, nullptr},
+    {IDC_ABOUT, L"Button", {19, 143, 46, 11}, bitmapButton, notDefault, 0, L"Button2"},
+    {IDC_TYPE_LIST,
+     L"ListBox",
+     {186, 36, 76, 21},
+     LBS_NOTIFY | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+     LBS_SORT,
+     0,
+     nullptr},
+    {-1, L"Static", {185, 35, 77, 23}, frame, 0, 0, nullptr},
+};
+
+const TemplateControl aboutControls[] = {
+    {IDCANCEL, L"Button", {72, 72, 50, 14}, 0x50018080, 0, 0, L"Cancel"},
+    {-1, L"Static", {60, 5, 73, 8}, 0x50020000, 0, 0, L"Kalmira Horoskop 1.0"},
+    {-1, L"Static", {13, 20, 48, 8}, 0x50020000, 0, WS_EX_TRANSPARENT, L"Autor: Kalmira"},
+    {-1, L"Static", {13, 32, 84, 8}, 0x50020000, 0, WS_EX_TRANSPARENT, L"Email: tim@kalmira.example"},
+    {-1,
+     L"Static",
+     {13, 44, 165, 8},
+     0x50020000,
+     0,
+     WS_EX_TRANSPARENT,
+     L"Oficiálna stránka: www.kalmira.example"},
+    {-1, L"Static", {14, 57, 44, 8}, 0x50020000, 0, WS_EX_TRANSPARENT, L"Free software"},
+};
+
+const wchar_t* const typeNames[] = {L"Európsky", L"Čínsky",    L"Cyklický",
+                                    L"Egyptský", L"Indiánsky", L"Európsky krátky"};
+
+std::string narrow(const std::wstring& text) {
+  std::string out(text.size() * 3 + 1, '\0');
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(),
+                                    static_cast<int>(out.size()), nullptr, nullptr);
+  out.resize(n > 0 ? n : 0);
+  return out;
+}
+
+// Dialog units to pixels by the base units of a dialog's font, as the dialog manager converts them:
+// position and size each on its own.
+struct DialogUnits {
+  int baseX = 0, baseY = 0;
+  RECT pixels(RECT units) const {  // left, top, width, height
+    const int left = MulDiv(units.left, baseX, 4), top = MulDiv(units.top, baseY, 8);
+    return {left, top, left + MulDiv(units.right, baseX, 4), top + MulDiv(units.bottom, baseY, 8)};
+  }
+};
+
+INT_PTR CALLBACK quietDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// The base units of a template's font, measured on a copy of the program's own template made in
+// this process. The copy is destroyed at once: a bench that keeps windows of its own would have to
+// answer the messages other programs send them while it waits for kalmira.exe.
+DialogUnits unitsOf(const wchar_t* exe, int templateId) {
+  DialogUnits units;
+  HMODULE module = LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) return units;
+  if (HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5))) {  // RT_DIALOG
+    const auto* dialogTemplate = static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(module, found)));
+    if (HWND copy =
+            CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, nullptr, quietDialog, 0)) {
+      RECT base{4, 8, 0, 0};
+      MapDialogRect(copy, &base);
+      units.baseX = base.left;
+      units.baseY = base.top;
+      DestroyWindow(copy);
+    }
+  }
+  FreeLibrary(module);
+  return units;
+}
+
+// The visible dialogs (#32770) of the process that `owner` owns.
+std::vector<HWND> ownedDialogs(DWORD processId, HWND owner) {
+  std::vector<HWND> found;
+  for (HWND window : topLevelWindows(processId))
+    if (IsWindowVisible(window) && className(window) == L"#32770" && GetWindow(window, GW_OWNER) == owner)
+      found.push_back(window);
+  return found;
+}
+
+HWND waitForOwnedDialog(DWORD processId, HWND owner, DWORD milliseconds = 10000) {
+  const double deadline = now() + milliseconds / 1000.0;
+  do {
+    const std::vector<HWND> found = ownedDialogs(processId, owner);
+    if (!found.empty()) return found.front();
+    Sleep(2);
+  } while (now() < deadline);
+  return nullptr;
+}
+
+bool waitGone(HWND window, DWORD milliseconds = 10000) {
+  const double deadline = now() + milliseconds / 1000.0;
+  while (IsWindow(window) && IsWindowVisible(window)) {
+    if (now() > deadline) return false;
+    Sleep(2);
+  }
+  return true;
+}
+
+std::wstring controlText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
+
+std::wstring longText(HWND window) {
+  std::vector<wchar_t> text(16384, L'\0');
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 5000, nullptr);
+  return text.data();
+}
+
+void press(HWND control, WPARAM key) {
+  PostMessageW(control, WM_KEYDOWN, key, 1);
+  PostMessageW(control, WM_KEYUP, key, 0xC0000001);
+}
+
+void clickButton(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// Types a request into the birth-date dialog: three field texts and a list position (-1: none).
+void enter(HWND dialog, const std::wstring& day, const std::wstring& month, const std::wstring& year,
+           int type) {
+  SetWindowTextW(GetDlgItem(dialog, IDC_DAY), day.c_str());
+  SetWindowTextW(GetDlgItem(dialog, IDC_MONTH), month.c_str());
+  SetWindowTextW(GetDlgItem(dialog, IDC_YEAR), year.c_str());
+  SendMessageW(GetDlgItem(dialog, IDC_TYPE_LIST), LB_SETCURSEL, static_cast<WPARAM>(type), 0);
+}
+
+// The children of a dialog in template order, checked against the template table.
+void checkControls(Checks& checks, HWND dialog, const DialogUnits& units, const TemplateControl* controls,
+                   size_t count, const char* which) {
+  POINT origin{};
+  ClientToScreen(dialog, &origin);
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
+  checks.check(children.size() == count,
+               (std::string(which) + ": every control of the template, no other").c_str(),
+               std::to_string(children.size()));
+  int wrong = 0;
+  std::string first;
+  for (size_t i = 0; i < count && i < children.size(); ++i) {
+    const TemplateControl& want = controls[i];
+    HWND child = children[i];
+    RECT rect;
+    GetWindowRect(child, &rect);
+    OffsetRect(&rect, -origin.x, -origin.y);
+    RECT expected;
+    if (want.units.right < 0) {
+      const RECT corner = units.pixels({want.units.left, want.units.top, 0, 0});
+      expected = {corner.left, corner.top, corner.left - want.units.right, corner.top - want.units.bottom};
+    } else {
+      expected = units.pixels(want.units);
+    }
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_EXSTYLE));
+    const int id = GetDlgCtrlID(child);
+    std::string problem;
+    if (_wcsicmp(className(child).c_str(), want.className) != 0)
+      problem = "class " + narrow(className(child));
+    else if (static_cast<short>(id) != want.id)
+      problem = "id " + std::to_string(id);
+    else if (!EqualRect(&rect, &expected))
+      problem = "at " + std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
+                std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top) +
+                ", not " + std::to_string(expected.left) + "," + std::to_string(expected.top) + " " +
+                std::to_string(expected.right - expected.left) + "x" +
+                std::to_string(expected.bottom - expected.top);
+    else if ((style & want.styleBits) != want.styleBits || (style & want.absentBits) != 0 ||
+             (want.className == std::wstring(L"Static") &&
+              (style & SS_TYPEMASK) != (want.styleBits & SS_TYPEMASK)))
+      problem = "style " + std::to_string(style);
+    else if ((exStyle & want.exStyleBits) != want.exStyleBits)
+      problem = "extended style " + std::to_string(exStyle);
+    else if (want.text != nullptr && windowText(child) != want.text)
+      problem = "text " + narrow(windowText(child));
+    if (!problem.empty()) {
+      ++wrong;
+      if (first.empty()) first = "control " + std::to_string(i + 1) + ": " + problem;
+    }
+  }
+  checks.check(wrong == 0,
+               (std::string(which) + ": ids, classes, styles, texts and places as the template says").c_str(),
+               first);
+}
+
+// How many pixels of `colour` a rectangle of the dialog's client area holds (dialog units).
+int countColour(const Capture& capture, HWND dialog, const DialogUnits& units, RECT duRect, COLORREF colour) {
+  RECT r = units.pixels(duRect);
+  POINT origin{};
+  ClientToScreen(dialog, &origin);
+  int found = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) found += capture.at(origin.x + x, origin.y + y) == colour;
+  return found;
+}
+
+struct Request {
+  int type;
+  std::wstring day, month, year;
+  std::wstring title, text;  // what kalmira-text gives for it
+};
+
+std::wstring fromCp1250(const std::string& bytes) {
+  std::wstring out(bytes.size() + 1, L'\0');
+  const int n = MultiByteToWideChar(1250, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(),
+                                    static_cast<int>(out.size()));
+  out.resize(n > 0 ? n : 0);
+  return out;
+}
+
+std::vector<Request> loadRequests(const std::wstring& listPath, const std::wstring& expectedDir) {
+  std::vector<Request> requests;
+  std::ifstream list(listPath.c_str());
+  std::string line;
+  int number = 0;
+  while (std::getline(list, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    Request request;
+    std::string day, month, year;
+    fields >> request.type >> day >> month >> year;
+    request.day = fromCp1250(day);
+    request.month = fromCp1250(month);
+    request.year = fromCp1250(year);
+    std::ifstream expected((expectedDir + L"\\" + std::to_wstring(++number) + L".raw").c_str(),
+                           std::ios::binary);
+    std::string raw((std::istreambuf_iterator<char>(expected)), std::istreambuf_iterator<char>());
+    const size_t newline = raw.find('\n');
+    if (newline != std::string::npos) {
+      request.title = fromCp1250(raw.substr(0, newline));
+      request.text = fromCp1250(raw.substr(newline + 1));
+    }
+    requests.push_back(request);
+  }
+  return requests;
+}
+
+// The process's top-level windows, for a failure's detail.
+std::string describeWindows(DWORD processId) {
+  std::string text;
+  for (HWND window : topLevelWindows(processId)) {
+    text += narrow(className(window)) + (IsWindowVisible(window) ? " visible" : " hidden");
+    text += " owner " + std::to_string(reinterpret_cast<uintptr_t>(GetWindow(window, GW_OWNER))) + "; ";
+  }
+  return text;
+}
+
+// The style word of a dialog template in the program (DLGTEMPLATEEX or DLGTEMPLATE).
+DWORD templateStyle(const wchar_t* exe, int templateId) {
+  DWORD style = 0;
+  HMODULE module = LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) return 0;
+  if (HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5))) {
+    const auto* words = static_cast<const WORD*>(LockResource(LoadResource(module, found)));
+    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+    const auto* dwords = reinterpret_cast<const DWORD*>(extended ? words + 2 : words);
+    style = extended ? dwords[2] : dwords[0];  // DLGTEMPLATEEX: helpID, exStyle, style
+  }
+  FreeLibrary(module);
+  return style;
+}
+
+struct Session {
+  Program program;
+  HWND splash = nullptr;
+  HWND entry = nullptr;
+};
+
+bool openEntry(Checks& checks, const wchar_t* exe, Session& session) {
+  if (!start(exe, session.program)) return false;
+  session.splash = findWindow(session.program.process.dwProcessId, L"WinAPIMainClass", 20000);
+  if (session.splash == nullptr) return false;
+  Sleep(200);
+  PostMessageW(session.splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(270, 200));
+  PostMessageW(session.splash, WM_LBUTTONUP, 0, MAKELPARAM(270, 200));
+  session.entry = waitForOwnedDialog(session.program.process.dwProcessId, session.splash);
+  (void)checks;
+  return session.entry != nullptr;
+}
+
+// Computes what the dialog holds and returns the window that answers: a message box or the result.
+HWND computeAndWait(const Session& session) {
+  clickButton(session.entry, IDC_COMPUTE);
+  return waitForOwnedDialog(session.program.process.dwProcessId, session.entry);
+}
+
+bool isMessageBox(HWND window) {
+  return GetDlgItem(window, 0xFFFF) != nullptr && GetDlgItem(window, IDC_RESULT_TEXT) == nullptr;
+}
+
+}  // namespace
+
+int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& requestList,
+            const std::wstring& expectedDir) {
+  Checks checks;
+  const DialogUnits entryUnits = unitsOf(exe, IDD_BIRTH_DATE);
+  const DialogUnits resultUnits = unitsOf(exe, IDD_RESULT);
+  const DialogUnits aboutUnits = unitsOf(exe, IDD_ABOUT);
+  checks.check(entryUnits.baseX > 0 && resultUnits.baseX > 0 && aboutUnits.baseX > 0,
+               "templates 104, 178 and 181 are in the program");
+
+  Session session;
+  const bool opened = openEntry(checks, exe, session);
+  if (!checks.check(opened, "a click on the splash opens the birth-date dialog",
+                    describeWindows(session.program.process.dwProcessId))) {
+    stop(session.program);
+    return checks.finish("dialogs");
+  }
+  const DWORD processId = session.program.process.dwProcessId;
+  HWND entry = session.entry;
+
+  // The birth-date dialog as it opens.
+  RECT where;
+  GetWindowRect(entry, &where);
+  const RECT placed = entryUnits.pixels({70, 143, 360, 162});
+  checks.check(EqualRect(&where, &placed), "it stands at (70, 143), 360 x 162 dialog units, on the screen");
+  const DWORD entryStyle = static_cast<DWORD>(GetWindowLongPtrW(entry, GWL_STYLE));
+  checks.check((entryStyle & WS_POPUP) && !(entryStyle & (WS_CAPTION | WS_BORDER | WS_THICKFRAME)),
+               "a pop-up without caption or border");
+  checks.check(!IsWindowEnabled(session.splash), "the splash is disabled while it is open");
+  checkControls(checks, entry, entryUnits, birthDateControls, std::size(birthDateControls),
+                "birth-date dialog");
+  const HWND list = GetDlgItem(entry, IDC_TYPE_LIST);
+  bool listRight = SendMessageW(list, LB_GETCOUNT, 0, 0) == 6;
+  for (int i = 0; listRight && i < 6; ++i) {
+    wchar_t text[64] = {};
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    listRight = std::wstring(text) == typeNames[i];
+  }
+  checks.check(listRight, "the list holds the six systems in order");
+  checks.check(SendMessageW(list, LB_GETCURSEL, 0, 0) == LB_ERR, "nothing is selected");
+  checks.check(controlText(entry, IDC_DAY).empty() && controlText(entry, IDC_MONTH).empty() &&
+                   controlText(entry, IDC_YEAR).empty(),
+               "the fields are empty");
+  bool images = true;
+  for (int id : {IDC_COMPUTE, IDCANCEL, IDC_ABOUT})
+    images = images && SendDlgItemMessageW(entry, id, BM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
+  checks.check(images, "the compute, Cancel and About buttons show their bitmaps");
+  for (int id : {IDC_DAY, IDC_MONTH, IDC_YEAR})
+    checks.check(SendDlgItemMessageW(entry, id, EM_GETLIMITTEXT, 0, 0) >= 30000,
+                 "a field has no character limit");
+
+  Sleep(300);
+  {
+    const Capture shot = captureWindow(entry);
+    checks.check(countColour(shot, entry, entryUnits, {2, 2, 60, 12}, dialogBackground) > 0,
+                 "the dialog's background is RGB(250,241,232)");
+    checks.check(countColour(shot, entry, entryUnits, {95, 24, 55, 8}, staticTextBackground) > 0,
+                 "static text stands on RGB(253,236,215)");
+  }
+
+  // The five messages, each in its own box captioned "Pozor" with one OK button.
+  struct Invalid {
+    const wchar_t *day, *month, *year;
+    int type;
+    const wchar_t* message;
+  };
+  const Invalid invalid[] = {
+      {L"", L"", L"", -1, L"Nevybral si typ horoskopu"},
+      {L"5", L"", L"1980", 0, L"Nevyplnil si správne dátum narodenia"},
+      {L"0", L"5", L"1980", 1, L"Nesprávna hodnota dňa"},
+      {L"32", L"5", L"1980", 2, L"Nesprávna hodnota dňa"},
+      {L"ab", L"5", L"1980", 3, L"Nesprávna hodnota dňa"},
+      {L"5", L"13", L"1980", 4, L"Nesprávna hodnota mesiaca"},
+      {L"5", L"0", L"1980", 5, L"Nesprávna hodnota mesiaca"},
+      {L"5", L"5", L"1899", 0, L"Nesprávne zadaný rok narodenia"},
+      {L"5", L"5", L"2006", 0, L"Nesprávne zadaný rok narodenia"},
+      {L"5", L"5", L"198000", 0, L"Nesprávne zadaný rok narodenia"},
+      {L" ", L"5", L"1980", 0, L"Nesprávna hodnota dňa"},
+  };
+  bool firstBox = true;
+  for (const Invalid& bad : invalid) {
+    enter(entry, bad.day, bad.month, bad.year, bad.type);
+    HWND box = computeAndWait(session);
+    const std::string label = "\"" + narrow(bad.message) + "\"";
+    if (!checks.check(box != nullptr && isMessageBox(box), (label + " appears in a message box").c_str()))
+      continue;
+    int buttons = 0;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      buttons += _wcsicmp(className(child).c_str(), L"Button") == 0 && IsWindowVisible(child);
+    checks.check(windowText(box) == L"Pozor" && windowText(GetDlgItem(box, 0xFFFF)) == bad.message &&
+                     buttons == 1 && GetDlgItem(box, IDOK) != nullptr,
+                 (label + ": captioned Pozor, the message, one OK button").c_str());
+    if (firstBox) {
+      Sleep(200);
+      captureWindow(box).saveBmp(outDir + L"\\message-box.bmp");
+      firstBox = false;
+    }
+    clickButton(box, IDOK);
+    checks.check(waitGone(box), (label + ": OK closes it").c_str());
+    Sleep(50);
+    checks.check(ownedDialogs(processId, entry).empty(), (label + ": no second box, no result").c_str());
+    checks.check(controlText(entry, IDC_DAY) == bad.day && controlText(entry, IDC_MONTH) == bad.month &&
+                     controlText(entry, IDC_YEAR) == bad.year &&
+                     SendMessageW(list, LB_GETCURSEL, 0, 0) == bad.type,
+                 (label + ": the dialog keeps its input").c_str());
+  }
+
+  // Results of every system, byte for byte what the console tool gives.
+  const std::vector<Request> requests = loadRequests(requestList, expectedDir);
+  checks.check(requests.size() >= 12, "the requests to compute are loaded", std::to_string(requests.size()));
+  bool shotOf[6] = {};
+  for (const Request& request : requests) {
+    enter(entry, request.day, request.month, request.year, request.type);
+    const std::string label = narrow(request.title);
+    HWND result = computeAndWait(session);
+    if (!checks.check(result != nullptr && !isMessageBox(result), (label + ": the result opens").c_str())) {
+      if (result) clickButton(result, IDOK);
+      continue;
+    }
+    checks.check(controlText(result, IDC_RESULT_TITLE) == request.title, (label + ": its title").c_str(),
+                 narrow(controlText(result, IDC_RESULT_TITLE)));
+    const std::wstring shown = longText(GetDlgItem(result, IDC_RESULT_TEXT));
+    checks.check(
+        !request.text.empty() && shown == request.text,
+        (label + ": its text, as kalmira-text gives it").c_str(),
+        std::to_string(shown.size()) + " characters, expected " + std::to_string(request.text.size()));
+    if (!shotOf[request.type]) {
+      shotOf[request.type] = true;
+      Sleep(250);
+      captureWindow(result).saveBmp(outDir + L"\\result-" + std::to_wstring(request.type) + L".bmp");
+      RECT placedResult;
+      GetWindowRect(result, &placedResult);
+      POINT owner{};
+      ClientToScreen(entry, &owner);
+      const RECT expectedResult = resultUnits.pixels({0, 1, 361, 161});
+      checks.check(placedResult.left == owner.x + expectedResult.left &&
+                       placedResult.top == owner.y + expectedResult.top &&
+                       placedResult.right - placedResult.left == expectedResult.right - expectedResult.left,
+                   (label + ": the result lies over the birth-date dialog").c_str());
+      press(GetDlgItem(result, IDC_RESULT_TEXT), VK_RETURN);
+      Sleep(150);
+      checks.check(IsWindowVisible(result), (label + ": Enter leaves the result open").c_str());
+    }
+    press(GetDlgItem(result, IDC_RESULT_TEXT), VK_ESCAPE);
+    checks.check(waitGone(result), (label + ": Escape closes it").c_str());
+    checks.check(controlText(entry, IDC_DAY) == request.day &&
+                     controlText(entry, IDC_MONTH) == request.month &&
+                     controlText(entry, IDC_YEAR) == request.year &&
+                     SendMessageW(list, LB_GETCURSEL, 0, 0) == request.type,
+                 (label + ": back at the entry with its input").c_str(),
+                 narrow(controlText(entry, IDC_DAY) + L"|" + controlText(entry, IDC_MONTH) + L"|" +
+                        controlText(entry, IDC_YEAR)) +
+                     " selection " + std::to_string(SendMessageW(list, LB_GETCURSEL, 0, 0)));
+  }
+  // The same input again gives the same result.
+  if (!requests.empty()) {
+    const Request& again = requests.front();
+    enter(entry, again.day, again.month, again.year, again.type);
+    HWND result = computeAndWait(session);
+    checks.check(result && longText(GetDlgItem(result, IDC_RESULT_TEXT)) == again.text,
+                 "computing the same input again gives the same result");
+    if (result) {
+      clickButton(result, IDCANCEL);
+      waitGone(result);
+    }
+  }
+  enter(entry, L"5", L"9", L"1980", 0);
+  Sleep(200);
+  captureWindow(entry).saveBmp(outDir + L"\\entry-filled.bmp");
+
+  // The About box.
+  clickButton(entry, IDC_ABOUT);
+  HWND about = waitForOwnedDialog(processId, entry);
+  if (checks.check(about != nullptr, "the About button opens the About box")) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
+    char styleText[16];
+    std::snprintf(styleText, sizeof styleText, "0x%08lX", static_cast<unsigned long>(style));
+    // The system adds WS_VISIBLE, WS_CLIPSIBLINGS and DS_3DLOOK to every dialog it shows.
+    checks.check((style & ~(WS_VISIBLE | WS_CLIPSIBLINGS | DS_3DLOOK)) == 0x80800040,
+                 "style WS_POPUP | WS_BORDER | DS_SETFONT (0x80800040)", styleText);
+    checks.check(templateStyle(exe, IDD_ABOUT) == 0x80800040, "template 181 holds exactly that style");
+    checkControls(checks, about, aboutUnits, aboutControls, std::size(aboutControls), "About box");
+    checks.check(SendDlgItemMessageW(about, IDCANCEL, BM_GETIMAGE, IMAGE_BITMAP, 0) != 0,
+                 "its Cancel button shows bitmap 173");
+    // The template places the client area; the border lies around it.
+    POINT owner{}, client{};
+    ClientToScreen(entry, &owner);
+    ClientToScreen(about, &client);
+    const RECT expectedAbout = aboutUnits.pixels({90, 15, 190, 94});
+    checks.check(client.x == owner.x + expectedAbout.left && client.y == owner.y + expectedAbout.top,
+                 "it stands at (90, 15) dialog units from the birth-date dialog",
+                 std::to_string(client.x - owner.x) + "," + std::to_string(client.y - owner.y) + " not " +
+                     std::to_string(expectedAbout.left) + "," + std::to_string(expectedAbout.top));
+    Sleep(250);
+    const Capture shot = captureWindow(about);
+    shot.saveBmp(outDir + L"\\about.bmp");
+    checks.check(countColour(shot, about, aboutUnits, {150, 60, 30, 8}, aboutBackground) > 0,
+                 "the About box's background is RGB(253,236,215)");
+    checks.check(countColour(shot, about, aboutUnits, {14, 57, 44, 8}, dialogBackground) > 0,
+                 "its static controls are filled with RGB(250,241,232)");
+    press(GetDlgItem(about, IDCANCEL), VK_RETURN);
+    Sleep(150);
+    checks.check(IsWindowVisible(about), "Enter leaves the About box open");
+    press(GetDlgItem(about, IDCANCEL), VK_ESCAPE);
+    checks.check(waitGone(about), "Escape closes the About box");
+  }
+
+  // Leaks: after a first cycle of each, 200 more leave the count of GDI objects where it was.
+  const HANDLE process = session.program.process.hProcess;
+  auto cycleResult = [&] {
+    enter(entry, L"1", L"5", L"1980", 4);
+    HWND result = computeAndWait(session);
+    if (result) {
+      clickButton(result, IDCANCEL);
+      waitGone(result);
+    }
+  };
+  auto cycleAbout = [&] {
+    clickButton(entry, IDC_ABOUT);
+    HWND box = waitForOwnedDialog(processId, entry);
+    if (box) {
+      clickButton(box, IDCANCEL);
+      waitGone(box);
+    }
+  };
+  auto cycleMessage = [&] {
+    enter(entry, L"", L"", L"", -1);
+    HWND box = computeAndWait(session);
+    if (box) {
+      clickButton(box, IDOK);
+      waitGone(box);
+    }
+  };
+  auto repaint = [&] {
+    InvalidateRect(session.splash, nullptr, TRUE);
+    UpdateWindow(session.splash);
+  };
+  for (const auto& [what, run] : {std::pair<const char*, std::function<void()>>{"result dialog", cycleResult},
+                                  {"About box", cycleAbout},
+                                  {"message box", cycleMessage},
+                                  {"splash repaint", repaint}}) {
+    run();
+    Sleep(50);
+    const int first = gdiObjectCount(process);
+    for (int i = 0; i < 200; ++i) run();
+    Sleep(50);
+    const int after = gdiObjectCount(process);
+    checks.check(first > 0 && after == first,
+                 (std::string("200 cycles of the ") + what + " keep no GDI object").c_str(),
+                 std::to_string(first) + " -> " + std::to_string(after));
+  }
+
+  // Enter in the birth-date dialog ends the program.
+  press(GetDlgItem(entry, IDC_DAY), VK_RETURN);
+  DWORD exitCode = 1;
+  const bool ended = waitForExit(session.program, 10000, exitCode);
+  checks.check(ended && exitCode == 0, "Enter in the birth-date dialog ends the program with exit code 0",
+               std::to_string(exitCode));
+  stop(session.program);
+
+  for (const char* way : {"Escape", "Cancel"}) {
+    Session other;
+    if (!openEntry(checks, exe, other)) {
+      checks.check(false, "the program starts again");
+      continue;
+    }
+    if (std::string(way) == "Escape")
+      press(GetDlgItem(other.entry, IDC_MONTH), VK_ESCAPE);
+    else
+      clickButton(other.entry, IDCANCEL);
+    DWORD code = 1;
+    const bool done = waitForExit(other.program, 10000, code);
+    checks.check(done && code == 0,
+                 (std::string(way) + " in the birth-date dialog ends the program with exit code 0").c_str());
+    stop(other.program);
+  }
+  return checks.finish("dialogs");
+}
+
+int tour(const wchar_t* exe, const std::wstring& outDir) {
+  Checks checks;
+  Session session;
+  const bool opened = openEntry(checks, exe, session);
+  if (checks.check(opened, "the splash opens the birth-date dialog")) {
+    Sleep(300);
+    captureScreen({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)})
+        .saveBmp(outDir + L"\\run-1-splash-and-entry.bmp");
+    enter(session.entry, L"5", L"9", L"1980", 0);
+    Sleep(300);
+    captureWindow(session.entry).saveBmp(outDir + L"\\run-2-entry.bmp");
+    HWND result = computeAndWait(session);
+    if (checks.check(result != nullptr && !isMessageBox(result), "compute opens the result")) {
+      Sleep(300);
+      captureWindow(result).saveBmp(outDir + L"\\run-3-result.bmp");
+      clickButton(result, IDCANCEL);
+      waitGone(result);
+    }
+    clickButton(session.entry, IDCANCEL);
+    DWORD code = 1;
+    checks.check(waitForExit(session.program, 10000, code) && code == 0, "Cancel ends the program");
+  }
+  stop(session.program);
+  return checks.finish("run");
+}
+
+}  // namespace bench

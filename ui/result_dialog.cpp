@@ -1,0 +1,65 @@
+// The result dialog: one horoscope's title and text, over the birth-date dialog.
+#include "engine/request.h"
+#include "resources/resource.h"
+#include "ui/dialogs.h"
+#include "ui/wide_text.h"
+
+namespace {
+
+const COLORREF background = RGB(250, 241, 232);
+
+HBRUSH resultBrush = nullptr;
+HBITMAP cancelBitmap = nullptr;
+
+void initResultDialog(HWND dialog) {
+  cancelBitmap = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
+  resultBrush = CreateSolidBrush(background);
+
+  char title[kalmira::titleSize];
+  kalmira::formatTitle(kalmira::horoscopeRequest, title);
+  static kalmira::ResultText text;
+  kalmira::writeHoroscopeText(kalmira::horoscopeRequest, text);
+
+  static wchar_t wide[kalmira::resultTextSize];
+  kalmira::cp1250ToWide(text, wide);
+  SetDlgItemTextW(dialog, IDC_RESULT_TEXT, wide);
+  kalmira::cp1250ToWide(title, wide);
+  SetDlgItemTextW(dialog, IDC_RESULT_TITLE, wide);
+
+  // Start reading at the top, with nothing selected.
+  const HWND edit = GetDlgItem(dialog, IDC_RESULT_TEXT);
+  SetFocus(edit);
+  SendMessageW(edit, EM_SETSEL, 0, 0);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK resultDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  (void)lParam;
+  switch (message) {
+    case WM_INITDIALOG: initResultDialog(dialog); return FALSE;  // the focus is set
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      return FALSE;  // Enter (IDOK) leaves the result open
+    case WM_CTLCOLOREDIT:
+      SetBkColor(reinterpret_cast<HDC>(wParam), background);
+      return reinterpret_cast<INT_PTR>(resultBrush);
+    case WM_CTLCOLORDLG:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return reinterpret_cast<INT_PTR>(resultBrush);
+    case WM_CTLCOLORSTATIC:
+      SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return reinterpret_cast<INT_PTR>(resultBrush);
+    case WM_DESTROY:
+      DeleteObject(resultBrush);
+      DeleteObject(cancelBitmap);
+      resultBrush = nullptr;
+      cancelBitmap = nullptr;
+      return FALSE;
+  }
+  return FALSE;
+}
