@@ -55,4 +55,13 @@ void writeWholeText(ResultText& out, std::string_view text) {
   *output.at = '\0';
 }
 
+void writeSignText(ResultText& out, int sign, std::span<const std::span<const Piece>> texts,
+                   const Pads& pads) {
+  if (sign < 0) {
+    writeWholeText(out, signNotFoundMessage.view());
+    return;
+  }
+  composePieces(out, texts[static_cast<std::size_t>(sign)], pads);
+}
+
 }  // namespace kalmira

@@ -139,4 +139,9 @@ void composePieces(ResultText& out, std::span<const Piece> pieces, const Pads& p
 // Writes `text` as the whole result text.
 void writeWholeText(ResultText& out, std::string_view text);
 
+// Writes the text of `sign` from a date generator's table, or the not-found message when the date
+// fell in no sign (`sign` < 0), so that every date generator answers a month outside the year alike.
+void writeSignText(ResultText& out, int sign, std::span<const std::span<const Piece>> texts,
+                   const Pads& pads);
+
 }  // namespace kalmira

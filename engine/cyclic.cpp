@@ -610,11 +610,7 @@ void writeCyclicText(ResultText& out) {
   char padBuffer[200];
   const std::string_view pad = makePad(padBuffer, cyclicPadLength);
   const int period = findSign(totemPeriodConditions, horoscopeRequest.month, horoscopeRequest.day);
-  if (period < 0) {
-    writeWholeText(out, signNotFoundMessage.view());
-    return;
-  }
-  composePieces(out, cyclicTexts[period], {.pad = pad});
+  writeSignText(out, period, cyclicTexts, {.pad = pad});
 }
 
 }  // namespace kalmira

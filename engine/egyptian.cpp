@@ -355,11 +355,7 @@ void writeEgyptianText(ResultText& out) {
   char padBuffer[200];
   const std::string_view pad = makePad(padBuffer, egyptianPadLength);
   const int sign = findSign(egyptianSignConditions, horoscopeRequest.month, horoscopeRequest.day);
-  if (sign < 0) {
-    writeWholeText(out, signNotFoundMessage.view());
-    return;
-  }
-  composePieces(out, egyptianTexts[sign], {.pad = pad});
+  writeSignText(out, sign, egyptianTexts, {.pad = pad});
 }
 
 }  // namespace kalmira

@@ -391,11 +391,7 @@ void writeEuropeanText(ResultText& out) {
   char padBuffer[200];
   const std::string_view pad = makePad(padBuffer, europeanPadLength);
   const int sign = findEuropeanSign(horoscopeRequest.month, horoscopeRequest.day);
-  if (sign < 0) {
-    writeWholeText(out, signNotFoundMessage.view());
-    return;
-  }
-  composePieces(out, europeanTexts[sign], {.pad = pad});
+  writeSignText(out, sign, europeanTexts, {.pad = pad});
 }
 
 }  // namespace kalmira

@@ -103,11 +103,7 @@ void writeEuropeanShortText(ResultText& out) {
   char padBuffer[200];
   const std::string_view pad = makePad(padBuffer, europeanShortPadLength);
   const int sign = findEuropeanSign(horoscopeRequest.month, horoscopeRequest.day);
-  if (sign < 0) {
-    writeWholeText(out, signNotFoundMessage.view());
-    return;
-  }
-  composePieces(out, europeanShortTexts[sign], {.pad = pad});
+  writeSignText(out, sign, europeanShortTexts, {.pad = pad});
 }
 
 }  // namespace kalmira

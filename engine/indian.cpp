@@ -655,11 +655,7 @@ void writeIndianText(ResultText& out) {
   char padBuffer[200];
   const std::string_view pad = makePad(padBuffer, indianPadLength);
   const int totem = findTotemPeriod(horoscopeRequest.month, horoscopeRequest.day);
-  if (totem < 0) {
-    writeWholeText(out, signNotFoundMessage.view());
-    return;
-  }
-  composePieces(out, indianTexts[totem], {.pad = pad});
+  writeSignText(out, totem, indianTexts, {.pad = pad});
 }
 
 }  // namespace kalmira

@@ -33,11 +33,7 @@ constexpr std::u8string_view headings[chineseSignCount] = {
 std::string signOf(int year) {
   const std::string generated = text(year);
   if (generated == outOfRange) return "message";
-  for (std::u8string_view heading : headings) {
-    const std::string bytes = cp(heading);
-    if (generated.compare(0, bytes.size() + 1, bytes + ' ') == 0) return {heading.begin(), heading.end()};
-  }
-  return "none";
+  return testing::headingOf(generated, headings);
 }
 
 static_assert(findChineseSign(1900) == 0);
@@ -414,12 +410,7 @@ TEST(ChineseTexts, SectionsInOrder) {
 TEST(ChineseTexts, NoTabLineBreakOrPercentSignInAnyText) {
   std::vector<std::string> texts = {text(2020)};
   for (int year = 1900; year < 1912; ++year) texts.push_back(text(year));
-  for (const std::string& t : texts) {
-    EXPECT_EQ(t.find('\t'), std::string::npos);
-    EXPECT_EQ(t.find('\r'), std::string::npos);
-    EXPECT_EQ(t.find('\n'), std::string::npos);
-    EXPECT_EQ(t.find('%'), std::string::npos);
-  }
+  for (const std::string& t : texts) testing::expectNoneOf(t, "\t\r\n%");
 }
 
 TEST(ChineseTexts, LongestRunOfSpacesInsideAPiece) {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <set>
 
 #include "engine/totem_periods.h"
 #include "tests/test_support.h"
@@ -22,7 +21,7 @@ std::string text(int day, int month, int year = 1980) {
 }
 
 // In the order of the condition table.
-constexpr const char8_t* headings[] = {
+constexpr std::u8string_view headings[] = {
     u8"Doba probuzení",        u8"Doba růstu",         u8"Doba rozkvětu",
     u8"Doba dlouhých dnů",     u8"Doba zrání",         u8"Doba žní",
     u8"Doba padajícího listí", u8"Doba prvních mrazů", u8"Doba dlouhých nocí",
@@ -30,31 +29,12 @@ constexpr const char8_t* headings[] = {
 };
 
 // The index of the period a text belongs to, by its heading; -1 for any other text.
-int periodOfText(const std::string& generated) {
-  for (std::size_t i = 0; i < std::size(headings); ++i) {
-    const std::string bytes = cp(headings[i]);
-    if (generated.compare(0, bytes.size() + 1, bytes + ' ') == 0) return static_cast<int>(i);
-  }
-  return -1;
-}
+int periodOfText(const std::string& generated) { return testing::headingIndex(generated, headings); }
 
-// The heading of the period a date's text belongs to, as UTF-8 for readable failures.
-std::string periodOf(int day, int month) {
-  const int period = periodOfText(text(day, month));
-  if (period < 0) return "none";
-  const std::u8string_view heading = headings[period];
-  return {heading.begin(), heading.end()};
-}
-
-const std::string notFound = cp(u8"Nastala chyba nemôžem nájsť tvoje znamenie");
-
-struct Boundary {
-  int day, month;
-  const char* period;
-};
+std::string periodOf(int day, int month) { return testing::headingOf(text(day, month), headings); }
 
 TEST(CyclicPeriods, BoundaryDays) {
-  const Boundary boundaries[] = {
+  const testing::DateSign boundaries[] = {
       {20, 3, "Doba obnovy"},
       {21, 3, "Doba probuzení"},
       {19, 4, "Doba probuzení"},
@@ -80,19 +60,17 @@ TEST(CyclicPeriods, BoundaryDays) {
       {18, 2, "Doba ticha"},
       {19, 2, "Doba obnovy"},
   };
-  for (const Boundary& b : boundaries)
-    EXPECT_EQ(periodOf(b.day, b.month), b.period) << b.day << ". " << b.month << ".";
+  testing::expectSignsOfDates(periodOf, boundaries);
 }
 
 TEST(CyclicPeriods, DaysBeyondTheEndOfTheMonth) {
-  EXPECT_EQ(periodOf(29, 2), "Doba obnovy");
-  EXPECT_EQ(periodOf(30, 2), "Doba obnovy");
-  EXPECT_EQ(periodOf(31, 2), "Doba obnovy");
-  EXPECT_EQ(periodOf(31, 4), "Doba růstu");
-  EXPECT_EQ(periodOf(31, 6), "Doba dlouhých dnů");
-  EXPECT_EQ(periodOf(31, 9), "Doba padajícího listí");
-  EXPECT_EQ(periodOf(31, 11), "Doba dlouhých nocí");
-  EXPECT_EQ(periodOf(2147483647, 12), "Doba hlubokého spánku");
+  const testing::DateSign days[] = {
+      {29, 2, "Doba obnovy"},         {30, 2, "Doba obnovy"},
+      {31, 2, "Doba obnovy"},         {31, 4, "Doba růstu"},
+      {31, 6, "Doba dlouhých dnů"},   {31, 9, "Doba padajícího listí"},
+      {31, 11, "Doba dlouhých nocí"}, {2147483647, 12, "Doba hlubokého spánku"},
+  };
+  testing::expectSignsOfDates(periodOf, days);
 }
 
 // A day of 0 or less falls in the period that ends in its month.
@@ -102,41 +80,29 @@ TEST(CyclicPeriods, NegativeDaysTakeThePeriodThatEndsInTheMonth) {
       "Doba rozkvětu",         "Doba dlouhých dnů",  "Doba zrání",  "Doba žní",       "Doba padajícího listí",
       "Doba prvních mrazů",    "Doba dlouhých nocí",
   };
-  for (int month = 1; month <= 12; ++month) {
-    for (int day : {-1, -5, -31, -2147483647 - 1})
-      EXPECT_EQ(periodOf(day, month), endingIn[month - 1]) << day << ". " << month << ".";
-  }
+  testing::expectNegativeDaysFallIn(periodOf, endingIn);
 }
 
 TEST(CyclicPeriods, MonthOutsideTheYearGivesTheNotFoundText) {
-  for (int month : {-1, -2, -12, 0, 13, -2147483647 - 1, 2147483647})
-    for (int day : {-1, 1, 15, 31}) EXPECT_EQ(text(day, month), notFound) << day << ". " << month << ".";
+  testing::expectNotFoundOutsideTheYear(cyclic);
 }
 
-TEST(CyclicPeriods, TheYearHasNoEffect) {
-  const std::string reference = text(5, 9, 1980);
-  for (int year : {1900, 2005, -1, 0, 123456}) EXPECT_EQ(text(5, 9, year), reference);
-}
+TEST(CyclicPeriods, TheYearHasNoEffect) { testing::expectYearHasNoEffect(cyclic, 5, 9); }
 
 // Every day from -5 to 40 of every month from -2 to 14 gives the period that the totems'
 // conditions give it (the not-found text where they give none), terminated inside the result
 // text and never written past it.
 TEST(CyclicPeriods, EveryDateOfAGridFollowsTheTotemConditions) {
-  std::set<std::string> periodTexts;
-  for (int month = 1; month <= 12; ++month) periodTexts.insert(text(15, month));
+  const auto periodTexts = testing::textsOfTheFifteenths(cyclic);
   ASSERT_EQ(periodTexts.size(), 12u);
-  for (int month = -2; month <= 14; ++month) {
-    for (int day = -5; day <= 40; ++day) {
-      const auto generated = testing::generate(cyclic, day, month, 1980);
-      ASSERT_TRUE(generated.terminated && generated.guardIntact) << day << ". " << month << ".";
-      const int totem = findSign(totemPeriodConditions, month, day);
-      EXPECT_EQ(periodOfText(generated.text), totem) << day << ". " << month << ".";
-      if (totem < 0)
-        EXPECT_EQ(generated.text, notFound) << day << ". " << month << ".";
-      else
-        EXPECT_EQ(periodTexts.count(generated.text), 1u) << day << ". " << month << ".";
-    }
-  }
+  testing::forEachDateOfTheGrid(cyclic, [&](int day, int month, const std::string& generated) {
+    const int totem = findSign(totemPeriodConditions, month, day);
+    EXPECT_EQ(periodOfText(generated), totem) << day << ". " << month << ".";
+    if (totem < 0)
+      EXPECT_EQ(generated, testing::notFound) << day << ". " << month << ".";
+    else
+      EXPECT_EQ(periodTexts.count(generated), 1u) << day << ". " << month << ".";
+  });
 }
 
 std::string tabs(std::size_t count) { return std::string(count, '\t'); }
@@ -201,9 +167,7 @@ TEST(CyclicTexts, LengthsAndRunsStandWhereTheyBelong) {
     EXPECT_EQ(static_cast<std::size_t>(std::count(t.begin(), t.end(), '\t')),
               std::count(l.run2.begin(), l.run2.end(), '\t') + l.run3);
     EXPECT_EQ(testing::runsOfSpaces(t, 2), l.longRunsOfSpaces);
-    EXPECT_EQ(t.find('\r'), std::string::npos);
-    EXPECT_EQ(t.find('\n'), std::string::npos);
-    EXPECT_EQ(t.find('%'), std::string::npos);
+    testing::expectNoneOf(t, "\r\n%");
   }
 }
 

@@ -1,8 +1,6 @@
 // The European zodiac with long texts: which sign a date gets, and the exact layout of each text.
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "engine/european_signs.h"
 #include "tests/test_support.h"
 
@@ -18,25 +16,10 @@ std::string text(int day, int month, int year = 1980) {
   return testing::generateText(european, day, month, year);
 }
 
-// The heading of the sign a date's text belongs to, as UTF-8 for readable failures.
-std::string signOf(int day, int month) {
-  const std::string generated = text(day, month);
-  for (std::u8string_view heading : europeanSignHeadings) {
-    const std::string bytes = cp(heading);
-    if (generated.compare(0, bytes.size() + 1, bytes + ' ') == 0) return {heading.begin(), heading.end()};
-  }
-  return "none";
-}
-
-const std::string notFound = cp(u8"Nastala chyba nemôžem nájsť tvoje znamenie");
-
-struct Boundary {
-  int day, month;
-  const char* sign;
-};
+std::string signOf(int day, int month) { return testing::headingOf(text(day, month), europeanSignHeadings); }
 
 TEST(EuropeanSigns, BoundaryDays) {
-  const Boundary boundaries[] = {
+  const testing::DateSign boundaries[] = {
       {20, 3, "Ryby"},      {21, 3, "Baran"},    {20, 4, "Baran"},    {21, 4, "Býk"},
       {21, 5, "Býk"},       {22, 5, "Blíženci"}, {21, 6, "Blíženci"}, {22, 6, "Rak"},
       {22, 7, "Rak"},       {23, 7, "Lev"},      {22, 8, "Lev"},      {23, 8, "Panna"},
@@ -44,51 +27,39 @@ TEST(EuropeanSigns, BoundaryDays) {
       {22, 11, "Škorpión"}, {23, 11, "Strelec"}, {21, 12, "Strelec"}, {22, 12, "Kozorožec"},
       {20, 1, "Kozorožec"}, {21, 1, "Vodnár"},   {20, 2, "Vodnár"},   {21, 2, "Ryby"},
   };
-  for (const Boundary& b : boundaries)
-    EXPECT_EQ(signOf(b.day, b.month), b.sign) << b.day << ". " << b.month << ".";
+  testing::expectSignsOfDates(signOf, boundaries);
 }
 
 TEST(EuropeanSigns, DaysOutsideTheCalendar) {
-  EXPECT_EQ(signOf(29, 2), "Ryby");
-  EXPECT_EQ(signOf(30, 2), "Ryby");
-  EXPECT_EQ(signOf(31, 2), "Ryby");
-  EXPECT_EQ(signOf(31, 4), "Býk");
-  EXPECT_EQ(signOf(31, 6), "Rak");
-  EXPECT_EQ(signOf(31, 9), "Váhy");
-  EXPECT_EQ(signOf(31, 11), "Strelec");
-  EXPECT_EQ(signOf(-5, 4), "Baran");
-  EXPECT_EQ(signOf(-1, 1), "Kozorožec");
-  EXPECT_EQ(signOf(-1, 3), "Ryby");
-  EXPECT_EQ(signOf(-2147483647 - 1, 12), "Strelec");
-  EXPECT_EQ(signOf(2147483647, 12), "Kozorožec");
+  const testing::DateSign days[] = {
+      {29, 2, "Ryby"},
+      {30, 2, "Ryby"},
+      {31, 2, "Ryby"},
+      {31, 4, "Býk"},
+      {31, 6, "Rak"},
+      {31, 9, "Váhy"},
+      {31, 11, "Strelec"},
+      {-5, 4, "Baran"},
+      {-1, 1, "Kozorožec"},
+      {-1, 3, "Ryby"},
+      {-2147483647 - 1, 12, "Strelec"},
+      {2147483647, 12, "Kozorožec"},
+  };
+  testing::expectSignsOfDates(signOf, days);
 }
 
 TEST(EuropeanSigns, MonthOutsideTheYearGivesTheNotFoundText) {
-  for (int month : {-1, 0, 13, -2147483647 - 1, 2147483647})
-    for (int day : {-1, 1, 15, 31}) EXPECT_EQ(text(day, month), notFound) << day << ". " << month << ".";
+  testing::expectNotFoundOutsideTheYear(european);
 }
 
-TEST(EuropeanSigns, TheYearHasNoEffect) {
-  const std::string reference = text(5, 9, 1980);
-  for (int year : {1900, 2005, -1, 0, 123456}) EXPECT_EQ(text(5, 9, year), reference);
-}
+TEST(EuropeanSigns, TheYearHasNoEffect) { testing::expectYearHasNoEffect(european, 5, 9); }
 
 // Every day from -5 to 40 of every month from -2 to 14 gives exactly one sign's text or the
 // not-found text, terminated inside the result text and never written past it.
 TEST(EuropeanSigns, EveryDateOfAGridGivesOneSignOrNotFound) {
-  std::set<std::string> signTexts;
-  for (int month = 1; month <= 12; ++month) signTexts.insert(text(15, month));
+  const auto signTexts = testing::textsOfTheFifteenths(european);
   ASSERT_EQ(signTexts.size(), 12u);
-  for (int month = -2; month <= 14; ++month) {
-    for (int day = -5; day <= 40; ++day) {
-      const auto generated = testing::generate(european, day, month, 1980);
-      ASSERT_TRUE(generated.terminated && generated.guardIntact) << day << ". " << month << ".";
-      if (month >= 1 && month <= 12)
-        EXPECT_EQ(signTexts.count(generated.text), 1u) << day << ". " << month << ".";
-      else
-        EXPECT_EQ(generated.text, notFound) << day << ". " << month << ".";
-    }
-  }
+  testing::expectGridGivesOneSignOrNotFound(european, signTexts);
 }
 
 struct Layout {
@@ -115,10 +86,7 @@ TEST(EuropeanTexts, LengthsAndPadsStandWhereTheyBelong) {
     const std::size_t factsStart = proseStart + l.prose;
     EXPECT_NE(t[factsStart - 1], ' ');
     EXPECT_EQ(t.substr(factsStart, 123), spaces(123));
-    EXPECT_EQ(t.find('\t'), std::string::npos);
-    EXPECT_EQ(t.find('\r'), std::string::npos);
-    EXPECT_EQ(t.find('\n'), std::string::npos);
-    EXPECT_EQ(t.find('%'), std::string::npos);
+    testing::expectNoneOf(t, "\t\r\n%");
   }
 }
 

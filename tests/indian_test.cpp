@@ -2,7 +2,6 @@
 // exact layout runs between the passages.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string_view>
 #include <vector>
 
@@ -26,90 +25,55 @@ constexpr std::u8string_view headings[totemPeriodCount] = {
     u8"Havran", u8"Had",  u8"Sova",  u8"Husa",  u8"Vydra", u8"Vlk",
 };
 
-// The heading of the totem a date's text belongs to, as UTF-8 for readable failures.
-std::string signOf(int day, int month) {
-  const std::string generated = text(day, month);
-  for (std::u8string_view heading : headings) {
-    const std::string bytes = cp(heading);
-    if (generated.compare(0, bytes.size() + 1, bytes + ' ') == 0) return {heading.begin(), heading.end()};
-  }
-  return "none";
-}
-
-const std::string notFound = cp(u8"Nastala chyba nemôžem nájsť tvoje znamenie");
-
-struct Expected {
-  int day, month;
-  const char* sign;
-};
+std::string signOf(int day, int month) { return testing::headingOf(text(day, month), headings); }
 
 TEST(IndianTotems, BoundaryDays) {
-  const Expected boundaries[] = {
+  const testing::DateSign boundaries[] = {
       {20, 3, "Vlk"},   {21, 3, "Sokol"},  {19, 4, "Sokol"},  {20, 4, "Bobr"},   {20, 5, "Bobr"},
       {21, 5, "Jelen"}, {20, 6, "Jelen"},  {21, 6, "Datel"},  {21, 7, "Datel"},  {22, 7, "Losos"},
       {21, 8, "Losos"}, {22, 8, "Medvěd"}, {21, 9, "Medvěd"}, {22, 9, "Havran"}, {22, 10, "Havran"},
       {23, 10, "Had"},  {22, 11, "Had"},   {23, 11, "Sova"},  {21, 12, "Sova"},  {22, 12, "Husa"},
       {19, 1, "Husa"},  {20, 1, "Vydra"},  {18, 2, "Vydra"},  {19, 2, "Vlk"},
   };
-  for (const Expected& e : boundaries)
-    EXPECT_EQ(signOf(e.day, e.month), e.sign) << e.day << ". " << e.month << ".";
+  testing::expectSignsOfDates(signOf, boundaries);
 }
 
 TEST(IndianTotems, DaysOutsideTheCalendar) {
-  EXPECT_EQ(signOf(29, 2), "Vlk");
-  EXPECT_EQ(signOf(30, 2), "Vlk");
-  EXPECT_EQ(signOf(31, 2), "Vlk");
-  EXPECT_EQ(signOf(31, 4), "Bobr");
-  EXPECT_EQ(signOf(31, 6), "Datel");
-  EXPECT_EQ(signOf(31, 9), "Havran");
-  EXPECT_EQ(signOf(31, 11), "Sova");
-  EXPECT_EQ(signOf(2147483647, 12), "Husa");
+  const testing::DateSign days[] = {
+      {29, 2, "Vlk"},   {30, 2, "Vlk"},    {31, 2, "Vlk"},   {31, 4, "Bobr"},
+      {31, 6, "Datel"}, {31, 9, "Havran"}, {31, 11, "Sova"}, {2147483647, 12, "Husa"},
+  };
+  testing::expectSignsOfDates(signOf, days);
 }
 
 // A negative day satisfies the clause that ends a totem in its month.
 TEST(IndianTotems, NegativeDaysTakeTheTotemThatEndsInTheirMonth) {
   const char* totems[] = {"Husa",  "Vydra", "Vlk",    "Sokol",  "Bobr", "Jelen",
                           "Datel", "Losos", "Medvěd", "Havran", "Had",  "Sova"};
-  for (int month = 1; month <= 12; ++month) {
-    EXPECT_EQ(signOf(-1, month), totems[month - 1]) << "-1. " << month << ".";
-    EXPECT_EQ(signOf(-31, month), totems[month - 1]) << "-31. " << month << ".";
-    EXPECT_EQ(signOf(-2147483647 - 1, month), totems[month - 1]) << "lowest day, month " << month;
-  }
+  testing::expectNegativeDaysFallIn(signOf, totems);
 }
 
-TEST(IndianTotems, MonthOutsideTheYearGivesTheNotFoundText) {
-  for (int month : {-1, -12, 0, 13, -2147483647 - 1, 2147483647})
-    for (int day : {-1, 1, 15, 31}) EXPECT_EQ(text(day, month), notFound) << day << ". " << month << ".";
-}
+TEST(IndianTotems, MonthOutsideTheYearGivesTheNotFoundText) { testing::expectNotFoundOutsideTheYear(indian); }
 
-TEST(IndianTotems, TheYearHasNoEffect) {
-  const std::string reference = text(1, 5, 1980);
-  for (int year : {1900, 2005, -1, 0, 123456}) EXPECT_EQ(text(1, 5, year), reference);
-}
+TEST(IndianTotems, TheYearHasNoEffect) { testing::expectYearHasNoEffect(indian, 1, 5); }
 
 // Every day from -5 to 40 of every month from -2 to 14 gives the text of the totem whose span
 // the shared table finds, or the not-found text, terminated inside the result text and never
 // written past it.
 TEST(IndianTotems, EveryDateOfAGridGivesTheTotemOfTheSharedSpans) {
-  std::set<std::string> totemTexts;
-  for (int month = 1; month <= 12; ++month) totemTexts.insert(text(15, month));
+  const auto totemTexts = testing::textsOfTheFifteenths(indian);
   ASSERT_EQ(totemTexts.size(), 12u);
-  for (int month = -2; month <= 14; ++month) {
-    for (int day = -5; day <= 40; ++day) {
-      const auto generated = testing::generate(indian, day, month, 1980);
-      ASSERT_TRUE(generated.terminated && generated.guardIntact) << day << ". " << month << ".";
-      const int totem = findTotemPeriod(month, day);
-      if (month >= 1 && month <= 12) {
-        ASSERT_GE(totem, 0) << day << ". " << month << ".";
-        EXPECT_EQ(totemTexts.count(generated.text), 1u) << day << ". " << month << ".";
-        EXPECT_EQ(generated.text.compare(0, cp(headings[totem]).size() + 1, cp(headings[totem]) + ' '), 0)
-            << day << ". " << month << ".";
-      } else {
-        EXPECT_EQ(totem, -1);
-        EXPECT_EQ(generated.text, notFound) << day << ". " << month << ".";
-      }
+  testing::forEachDateOfTheGrid(indian, [&](int day, int month, const std::string& generated) {
+    const int totem = findTotemPeriod(month, day);
+    if (month >= 1 && month <= 12) {
+      ASSERT_GE(totem, 0) << day << ". " << month << ".";
+      EXPECT_EQ(totemTexts.count(generated), 1u) << day << ". " << month << ".";
+      EXPECT_TRUE(testing::beginsWithHeading(generated, headings[totem])) << day << ". " << month << ".";
+    } else {
+      EXPECT_EQ(totem, -1);
+      EXPECT_EQ(generated, testing::notFound) << day << ". " << month << ".";
     }
-  }
+  });
 }
 
 struct Labels {
@@ -234,8 +198,7 @@ TEST(IndianTexts, LengthsRunsAndPadsStandWhereTheyBelong) {
     }
     EXPECT_EQ(pieceEnd, t.size());
     expectPlainPassage(std::string_view(t).substr(passageStart), i == 3 ? "3" : "");
-    EXPECT_EQ(t.find('\r'), std::string::npos);
-    EXPECT_EQ(t.find('\n'), std::string::npos);
+    testing::expectNoneOf(t, "\r\n");
   }
 }
 
