@@ -140,21 +140,39 @@ std::vector<HWND> ownedDialogs(DWORD processId, HWND owner) {
   return found;
 }
 
+// True once the window's thread answers a message: its dialog has finished starting up and runs
+// its message loop. Working a dialog before that races the system's own set-up of it.
+bool answers(HWND window) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+}
+
 HWND waitForOwnedDialog(DWORD processId, HWND owner, DWORD milliseconds = 10000) {
   const double deadline = now() + milliseconds / 1000.0;
   do {
     const std::vector<HWND> found = ownedDialogs(processId, owner);
-    if (!found.empty()) return found.front();
+    if (!found.empty() && answers(found.front())) {
+      Sleep(10);
+      return found.front();
+    }
     Sleep(2);
   } while (now() < deadline);
   return nullptr;
 }
 
+// Waits until the window is gone and its owner answers again: closing a dialog hands the focus and
+// activation back, and working the owner before that races the system.
 bool waitGone(HWND window, DWORD milliseconds = 10000) {
+  const HWND owner = GetWindow(window, GW_OWNER);
   const double deadline = now() + milliseconds / 1000.0;
-  while (IsWindow(window) && IsWindowVisible(window)) {
+  while (IsWindow(window)) {
     if (now() > deadline) return false;
     Sleep(2);
+  }
+  if (owner != nullptr) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    Sleep(10);
   }
   return true;
 }
@@ -181,10 +199,14 @@ void clickButton(HWND dialog, int id) {
 // Types a request into the birth-date dialog: three field texts and a list position (-1: none).
 void enter(HWND dialog, const std::wstring& day, const std::wstring& month, const std::wstring& year,
            int type) {
-  SetWindowTextW(GetDlgItem(dialog, IDC_DAY), day.c_str());
-  SetWindowTextW(GetDlgItem(dialog, IDC_MONTH), month.c_str());
-  SetWindowTextW(GetDlgItem(dialog, IDC_YEAR), year.c_str());
-  SendMessageW(GetDlgItem(dialog, IDC_TYPE_LIST), LB_SETCURSEL, static_cast<WPARAM>(type), 0);
+  DWORD_PTR result = 0;
+  const std::wstring* texts[] = {&day, &month, &year};
+  const int ids[] = {IDC_DAY, IDC_MONTH, IDC_YEAR};
+  for (int i = 0; i < 3; ++i)
+    SendMessageTimeoutW(GetDlgItem(dialog, ids[i]), WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(texts[i]->c_str()), SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutW(GetDlgItem(dialog, IDC_TYPE_LIST), LB_SETCURSEL, static_cast<WPARAM>(type), 0,
+                      SMTO_ABORTIFHUNG, 5000, &result);
 }
 
 // The children of a dialog in template order, checked against the template table.

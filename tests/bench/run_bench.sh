@@ -40,7 +40,7 @@ log=$(mktemp)
 for run in central-european:sk_SK.UTF-8 western:en_US.UTF-8; do
   tag=${run%%:*}
   echo "== splash, $tag locale (${run##*:})"
-  LC_ALL=${run##*:} wine "$bench" splash "$win_exe" "$win_shots" "$tag" 2>/dev/null | tr -d '\r' | tee "$log"
+  LC_ALL=${run##*:} timeout 300 wine "$bench" splash "$win_exe" "$win_shots" "$tag" 2>/dev/null | tr -d '\r' | tee "$log"
   tally "$log"
 done
 check "the splash looks the same in both locales" cmp -s "$shots/splash-central-european.bmp" "$shots/splash-western.bmp"
@@ -55,7 +55,7 @@ while read -r type day month year; do
   n=$((n + 1))
   "$tool" --raw "$type" "$day" "$month" "$year" > "$expected/$n.raw"
 done < "$here/results.txt"
-LC_ALL=en_US.UTF-8 wine "$bench" dialogs "$win_exe" "$win_shots" "$(winepath -w "$here/results.txt")" \
+LC_ALL=en_US.UTF-8 timeout 1500 wine "$bench" dialogs "$win_exe" "$win_shots" "$(winepath -w "$here/results.txt")" \
   "$(winepath -w "$expected")" 2>/dev/null | tr -d '\r' | tee "$log"
 tally "$log"
 
@@ -64,7 +64,7 @@ for bmp in "$shots"/*.bmp; do
 done
 
 echo "== cold start"
-LC_ALL=sk_SK.UTF-8 wine "$bench" coldstart "$win_exe" "$(winepath -w "$minimal")" 2>/dev/null | tr -d '\r' | tee "$log"
+LC_ALL=sk_SK.UTF-8 timeout 300 wine "$bench" coldstart "$win_exe" "$(winepath -w "$minimal")" 2>/dev/null | tr -d '\r' | tee "$log"
 tally "$log"
 rm -f "$log"
 
