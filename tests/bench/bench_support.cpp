@@ -3,6 +3,7 @@
 
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace bench {
@@ -211,17 +212,21 @@ int gdiObjectCount(HANDLE process) {
     return -1;
   constexpr size_t entrySize = 24;
   constexpr size_t entries = 0x10000;
-  std::vector<BYTE> handles(entrySize * entries);
-  // Read page by page: the table may be only partly committed.
+  // One read of the committed part of the table: Wine reads another process's memory by stopping
+  // it for a moment, and every such stop is a chance to disturb a program that is waiting on the
+  // system, so the bench stops it as seldom as it can.
+  MEMORY_BASIC_INFORMATION region{};
+  if (VirtualQueryEx(process, reinterpret_cast<const void*>(static_cast<uintptr_t>(table)), &region,
+                     sizeof region) == 0)
+    return -1;
+  const size_t committed = std::min<size_t>(entrySize * entries, region.RegionSize);
+  std::vector<BYTE> handles(committed);
+  if (!ReadProcessMemory(process, reinterpret_cast<const void*>(static_cast<uintptr_t>(table)),
+                         handles.data(), committed, &read))
+    return -1;
   int live = 0;
-  constexpr size_t page = 4096 * 6;  // a multiple of the entry size
-  for (size_t offset = 0; offset < handles.size(); offset += page) {
-    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(static_cast<uintptr_t>(table) + offset),
-                           handles.data() + offset, page, &read))
-      break;
-    for (size_t e = offset; e + entrySize <= offset + read; e += entrySize)
-      if (handles[e + 14] != 0) ++live;
-  }
+  for (size_t e = 0; e + entrySize <= read; e += entrySize)
+    if (handles[e + 14] != 0) ++live;
   return live;
 }
 
