@@ -263,11 +263,11 @@ int coldStart(const wchar_t* exe, const wchar_t* minimal) {
 int wmain(int argc, wchar_t** argv) {
   if (argc == 5 && std::wstring(argv[1]) == L"splash") return splash(argv[2], argv[3], argv[4]);
   if (argc == 4 && std::wstring(argv[1]) == L"coldstart") return coldStart(argv[2], argv[3]);
-  if (argc == 6 && std::wstring(argv[1]) == L"dialogs")
-    return bench::dialogs(argv[2], argv[3], argv[4], argv[5]);
+  if ((argc == 6 || argc == 7) && std::wstring(argv[1]) == L"dialogs")
+    return bench::dialogs(argv[2], argv[3], argv[4], argv[5], argc == 7 ? _wtoi(argv[6]) : 200);
   if (argc == 4 && std::wstring(argv[1]) == L"tour") return bench::tour(argv[2], argv[3]);
   std::fprintf(stderr,
                "usage: bench splash EXE OUTDIR TAG | bench coldstart EXE MINIMAL |"
-               " bench dialogs EXE OUTDIR REQUESTS EXPECTED | bench tour EXE OUTDIR\n");
+               " bench dialogs EXE OUTDIR REQUESTS EXPECTED [CYCLES] | bench tour EXE OUTDIR\n");
   return 2;
 }

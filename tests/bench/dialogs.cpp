@@ -375,7 +375,7 @@ bool isMessageBox(HWND window) {
 }  // namespace
 
 int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& requestList,
-            const std::wstring& expectedDir) {
+            const std::wstring& expectedDir, int cycles) {
   Checks checks;
   const DialogUnits entryUnits = unitsOf(exe, IDD_BIRTH_DATE);
   const DialogUnits resultUnits = unitsOf(exe, IDD_RESULT);
@@ -580,7 +580,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     checks.check(waitGone(about), "Escape closes the About box");
   }
 
-  // Leaks: after a first cycle of each, 200 more leave the count of GDI objects where it was.
+  // Leaks: after a first cycle of each, `cycles` more leave the count of GDI objects where it was.
   const HANDLE process = session.program.process.hProcess;
   auto cycleResult = [&] {
     enter(entry, L"1", L"5", L"1980", 4);
@@ -617,7 +617,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     run();
     Sleep(50);
     const int first = gdiObjectCount(process);
-    for (int i = 0; i < 200; ++i) run();
+    for (int i = 0; i < cycles; ++i) run();
     Sleep(50);
     const int after = gdiObjectCount(process);
     checks.check(first > 0 && after == first,

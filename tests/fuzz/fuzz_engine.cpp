@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int length = static_cast<int>(std::strlen(name));
   static ResultText text;
   char title[titleSize];
-  if (computeRequest({fields[0].c_str(), fields[1].c_str(), fields[2].c_str(), type, name, length}) == nullptr) {
+  if (computeRequest({fields[0].c_str(), fields[1].c_str(), fields[2].c_str(), type, name, length}) ==
+      nullptr) {
     formatTitle(horoscopeRequest, title);
     if (std::strlen(title) >= titleSize) std::abort();
     writeHoroscopeText(horoscopeRequest, text);
