@@ -149,7 +149,7 @@ constexpr auto levDescription = piece<1720>(
          u8"poroste."));
 constexpr auto levContinuation = piece<1249>(
     "Lev, continuation", textSoFar, spaces(1),
-    text(u8"V práci potřebujete prostor a uznání. Nejlépe se vám daří tam, kde můžete vést, tvořit a "
+    text(u8"V práci potřebujete prostor a uznání. Nejvíc vás těší práce, v níž můžete vést, tvořit a "
          u8"rozhodovat, ať už jako podnikatelé, manažeři, učitelé, herci nebo lékaři. Podřízené místo "
          u8"vás brzy unaví, pokud v něm nevidíte smysl a nikdo neocení vaši snahu. Jako vedoucí "
          u8"býváte spravedliví a ochranitelští, za své lidi se postavíte, jen musíte hlídat, abyste "

@@ -107,6 +107,17 @@ struct DateSign {
   const char* sign;
 };
 
+// The last day of each European sign and the first of the next; both European generators find
+// their signs by the same table.
+inline constexpr DateSign europeanBoundaryDays[] = {
+    {20, 3, "Ryby"},      {21, 3, "Baran"},    {20, 4, "Baran"},    {21, 4, "Býk"},
+    {21, 5, "Býk"},       {22, 5, "Blíženci"}, {21, 6, "Blíženci"}, {22, 6, "Rak"},
+    {22, 7, "Rak"},       {23, 7, "Lev"},      {22, 8, "Lev"},      {23, 8, "Panna"},
+    {22, 9, "Panna"},     {23, 9, "Váhy"},     {23, 10, "Váhy"},    {24, 10, "Škorpión"},
+    {22, 11, "Škorpión"}, {23, 11, "Strelec"}, {21, 12, "Strelec"}, {22, 12, "Kozorožec"},
+    {20, 1, "Kozorožec"}, {21, 1, "Vodnár"},   {20, 2, "Vodnár"},   {21, 2, "Ryby"},
+};
+
 // The heading of the sign a date's text belongs to, as a test file finds it.
 using SignOfDate = std::string (*)(int day, int month);
 

@@ -350,7 +350,7 @@ struct Session {
   HWND entry = nullptr;
 };
 
-bool openEntry(Checks& checks, const wchar_t* exe, Session& session) {
+bool openEntry(const wchar_t* exe, Session& session) {
   if (!start(exe, session.program)) return false;
   session.splash = findWindow(session.program.process.dwProcessId, L"WinAPIMainClass", 20000);
   if (session.splash == nullptr) return false;
@@ -358,7 +358,6 @@ bool openEntry(Checks& checks, const wchar_t* exe, Session& session) {
   PostMessageW(session.splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(270, 200));
   PostMessageW(session.splash, WM_LBUTTONUP, 0, MAKELPARAM(270, 200));
   session.entry = waitForOwnedDialog(session.program.process.dwProcessId, session.splash);
-  (void)checks;
   return session.entry != nullptr;
 }
 
@@ -384,7 +383,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
                "templates 104, 178 and 181 are in the program");
 
   Session session;
-  const bool opened = openEntry(checks, exe, session);
+  const bool opened = openEntry(exe, session);
   if (!checks.check(opened, "a click on the splash opens the birth-date dialog",
                     describeWindows(session.program.process.dwProcessId))) {
     stop(session.program);
@@ -635,7 +634,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
 
   for (const char* way : {"Escape", "Cancel"}) {
     Session other;
-    if (!openEntry(checks, exe, other)) {
+    if (!openEntry(exe, other)) {
       checks.check(false, "the program starts again");
       continue;
     }
@@ -655,7 +654,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
 int tour(const wchar_t* exe, const std::wstring& outDir) {
   Checks checks;
   Session session;
-  const bool opened = openEntry(checks, exe, session);
+  const bool opened = openEntry(exe, session);
   if (checks.check(opened, "the splash opens the birth-date dialog")) {
     Sleep(300);
     captureScreen({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)})
