@@ -19,17 +19,60 @@ for group in "$@"; do
   esac
 done
 
-missing=()
-for package in "${wanted[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
-echo "installing: ${missing[*]}"
-if printf '%s\n' "${missing[@]}" | grep -q ':i386$' && ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $sudo dpkg --add-architecture i386
-fi
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" > /dev/null
+install_missing() {  # packages, then apt-get options
+  local missing=() package
+  for package in "$@"; do
+    case $package in -*) continue ;; esac
+    installed "$package" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local options=()
+  for package in "$@"; do
+    case $package in -*) options+=("$package") ;; esac
+  done
+  echo "installing: ${missing[*]}"
+  if printf '%s\n' "${missing[@]}" | grep -q ':i386$' && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+  fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${options[@]}" \
+    "${missing[@]}" > /dev/null
+}
+
+# Wine's loader for 32-bit programs is itself a 32-bit Linux program. Where the kernel runs no 32-bit
+# code (some virtual machines switch IA-32 emulation off), QEMU's user-mode emulator runs it,
+# registered for 32-bit x86 ELF files through binfmt_misc, and the 64-bit Wine server serves it
+# natively. Wine probes its address space with MAP_FIXED_NOREPLACE, which QEMU honours only from
+# version 8 on: Debian 12 has that in bookworm-backports.
+runs_i386() { /usr/lib/wine/wine --version > /dev/null 2>&1; }
+
+enable_i386_emulation() {
+  runs_i386 && return 0
+  echo "this kernel runs no 32-bit programs: running Wine's 32-bit side through QEMU"
+  if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ]; then
+    if ! grep -rqs "bookworm-backports" /etc/apt/sources.list /etc/apt/sources.list.d/; then
+      printf '%s\n' "Types: deb" "URIs: http://deb.debian.org/debian" "Suites: bookworm-backports" \
+        "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
+        $sudo tee /etc/apt/sources.list.d/bookworm-backports.sources > /dev/null
+      $sudo apt-get update -qq
+    fi
+    install_missing --target-release=bookworm-backports qemu-user
+  else
+    install_missing qemu-user
+  fi
+  install_missing wine64
+  local binfmt=/proc/sys/fs/binfmt_misc
+  [ -e "$binfmt/register" ] || $sudo mount -t binfmt_misc binfmt_misc "$binfmt"
+  [ -e "$binfmt/kalmira-i386" ] && echo -1 | $sudo tee "$binfmt/kalmira-i386" > /dev/null
+  local qemu
+  qemu=$(command -v qemu-i386 || command -v qemu-i386-static)
+  printf '%s' ':kalmira-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'\
+':\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:'"$qemu:F" |
+    $sudo tee "$binfmt/register" > /dev/null
+  runs_i386 || { echo "install-deps: 32-bit programs still do not run" >&2; return 1; }
+}
+
+install_missing "${wanted[@]}"
+case " $* " in *" windows "*) enable_i386_emulation ;; esac

@@ -4,6 +4,7 @@
 wine_session_start() {
   local build=$1
   export WINEPREFIX=$build/wineprefix
+  export WINEARCH=win32  # a 32-bit prefix, even where 64-bit Wine is installed too
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   local n
