@@ -362,9 +362,31 @@ bool openEntry(const wchar_t* exe, Session& session) {
 }
 
 // Computes what the dialog holds and returns the window that answers: a message box or the result.
-HWND computeAndWait(const Session& session) {
-  clickButton(session.entry, IDC_COMPUTE);
+// Clicks a button of a dialog as a person can: only while the dialog is enabled, which the
+// birth-date dialog is not while one of its modal boxes is open. A click posted to it then would
+// still be handled, inside the open box's message loop, and stack a second modal box on the first.
+bool clickWhenEnabled(HWND dialog, int id, DWORD milliseconds = 10000) {
+  const double deadline = now() + milliseconds / 1000.0;
+  while (!IsWindowEnabled(dialog)) {
+    if (now() > deadline) return false;
+    Sleep(2);
+  }
+  clickButton(dialog, id);
+  return true;
+}
+
+// Opens a modal box of the birth-date dialog with one of its buttons and returns the box.
+HWND openOwned(const Session& session, int id) {
+  if (!clickWhenEnabled(session.entry, id)) return nullptr;
   return waitForOwnedDialog(session.program.process.dwProcessId, session.entry);
+}
+
+HWND computeAndWait(const Session& session) { return openOwned(session, IDC_COMPUTE); }
+
+// Closes a box with one of its buttons and waits until it is gone.
+bool closeWith(HWND box, int id) {
+  clickButton(box, id);
+  return waitGone(box);
 }
 
 bool isMessageBox(HWND window) {
@@ -580,48 +602,46 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
   }
 
   // Leaks: after a first cycle of each, `cycles` more leave the count of GDI objects where it was.
+  // Each cycle opens its box and closes it again; the first cycle that cannot ends the run.
   const HANDLE process = session.program.process.hProcess;
   auto cycleResult = [&] {
     enter(entry, L"1", L"5", L"1980", 4);
     HWND result = computeAndWait(session);
-    if (result) {
-      clickButton(result, IDCANCEL);
-      waitGone(result);
-    }
+    return result != nullptr && !isMessageBox(result) && closeWith(result, IDCANCEL);
   };
   auto cycleAbout = [&] {
-    clickButton(entry, IDC_ABOUT);
-    HWND box = waitForOwnedDialog(processId, entry);
-    if (box) {
-      clickButton(box, IDCANCEL);
-      waitGone(box);
-    }
+    HWND box = openOwned(session, IDC_ABOUT);
+    return box != nullptr && closeWith(box, IDCANCEL);
   };
   auto cycleMessage = [&] {
     enter(entry, L"", L"", L"", -1);
     HWND box = computeAndWait(session);
-    if (box) {
-      clickButton(box, IDOK);
-      waitGone(box);
-    }
+    return box != nullptr && isMessageBox(box) && closeWith(box, IDOK);
   };
   auto repaint = [&] {
     InvalidateRect(session.splash, nullptr, TRUE);
-    UpdateWindow(session.splash);
+    return UpdateWindow(session.splash) != FALSE;
   };
-  for (const auto& [what, run] : {std::pair<const char*, std::function<void()>>{"result dialog", cycleResult},
+  for (const auto& [what, run] : {std::pair<const char*, std::function<bool()>>{"result dialog", cycleResult},
                                   {"About box", cycleAbout},
                                   {"message box", cycleMessage},
                                   {"splash repaint", repaint}}) {
+    const double started = now();
     run();
     Sleep(50);
     const int first = gdiObjectCount(process);
-    for (int i = 0; i < cycles; ++i) run();
+    int done = 0;
+    while (done < cycles && run()) ++done;
     Sleep(50);
     const int after = gdiObjectCount(process);
-    checks.check(first > 0 && after == first,
-                 (std::string("200 cycles of the ") + what + " keep no GDI object").c_str(),
+    const std::string label = std::to_string(cycles) + " cycles of the " + what;
+    checks.check(done == cycles, (label + " run to the end").c_str(),
+                 "cycle " + std::to_string(done + 1) + " did not complete: " +
+                     describeWindows(session.program.process.dwProcessId));
+    checks.check(first > 0 && after == first, (label + " keep no GDI object").c_str(),
                  std::to_string(first) + " -> " + std::to_string(after));
+    std::printf("  %s: %.1f s, %d GDI objects after the first and %d after the last\n", label.c_str(),
+                now() - started, first, after);
   }
 
   // Enter in the birth-date dialog ends the program.
