@@ -64,4 +64,10 @@ void writeSignText(ResultText& out, int sign, std::span<const std::span<const Pi
   composePieces(out, texts[static_cast<std::size_t>(sign)], pads);
 }
 
+void writeSignTextWithPad(ResultText& out, int sign, std::span<const std::span<const Piece>> texts,
+                          std::size_t padLength) {
+  char padBuffer[200];
+  writeSignText(out, sign, texts, {.pad = makePad(padBuffer, padLength)});
+}
+
 }  // namespace kalmira

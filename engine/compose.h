@@ -144,4 +144,8 @@ void writeWholeText(ResultText& out, std::string_view text);
 void writeSignText(ResultText& out, int sign, std::span<const std::span<const Piece>> texts,
                    const Pads& pads);
 
+// writeSignText for the generators whose texts take one pad of `padLength` spaces.
+void writeSignTextWithPad(ResultText& out, int sign, std::span<const std::span<const Piece>> texts,
+                          std::size_t padLength);
+
 }  // namespace kalmira

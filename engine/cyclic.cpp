@@ -607,10 +607,8 @@ static_assert(obnovyNature.offsets[0] == 32, "Doba obnovy: where the pad stands"
 }  // namespace
 
 void writeCyclicText(ResultText& out) {
-  char padBuffer[200];
-  const std::string_view pad = makePad(padBuffer, cyclicPadLength);
-  const int period = findSign(totemPeriodConditions, horoscopeRequest.month, horoscopeRequest.day);
-  writeSignText(out, period, cyclicTexts, {.pad = pad});
+  writeSignTextWithPad(out, findTotemPeriod(horoscopeRequest.month, horoscopeRequest.day), cyclicTexts,
+                       cyclicPadLength);
 }
 
 }  // namespace kalmira

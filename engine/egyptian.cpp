@@ -352,10 +352,8 @@ static_assert(composedLength(hathorPieces, egyptianPads) == 1626, "Hathor: compo
 }  // namespace
 
 void writeEgyptianText(ResultText& out) {
-  char padBuffer[200];
-  const std::string_view pad = makePad(padBuffer, egyptianPadLength);
-  const int sign = findSign(egyptianSignConditions, horoscopeRequest.month, horoscopeRequest.day);
-  writeSignText(out, sign, egyptianTexts, {.pad = pad});
+  writeSignTextWithPad(out, findSign(egyptianSignConditions, horoscopeRequest.month, horoscopeRequest.day),
+                       egyptianTexts, egyptianPadLength);
 }
 
 }  // namespace kalmira

@@ -388,10 +388,8 @@ static_assert(composedLength(rybyPieces, europeanPads) == 3158, "Ryby: composed 
 }  // namespace
 
 void writeEuropeanText(ResultText& out) {
-  char padBuffer[200];
-  const std::string_view pad = makePad(padBuffer, europeanPadLength);
-  const int sign = findEuropeanSign(horoscopeRequest.month, horoscopeRequest.day);
-  writeSignText(out, sign, europeanTexts, {.pad = pad});
+  writeSignTextWithPad(out, findEuropeanSign(horoscopeRequest.month, horoscopeRequest.day), europeanTexts,
+                       europeanPadLength);
 }
 
 }  // namespace kalmira

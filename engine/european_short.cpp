@@ -100,10 +100,8 @@ static_assert(composedLength(rybyPieces, europeanShortPads) == 267, "Ryby: compo
 }  // namespace
 
 void writeEuropeanShortText(ResultText& out) {
-  char padBuffer[200];
-  const std::string_view pad = makePad(padBuffer, europeanShortPadLength);
-  const int sign = findEuropeanSign(horoscopeRequest.month, horoscopeRequest.day);
-  writeSignText(out, sign, europeanShortTexts, {.pad = pad});
+  writeSignTextWithPad(out, findEuropeanSign(horoscopeRequest.month, horoscopeRequest.day),
+                       europeanShortTexts, europeanShortPadLength);
 }
 
 }  // namespace kalmira

@@ -652,10 +652,8 @@ static_assert(composedLength(vlkPieces, indianPads) == 2463, "Vlk: composed leng
 }  // namespace
 
 void writeIndianText(ResultText& out) {
-  char padBuffer[200];
-  const std::string_view pad = makePad(padBuffer, indianPadLength);
-  const int totem = findTotemPeriod(horoscopeRequest.month, horoscopeRequest.day);
-  writeSignText(out, totem, indianTexts, {.pad = pad});
+  writeSignTextWithPad(out, findTotemPeriod(horoscopeRequest.month, horoscopeRequest.day), indianTexts,
+                       indianPadLength);
 }
 
 }  // namespace kalmira

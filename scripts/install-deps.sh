@@ -21,17 +21,13 @@ done
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
-install_missing() {  # packages, then apt-get options
-  local missing=() package
+install_missing() {  # [--target-release=SUITE] packages
+  local options=() missing=() package
+  case ${1:-} in --*) options=("$1"); shift ;; esac
   for package in "$@"; do
-    case $package in -*) continue ;; esac
     installed "$package" || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  local options=()
-  for package in "$@"; do
-    case $package in -*) options+=("$package") ;; esac
-  done
   echo "installing: ${missing[*]}"
   if printf '%s\n' "${missing[@]}" | grep -q ':i386$' && ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
@@ -44,8 +40,9 @@ install_missing() {  # packages, then apt-get options
 # Wine's loader for 32-bit programs is itself a 32-bit Linux program. Where the kernel runs no 32-bit
 # code (some virtual machines switch IA-32 emulation off), QEMU's user-mode emulator runs it,
 # registered for 32-bit x86 ELF files through binfmt_misc, and the 64-bit Wine server serves it
-# natively. Wine probes its address space with MAP_FIXED_NOREPLACE, which QEMU honours only from
-# version 8 on: Debian 12 has that in bookworm-backports.
+# natively. Wine probes its address space with MAP_FIXED_NOREPLACE: Debian 12's own QEMU (7.2)
+# ignores that flag, and each Wine process then takes most of a minute to start; the QEMU of
+# bookworm-backports honours it.
 runs_i386() { /usr/lib/wine/wine --version > /dev/null 2>&1; }
 
 enable_i386_emulation() {

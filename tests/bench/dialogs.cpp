@@ -361,7 +361,6 @@ bool openEntry(const wchar_t* exe, Session& session) {
   return session.entry != nullptr;
 }
 
-// Computes what the dialog holds and returns the window that answers: a message box or the result.
 // Clicks a button of a dialog as a person can: only while the dialog is enabled, which the
 // birth-date dialog is not while one of its modal boxes is open. A click posted to it then would
 // still be handled, inside the open box's message loop, and stack a second modal box on the first.
@@ -381,6 +380,7 @@ HWND openOwned(const Session& session, int id) {
   return waitForOwnedDialog(session.program.process.dwProcessId, session.entry);
 }
 
+// Computes what the dialog holds and returns the window that answers: a message box or the result.
 HWND computeAndWait(const Session& session) { return openOwned(session, IDC_COMPUTE); }
 
 // Closes a box with one of its buttons and waits until it is gone.
@@ -636,8 +636,9 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     const int after = gdiObjectCount(process);
     const std::string label = std::to_string(cycles) + " cycles of the " + what;
     checks.check(done == cycles, (label + " run to the end").c_str(),
-                 "cycle " + std::to_string(done + 1) + " did not complete: " +
-                     describeWindows(session.program.process.dwProcessId));
+                 done == cycles ? ""
+                                : "cycle " + std::to_string(done + 1) + " did not complete: " +
+                                      describeWindows(session.program.process.dwProcessId));
     checks.check(first > 0 && after == first, (label + " keep no GDI object").c_str(),
                  std::to_string(first) + " -> " + std::to_string(after));
     std::printf("  %s: %.1f s, %d GDI objects after the first and %d after the last\n", label.c_str(),

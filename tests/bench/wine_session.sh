@@ -24,7 +24,7 @@ wine_session_start() {
   fi
   # The bench (and the programs it starts) runs inside a Wine desktop window of its own. On a bare
   # X display, with no window manager, a program whose dialogs are opened and closed hundreds of
-  # times otherwise ends up stuck inside EndDialog, waiting on the X side.
+  # times otherwise ends up stuck inside EndDialog.
   if [ ! -e "$WINEPREFIX/.bench-desktop" ]; then
     wine reg add 'HKCU\Software\Wine\AppDefaults\bench.exe\Explorer' /v Desktop /d Bench /f > /dev/null 2>&1 &&
       wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Bench /d 1024x768 /f > /dev/null 2>&1 &&
