@@ -8,8 +8,6 @@
 // that a reader can check it.
 #include "engine/chinese.h"
 
-#include "engine/request.h"
-
 namespace kalmira {
 
 namespace {
@@ -666,15 +664,18 @@ constexpr auto praseMatches = piece<675>("Prase, compatibility", textSoFar, long
 constexpr Piece prasePieces[] = {praseOpening.view(), praseCharacterRest.view(), praseRelations.view(),
                                  praseFamous.view(), praseMatches.view()};
 
-// By sign number.
-constexpr std::span<const Piece> chineseTexts[chineseSignCount] = {
-    krysaPieces, buvolPieces, tygrPieces,  kralikPieces, drakPieces, hadPieces,
-    kunPieces,   kozaPieces,  opicePieces, kohoutPieces, pesPieces,  prasePieces,
-};
-
 constexpr PadLengths chinesePads{.shortPad = chineseShortPadLength, .longPad = chineseLongPadLength};
 
-static_assert(fitsResultText(chineseTexts, chinesePads));
+// By sign number.
+constexpr std::string_view chineseTexts[chineseSignCount] = {
+    finishedText<krysaPieces, chinesePads>.view(), finishedText<buvolPieces, chinesePads>.view(),
+    finishedText<tygrPieces, chinesePads>.view(),  finishedText<kralikPieces, chinesePads>.view(),
+    finishedText<drakPieces, chinesePads>.view(),  finishedText<hadPieces, chinesePads>.view(),
+    finishedText<kunPieces, chinesePads>.view(),   finishedText<kozaPieces, chinesePads>.view(),
+    finishedText<opicePieces, chinesePads>.view(), finishedText<kohoutPieces, chinesePads>.view(),
+    finishedText<pesPieces, chinesePads>.view(),   finishedText<prasePieces, chinesePads>.view(),
+};
+
 static_assert(composedLength(krysaPieces, chinesePads) == 4645, "Krysa: composed length");
 static_assert(composedLength(buvolPieces, chinesePads) == 4815, "Buvol: composed length");
 static_assert(composedLength(tygrPieces, chinesePads) == 4734, "Tygr: composed length");
@@ -690,17 +691,9 @@ static_assert(composedLength(prasePieces, chinesePads) == 5030, "Prase: composed
 
 }  // namespace
 
-void writeChineseText(ResultText& out) {
-  char shortPadBuffer[64];
-  char longPadBuffer[200];
-  const std::string_view shortPad = makePad(shortPadBuffer, chineseShortPadLength);
-  const std::string_view longPad = makePad(longPadBuffer, chineseLongPadLength);
-  const int sign = findChineseSign(horoscopeRequest.year);
-  if (sign < 0) {
-    writeWholeText(out, chineseYearOutOfRangeMessage.view());
-    return;
-  }
-  composePieces(out, chineseTexts[sign], {.shortPad = shortPad, .longPad = longPad});
+std::string_view chineseText(BirthDate date) {
+  const int sign = findChineseSign(date.year);
+  return sign < 0 ? chineseYearOutOfRangeMessage.view() : chineseTexts[sign];
 }
 
 }  // namespace kalmira

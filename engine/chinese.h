@@ -27,7 +27,7 @@ constexpr int findChineseSign(std::int32_t year) {
   return static_cast<int>(offset % chineseSignCount);
 }
 
-// Writes the text of the sign of the request's year; the day and month play no part.
-void writeChineseText(ResultText& out);
+// The finished text of the sign of the year, or the out-of-range message; the day and month play no part.
+std::string_view chineseText(BirthDate date);
 
 }  // namespace kalmira

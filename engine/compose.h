@@ -1,9 +1,10 @@
-// What every generator shares: the result text, sign conditions with first-match lookup, layout
-// pads and the composition of a sign's pieces.
+// What every generator shares: the birth date, the result text, sign conditions with first-match
+// lookup, layout pads and the composition of a sign's pieces into its finished text.
 #pragma once
 
+#include <array>
 #include <cstddef>
-#include <cstring>
+#include <cstdint>
 #include <limits>
 #include <span>
 #include <string_view>
@@ -11,6 +12,13 @@
 #include "engine/text.h"
 
 namespace kalmira {
+
+// The date a generator reads, the fields as the request record holds them.
+struct BirthDate {
+  std::int32_t day;
+  std::int32_t month;
+  std::int32_t year;
+};
 
 inline constexpr std::size_t resultTextSize = 6000;
 using ResultText = char[resultTextSize];
@@ -68,28 +76,100 @@ constexpr int findSign(std::span<const SignCondition> signs, int month, int day)
   return -1;
 }
 
-// The pads a generator offers its placeholders; a generator with one pad sets `pad` only.
-struct Pads {
-  std::string_view pad = {};
-  std::string_view shortPad = {};
-  std::string_view longPad = {};
+// First-match lookup worked out for each month at compile time. The days of a month fall into a
+// few stretches, each of one sign (or of none), so that finding a date's sign takes a comparison
+// or two instead of a walk through every clause of the table.
+struct MonthSigns {
+  static constexpr std::size_t maxStretches = 4;
+  std::int32_t firstDay[maxStretches];  // where each stretch begins; the first begins below any day
+  int sign[maxStretches];               // -1 for days that no sign takes
+  std::size_t count;
 };
 
-// The layout pad lengths, for working out composed lengths at compile time.
+struct SignIndex {
+  MonthSigns months[12];
+
+  // The same answer as findSign on the table the index was made from.
+  constexpr int find(int month, int day) const {
+    const std::uint32_t monthIndex = static_cast<std::uint32_t>(month) - 1u;  // a month below 1 wraps
+    if (monthIndex >= 12u) return -1;
+    const MonthSigns& stretches = months[monthIndex];
+    int sign = stretches.sign[0];
+    for (std::size_t i = 1; i < stretches.count; ++i)
+      if (day >= stretches.firstDay[i]) sign = stretches.sign[i];
+    return sign;
+  }
+};
+
+namespace diagnostics {
+inline constexpr char tooManyStretchesInMonth[1] = {};
+}  // namespace diagnostics
+
+// Builds the index of a table of sign conditions. Within a month every clause is a stretch of days,
+// so the lookup's answer can change only where a clause begins or ends: the index asks findSign at
+// each of those days and keeps the stretches where the answer changes.
+consteval SignIndex indexByMonth(std::span<const SignCondition> signs) {
+  SignIndex index{};
+  for (int month = 1; month <= 12; ++month) {
+    std::int32_t starts[2 * 3 * 16] = {anyDayBelow};
+    std::size_t startCount = 1;
+    for (const SignCondition& sign : signs) {
+      for (std::size_t c = 0; c < sign.count; ++c) {
+        const Clause& clause = sign.clauses[c];
+        if (clause.month != month) continue;
+        if (clause.firstDay != anyDayBelow) starts[startCount++] = clause.firstDay;
+        if (clause.lastDay != anyDayAbove) starts[startCount++] = clause.lastDay + 1;
+      }
+    }
+    // In order, so that the stretches come out in day order.
+    for (std::size_t i = 1; i < startCount; ++i)
+      for (std::size_t j = i; j > 0 && starts[j] < starts[j - 1]; --j) {
+        const std::int32_t swapped = starts[j];
+        starts[j] = starts[j - 1];
+        starts[j - 1] = swapped;
+      }
+    MonthSigns& stretches = index.months[month - 1];
+    for (std::size_t i = 0; i < startCount; ++i) {
+      const int sign = findSign(signs, month, starts[i]);
+      if (stretches.count > 0 && stretches.sign[stretches.count - 1] == sign) continue;
+      if (stretches.count == MonthSigns::maxStretches) {
+        stretches.count = diagnostics::tooManyStretchesInMonth[month];
+        return index;
+      }
+      stretches.firstDay[stretches.count] = starts[i];
+      stretches.sign[stretches.count++] = sign;
+    }
+  }
+  return index;
+}
+
+// True when the index answers as findSign does over every month from -2 to 14 and every day from
+// -40 to 40, and at the ends of the day's range.
+constexpr bool agreesWithLookup(const SignIndex& index, std::span<const SignCondition> signs) {
+  for (int month = -2; month <= 14; ++month) {
+    for (int day = -40; day <= 40; ++day)
+      if (index.find(month, day) != findSign(signs, month, day)) return false;
+    for (int day : {anyDayBelow, anyDayAbove})
+      if (index.find(month, day) != findSign(signs, month, day)) return false;
+  }
+  return true;
+}
+
+// The layout pad lengths a generator's placeholders take.
 struct PadLengths {
   std::size_t pad = 0;
   std::size_t shortPad = 0;
   std::size_t longPad = 0;
 };
 
-// Fills `buffer` with `length` spaces and a terminator; the view covers the spaces.
-template <std::size_t N>
-std::string_view makePad(char (&buffer)[N], std::size_t length) {
-  static_assert(N > 0);
-  if (length >= N) length = N - 1;
-  std::memset(buffer, ' ', length);
-  buffer[length] = '\0';
-  return {buffer, length};
+constexpr std::size_t padLength(Fill fill, PadLengths pads) {
+  switch (fill) {
+    case Fill::Pad: return pads.pad;
+    case Fill::ShortPad: return pads.shortPad;
+    case Fill::LongPad: return pads.longPad;
+    case Fill::TextSoFar: break;
+  }
+  return 0;
 }
 
 // Length of the text that composing `pieces` gives, without its terminator.
@@ -97,14 +177,7 @@ constexpr std::size_t composedLength(std::span<const Piece> pieces, PadLengths p
   std::size_t length = 0;
   for (const Piece& piece : pieces) {
     length += piece.size - 2 * piece.placeholders;
-    for (std::size_t i = 0; i < piece.placeholders; ++i) {
-      switch (piece.fills[i]) {
-        case Fill::TextSoFar: break;
-        case Fill::Pad: length += pads.pad; break;
-        case Fill::ShortPad: length += pads.shortPad; break;
-        case Fill::LongPad: length += pads.longPad; break;
-      }
-    }
+    for (std::size_t i = 0; i < piece.placeholders; ++i) length += padLength(piece.fills[i], pads);
   }
   return length;
 }
@@ -124,28 +197,57 @@ constexpr bool followsCompositionRule(std::span<const Piece> pieces) {
   return !pieces.empty();
 }
 
-// True when the composed text of every sign fits the result text with its terminator.
-constexpr bool fitsResultText(std::span<const std::span<const Piece>> signs, PadLengths pads) {
-  for (const auto& pieces : signs)
-    if (!followsCompositionRule(pieces) || composedLength(pieces, pads) + 1 > resultTextSize) return false;
-  return true;
+namespace diagnostics {
+inline constexpr char piecesBreakTheCompositionRule[1] = {};
+inline constexpr char composedTextDoesNotFitTheResultTextAndIs[1] = {};
+}  // namespace diagnostics
+
+// A sign's whole text, composed at compile time: NUL-terminated, `Length` bytes before it.
+template <std::size_t Length>
+struct FinishedText {
+  std::array<char, Length + 1> bytes{};
+
+  constexpr std::string_view view() const { return {bytes.data(), Length}; }
+};
+
+// Composes `pieces` as the program shows them: the pieces one after the other, each placeholder
+// replaced by its pad, the text so far standing where it already is. A sign whose pieces break the
+// composition rule, or whose text would not fit the result text, fails the build.
+template <std::size_t Length>
+consteval FinishedText<Length> composeAtCompileTime(std::span<const Piece> pieces, PadLengths pads) {
+  FinishedText<Length> text;
+  int failure = 0;
+  if (!followsCompositionRule(pieces)) failure = diagnostics::piecesBreakTheCompositionRule[1];
+  if (Length + 1 > resultTextSize) failure = diagnostics::composedTextDoesNotFitTheResultTextAndIs[Length];
+  (void)failure;
+  std::size_t at = 0;
+  for (const Piece& piece : pieces) {
+    std::size_t placeholder = 0;
+    for (std::size_t i = 0; i < piece.size; ++i) {
+      if (placeholder < piece.placeholders && i == piece.offsets[placeholder]) {
+        for (std::size_t n = padLength(piece.fills[placeholder], pads); n > 0; --n) text.bytes[at++] = ' ';
+        ++placeholder;
+        ++i;  // past the "%s"
+        continue;
+      }
+      text.bytes[at++] = piece.bytes[i];
+    }
+  }
+  return text;
 }
 
-// Writes the pieces one after the other into `out`: each placeholder takes its pad, the text so
-// far is what already stands in `out`. Never writes past the result text: the sign tables are
-// proven at compile time to fit, and a text that did not would be cut short, not overflow.
-void composePieces(ResultText& out, std::span<const Piece> pieces, const Pads& pads);
+// The finished text of a sign from its pieces and its generator's pads, one constant per sign.
+template <const auto& pieces, PadLengths pads>
+inline constexpr auto finishedText = composeAtCompileTime<composedLength(pieces, pads)>(pieces, pads);
 
-// Writes `text` as the whole result text.
-void writeWholeText(ResultText& out, std::string_view text);
+// A date generator's answer: the text of `sign`, or the not-found message when the date fell in no
+// sign (`sign` < 0), so that every date generator answers a month outside the year alike.
+constexpr std::string_view signText(int sign, std::span<const std::string_view> texts) {
+  return sign < 0 ? signNotFoundMessage.view() : texts[static_cast<std::size_t>(sign)];
+}
 
-// Writes the text of `sign` from a date generator's table, or the not-found message when the date
-// fell in no sign (`sign` < 0), so that every date generator answers a month outside the year alike.
-void writeSignText(ResultText& out, int sign, std::span<const std::span<const Piece>> texts,
-                   const Pads& pads);
-
-// writeSignText for the generators whose texts take one pad of `padLength` spaces.
-void writeSignTextWithPad(ResultText& out, int sign, std::span<const std::span<const Piece>> texts,
-                          std::size_t padLength);
+// Copies `text` into `out` as the program's 6000-byte result text: one copy and the terminator;
+// a text longer than the result text (none of the program's is) would be cut short.
+void copyToResultText(std::string_view text, ResultText& out);
 
 }  // namespace kalmira

@@ -5,7 +5,6 @@
 
 #include <iterator>
 
-#include "engine/request.h"
 #include "engine/totem_periods.h"
 
 namespace kalmira {
@@ -564,17 +563,25 @@ constexpr Piece hlubokehoSpankuPieces[] = {hlubokehoSpankuNature.view(), hluboke
 constexpr Piece tichaPieces[] = {tichaNature.view(), tichaCharacter.view(), tichaLove.view()};
 constexpr Piece obnovyPieces[] = {obnovyNature.view(), obnovyCharacter.view(), obnovyLove.view()};
 
-// In the order of the condition table.
-constexpr std::span<const Piece> cyclicTexts[] = {
-    probuzeniPieces, rustuPieces,           rozkvetuPieces,     dlouhychDnuPieces,  zraniPieces,
-    zniPieces,       padajicihoListiPieces, prvnichMrazuPieces, dlouhychNociPieces, hlubokehoSpankuPieces,
-    tichaPieces,     obnovyPieces,
-};
-
 constexpr PadLengths cyclicPads{.pad = cyclicPadLength};
 
+// In the order of the condition table.
+constexpr std::string_view cyclicTexts[] = {
+    finishedText<probuzeniPieces, cyclicPads>.view(),
+    finishedText<rustuPieces, cyclicPads>.view(),
+    finishedText<rozkvetuPieces, cyclicPads>.view(),
+    finishedText<dlouhychDnuPieces, cyclicPads>.view(),
+    finishedText<zraniPieces, cyclicPads>.view(),
+    finishedText<zniPieces, cyclicPads>.view(),
+    finishedText<padajicihoListiPieces, cyclicPads>.view(),
+    finishedText<prvnichMrazuPieces, cyclicPads>.view(),
+    finishedText<dlouhychNociPieces, cyclicPads>.view(),
+    finishedText<hlubokehoSpankuPieces, cyclicPads>.view(),
+    finishedText<tichaPieces, cyclicPads>.view(),
+    finishedText<obnovyPieces, cyclicPads>.view(),
+};
+
 static_assert(std::size(cyclicTexts) == std::size(totemPeriodConditions));
-static_assert(fitsResultText(cyclicTexts, cyclicPads));
 static_assert(composedLength(probuzeniPieces, cyclicPads) == 2599, "Doba probuzení: composed length");
 static_assert(composedLength(rustuPieces, cyclicPads) == 2515, "Doba růstu: composed length");
 static_assert(composedLength(rozkvetuPieces, cyclicPads) == 2562, "Doba rozkvětu: composed length");
@@ -606,9 +613,8 @@ static_assert(obnovyNature.offsets[0] == 32, "Doba obnovy: where the pad stands"
 
 }  // namespace
 
-void writeCyclicText(ResultText& out) {
-  writeSignTextWithPad(out, findTotemPeriod(horoscopeRequest.month, horoscopeRequest.day), cyclicTexts,
-                       cyclicPadLength);
+std::string_view cyclicText(BirthDate date) {
+  return signText(findTotemPeriod(date.month, date.day), cyclicTexts);
 }
 
 }  // namespace kalmira

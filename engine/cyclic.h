@@ -7,7 +7,7 @@ namespace kalmira {
 
 inline constexpr std::size_t cyclicPadLength = 123;
 
-// Writes the text of the period that the request's day and month fall in.
-void writeCyclicText(ResultText& out);
+// The finished text of the period that the day and month fall in, or the not-found message.
+std::string_view cyclicText(BirthDate date);
 
 }  // namespace kalmira

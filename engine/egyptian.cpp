@@ -5,8 +5,6 @@
 
 #include <string_view>
 
-#include "engine/request.h"
-
 namespace kalmira {
 
 namespace {
@@ -28,6 +26,9 @@ constexpr SignCondition egyptianSignConditions[egyptianSignCount] = {
     {from(11, 26), until(12, 28)},              // Anubis
     {from(12, 29), until(1, 29)},               // Hathor
 };
+
+constexpr SignIndex egyptianSignIndex = indexByMonth(egyptianSignConditions);
+static_assert(agreesWithLookup(egyptianSignIndex, egyptianSignConditions));
 
 constexpr std::u8string_view egyptianHeadings[egyptianSignCount] = {
     u8"Amon - Ra", u8"Mut",  u8"Isis",   u8"Horus",  u8"Geb",    u8"Sechmet",
@@ -328,15 +329,18 @@ constexpr Piece osirisPieces[] = {osiris.view()};
 constexpr Piece anubisPieces[] = {anubis.view()};
 constexpr Piece hathorPieces[] = {hathor.view()};
 
-// In the order of the sign table.
-constexpr std::span<const Piece> egyptianTexts[egyptianSignCount] = {
-    amonRaPieces, mutPieces,  isisPieces,   horusPieces,  gebPieces,    sechmetPieces,
-    tothPieces,   sethPieces, osirisPieces, anubisPieces, hathorPieces,
-};
-
 constexpr PadLengths egyptianPads{.pad = egyptianPadLength};
 
-static_assert(fitsResultText(egyptianTexts, egyptianPads));
+// In the order of the sign table.
+constexpr std::string_view egyptianTexts[egyptianSignCount] = {
+    finishedText<amonRaPieces, egyptianPads>.view(), finishedText<mutPieces, egyptianPads>.view(),
+    finishedText<isisPieces, egyptianPads>.view(),   finishedText<horusPieces, egyptianPads>.view(),
+    finishedText<gebPieces, egyptianPads>.view(),    finishedText<sechmetPieces, egyptianPads>.view(),
+    finishedText<tothPieces, egyptianPads>.view(),   finishedText<sethPieces, egyptianPads>.view(),
+    finishedText<osirisPieces, egyptianPads>.view(), finishedText<anubisPieces, egyptianPads>.view(),
+    finishedText<hathorPieces, egyptianPads>.view(),
+};
+
 static_assert(composedLength(amonRaPieces, egyptianPads) == 1617, "Amon - Ra: composed length");
 static_assert(composedLength(mutPieces, egyptianPads) == 1549, "Mut: composed length");
 static_assert(composedLength(isisPieces, egyptianPads) == 1740, "Isis: composed length");
@@ -351,9 +355,8 @@ static_assert(composedLength(hathorPieces, egyptianPads) == 1626, "Hathor: compo
 
 }  // namespace
 
-void writeEgyptianText(ResultText& out) {
-  writeSignTextWithPad(out, findSign(egyptianSignConditions, horoscopeRequest.month, horoscopeRequest.day),
-                       egyptianTexts, egyptianPadLength);
+std::string_view egyptianText(BirthDate date) {
+  return signText(egyptianSignIndex.find(date.month, date.day), egyptianTexts);
 }
 
 }  // namespace kalmira

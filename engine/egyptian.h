@@ -7,7 +7,7 @@ namespace kalmira {
 
 inline constexpr std::size_t egyptianPadLength = 123;
 
-// Writes the text of the god whose time the request's day and month fall in.
-void writeEgyptianText(ResultText& out);
+// The finished text of the god whose time the day and month fall in, or the not-found message.
+std::string_view egyptianText(BirthDate date);
 
 }  // namespace kalmira

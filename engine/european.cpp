@@ -3,7 +3,6 @@
 #include "engine/european.h"
 
 #include "engine/european_signs.h"
-#include "engine/request.h"
 
 namespace kalmira {
 
@@ -363,15 +362,18 @@ constexpr Piece kozorozecPieces[] = {kozorozecDescription.view(), kozorozecFacts
 constexpr Piece vodnarPieces[] = {vodnarDescription.view(), vodnarFacts.view()};
 constexpr Piece rybyPieces[] = {rybyDescription.view(), rybyFacts.view()};
 
-// In the order of the sign table.
-constexpr std::span<const Piece> europeanTexts[europeanSignCount] = {
-    baranPieces, bykPieces,      blizenciPieces, rakPieces,       levPieces,    pannaPieces,
-    vahyPieces,  skorpionPieces, strelecPieces,  kozorozecPieces, vodnarPieces, rybyPieces,
-};
-
 constexpr PadLengths europeanPads{.pad = europeanPadLength};
 
-static_assert(fitsResultText(europeanTexts, europeanPads));
+// In the order of the sign table.
+constexpr std::string_view europeanTexts[europeanSignCount] = {
+    finishedText<baranPieces, europeanPads>.view(),    finishedText<bykPieces, europeanPads>.view(),
+    finishedText<blizenciPieces, europeanPads>.view(), finishedText<rakPieces, europeanPads>.view(),
+    finishedText<levPieces, europeanPads>.view(),      finishedText<pannaPieces, europeanPads>.view(),
+    finishedText<vahyPieces, europeanPads>.view(),     finishedText<skorpionPieces, europeanPads>.view(),
+    finishedText<strelecPieces, europeanPads>.view(),  finishedText<kozorozecPieces, europeanPads>.view(),
+    finishedText<vodnarPieces, europeanPads>.view(),   finishedText<rybyPieces, europeanPads>.view(),
+};
+
 static_assert(composedLength(baranPieces, europeanPads) == 2715, "Baran: composed length");
 static_assert(composedLength(bykPieces, europeanPads) == 2873, "Býk: composed length");
 static_assert(composedLength(blizenciPieces, europeanPads) == 3161, "Blíženci: composed length");
@@ -387,9 +389,8 @@ static_assert(composedLength(rybyPieces, europeanPads) == 3158, "Ryby: composed 
 
 }  // namespace
 
-void writeEuropeanText(ResultText& out) {
-  writeSignTextWithPad(out, findEuropeanSign(horoscopeRequest.month, horoscopeRequest.day), europeanTexts,
-                       europeanPadLength);
+std::string_view europeanText(BirthDate date) {
+  return signText(findEuropeanSign(date.month, date.day), europeanTexts);
 }
 
 }  // namespace kalmira

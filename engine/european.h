@@ -7,7 +7,7 @@ namespace kalmira {
 
 inline constexpr std::size_t europeanPadLength = 123;
 
-// Writes the text of the sign that the request's day and month fall in.
-void writeEuropeanText(ResultText& out);
+// The finished text of the sign that the day and month fall in, or the not-found message.
+std::string_view europeanText(BirthDate date);
 
 }  // namespace kalmira

@@ -3,7 +3,6 @@
 #include "engine/european_short.h"
 
 #include "engine/european_signs.h"
-#include "engine/request.h"
 
 namespace kalmira {
 
@@ -75,15 +74,24 @@ constexpr Piece kozorozecPieces[] = {kozorozecText.view()};
 constexpr Piece vodnarPieces[] = {vodnarText.view()};
 constexpr Piece rybyPieces[] = {rybyText.view()};
 
-// In the order of the sign table.
-constexpr std::span<const Piece> europeanShortTexts[europeanSignCount] = {
-    baranPieces, bykPieces,      blizenciPieces, rakPieces,       levPieces,    pannaPieces,
-    vahyPieces,  skorpionPieces, strelecPieces,  kozorozecPieces, vodnarPieces, rybyPieces,
-};
-
 constexpr PadLengths europeanShortPads{.pad = europeanShortPadLength};
 
-static_assert(fitsResultText(europeanShortTexts, europeanShortPads));
+// In the order of the sign table.
+constexpr std::string_view europeanShortTexts[europeanSignCount] = {
+    finishedText<baranPieces, europeanShortPads>.view(),
+    finishedText<bykPieces, europeanShortPads>.view(),
+    finishedText<blizenciPieces, europeanShortPads>.view(),
+    finishedText<rakPieces, europeanShortPads>.view(),
+    finishedText<levPieces, europeanShortPads>.view(),
+    finishedText<pannaPieces, europeanShortPads>.view(),
+    finishedText<vahyPieces, europeanShortPads>.view(),
+    finishedText<skorpionPieces, europeanShortPads>.view(),
+    finishedText<strelecPieces, europeanShortPads>.view(),
+    finishedText<kozorozecPieces, europeanShortPads>.view(),
+    finishedText<vodnarPieces, europeanShortPads>.view(),
+    finishedText<rybyPieces, europeanShortPads>.view(),
+};
+
 static_assert(composedLength(baranPieces, europeanShortPads) == 322, "Baran: composed length");
 static_assert(composedLength(bykPieces, europeanShortPads) == 285, "Býk: composed length");
 static_assert(composedLength(blizenciPieces, europeanShortPads) == 277, "Blíženci: composed length");
@@ -99,9 +107,8 @@ static_assert(composedLength(rybyPieces, europeanShortPads) == 267, "Ryby: compo
 
 }  // namespace
 
-void writeEuropeanShortText(ResultText& out) {
-  writeSignTextWithPad(out, findEuropeanSign(horoscopeRequest.month, horoscopeRequest.day),
-                       europeanShortTexts, europeanShortPadLength);
+std::string_view europeanShortText(BirthDate date) {
+  return signText(findEuropeanSign(date.month, date.day), europeanShortTexts);
 }
 
 }  // namespace kalmira

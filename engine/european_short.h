@@ -7,7 +7,7 @@ namespace kalmira {
 
 inline constexpr std::size_t europeanShortPadLength = 156;
 
-// Writes the short text of the sign that the request's day and month fall in.
-void writeEuropeanShortText(ResultText& out);
+// The finished short text of the sign that the day and month fall in, or the not-found message.
+std::string_view europeanShortText(BirthDate date);
 
 }  // namespace kalmira

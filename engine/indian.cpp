@@ -6,7 +6,6 @@
 
 #include <string_view>
 
-#include "engine/request.h"
 #include "engine/totem_periods.h"
 
 namespace kalmira {
@@ -627,15 +626,18 @@ constexpr Piece husaPieces[] = {husa1.view(), husa2.view(), husa3.view(), husa4.
 constexpr Piece vydraPieces[] = {vydra1.view(), vydra2.view(), vydra3.view(), vydra4.view()};
 constexpr Piece vlkPieces[] = {vlk1.view(), vlk2.view(), vlk3.view(), vlk4.view()};
 
-// In the order of the totem table.
-constexpr std::span<const Piece> indianTexts[totemPeriodCount] = {
-    sokolPieces,  bobrPieces, jelenPieces, datelPieces, lososPieces, medvedPieces,
-    havranPieces, hadPieces,  sovaPieces,  husaPieces,  vydraPieces, vlkPieces,
-};
-
 constexpr PadLengths indianPads{.pad = indianPadLength};
 
-static_assert(fitsResultText(indianTexts, indianPads));
+// In the order of the totem table.
+constexpr std::string_view indianTexts[totemPeriodCount] = {
+    finishedText<sokolPieces, indianPads>.view(),  finishedText<bobrPieces, indianPads>.view(),
+    finishedText<jelenPieces, indianPads>.view(),  finishedText<datelPieces, indianPads>.view(),
+    finishedText<lososPieces, indianPads>.view(),  finishedText<medvedPieces, indianPads>.view(),
+    finishedText<havranPieces, indianPads>.view(), finishedText<hadPieces, indianPads>.view(),
+    finishedText<sovaPieces, indianPads>.view(),   finishedText<husaPieces, indianPads>.view(),
+    finishedText<vydraPieces, indianPads>.view(),  finishedText<vlkPieces, indianPads>.view(),
+};
+
 static_assert(composedLength(sokolPieces, indianPads) == 2460, "Sokol: composed length");
 static_assert(composedLength(bobrPieces, indianPads) == 3608, "Bobr: composed length");
 static_assert(composedLength(jelenPieces, indianPads) == 3168, "Jelen: composed length");
@@ -651,9 +653,8 @@ static_assert(composedLength(vlkPieces, indianPads) == 2463, "Vlk: composed leng
 
 }  // namespace
 
-void writeIndianText(ResultText& out) {
-  writeSignTextWithPad(out, findTotemPeriod(horoscopeRequest.month, horoscopeRequest.day), indianTexts,
-                       indianPadLength);
+std::string_view indianText(BirthDate date) {
+  return signText(findTotemPeriod(date.month, date.day), indianTexts);
 }
 
 }  // namespace kalmira

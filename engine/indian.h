@@ -7,7 +7,7 @@ namespace kalmira {
 
 inline constexpr std::size_t indianPadLength = 123;
 
-// Writes the text of the totem whose span the request's day and month fall in.
-void writeIndianText(ResultText& out);
+// The finished text of the totem whose span the day and month fall in, or the not-found message.
+std::string_view indianText(BirthDate date);
 
 }  // namespace kalmira

@@ -1,29 +1,15 @@
-// The request record, the compute command's checks and the title.
+// The compute command's reading and checks, and the title.
 #include "engine/request.h"
 
 #include <cstdio>
 #include <cstring>
 #include <limits>
 
-#include "engine/chinese.h"
-#include "engine/cyclic.h"
-#include "engine/egyptian.h"
-#include "engine/european.h"
-#include "engine/european_short.h"
-#include "engine/indian.h"
+#include "engine/text.h"
 
 namespace kalmira {
 
-HoroscopeRequest horoscopeRequest{};
-
 namespace {
-
-constexpr auto european = cp1250(u8"Európsky");
-constexpr auto chinese = cp1250(u8"Čínsky");
-constexpr auto cyclic = cp1250(u8"Cyklický");
-constexpr auto egyptian = cp1250(u8"Egyptský");
-constexpr auto indian = cp1250(u8"Indiánsky");
-constexpr auto europeanShort = cp1250(u8"Európsky krátky");
 
 constexpr auto noTypeSelected = cp1250(u8"Nevybral si typ horoskopu");
 constexpr auto dateNotFilledIn = cp1250(u8"Nevyplnil si správne dátum narodenia");
@@ -46,11 +32,6 @@ void readField(const char* text, char (&field)[N]) {
 }
 
 }  // namespace
-
-const char* const horoscopeTypeNames[horoscopeTypeCount] = {
-    european.c_str(), chinese.c_str(), cyclic.c_str(),
-    egyptian.c_str(), indian.c_str(),  europeanShort.c_str(),
-};
 
 std::int32_t parseDateField(const char* text) {
   while (isSpace(*text)) ++text;
@@ -77,7 +58,7 @@ const char* validateRequest(const char* dayText, const char* monthText, const ch
   return nullptr;
 }
 
-const char* computeRequest(const RequestInput& input) {
+const char* computeRequest(const RequestInput& input, HoroscopeRequest& request) {
   char day[dayFieldChars + 1];
   char month[monthFieldChars + 1];
   char year[yearFieldChars + 1];
@@ -85,13 +66,13 @@ const char* computeRequest(const RequestInput& input) {
   readField(input.monthText, month);
   readField(input.yearText, year);
 
-  horoscopeRequest.day = parseDateField(day);
-  horoscopeRequest.month = parseDateField(month);
-  horoscopeRequest.year = parseDateField(year);
-  horoscopeRequest.typeIndex = input.typeIndex;
-  readField(input.typeName, horoscopeRequest.typeName);
+  request.day = parseDateField(day);
+  request.month = parseDateField(month);
+  request.year = parseDateField(year);
+  request.typeIndex = input.typeIndex;
+  readField(input.typeName, request.typeName);
 
-  return validateRequest(day, month, year, horoscopeRequest, input.selectionLength);
+  return validateRequest(day, month, year, request, input.selectionLength);
 }
 
 void formatTitle(const HoroscopeRequest& request, char (&title)[titleSize]) {
@@ -99,18 +80,6 @@ void formatTitle(const HoroscopeRequest& request, char (&title)[titleSize]) {
   readField(request.typeName, typeName);  // the record's text may lack its terminator
   std::snprintf(title, titleSize, "%s horoskop (%d. %d. %d)", typeName, static_cast<int>(request.day),
                 static_cast<int>(request.month), static_cast<int>(request.year));
-}
-
-void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out) {
-  switch (static_cast<HoroscopeType>(request.typeIndex)) {
-    case HoroscopeType::European: writeEuropeanText(out); return;
-    case HoroscopeType::Chinese: writeChineseText(out); return;
-    case HoroscopeType::Cyclic: writeCyclicText(out); return;
-    case HoroscopeType::Egyptian: writeEgyptianText(out); return;
-    case HoroscopeType::Indian: writeIndianText(out); return;
-    case HoroscopeType::EuropeanShort: writeEuropeanShortText(out); return;
-  }
-  writeWholeText(out, {});
 }
 
 }  // namespace kalmira

@@ -1,5 +1,5 @@
-// The one horoscope request of the program: its record, the input checks with their messages,
-// the result title and the choice of generator.
+// The horoscope request: its record, the reading of the date fields, the input checks with their
+// messages, and the result title.
 #pragma once
 
 #include <cstddef>
@@ -9,17 +9,6 @@
 
 namespace kalmira {
 
-// The six systems by their position in the list.
-enum class HoroscopeType : std::int32_t {
-  European = 0,
-  Chinese = 1,
-  Cyclic = 2,
-  Egyptian = 3,
-  Indian = 4,
-  EuropeanShort = 5,
-};
-
-inline constexpr int horoscopeTypeCount = 6;
 inline constexpr std::size_t typeNameSize = 32;
 
 struct HoroscopeRequest {
@@ -30,11 +19,10 @@ struct HoroscopeRequest {
   char typeName[typeNameSize];  // the selected list text, code page 1250
 };
 
-// The process-wide request: filled by the compute command, read by the title and the generators.
-extern HoroscopeRequest horoscopeRequest;
-
-// The list texts in list order, code page 1250.
-extern const char* const horoscopeTypeNames[horoscopeTypeCount];
+// The date of a request as the generators read it.
+constexpr BirthDate birthDateOf(const HoroscopeRequest& request) {
+  return {request.day, request.month, request.year};
+}
 
 // How many characters of each date field are read; the rest of a field is ignored.
 inline constexpr std::size_t dayFieldChars = 2;
@@ -64,16 +52,12 @@ struct RequestInput {
 };
 
 // The compute command: reads each field up to its limit, parses the fields and the selection into
-// `horoscopeRequest` and validates it. Returns the message to show, or nullptr when valid.
-const char* computeRequest(const RequestInput& input);
+// `request` and validates it. Returns the message to show, or nullptr when valid.
+const char* computeRequest(const RequestInput& input, HoroscopeRequest& request);
 
 inline constexpr std::size_t titleSize = 60;
 
 // "<type name> horoskop (<day>. <month>. <year>)", cut to fit `title` if it ever had to be.
 void formatTitle(const HoroscopeRequest& request, char (&title)[titleSize]);
-
-// Writes the text of the request's system into `out`; a type index outside the list writes an
-// empty text.
-void writeHoroscopeText(const HoroscopeRequest& request, ResultText& out);
 
 }  // namespace kalmira

@@ -1,4 +1,5 @@
-// Composition of pieces, pads and the first-match lookup, on small pieces of their own.
+// Composition of pieces and pads into finished texts, and the first-match lookup, on small pieces
+// of their own.
 #include "engine/compose.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +16,6 @@ constexpr auto first =
 constexpr auto second = piece<10>("second", textSoFar, text(u8"|"), longPad, text(u8"end"), pad);
 constexpr Piece sample[] = {first.view(), second.view()};
 
-std::string composed(std::span<const Piece> pieces, const Pads& pads) {
-  ResultText out;
-  std::memset(out, 'Z', sizeof out);
-  composePieces(out, pieces, pads);
-  return out;
-}
-
 TEST(Piece, HoldsCodePage1250BytesWithPlaceholders) {
   EXPECT_EQ(std::string(first.bytes.data()), testing::cp(u8"Ryby  %sčte%s."));
   EXPECT_EQ(first.placeholders, 2u);
@@ -31,44 +25,18 @@ TEST(Piece, HoldsCodePage1250BytesWithPlaceholders) {
   static_assert(followsCompositionRule(sample));
 }
 
-TEST(ComposePieces, ReplacesPlaceholdersInOrderAndAppends) {
-  const Pads pads{.pad = "_", .shortPad = "..", .longPad = "---"};
-  EXPECT_EQ(composed(sample, pads), testing::cp(u8"Ryby  _čte...|---end_"));
-  static_assert(composedLength(sample, {.pad = 1, .shortPad = 2, .longPad = 3}) == 21);
+TEST(ComposeAtCompileTime, FillsEachPlaceholderWithItsPadAndAppends) {
+  constexpr PadLengths pads{.pad = 1, .shortPad = 2, .longPad = 3};
+  static constexpr auto text = finishedText<sample, pads>;
+  static_assert(text.view().size() == composedLength(sample, pads) && composedLength(sample, pads) == 21);
+  EXPECT_EQ(text.view(), testing::cp(u8"Ryby   čte  .|   end "));
+  EXPECT_EQ(text.bytes[21], '\0');
+  // Every space of a pad is kept, next to the spaces the piece has of its own.
+  constexpr PadLengths wide{.pad = 123, .shortPad = 2};
+  EXPECT_EQ(testing::runsOfSpaces(finishedText<sample, wide>.view(), 2), "125 2 123");
 }
 
-TEST(ComposePieces, KeepsEverySpaceOfThePads) {
-  char padBuffer[200];
-  const std::string_view pad = makePad(padBuffer, 123);
-  const std::string text = composed(sample, {.pad = pad, .shortPad = "  ", .longPad = ""});
-  EXPECT_EQ(text.size(), composedLength(sample, {.pad = 123, .shortPad = 2}));
-  EXPECT_EQ(testing::runsOfSpaces(text, 2), "125 2 123");
-}
-
-TEST(ComposePieces, ReplacesWhatTheBufferHeld) {
-  static constexpr auto only = piece<2>("only", text(u8"ab"));
-  static constexpr Piece pieces[] = {only.view()};
-  EXPECT_EQ(composed(pieces, {}), "ab");
-}
-
-// A table whose text would not fit: composition stops at the end of the buffer instead of
-// writing past it (the real tables are proven to fit at compile time).
-TEST(ComposePieces, NeverWritesPastTheResultText) {
-  static constexpr auto big = piece<4>("big", text(u8"x"), pad, text(u8"y"));
-  static constexpr Piece pieces[] = {big.view(), second.view(), second.view()};
-  const std::string huge(resultTextSize * 2, ' ');
-  struct {
-    ResultText out;
-    char guard[16];
-  } buffer;
-  std::memset(&buffer, 'G', sizeof buffer);
-  composePieces(buffer.out, pieces, {.pad = huge, .shortPad = huge, .longPad = huge});
-  EXPECT_EQ(buffer.out[resultTextSize - 1], '\0');
-  EXPECT_EQ(std::strlen(buffer.out), resultTextSize - 1);
-  EXPECT_EQ(std::string(buffer.guard, sizeof buffer.guard), std::string(16, 'G'));
-}
-
-TEST(ComposePieces, RuleViolationsAreCaughtAtCompileTime) {
+TEST(ComposeAtCompileTime, RuleViolationsAreCaught) {
   static constexpr auto takesTextFirst = piece<3>("bad first", textSoFar, text(u8"a"));
   static constexpr auto noTextSoFar = piece<3>("bad later", pad, text(u8"a"));
   static constexpr auto textSoFarLater = piece<5>("late", text(u8"a"), textSoFar, text(u8"b"), text(u8"c"));
@@ -78,16 +46,26 @@ TEST(ComposePieces, RuleViolationsAreCaughtAtCompileTime) {
   static_assert(!followsCompositionRule(a));
   static_assert(!followsCompositionRule(b));
   static_assert(!followsCompositionRule(c));
-  static constexpr std::span<const Piece> oversized[] = {sample};
-  static_assert(fitsResultText(oversized, {.pad = 100}));
-  static_assert(!fitsResultText(oversized, {.pad = 3000}));
 }
 
-TEST(WriteWholeText, WritesTheMessageAlone) {
-  ResultText out;
-  std::memset(out, 'Z', sizeof out);
-  writeWholeText(out, signNotFoundMessage.view());
-  EXPECT_EQ(std::string(out), testing::cp(u8"Nastala chyba nemôžem nájsť tvoje znamenie"));
+TEST(SignText, TheNotFoundMessageForNoSign) {
+  constexpr std::string_view texts[] = {"a", "b"};
+  EXPECT_EQ(signText(1, texts), "b");
+  EXPECT_EQ(signText(-1, texts), testing::cp(u8"Nastala chyba nemôžem nájsť tvoje znamenie"));
+}
+
+TEST(CopyToResultText, OneTerminatedCopyThatNeverRunsPastTheBuffer) {
+  struct {
+    ResultText out;
+    char guard[16];
+  } buffer;
+  std::memset(&buffer, 'G', sizeof buffer);
+  copyToResultText("abc", buffer.out);
+  EXPECT_STREQ(buffer.out, "abc");
+  const std::string huge(resultTextSize * 2, 'x');
+  copyToResultText(huge, buffer.out);
+  EXPECT_EQ(std::strlen(buffer.out), resultTextSize - 1);
+  EXPECT_EQ(std::string(buffer.guard, sizeof buffer.guard), std::string(16, 'G'));
 }
 
 TEST(FindSign, TakesTheFirstSignWhoseClauseHolds) {
@@ -106,13 +84,6 @@ TEST(FindSign, TakesTheFirstSignWhoseClauseHolds) {
   EXPECT_EQ(findSign(signs, 4, 2), 2);
   EXPECT_EQ(findSign(signs, 4, 3), -1);
   EXPECT_EQ(findSign(signs, -1, 1), -1);
-}
-
-TEST(MakePad, BuildsSpacesInsideItsBuffer) {
-  char buffer[200];
-  EXPECT_EQ(makePad(buffer, 156), std::string(156, ' '));
-  EXPECT_EQ(buffer[156], '\0');
-  EXPECT_EQ(makePad(buffer, 500).size(), 199u);
 }
 
 }  // namespace

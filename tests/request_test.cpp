@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/systems.h"
 #include "tests/test_support.h"
 
 namespace kalmira {
@@ -10,11 +11,14 @@ namespace {
 
 using testing::cp;
 
+// The record the compute command fills, as the dialog holds it.
+HoroscopeRequest request;
+
 // The compute command as the dialog runs it, with list position `type` (-1: nothing selected).
 std::string compute(const char* day, const char* month, const char* year, int type = 0) {
-  const char* name = type >= 0 ? horoscopeTypeNames[type] : "";
+  const char* name = type >= 0 ? horoscopeSystems[type].listText : "";
   const int length = type >= 0 ? static_cast<int>(std::strlen(name)) : -1;
-  const char* message = computeRequest({day, month, year, type, name, length});
+  const char* message = computeRequest({day, month, year, type, name, length}, request);
   return message ? message : "";
 }
 
@@ -55,7 +59,7 @@ TEST(Validation, EmptyFieldsAndSelection) {
   EXPECT_EQ(compute("5", "9", ""), noDate);
   EXPECT_EQ(compute("5", "9", "1980", -1), noType);
   // A selection whose text were empty counts as none.
-  EXPECT_EQ(computeRequest({"5", "9", "1980", 0, "", 0}), noType);
+  EXPECT_EQ(computeRequest({"5", "9", "1980", 0, "", 0}, request), noType);
 }
 
 TEST(Validation, DayValues) {
@@ -67,7 +71,7 @@ TEST(Validation, DayValues) {
   EXPECT_EQ(compute("30", "2", "1980"), "");
   EXPECT_EQ(compute("-5", "4", "1980"), "");   // negative days pass
   EXPECT_EQ(compute("123", "2", "1980"), "");  // read as 12
-  EXPECT_EQ(horoscopeRequest.day, 12);
+  EXPECT_EQ(request.day, 12);
   EXPECT_EQ(compute("1", "1", "1980"), "");
   EXPECT_EQ(compute("31", "1", "1980"), "");
 }
@@ -77,7 +81,7 @@ TEST(Validation, MonthValues) {
   EXPECT_EQ(compute("1", "0", "1980"), badMonth);
   EXPECT_EQ(compute("1", " ", "1980"), badMonth);
   EXPECT_EQ(compute("1", "-1", "1980"), "");
-  EXPECT_EQ(horoscopeRequest.month, -1);
+  EXPECT_EQ(request.month, -1);
   EXPECT_EQ(compute("1", "12", "1980"), "");
   EXPECT_EQ(compute("1", "123", "1980"), "");  // read as 12
 }
@@ -88,7 +92,7 @@ TEST(Validation, YearValues) {
   EXPECT_EQ(compute("1", "1", "1900"), "");
   EXPECT_EQ(compute("1", "1", "2005"), "");
   EXPECT_EQ(compute("1", "1", "199999"), badYear);  // read as 19999
-  EXPECT_EQ(horoscopeRequest.year, 19999);
+  EXPECT_EQ(request.year, 19999);
   EXPECT_EQ(compute("1", "1", "2000x"), "");
   EXPECT_EQ(compute("1", "1", " 1980"), "");        // five characters: " 1980"
   EXPECT_EQ(compute("1", "1", "  1980"), badYear);  // five characters: "  198"
@@ -96,38 +100,41 @@ TEST(Validation, YearValues) {
 
 TEST(ComputeRequest, FillsTheRequestEvenWhenInvalid) {
   compute("7", "13", "1999", 3);
-  EXPECT_EQ(horoscopeRequest.day, 7);
-  EXPECT_EQ(horoscopeRequest.month, 13);
-  EXPECT_EQ(horoscopeRequest.year, 1999);
-  EXPECT_EQ(horoscopeRequest.typeIndex, 3);
-  EXPECT_STREQ(horoscopeRequest.typeName, cp(u8"Egyptský").c_str());
+  EXPECT_EQ(request.day, 7);
+  EXPECT_EQ(request.month, 13);
+  EXPECT_EQ(request.year, 1999);
+  EXPECT_EQ(request.typeIndex, 3);
+  EXPECT_STREQ(request.typeName, cp(u8"Egyptský").c_str());
   compute("7", "1", "1999", -1);
-  EXPECT_EQ(horoscopeRequest.typeIndex, -1);
-  EXPECT_STREQ(horoscopeRequest.typeName, "");
+  EXPECT_EQ(request.typeIndex, -1);
+  EXPECT_STREQ(request.typeName, "");
 }
 
 TEST(ComputeRequest, KeepsAnOverlongTypeNameInsideItsBuffer) {
   const std::string longName(100, 'x');
-  computeRequest({"1", "1", "1980", 0, longName.c_str(), 100});
-  EXPECT_EQ(std::string(horoscopeRequest.typeName), std::string(31, 'x'));
+  computeRequest({"1", "1", "1980", 0, longName.c_str(), 100}, request);
+  EXPECT_EQ(std::string(request.typeName), std::string(31, 'x'));
 }
 
 TEST(HoroscopeTypes, ListTextsInOrder) {
   const char8_t* expected[] = {u8"Európsky", u8"Čínsky",    u8"Cyklický",
                                u8"Egyptský", u8"Indiánsky", u8"Európsky krátky"};
-  for (int i = 0; i < horoscopeTypeCount; ++i) EXPECT_EQ(horoscopeTypeNames[i], cp(expected[i]));
+  for (int i = 0; i < horoscopeTypeCount; ++i) {
+    EXPECT_EQ(horoscopeSystems[i].listText, cp(expected[i]));
+    EXPECT_EQ(static_cast<int>(horoscopeSystems[i].type), i);
+  }
 }
 
 TEST(FormatTitle, NamesTheTypeAndTheDate) {
   char title[titleSize];
   compute("5", "9", "1980", 0);
-  formatTitle(horoscopeRequest, title);
+  formatTitle(request, title);
   EXPECT_EQ(std::string(title), cp(u8"Európsky horoskop (5. 9. 1980)"));
   compute("1", "1", "2000", 5);
-  formatTitle(horoscopeRequest, title);
+  formatTitle(request, title);
   EXPECT_EQ(std::string(title), cp(u8"Európsky krátky horoskop (1. 1. 2000)"));
   compute("-9", "-1", "1900", 4);
-  formatTitle(horoscopeRequest, title);
+  formatTitle(request, title);
   EXPECT_EQ(std::string(title), cp(u8"Indiánsky horoskop (-9. -1. 1900)"));
 }
 

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "engine/codepage.h"
-#include "engine/request.h"
+#include "engine/systems.h"
 
 namespace kalmira::testing {
 
@@ -28,7 +28,8 @@ inline std::string cp(std::u8string_view utf8) {
 
 inline std::string spaces(std::size_t count) { return std::string(count, ' '); }
 
-// The result text of a generator for a date, through the request as the program fills it.
+// The text of a system for a date, and that text delivered into a result text as a caller would
+// have it.
 struct Generated {
   std::string text;
   bool terminated;   // the terminator stands inside the result text
@@ -41,16 +42,13 @@ inline Generated generate(int typeIndex, int day, int month, int year) {
     char guard[64];
   } buffer;
   std::memset(&buffer, 0x5A, sizeof buffer);
-  horoscopeRequest = {};
-  horoscopeRequest.day = day;
-  horoscopeRequest.month = month;
-  horoscopeRequest.year = year;
-  horoscopeRequest.typeIndex = typeIndex;
-  writeHoroscopeText(horoscopeRequest, buffer.text);
+  const std::string_view text = horoscopeText(typeIndex, {day, month, year});
+  copyToResultText(text, buffer.text);
   const void* end = std::memchr(buffer.text, '\0', resultTextSize);
   bool guardIntact = true;
   for (char c : buffer.guard) guardIntact = guardIntact && c == 0x5A;
-  return {end ? std::string(buffer.text) : std::string(), end != nullptr, guardIntact};
+  const bool copied = end != nullptr && std::string_view(buffer.text) == text;
+  return {copied ? std::string(text) : std::string(), copied, guardIntact};
 }
 
 inline std::string generateText(int typeIndex, int day, int month, int year = 1980) {

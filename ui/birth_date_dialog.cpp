@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "engine/request.h"
+#include "engine/systems.h"
 #include "resources/resource.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
@@ -19,11 +20,14 @@ const COLORREF entryText = RGB(76, 76, 76);
 HBRUSH entryBrush = nullptr;  // behind the edits and the list
 HBITMAP buttonBitmaps[3] = {};
 
+// The program's one request: filled here on every compute, read by the result dialog it opens.
+kalmira::HoroscopeRequest request{};
+
 void initBirthDateDialog(HWND dialog) {
   const HWND list = GetDlgItem(dialog, IDC_TYPE_LIST);
-  for (const char* name : kalmira::horoscopeTypeNames) {
+  for (const kalmira::HoroscopeSystem& system : kalmira::horoscopeSystems) {
     wchar_t text[kalmira::typeNameSize];
-    kalmira::cp1250ToWide(name, text);
+    kalmira::cp1250ToWide(system.listText, text);
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
   birthDateDialogBrush = CreateSolidBrush(background);
@@ -63,13 +67,14 @@ void compute(HWND dialog) {
   }
 
   if (const char* problem =
-          kalmira::computeRequest({day, month, year, typeIndex, typeName, selectionLength})) {
+          kalmira::computeRequest({day, month, year, typeIndex, typeName, selectionLength}, request)) {
     wchar_t text[128];
     kalmira::cp1250ToWide(problem, text);
     MessageBoxW(dialog, text, L"Pozor", MB_OK);
     return;
   }
-  DialogBoxParamW(instanceHandle, MAKEINTRESOURCEW(IDD_RESULT), dialog, resultDialogProc, 0);
+  DialogBoxParamW(instanceHandle, MAKEINTRESOURCEW(IDD_RESULT), dialog, resultDialogProc,
+                  reinterpret_cast<LPARAM>(&request));
 }
 
 void destroyBirthDateDialog() {

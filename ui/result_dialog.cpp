@@ -1,5 +1,6 @@
 // The result dialog: one horoscope's title and text, over the birth-date dialog.
 #include "engine/request.h"
+#include "engine/systems.h"
 #include "resources/resource.h"
 #include "ui/dialogs.h"
 #include "ui/wide_text.h"
@@ -11,17 +12,15 @@ const COLORREF background = RGB(250, 241, 232);
 HBRUSH resultBrush = nullptr;
 HBITMAP cancelBitmap = nullptr;
 
-void initResultDialog(HWND dialog) {
+void initResultDialog(HWND dialog, const kalmira::HoroscopeRequest& request) {
   cancelBitmap = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
   resultBrush = CreateSolidBrush(background);
 
   char title[kalmira::titleSize];
-  kalmira::formatTitle(kalmira::horoscopeRequest, title);
-  static kalmira::ResultText text;
-  kalmira::writeHoroscopeText(kalmira::horoscopeRequest, text);
+  kalmira::formatTitle(request, title);
 
   static wchar_t wide[kalmira::resultTextSize];
-  kalmira::cp1250ToWide(text, wide);
+  kalmira::cp1250ToWide(kalmira::horoscopeText(request.typeIndex, kalmira::birthDateOf(request)), wide);
   SetDlgItemTextW(dialog, IDC_RESULT_TEXT, wide);
   kalmira::cp1250ToWide(title, wide);
   SetDlgItemTextW(dialog, IDC_RESULT_TITLE, wide);
@@ -34,10 +33,12 @@ void initResultDialog(HWND dialog) {
 
 }  // namespace
 
+// Opened with the request to show as its parameter.
 INT_PTR CALLBACK resultDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  (void)lParam;
   switch (message) {
-    case WM_INITDIALOG: initResultDialog(dialog); return FALSE;  // the focus is set
+    case WM_INITDIALOG:
+      initResultDialog(dialog, *reinterpret_cast<const kalmira::HoroscopeRequest*>(lParam));
+      return FALSE;  // the focus is set
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL) {
         EndDialog(dialog, IDCANCEL);

@@ -6,13 +6,26 @@
 
 namespace kalmira {
 
+namespace {
+
+wchar_t toWide(char byte) {
+  const char32_t codePoint = cp1250ToUnicode(byte);
+  return codePoint == 0 ? L'?' : static_cast<wchar_t>(codePoint);
+}
+
+}  // namespace
+
 void cp1250ToWide(const char* text, wchar_t* out, std::size_t outSize) {
   if (outSize == 0) return;
   std::size_t length = 0;
-  for (; text[length] != '\0' && length + 1 < outSize; ++length) {
-    const char32_t codePoint = cp1250ToUnicode(text[length]);
-    out[length] = codePoint == 0 ? L'?' : static_cast<wchar_t>(codePoint);
-  }
+  for (; text[length] != '\0' && length + 1 < outSize; ++length) out[length] = toWide(text[length]);
+  out[length] = L'\0';
+}
+
+void cp1250ToWide(std::string_view text, wchar_t* out, std::size_t outSize) {
+  if (outSize == 0) return;
+  std::size_t length = 0;
+  for (; length < text.size() && length + 1 < outSize; ++length) out[length] = toWide(text[length]);
   out[length] = L'\0';
 }
 

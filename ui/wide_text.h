@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 namespace kalmira {
 
@@ -12,6 +13,14 @@ void cp1250ToWide(const char* text, wchar_t* out, std::size_t outSize);
 
 template <std::size_t N>
 void cp1250ToWide(const char* text, wchar_t (&out)[N]) {
+  cp1250ToWide(text, out, N);
+}
+
+// Converts `text` into `out` in one pass, as above; for the engine's texts, which come as views.
+void cp1250ToWide(std::string_view text, wchar_t* out, std::size_t outSize);
+
+template <std::size_t N>
+void cp1250ToWide(std::string_view text, wchar_t (&out)[N]) {
   cp1250ToWide(text, out, N);
 }
 

@@ -1,18 +1,20 @@
 // libFuzzer target: arbitrary field texts through the compute command, arbitrary numbers through
-// the generators, checking that every text stays terminated inside the result text.
+// the generators, checking that every title and text stays inside the result text.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "engine/request.h"
+#include "engine/systems.h"
 
 namespace {
 
 using namespace kalmira;
 
-void checkTerminated(const ResultText& text) {
-  if (std::memchr(text, '\0', resultTextSize) == nullptr) std::abort();
+void checkText(std::string_view text) {
+  if (text.size() >= resultTextSize || std::memchr(text.data(), '\0', text.size()) != nullptr) std::abort();
 }
 
 }  // namespace
@@ -32,26 +34,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
       fields[field] += static_cast<char>(data[i]);
   }
-  const char* name = type >= 0 && type < horoscopeTypeCount ? horoscopeTypeNames[type] : "";
+  const char* name = type >= 0 && type < horoscopeTypeCount ? horoscopeSystems[type].listText : "";
   const int length = static_cast<int>(std::strlen(name));
-  static ResultText text;
+  HoroscopeRequest request{};
   char title[titleSize];
-  if (computeRequest({fields[0].c_str(), fields[1].c_str(), fields[2].c_str(), type, name, length}) ==
-      nullptr) {
-    formatTitle(horoscopeRequest, title);
+  if (computeRequest({fields[0].c_str(), fields[1].c_str(), fields[2].c_str(), type, name, length},
+                     request) == nullptr) {
+    formatTitle(request, title);
     if (std::strlen(title) >= titleSize) std::abort();
-    writeHoroscopeText(horoscopeRequest, text);
-    checkTerminated(text);
+    checkText(horoscopeText(request.typeIndex, birthDateOf(request)));
   }
 
   // The same bytes as raw numbers, past validation, straight into the generator.
   if (size >= 12) {
     std::int32_t numbers[3];
     std::memcpy(numbers, data, sizeof numbers);
-    horoscopeRequest = {numbers[0], numbers[1], numbers[2], type, {}};
-    writeHoroscopeText(horoscopeRequest, text);
-    checkTerminated(text);
-    formatTitle(horoscopeRequest, title);
+    request = {numbers[0], numbers[1], numbers[2], type, {}};
+    checkText(horoscopeText(request.typeIndex, birthDateOf(request)));
+    formatTitle(request, title);
   }
   return 0;
 }

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/request.h"
+#include "engine/systems.h"
 #include "tools/kalmira-text/render.h"
 
 namespace {
@@ -27,17 +27,15 @@ struct SignText {
 std::vector<SignText> allSignTexts() {
   std::vector<SignText> texts;
   std::set<std::string> seen;
-  static ResultText text;
   for (int type = 0; type < horoscopeTypeCount; ++type) {
     const bool byYear = type == static_cast<int>(HoroscopeType::Chinese);
     for (int year = byYear ? 1900 : 1980; year <= (byYear ? 1911 : 1980); ++year) {
       for (int month = 1; month <= (byYear ? 1 : 12); ++month) {
         for (int day = 1; day <= (byYear ? 1 : 31); ++day) {
-          horoscopeRequest = {day, month, year, type, {}};
-          writeHoroscopeText(horoscopeRequest, text);
-          if (!seen.insert(text).second) continue;
+          const std::string_view text = horoscopeText(type, {day, month, year});
+          if (!seen.emplace(text).second) continue;
           std::string paragraphs = renderParagraphs(text, 1000000);
-          std::string name = cp1250ToUtf8(horoscopeTypeNames[type]) + " / " +
+          std::string name = cp1250ToUtf8(horoscopeSystems[type].listText) + " / " +
                              paragraphs.substr(0, paragraphs.find('\n'));
           texts.push_back({std::move(name), std::move(paragraphs)});
         }

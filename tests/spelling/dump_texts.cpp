@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/request.h"
+#include "engine/systems.h"
 #include "tools/kalmira-text/render.h"
 
 namespace {
@@ -42,34 +43,34 @@ void printSegments(std::string_view text, Languages language) {
 
 int main() {
   std::set<std::string> seen;
-  static ResultText text;
   for (int type = 0; type < horoscopeTypeCount; ++type) {
-    std::printf("sk\t%s\n", cp1250ToUtf8(horoscopeTypeNames[type]).c_str());
+    std::printf("sk\t%s\n", cp1250ToUtf8(horoscopeSystems[type].listText).c_str());
     // The Chinese signs depend on the year only, every other system on the day and month only.
     const bool byYear = type == static_cast<int>(HoroscopeType::Chinese);
     for (int year = byYear ? 1890 : 1980; year <= (byYear ? 2030 : 1980); ++year) {
       for (int month = byYear ? 1 : -1; month <= (byYear ? 1 : 12); ++month) {
         for (int day = 1; day <= (byYear ? 1 : 31); ++day) {
-          horoscopeRequest = {day, month, year, type, {}};
-          writeHoroscopeText(horoscopeRequest, text);
-          if (!seen.insert(text).second) continue;
+          const std::string_view text = horoscopeText(type, {day, month, year});
+          if (!seen.emplace(text).second) continue;
           // A message written instead of a sign's text has no layout run, and is Slovak.
-          const bool isMessage = std::string_view(text).find("  ") == std::string_view::npos;
+          const bool isMessage = text.find("  ") == std::string_view::npos;
           printSegments(text, isMessage ? Languages{"sk", "sk"} : languages[type]);
         }
       }
     }
   }
   // The messages of the compute command.
+  HoroscopeRequest request{};
   for (const char* dayText : {"", "0", "1"}) {
     for (const char* month : {"0", "1"}) {
-      const char* message = computeRequest({dayText, month, "1", 0, horoscopeTypeNames[0], 1});
+      const char* message =
+          computeRequest({dayText, month, "1", 0, horoscopeSystems[0].listText, 1}, request);
       if (message && seen.insert(message).second) std::printf("sk\t%s\n", cp1250ToUtf8(message).c_str());
     }
   }
-  const char* message = computeRequest({"1", "1", "1", -1, "", -1});
+  const char* message = computeRequest({"1", "1", "1", -1, "", -1}, request);
   std::printf("sk\t%s\n", cp1250ToUtf8(message).c_str());
-  message = computeRequest({"1", "1", "1", 0, horoscopeTypeNames[0], 1});
+  message = computeRequest({"1", "1", "1", 0, horoscopeSystems[0].listText, 1}, request);
   std::printf("sk\t%s\n", cp1250ToUtf8(message).c_str());
   return 0;
 }

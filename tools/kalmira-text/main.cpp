@@ -11,22 +11,31 @@
 #include <string_view>
 
 #include "engine/request.h"
+#include "engine/systems.h"
 #include "tools/kalmira-text/render.h"
 
 namespace {
 
 using namespace kalmira;
 
-constexpr const char* usage =
-    "usage: kalmira-text [--raw] TYPE DAY MONTH YEAR\n"
-    "       kalmira-text --unchecked [--raw] TYPE DAY MONTH YEAR\n"
-    "TYPE is the list position: -1 (nothing selected), 0 Európsky, 1 Čínsky, 2 Cyklický,\n"
-    "3 Egyptský, 4 Indiánsky, 5 Európsky krátky. DAY, MONTH and YEAR are the texts of the three\n"
-    "date fields as typed; with --unchecked they are whole numbers and nothing is validated.\n"
-    "--raw writes the title and the text as the program holds them, in code page 1250.\n";
+// The usage text, with the list positions and texts taken from the program's list.
+std::string usage() {
+  std::string text =
+      "usage: kalmira-text [--raw] TYPE DAY MONTH YEAR\n"
+      "       kalmira-text --unchecked [--raw] TYPE DAY MONTH YEAR\n"
+      "TYPE is the list position: -1 (nothing selected)";
+  for (int type = 0; type < horoscopeTypeCount; ++type)
+    text += (type == 3 ? ",\n" : ", ") + std::to_string(type) + " " +
+            cp1250ToUtf8(horoscopeSystems[type].listText);
+  text +=
+      ". DAY, MONTH and YEAR are the texts of the three\n"
+      "date fields as typed; with --unchecked they are whole numbers and nothing is validated.\n"
+      "--raw writes the title and the text as the program holds them, in code page 1250.\n";
+  return text;
+}
 
 int usageError(const char* what) {
-  std::fprintf(stderr, "kalmira-text: %s\n%s", what, usage);
+  std::fprintf(stderr, "kalmira-text: %s\n%s", what, usage().c_str());
   return 2;
 }
 
@@ -67,7 +76,7 @@ int main(int argc, char** argv) {
       } else if (arg == "--unchecked") {
         unchecked = true;
       } else if (arg == "--help") {
-        std::fputs(usage, stdout);
+        std::fputs(usage().c_str(), stdout);
         return 0;
       } else {
         return usageError("unknown option");
@@ -85,18 +94,14 @@ int main(int argc, char** argv) {
   if (!parseWholeNumber(positional[0], type) || type < (unchecked ? 0 : -1) || type >= horoscopeTypeCount)
     return usageError("TYPE must be a list position from -1 to 5 (0 to 5 with --unchecked)");
 
-  static ResultText text;
   if (unchecked) {
     long day = 0, month = 0, year = 0;
     if (!parseWholeNumber(positional[1], day) || !parseWholeNumber(positional[2], month) ||
         !parseWholeNumber(positional[3], year))
       return usageError("with --unchecked, DAY, MONTH and YEAR are whole 32-bit numbers");
-    horoscopeRequest = {};
-    horoscopeRequest.day = static_cast<int>(day);
-    horoscopeRequest.month = static_cast<int>(month);
-    horoscopeRequest.year = static_cast<int>(year);
-    horoscopeRequest.typeIndex = static_cast<int>(type);
-    writeHoroscopeText(horoscopeRequest, text);
+    const std::string_view text = horoscopeText(
+        static_cast<std::int32_t>(type),
+        {static_cast<std::int32_t>(day), static_cast<std::int32_t>(month), static_cast<std::int32_t>(year)});
     if (raw)
       writeOut(text);
     else
@@ -107,18 +112,19 @@ int main(int argc, char** argv) {
   const std::string day = utf8ToCp1250(positional[1]);
   const std::string month = utf8ToCp1250(positional[2]);
   const std::string year = utf8ToCp1250(positional[3]);
-  const char* typeName = type >= 0 ? horoscopeTypeNames[type] : "";
+  const char* typeName = type >= 0 ? horoscopeSystems[type].listText : "";
   const RequestInput input{day.c_str(),  month.c_str(),
                            year.c_str(), static_cast<int>(type),
                            typeName,     type >= 0 ? static_cast<int>(std::strlen(typeName)) : -1};
-  if (const char* message = computeRequest(input)) {
+  HoroscopeRequest request{};
+  if (const char* message = computeRequest(input, request)) {
     std::fprintf(stderr, "%s\n", cp1250ToUtf8(message).c_str());
     return 1;
   }
 
   char title[titleSize];
-  formatTitle(horoscopeRequest, title);
-  writeHoroscopeText(horoscopeRequest, text);
+  formatTitle(request, title);
+  const std::string_view text = horoscopeText(request.typeIndex, birthDateOf(request));
   if (raw) {
     writeOut(title);
     writeOut("\n");
