@@ -73,8 +73,6 @@ constexpr auto krysaFamous =
 constexpr auto krysaMatches = piece<504>("Krysa, compatibility", textSoFar, longPad, spaces(1), shortPad,
                                          spaces(1), text(u8"Kdo se hodí ke Kryse?"), spaces(1), shortPad,
                                          shortPad, shortPad, spaces(24), text(krysaCompatibility));
-constexpr Piece krysaPieces[] = {krysaOpening.view(), krysaRelations.view(), krysaFamous.view(),
-                                 krysaMatches.view()};
 
 // Buvol
 constexpr std::u8string_view buvolTraits =
@@ -131,8 +129,6 @@ constexpr auto buvolFamous =
 constexpr auto buvolMatches =
     piece<678>("Buvol, compatibility", textSoFar, longPad, spaces(21), text(u8"Kdo se hodí ke Buvola?"),
                spaces(1), shortPad, shortPad, shortPad, spaces(23), text(buvolCompatibility));
-constexpr Piece buvolPieces[] = {buvolOpening.view(), buvolRelations.view(), buvolFamous.view(),
-                                 buvolMatches.view()};
 
 // Tygr
 constexpr std::u8string_view tygrTraits =
@@ -185,8 +181,6 @@ constexpr auto tygrFamous =
 constexpr auto tygrMatches =
     piece<677>("Tygr, compatibility", textSoFar, longPad, spaces(21), text(u8"Kdo se hodí ke Tygrovi?"),
                spaces(1), shortPad, shortPad, shortPad, spaces(23), text(tygrCompatibility));
-constexpr Piece tygrPieces[] = {tygrOpening.view(), tygrRelations.view(), tygrFamous.view(),
-                                tygrMatches.view()};
 
 // Králík: a short text, with neither character nor relations and so no lucky data. The heading's
 // spelling KRÁLIK is the one the program has always shown.
@@ -209,7 +203,6 @@ constexpr auto kralikFamous =
 constexpr auto kralikMatches =
     piece<506>("Králík, compatibility", textSoFar, longPad, spaces(52), text(u8"Kdo se hodí ke Králíkovi?"),
                spaces(1), shortPad, shortPad, shortPad, spaces(23), text(kralikCompatibility));
-constexpr Piece kralikPieces[] = {kralikOpening.view(), kralikFamous.view(), kralikMatches.view()};
 
 // Drak
 constexpr std::u8string_view drakTraits =
@@ -270,8 +263,6 @@ constexpr auto drakFamous =
 constexpr auto drakMatches = piece<1006>("Drak, compatibility", textSoFar, longPad, spaces(1), shortPad,
                                          spaces(124), text(u8"Kdo se hodí k Drakovi?"), spaces(1), shortPad,
                                          shortPad, shortPad, spaces(24), text(drakCompatibility));
-constexpr Piece drakPieces[] = {drakOpening.view(), drakRelations.view(), drakFamous.view(),
-                                drakMatches.view()};
 
 // Had
 constexpr std::u8string_view hadTraits =
@@ -328,8 +319,6 @@ constexpr auto hadFamous =
 constexpr auto hadMatches = piece<467>("Had, compatibility", textSoFar, longPad, spaces(1), shortPad,
                                        spaces(113), text(u8"Kdo se hodí k Hadovi?"), spaces(1), shortPad,
                                        shortPad, shortPad, spaces(26), text(hadCompatibility));
-constexpr Piece hadPieces[] = {hadOpening.view(), hadPortrait.view(), hadRelations.view(), hadFamous.view(),
-                               hadMatches.view()};
 
 // Kůň
 constexpr std::u8string_view kunTraits =
@@ -381,7 +370,6 @@ constexpr auto kunFamous =
 constexpr auto kunMatches =
     piece<138>("Kůň, compatibility", textSoFar, longPad, spaces(1), text(u8"Kdo se hodí ke Koni?"), spaces(1),
                shortPad, shortPad, shortPad, spaces(24), text(kunCompatibility));
-constexpr Piece kunPieces[] = {kunOpening.view(), kunRelations.view(), kunFamous.view(), kunMatches.view()};
 
 // Koza
 constexpr std::u8string_view kozaTraits =
@@ -433,8 +421,6 @@ constexpr auto kozaFamous =
 constexpr auto kozaMatches = piece<337>("Koza, compatibility", textSoFar, longPad, spaces(1), shortPad,
                                         spaces(36), text(u8"Kdo se hodí ke Koze?"), spaces(1), shortPad,
                                         shortPad, shortPad, spaces(24), text(kozaCompatibility), spaces(1));
-constexpr Piece kozaPieces[] = {kozaOpening.view(), kozaRelations.view(), kozaFamous.view(),
-                                kozaMatches.view()};
 
 // Opice
 constexpr std::u8string_view opiceTraits =
@@ -489,8 +475,6 @@ constexpr auto opiceFamous =
 constexpr auto opiceMatches = piece<570>("Opice, compatibility", textSoFar, longPad, spaces(1), shortPad,
                                          spaces(46), text(u8"Kdo se hodí k Opici?"), spaces(1), shortPad,
                                          shortPad, shortPad, spaces(24), text(opiceCompatibility));
-constexpr Piece opicePieces[] = {opiceOpening.view(), opiceRelations.view(), opiceFamous.view(),
-                                 opiceMatches.view()};
 
 // Kohout
 constexpr std::u8string_view kohoutTraits =
@@ -545,8 +529,6 @@ constexpr auto kohoutMatches =
     piece<476>("Kohout, compatibility", textSoFar, longPad, spaces(1), shortPad, spaces(11),
                text(u8"Kdo se hodí ke Kohoutovi?"), spaces(1), shortPad, shortPad, shortPad, spaces(21),
                text(kohoutCompatibility));
-constexpr Piece kohoutPieces[] = {kohoutOpening.view(), kohoutRelations.view(), kohoutFamous.view(),
-                                  kohoutMatches.view()};
 
 // Pes
 constexpr std::u8string_view pesTraits =
@@ -601,7 +583,6 @@ constexpr auto pesFamous =
 constexpr auto pesMatches =
     piece<500>("Pes, compatibility", textSoFar, longPad, spaces(20), text(u8"Kdo se hodí ke Psovi?"),
                spaces(2), shortPad, shortPad, shortPad, spaces(24), text(pesCompatibility));
-constexpr Piece pesPieces[] = {pesOpening.view(), pesRelations.view(), pesFamous.view(), pesMatches.view()};
 
 // Prase
 constexpr std::u8string_view praseTraits =
@@ -661,33 +642,24 @@ constexpr auto praseFamous =
 constexpr auto praseMatches = piece<675>("Prase, compatibility", textSoFar, longPad, spaces(1), shortPad,
                                          spaces(123), text(u8"Kdo se hodí k Praseti?"), spaces(2), shortPad,
                                          shortPad, shortPad, spaces(24), text(praseCompatibility));
-constexpr Piece prasePieces[] = {praseOpening.view(), praseCharacterRest.view(), praseRelations.view(),
-                                 praseFamous.view(), praseMatches.view()};
 
 constexpr PadLengths chinesePads{.shortPad = chineseShortPadLength, .longPad = chineseLongPadLength};
 
 // By sign number.
 constexpr std::string_view chineseTexts[chineseSignCount] = {
-    finishedText<krysaPieces, chinesePads>.view(), finishedText<buvolPieces, chinesePads>.view(),
-    finishedText<tygrPieces, chinesePads>.view(),  finishedText<kralikPieces, chinesePads>.view(),
-    finishedText<drakPieces, chinesePads>.view(),  finishedText<hadPieces, chinesePads>.view(),
-    finishedText<kunPieces, chinesePads>.view(),   finishedText<kozaPieces, chinesePads>.view(),
-    finishedText<opicePieces, chinesePads>.view(), finishedText<kohoutPieces, chinesePads>.view(),
-    finishedText<pesPieces, chinesePads>.view(),   finishedText<prasePieces, chinesePads>.view(),
+    finishedText<4645, chinesePads, krysaOpening, krysaRelations, krysaFamous, krysaMatches>.view(),  // Krysa
+    finishedText<4815, chinesePads, buvolOpening, buvolRelations, buvolFamous, buvolMatches>.view(),  // Buvol
+    finishedText<4734, chinesePads, tygrOpening, tygrRelations, tygrFamous, tygrMatches>.view(),  // Tygr
+    finishedText<1426, chinesePads, kralikOpening, kralikFamous, kralikMatches>.view(),  // Králík
+    finishedText<5409, chinesePads, drakOpening, drakRelations, drakFamous, drakMatches>.view(),  // Drak
+    finishedText<4689, chinesePads, hadOpening, hadPortrait, hadRelations, hadFamous, hadMatches>.view(),  // Had
+    finishedText<4480, chinesePads, kunOpening, kunRelations, kunFamous, kunMatches>.view(),  // Kůň
+    finishedText<4471, chinesePads, kozaOpening, kozaRelations, kozaFamous, kozaMatches>.view(),  // Koza
+    finishedText<4733, chinesePads, opiceOpening, opiceRelations, opiceFamous, opiceMatches>.view(),  // Opice
+    finishedText<4639, chinesePads, kohoutOpening, kohoutRelations, kohoutFamous, kohoutMatches>.view(),  // Kohout
+    finishedText<4800, chinesePads, pesOpening, pesRelations, pesFamous, pesMatches>.view(),  // Pes
+    finishedText<5030, chinesePads, praseOpening, praseCharacterRest, praseRelations, praseFamous, praseMatches>.view(),  // Prase
 };
-
-static_assert(composedLength(krysaPieces, chinesePads) == 4645, "Krysa: composed length");
-static_assert(composedLength(buvolPieces, chinesePads) == 4815, "Buvol: composed length");
-static_assert(composedLength(tygrPieces, chinesePads) == 4734, "Tygr: composed length");
-static_assert(composedLength(kralikPieces, chinesePads) == 1426, "Králík: composed length");
-static_assert(composedLength(drakPieces, chinesePads) == 5409, "Drak: composed length");
-static_assert(composedLength(hadPieces, chinesePads) == 4689, "Had: composed length");
-static_assert(composedLength(kunPieces, chinesePads) == 4480, "Kůň: composed length");
-static_assert(composedLength(kozaPieces, chinesePads) == 4471, "Koza: composed length");
-static_assert(composedLength(opicePieces, chinesePads) == 4733, "Opice: composed length");
-static_assert(composedLength(kohoutPieces, chinesePads) == 4639, "Kohout: composed length");
-static_assert(composedLength(pesPieces, chinesePads) == 4800, "Pes: composed length");
-static_assert(composedLength(prasePieces, chinesePads) == 5030, "Prase: composed length");
 
 }  // namespace
 

@@ -199,6 +199,7 @@ constexpr bool followsCompositionRule(std::span<const Piece> pieces) {
 
 namespace diagnostics {
 inline constexpr char piecesBreakTheCompositionRule[1] = {};
+inline constexpr char composedLengthDiffersFromItsTableAndIs[1] = {};
 inline constexpr char composedTextDoesNotFitTheResultTextAndIs[1] = {};
 }  // namespace diagnostics
 
@@ -211,13 +212,16 @@ struct FinishedText {
 };
 
 // Composes `pieces` as the program shows them: the pieces one after the other, each placeholder
-// replaced by its pad, the text so far standing where it already is. A sign whose pieces break the
-// composition rule, or whose text would not fit the result text, fails the build.
+// replaced by its pad, the text so far standing where it already is. Fails the build when the
+// pieces break the composition rule, or when the text is not `Length` bytes long or would not fit
+// the result text.
 template <std::size_t Length>
 consteval FinishedText<Length> composeAtCompileTime(std::span<const Piece> pieces, PadLengths pads) {
   FinishedText<Length> text;
   int failure = 0;
   if (!followsCompositionRule(pieces)) failure = diagnostics::piecesBreakTheCompositionRule[1];
+  const std::size_t length = composedLength(pieces, pads);
+  if (length != Length) failure = diagnostics::composedLengthDiffersFromItsTableAndIs[length];
   if (Length + 1 > resultTextSize) failure = diagnostics::composedTextDoesNotFitTheResultTextAndIs[Length];
   (void)failure;
   std::size_t at = 0;
@@ -236,9 +240,11 @@ consteval FinishedText<Length> composeAtCompileTime(std::span<const Piece> piece
   return text;
 }
 
-// The finished text of a sign from its pieces and its generator's pads, one constant per sign.
-template <const auto& pieces, PadLengths pads>
-inline constexpr auto finishedText = composeAtCompileTime<composedLength(pieces, pads)>(pieces, pads);
+// A sign's finished text, one constant per sign: its length as the sign's table gives it, the pads
+// of its generator, and its pieces in order. A failing build names the pieces in the instantiation.
+template <std::size_t Length, PadLengths pads, const auto&... pieces>
+inline constexpr FinishedText<Length> finishedText =
+    composeAtCompileTime<Length>(std::array<Piece, sizeof...(pieces)>{pieces.view()...}, pads);
 
 // A date generator's answer: the text of `sign`, or the not-found message when the date fell in no
 // sign (`sign` < 0), so that every date generator answers a month outside the year alike.

@@ -545,57 +545,32 @@ constexpr auto obnovyLove =
                     u8"slábne při únavě a smutku. Měli by se vyhýbat alkoholu a lékům bez rady "
                     u8"lékaře. Svědčí jim plavání, hodně spánku a klid."));
 
-constexpr Piece probuzeniPieces[] = {probuzeniNature.view(), probuzeniCharacter.view(), probuzeniLove.view()};
-constexpr Piece rustuPieces[] = {rustuNature.view(), rustuCharacter.view(), rustuLove.view()};
-constexpr Piece rozkvetuPieces[] = {rozkvetuNature.view(), rozkvetuCharacter.view(), rozkvetuLove.view()};
-constexpr Piece dlouhychDnuPieces[] = {dlouhychDnuNature.view(), dlouhychDnuCharacter.view(),
-                                       dlouhychDnuLove.view()};
-constexpr Piece zraniPieces[] = {zraniNature.view(), zraniCharacter.view(), zraniLove.view()};
-constexpr Piece zniPieces[] = {zniNature.view(), zniCharacter.view(), zniLove.view()};
-constexpr Piece padajicihoListiPieces[] = {padajicihoListiNature.view(), padajicihoListiCharacter.view(),
-                                           padajicihoListiLove.view()};
-constexpr Piece prvnichMrazuPieces[] = {prvnichMrazuNature.view(), prvnichMrazuCharacter.view(),
-                                        prvnichMrazuLove.view()};
-constexpr Piece dlouhychNociPieces[] = {dlouhychNociNature.view(), dlouhychNociCharacter.view(),
-                                        dlouhychNociLove.view()};
-constexpr Piece hlubokehoSpankuPieces[] = {hlubokehoSpankuNature.view(), hlubokehoSpankuCharacter.view(),
-                                           hlubokehoSpankuLove.view()};
-constexpr Piece tichaPieces[] = {tichaNature.view(), tichaCharacter.view(), tichaLove.view()};
-constexpr Piece obnovyPieces[] = {obnovyNature.view(), obnovyCharacter.view(), obnovyLove.view()};
-
 constexpr PadLengths cyclicPads{.pad = cyclicPadLength};
 
 // In the order of the condition table.
 constexpr std::string_view cyclicTexts[] = {
-    finishedText<probuzeniPieces, cyclicPads>.view(),
-    finishedText<rustuPieces, cyclicPads>.view(),
-    finishedText<rozkvetuPieces, cyclicPads>.view(),
-    finishedText<dlouhychDnuPieces, cyclicPads>.view(),
-    finishedText<zraniPieces, cyclicPads>.view(),
-    finishedText<zniPieces, cyclicPads>.view(),
-    finishedText<padajicihoListiPieces, cyclicPads>.view(),
-    finishedText<prvnichMrazuPieces, cyclicPads>.view(),
-    finishedText<dlouhychNociPieces, cyclicPads>.view(),
-    finishedText<hlubokehoSpankuPieces, cyclicPads>.view(),
-    finishedText<tichaPieces, cyclicPads>.view(),
-    finishedText<obnovyPieces, cyclicPads>.view(),
+    finishedText<2599, cyclicPads, probuzeniNature, probuzeniCharacter, probuzeniLove>.view(),  // Doba
+                                                                                                // probuzení
+    finishedText<2515, cyclicPads, rustuNature, rustuCharacter, rustuLove>.view(),              // Doba růstu
+    finishedText<2562, cyclicPads, rozkvetuNature, rozkvetuCharacter, rozkvetuLove>.view(),  // Doba rozkvětu
+    finishedText<2879, cyclicPads, dlouhychDnuNature, dlouhychDnuCharacter, dlouhychDnuLove>.view(),  // Doba
+                                                                                                      // dlouhých
+                                                                                                      // dnů
+    finishedText<2600, cyclicPads, zraniNature, zraniCharacter, zraniLove>.view(),  // Doba zrání
+    finishedText<2864, cyclicPads, zniNature, zniCharacter, zniLove>.view(),        // Doba žní
+    finishedText<2234, cyclicPads, padajicihoListiNature, padajicihoListiCharacter, padajicihoListiLove>.view(),  // Doba padajícího listí
+    finishedText<2655, cyclicPads, prvnichMrazuNature, prvnichMrazuCharacter, prvnichMrazuLove>.view(),  // Doba
+                                                                                                         // prvních
+                                                                                                         // mrazů
+    finishedText<2506, cyclicPads, dlouhychNociNature, dlouhychNociCharacter, dlouhychNociLove>.view(),  // Doba
+                                                                                                         // dlouhých
+                                                                                                         // nocí
+    finishedText<2537, cyclicPads, hlubokehoSpankuNature, hlubokehoSpankuCharacter, hlubokehoSpankuLove>.view(),  // Doba hlubokého spánku
+    finishedText<2451, cyclicPads, tichaNature, tichaCharacter, tichaLove>.view(),     // Doba ticha
+    finishedText<2790, cyclicPads, obnovyNature, obnovyCharacter, obnovyLove>.view(),  // Doba obnovy
 };
 
 static_assert(std::size(cyclicTexts) == std::size(totemPeriodConditions));
-static_assert(composedLength(probuzeniPieces, cyclicPads) == 2599, "Doba probuzení: composed length");
-static_assert(composedLength(rustuPieces, cyclicPads) == 2515, "Doba růstu: composed length");
-static_assert(composedLength(rozkvetuPieces, cyclicPads) == 2562, "Doba rozkvětu: composed length");
-static_assert(composedLength(dlouhychDnuPieces, cyclicPads) == 2879, "Doba dlouhých dnů: composed length");
-static_assert(composedLength(zraniPieces, cyclicPads) == 2600, "Doba zrání: composed length");
-static_assert(composedLength(zniPieces, cyclicPads) == 2864, "Doba žní: composed length");
-static_assert(composedLength(padajicihoListiPieces, cyclicPads) == 2234,
-              "Doba padajícího listí: composed length");
-static_assert(composedLength(prvnichMrazuPieces, cyclicPads) == 2655, "Doba prvních mrazů: composed length");
-static_assert(composedLength(dlouhychNociPieces, cyclicPads) == 2506, "Doba dlouhých nocí: composed length");
-static_assert(composedLength(hlubokehoSpankuPieces, cyclicPads) == 2537,
-              "Doba hlubokého spánku: composed length");
-static_assert(composedLength(tichaPieces, cyclicPads) == 2451, "Doba ticha: composed length");
-static_assert(composedLength(obnovyPieces, cyclicPads) == 2790, "Doba obnovy: composed length");
 
 // Where each heading and its run end and the pad begins.
 static_assert(probuzeniNature.offsets[0] == 39, "Doba probuzení: where the pad stands");

@@ -317,41 +317,22 @@ constexpr auto hathor =
                      u8"pohostinstvím. "),
                 text(u8"V západní astrologii znamení Hathor koresponduje s Kozorohem a Vodnářem."));
 
-constexpr Piece amonRaPieces[] = {amonRa.view()};
-constexpr Piece mutPieces[] = {mut.view()};
-constexpr Piece isisPieces[] = {isis.view()};
-constexpr Piece horusPieces[] = {horus.view()};
-constexpr Piece gebPieces[] = {geb.view()};
-constexpr Piece sechmetPieces[] = {sechmet.view()};
-constexpr Piece tothPieces[] = {toth.view()};
-constexpr Piece sethPieces[] = {seth.view()};
-constexpr Piece osirisPieces[] = {osiris.view()};
-constexpr Piece anubisPieces[] = {anubis.view()};
-constexpr Piece hathorPieces[] = {hathor.view()};
-
 constexpr PadLengths egyptianPads{.pad = egyptianPadLength};
 
 // In the order of the sign table.
 constexpr std::string_view egyptianTexts[egyptianSignCount] = {
-    finishedText<amonRaPieces, egyptianPads>.view(), finishedText<mutPieces, egyptianPads>.view(),
-    finishedText<isisPieces, egyptianPads>.view(),   finishedText<horusPieces, egyptianPads>.view(),
-    finishedText<gebPieces, egyptianPads>.view(),    finishedText<sechmetPieces, egyptianPads>.view(),
-    finishedText<tothPieces, egyptianPads>.view(),   finishedText<sethPieces, egyptianPads>.view(),
-    finishedText<osirisPieces, egyptianPads>.view(), finishedText<anubisPieces, egyptianPads>.view(),
-    finishedText<hathorPieces, egyptianPads>.view(),
+    finishedText<1617, egyptianPads, amonRa>.view(),   // Amon - Ra
+    finishedText<1549, egyptianPads, mut>.view(),      // Mut
+    finishedText<1740, egyptianPads, isis>.view(),     // Isis
+    finishedText<1657, egyptianPads, horus>.view(),    // Horus
+    finishedText<1489, egyptianPads, geb>.view(),      // Geb
+    finishedText<1550, egyptianPads, sechmet>.view(),  // Sechmet
+    finishedText<1820, egyptianPads, toth>.view(),     // Toth
+    finishedText<1649, egyptianPads, seth>.view(),     // Seth
+    finishedText<1531, egyptianPads, osiris>.view(),   // Osiris
+    finishedText<1426, egyptianPads, anubis>.view(),   // Anubis
+    finishedText<1626, egyptianPads, hathor>.view(),   // Hathor
 };
-
-static_assert(composedLength(amonRaPieces, egyptianPads) == 1617, "Amon - Ra: composed length");
-static_assert(composedLength(mutPieces, egyptianPads) == 1549, "Mut: composed length");
-static_assert(composedLength(isisPieces, egyptianPads) == 1740, "Isis: composed length");
-static_assert(composedLength(horusPieces, egyptianPads) == 1657, "Horus: composed length");
-static_assert(composedLength(gebPieces, egyptianPads) == 1489, "Geb: composed length");
-static_assert(composedLength(sechmetPieces, egyptianPads) == 1550, "Sechmet: composed length");
-static_assert(composedLength(tothPieces, egyptianPads) == 1820, "Toth: composed length");
-static_assert(composedLength(sethPieces, egyptianPads) == 1649, "Seth: composed length");
-static_assert(composedLength(osirisPieces, egyptianPads) == 1531, "Osiris: composed length");
-static_assert(composedLength(anubisPieces, egyptianPads) == 1426, "Anubis: composed length");
-static_assert(composedLength(hathorPieces, egyptianPads) == 1626, "Hathor: composed length");
 
 }  // namespace
 

@@ -349,43 +349,23 @@ constexpr auto rybyFacts =
                 pad, spaces(20), lucky(u8"2, 4, 11, 16, 24, 32, 34, 136"), spaces(103),
                 days(u8"pátek, sobota, neděle"), spaces(112), temperament(u8"flegmaticko-sangvinická"));
 
-constexpr Piece baranPieces[] = {baranDescription.view(), baranFacts.view()};
-constexpr Piece bykPieces[] = {bykDescription.view(), bykFacts.view()};
-constexpr Piece blizenciPieces[] = {blizenciDescription.view(), blizenciFacts.view()};
-constexpr Piece rakPieces[] = {rakDescription.view(), rakFacts.view()};
-constexpr Piece levPieces[] = {levDescription.view(), levContinuation.view(), levFacts.view()};
-constexpr Piece pannaPieces[] = {pannaDescription.view(), pannaFacts.view()};
-constexpr Piece vahyPieces[] = {vahyDescription.view(), vahyFacts.view()};
-constexpr Piece skorpionPieces[] = {skorpionDescription.view(), skorpionFacts.view()};
-constexpr Piece strelecPieces[] = {strelecDescription.view(), strelecFacts.view()};
-constexpr Piece kozorozecPieces[] = {kozorozecDescription.view(), kozorozecFacts.view()};
-constexpr Piece vodnarPieces[] = {vodnarDescription.view(), vodnarFacts.view()};
-constexpr Piece rybyPieces[] = {rybyDescription.view(), rybyFacts.view()};
-
 constexpr PadLengths europeanPads{.pad = europeanPadLength};
 
 // In the order of the sign table.
 constexpr std::string_view europeanTexts[europeanSignCount] = {
-    finishedText<baranPieces, europeanPads>.view(),    finishedText<bykPieces, europeanPads>.view(),
-    finishedText<blizenciPieces, europeanPads>.view(), finishedText<rakPieces, europeanPads>.view(),
-    finishedText<levPieces, europeanPads>.view(),      finishedText<pannaPieces, europeanPads>.view(),
-    finishedText<vahyPieces, europeanPads>.view(),     finishedText<skorpionPieces, europeanPads>.view(),
-    finishedText<strelecPieces, europeanPads>.view(),  finishedText<kozorozecPieces, europeanPads>.view(),
-    finishedText<vodnarPieces, europeanPads>.view(),   finishedText<rybyPieces, europeanPads>.view(),
+    finishedText<2715, europeanPads, baranDescription, baranFacts>.view(),               // Baran
+    finishedText<2873, europeanPads, bykDescription, bykFacts>.view(),                   // Býk
+    finishedText<3161, europeanPads, blizenciDescription, blizenciFacts>.view(),         // Blíženci
+    finishedText<3288, europeanPads, rakDescription, rakFacts>.view(),                   // Rak
+    finishedText<4901, europeanPads, levDescription, levContinuation, levFacts>.view(),  // Lev
+    finishedText<1824, europeanPads, pannaDescription, pannaFacts>.view(),               // Panna
+    finishedText<3244, europeanPads, vahyDescription, vahyFacts>.view(),                 // Váhy
+    finishedText<3396, europeanPads, skorpionDescription, skorpionFacts>.view(),         // Škorpión
+    finishedText<3470, europeanPads, strelecDescription, strelecFacts>.view(),           // Strelec
+    finishedText<3020, europeanPads, kozorozecDescription, kozorozecFacts>.view(),       // Kozorožec
+    finishedText<3031, europeanPads, vodnarDescription, vodnarFacts>.view(),             // Vodnár
+    finishedText<3158, europeanPads, rybyDescription, rybyFacts>.view(),                 // Ryby
 };
-
-static_assert(composedLength(baranPieces, europeanPads) == 2715, "Baran: composed length");
-static_assert(composedLength(bykPieces, europeanPads) == 2873, "Býk: composed length");
-static_assert(composedLength(blizenciPieces, europeanPads) == 3161, "Blíženci: composed length");
-static_assert(composedLength(rakPieces, europeanPads) == 3288, "Rak: composed length");
-static_assert(composedLength(levPieces, europeanPads) == 4901, "Lev: composed length");
-static_assert(composedLength(pannaPieces, europeanPads) == 1824, "Panna: composed length");
-static_assert(composedLength(vahyPieces, europeanPads) == 3244, "Váhy: composed length");
-static_assert(composedLength(skorpionPieces, europeanPads) == 3396, "Škorpión: composed length");
-static_assert(composedLength(strelecPieces, europeanPads) == 3470, "Strelec: composed length");
-static_assert(composedLength(kozorozecPieces, europeanPads) == 3020, "Kozorožec: composed length");
-static_assert(composedLength(vodnarPieces, europeanPads) == 3031, "Vodnár: composed length");
-static_assert(composedLength(rybyPieces, europeanPads) == 3158, "Ryby: composed length");
 
 }  // namespace
 

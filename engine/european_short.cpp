@@ -61,49 +61,23 @@ constexpr auto rybyText =
                text(u8"sú citlivé, snivé a súcitné bytosti s bohatou fantáziou a štedrým "
                     u8"srdcom pre každého, kto je v núdzi."));
 
-constexpr Piece baranPieces[] = {baranText.view()};
-constexpr Piece bykPieces[] = {bykText.view()};
-constexpr Piece blizenciPieces[] = {blizenciText.view()};
-constexpr Piece rakPieces[] = {rakText.view()};
-constexpr Piece levPieces[] = {levText.view()};
-constexpr Piece pannaPieces[] = {pannaText.view()};
-constexpr Piece vahyPieces[] = {vahyText.view()};
-constexpr Piece skorpionPieces[] = {skorpionText.view()};
-constexpr Piece strelecPieces[] = {strelecText.view()};
-constexpr Piece kozorozecPieces[] = {kozorozecText.view()};
-constexpr Piece vodnarPieces[] = {vodnarText.view()};
-constexpr Piece rybyPieces[] = {rybyText.view()};
-
 constexpr PadLengths europeanShortPads{.pad = europeanShortPadLength};
 
 // In the order of the sign table.
 constexpr std::string_view europeanShortTexts[europeanSignCount] = {
-    finishedText<baranPieces, europeanShortPads>.view(),
-    finishedText<bykPieces, europeanShortPads>.view(),
-    finishedText<blizenciPieces, europeanShortPads>.view(),
-    finishedText<rakPieces, europeanShortPads>.view(),
-    finishedText<levPieces, europeanShortPads>.view(),
-    finishedText<pannaPieces, europeanShortPads>.view(),
-    finishedText<vahyPieces, europeanShortPads>.view(),
-    finishedText<skorpionPieces, europeanShortPads>.view(),
-    finishedText<strelecPieces, europeanShortPads>.view(),
-    finishedText<kozorozecPieces, europeanShortPads>.view(),
-    finishedText<vodnarPieces, europeanShortPads>.view(),
-    finishedText<rybyPieces, europeanShortPads>.view(),
+    finishedText<322, europeanShortPads, baranText>.view(),      // Baran
+    finishedText<285, europeanShortPads, bykText>.view(),        // Býk
+    finishedText<277, europeanShortPads, blizenciText>.view(),   // Blíženci
+    finishedText<307, europeanShortPads, rakText>.view(),        // Rak
+    finishedText<251, europeanShortPads, levText>.view(),        // Lev
+    finishedText<307, europeanShortPads, pannaText>.view(),      // Panna
+    finishedText<296, europeanShortPads, vahyText>.view(),       // Váhy
+    finishedText<311, europeanShortPads, skorpionText>.view(),   // Škorpión
+    finishedText<279, europeanShortPads, strelecText>.view(),    // Strelec
+    finishedText<259, europeanShortPads, kozorozecText>.view(),  // Kozorožec
+    finishedText<311, europeanShortPads, vodnarText>.view(),     // Vodnár
+    finishedText<267, europeanShortPads, rybyText>.view(),       // Ryby
 };
-
-static_assert(composedLength(baranPieces, europeanShortPads) == 322, "Baran: composed length");
-static_assert(composedLength(bykPieces, europeanShortPads) == 285, "Býk: composed length");
-static_assert(composedLength(blizenciPieces, europeanShortPads) == 277, "Blíženci: composed length");
-static_assert(composedLength(rakPieces, europeanShortPads) == 307, "Rak: composed length");
-static_assert(composedLength(levPieces, europeanShortPads) == 251, "Lev: composed length");
-static_assert(composedLength(pannaPieces, europeanShortPads) == 307, "Panna: composed length");
-static_assert(composedLength(vahyPieces, europeanShortPads) == 296, "Váhy: composed length");
-static_assert(composedLength(skorpionPieces, europeanShortPads) == 311, "Škorpión: composed length");
-static_assert(composedLength(strelecPieces, europeanShortPads) == 279, "Strelec: composed length");
-static_assert(composedLength(kozorozecPieces, europeanShortPads) == 259, "Kozorožec: composed length");
-static_assert(composedLength(vodnarPieces, europeanShortPads) == 311, "Vodnár: composed length");
-static_assert(composedLength(rybyPieces, europeanShortPads) == 267, "Ryby: composed length");
 
 }  // namespace
 

@@ -613,43 +613,23 @@ constexpr auto vlk4 =
                     u8"chodidla, mízní uzliny a obranyschopnost. Vlk má věřit své intuici, "
                     u8"nezapomínat však na střízlivý rozum."));
 
-constexpr Piece sokolPieces[] = {sokol1.view(), sokol2.view(), sokol3.view(), sokol4.view()};
-constexpr Piece bobrPieces[] = {bobr1.view(), bobr2.view(), bobr3.view(), bobr4.view(), bobr5.view()};
-constexpr Piece jelenPieces[] = {jelen1.view(), jelen2.view(), jelen3.view(), jelen4.view()};
-constexpr Piece datelPieces[] = {datel1.view(), datel2.view(), datel3.view(), datel4.view()};
-constexpr Piece lososPieces[] = {losos1.view(), losos2.view(), losos3.view(), losos4.view()};
-constexpr Piece medvedPieces[] = {medved1.view(), medved2.view(), medved3.view(), medved4.view()};
-constexpr Piece havranPieces[] = {havran1.view(), havran2.view(), havran3.view(), havran4.view()};
-constexpr Piece hadPieces[] = {had1.view(), had2.view(), had3.view(), had4.view()};
-constexpr Piece sovaPieces[] = {sova1.view(), sova2.view(), sova3.view(), sova4.view()};
-constexpr Piece husaPieces[] = {husa1.view(), husa2.view(), husa3.view(), husa4.view()};
-constexpr Piece vydraPieces[] = {vydra1.view(), vydra2.view(), vydra3.view(), vydra4.view()};
-constexpr Piece vlkPieces[] = {vlk1.view(), vlk2.view(), vlk3.view(), vlk4.view()};
-
 constexpr PadLengths indianPads{.pad = indianPadLength};
 
 // In the order of the totem table.
 constexpr std::string_view indianTexts[totemPeriodCount] = {
-    finishedText<sokolPieces, indianPads>.view(),  finishedText<bobrPieces, indianPads>.view(),
-    finishedText<jelenPieces, indianPads>.view(),  finishedText<datelPieces, indianPads>.view(),
-    finishedText<lososPieces, indianPads>.view(),  finishedText<medvedPieces, indianPads>.view(),
-    finishedText<havranPieces, indianPads>.view(), finishedText<hadPieces, indianPads>.view(),
-    finishedText<sovaPieces, indianPads>.view(),   finishedText<husaPieces, indianPads>.view(),
-    finishedText<vydraPieces, indianPads>.view(),  finishedText<vlkPieces, indianPads>.view(),
+    finishedText<2460, indianPads, sokol1, sokol2, sokol3, sokol4>.view(),      // Sokol
+    finishedText<3608, indianPads, bobr1, bobr2, bobr3, bobr4, bobr5>.view(),   // Bobr
+    finishedText<3168, indianPads, jelen1, jelen2, jelen3, jelen4>.view(),      // Jelen
+    finishedText<2438, indianPads, datel1, datel2, datel3, datel4>.view(),      // Datel
+    finishedText<3590, indianPads, losos1, losos2, losos3, losos4>.view(),      // Losos
+    finishedText<2700, indianPads, medved1, medved2, medved3, medved4>.view(),  // Medvěd
+    finishedText<2570, indianPads, havran1, havran2, havran3, havran4>.view(),  // Havran
+    finishedText<2851, indianPads, had1, had2, had3, had4>.view(),              // Had
+    finishedText<2808, indianPads, sova1, sova2, sova3, sova4>.view(),          // Sova
+    finishedText<2715, indianPads, husa1, husa2, husa3, husa4>.view(),          // Husa
+    finishedText<2775, indianPads, vydra1, vydra2, vydra3, vydra4>.view(),      // Vydra
+    finishedText<2463, indianPads, vlk1, vlk2, vlk3, vlk4>.view(),              // Vlk
 };
-
-static_assert(composedLength(sokolPieces, indianPads) == 2460, "Sokol: composed length");
-static_assert(composedLength(bobrPieces, indianPads) == 3608, "Bobr: composed length");
-static_assert(composedLength(jelenPieces, indianPads) == 3168, "Jelen: composed length");
-static_assert(composedLength(datelPieces, indianPads) == 2438, "Datel: composed length");
-static_assert(composedLength(lososPieces, indianPads) == 3590, "Losos: composed length");
-static_assert(composedLength(medvedPieces, indianPads) == 2700, "Medvěd: composed length");
-static_assert(composedLength(havranPieces, indianPads) == 2570, "Havran: composed length");
-static_assert(composedLength(hadPieces, indianPads) == 2851, "Had: composed length");
-static_assert(composedLength(sovaPieces, indianPads) == 2808, "Sova: composed length");
-static_assert(composedLength(husaPieces, indianPads) == 2715, "Husa: composed length");
-static_assert(composedLength(vydraPieces, indianPads) == 2775, "Vydra: composed length");
-static_assert(composedLength(vlkPieces, indianPads) == 2463, "Vlk: composed length");
 
 }  // namespace
 

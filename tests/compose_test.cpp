@@ -15,6 +15,8 @@ constexpr auto first =
     piece<14>("first", text(u8"Ryby"), spaces(2), pad, text(u8"čte"), shortPad, text(u8"."));
 constexpr auto second = piece<10>("second", textSoFar, text(u8"|"), longPad, text(u8"end"), pad);
 constexpr Piece sample[] = {first.view(), second.view()};
+constexpr PadLengths smallPads{.pad = 1, .shortPad = 2, .longPad = 3};
+constexpr PadLengths widePads{.pad = 123, .shortPad = 2};
 
 TEST(Piece, HoldsCodePage1250BytesWithPlaceholders) {
   EXPECT_EQ(std::string(first.bytes.data()), testing::cp(u8"Ryby  %sčte%s."));
@@ -26,14 +28,12 @@ TEST(Piece, HoldsCodePage1250BytesWithPlaceholders) {
 }
 
 TEST(ComposeAtCompileTime, FillsEachPlaceholderWithItsPadAndAppends) {
-  constexpr PadLengths pads{.pad = 1, .shortPad = 2, .longPad = 3};
-  static constexpr auto text = finishedText<sample, pads>;
-  static_assert(text.view().size() == composedLength(sample, pads) && composedLength(sample, pads) == 21);
+  constexpr auto& text = finishedText<21, smallPads, first, second>;
+  static_assert(composedLength(sample, smallPads) == 21);
   EXPECT_EQ(text.view(), testing::cp(u8"Ryby   čte  .|   end "));
   EXPECT_EQ(text.bytes[21], '\0');
   // Every space of a pad is kept, next to the spaces the piece has of its own.
-  constexpr PadLengths wide{.pad = 123, .shortPad = 2};
-  EXPECT_EQ(testing::runsOfSpaces(finishedText<sample, wide>.view(), 2), "125 2 123");
+  EXPECT_EQ(testing::runsOfSpaces(finishedText<262, widePads, first, second>.view(), 2), "125 2 123");
 }
 
 TEST(ComposeAtCompileTime, RuleViolationsAreCaught) {
