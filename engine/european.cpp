@@ -27,17 +27,17 @@ constexpr Entry temperament(std::u8string_view value) { return entry(u8"Povaha:"
 // Baran
 constexpr auto baranDescription = piece<1000>(
     "Baran, description", heading(0), spaces(34), pad,
-    text(u8"Beran se rodí s ohněm v krvi a s chutí být první. Jeho vladař Mars mu dává odvahu, rychlé "
-         u8"rozhodování a energii, která nevydrží dlouho sedět na místě. Jste průkopník, který se "
-         u8"pouští do nových věcí dřív, než ostatní domyslí, co by se mohlo pokazit. Cholerická "
-         u8"povaha znamená, že vzplanete snadno, ale také rychle vychladnete a zlost v sobě dlouho "
-         u8"nenosíte. Vaší silou je upřímnost, nadšení a schopnost strhnout druhé k činu; slabinou "
-         u8"netrpělivost, sklon přerušovat lidi a ztrácet zájem, jakmile práce přestane být výzvou. "
-         u8"Nejlépe se vám daří tam, kde můžete vést, rozhodovat a vidět okamžité výsledky, stereotyp "
-         u8"vás naopak dusí. V lásce jste vášniví a přímí, dobýváte rádi a otevřeně, jen se musíte "
-         u8"naučit naslouchat a dopřát partnerovi prostor. Přátelé u vás oceňují věrnost a ochotu "
-         u8"postavit se za ně, i když vaše slova bývají ostřejší, než jste zamýšleli. Dobře vám je, "
-         u8"když máte pohyb, cíl před očima a kolem sebe lidi, kteří se vaší prudkosti nezaleknou."));
+    text(u8"Beran se rodí s ohněm v krvi a s chutí být první. Jeho vládce Mars mu dává odvahu, rychlé "
+         u8"rozhodování a energii, s níž nevydrží dlouho sedět na místě. Je to průkopník, který se pouští do "
+         u8"nových věcí dřív, než ostatní domyslí, co se může zvrtnout. Cholerická povaha způsobuje, že "
+         u8"snadno vzplane, ale zlost v sobě nenosí a druhý den si na spor už sotva vzpomene. Jeho silou je "
+         u8"upřímnost, nadšení a schopnost strhnout druhé k činu; slabinou netrpělivost, sklon skákat lidem "
+         u8"do řeči a ztrácet zájem, jakmile práce přestane být výzvou. Rád vede, rozhoduje a výsledky chce "
+         u8"vidět hned; stereotyp ho dusí. Přepracování se u něj ohlásí bolestí hlavy. V lásce bývá vášnivý "
+         u8"a přímý, dobývá rád a otevřeně, jen se musí naučit naslouchat a dopřát partnerovi prostor. "
+         u8"Přátelé na něm oceňují věrnost a ochotu postavit se za ně, i když jeho slova bývají ostřejší, "
+         u8"než zamýšlel. Dobře mu je, když má pohyb, cíl před očima a kolem sebe lidi, kteří se jeho "
+         u8"prudkosti nezaleknou."));
 constexpr auto baranFacts =
     piece<870>("Baran, fact sheet", textSoFar, pad, spaces(62), ruler(u8"Mars"), spaces(1), pad, spaces(6),
                element(u8"oheň"), spaces(1), pad, spaces(16), harmony(u8"Lev, Střelec"), spaces(117),
@@ -49,18 +49,17 @@ constexpr auto baranFacts =
 // Býk
 constexpr auto bykDescription = piece<1038>(
     "Býk, description", heading(1), spaces(43), pad,
-    text(u8"Býk je znamením klidné síly a trpělivosti. Pod vlivem Venuše máte vyvinutý smysl pro "
-         u8"krásu, pohodlí a dobré jídlo, rádi se obklopujete věcmi, které něco vydrží, a lidmi, na "
-         u8"které je spolehnutí. Zemský živel vás drží nohama na pevné půdě: nejdříve zvažujete, "
-         u8"potom jednáte, a co jednou začnete, dotáhnete až do konce. Vaše povaha v sobě spojuje "
-         u8"melancholickou hloubku s flegmatickou rozvahou, proto se jen tak nerozčílíte, ale když "
-         u8"vás někdo dlouho dráždí, umíte být neústupní a tvrdohlaví. V práci jste vytrvalí, pečliví "
-         u8"a praktičtí, nejlépe se cítíte tam, kde výsledek roste pomalu, ale jistě. Náhlé změny vás "
-         u8"znepokojují a k novotám se stavíte nedůvěřivě. Milujete něžně, smyslně a věrně, city "
-         u8"neprojevujete okázale, zato trvale, jen si musíte hlídat žárlivost a pokušení považovat "
-         u8"blízkého člověka za svůj majetek. Přátel nemáte mnoho, o to pevnější a upřímnější jsou "
-         u8"vaše pouta. Potřebujete jistotu, klidný domov, hmatatelné výsledky a čas, aby se všechno "
-         u8"mohlo vyvíjet vlastním tempem."));
+    text(u8"Býk je znamením klidné síly a trpělivosti. Venuše mu dává cit pro krásné věci, pro hudbu, dobrou "
+         u8"kuchyni a útulný domov; rád se obklopuje předměty, které něco vydrží, a lidmi, na které se může "
+         u8"spolehnout. Zemský živel ho drží nohama na pevné půdě: nejdříve zvažuje, potom jedná, a "
+         u8"započatou práci nenechá ležet. Jeho povaha spojuje melancholickou hloubku s flegmatickou "
+         u8"rozvahou, proto se jen tak nerozčílí, ale když ho někdo dráždí dlouho, dokáže být neústupný jako "
+         u8"skála. V práci je vytrvalý, pečlivý a praktický a nejlépe mu jde to, co roste postupně a co se "
+         u8"dá nakonec vzít do ruky: stavba, zahrada nebo řemeslo. Náhlé změny ho znepokojují a novotám "
+         u8"zpočátku nevěří. Miluje něžně, smyslně a věrně, city nedává okázale najevo, zato vydrží; hlídat "
+         u8"si musí pouze žárlivost a sklon pokládat blízkého člověka za svůj majetek. Kamarádů má jen "
+         u8"hrstku, zato na ně nedá dopustit. Ke spokojenosti potřebuje jistotu, klidný domov, hmatatelné "
+         u8"výsledky a čas, aby všechno mohlo zrát vlastním tempem."));
 constexpr auto bykFacts =
     piece<1111>("Býk, fact sheet", textSoFar, pad, spaces(163), ruler(u8"Venuše"), pad, spaces(11),
                 element(u8"země"), spaces(141), harmony(u8"Panna, Kozoroh, Rak, Ryby"), spaces(94),
@@ -72,22 +71,21 @@ constexpr auto bykFacts =
 // Blíženci
 constexpr auto blizenciDescription = piece<1366>(
     "Blíženci, description", heading(2), spaces(34), pad,
-    text(u8"Blíženci mají v sobě dvě duše a málokdy vydrží dlouho u jediné myšlenky. Merkur, jejich "
-         u8"vládce, jim dává rychlý rozum, hbitý jazyk a zvědavost, která se nespokojí s první "
-         u8"odpovědí. Vzdušný živel vás nese od jednoho zájmu k druhému, od knihy k rozhovoru, od "
-         u8"plánu k cestě, a všude sbíráte nápady, souvislosti a novinky. Nudu snášíte hůř než "
-         u8"nepohodlí či únavu. Vaše povaha kolísá mezi sangvinickou veselostí a melancholickým "
-         u8"zamyšlením: dnes rozdáváte vtip a dobrou náladu, zítra se uzavřete a přemýšlíte, zda to "
-         u8"vše má smysl. Okolí vás proto někdy považuje za nevyzpytatelné, ve skutečnosti jen "
-         u8"rychleji než druzí zpracováváte dojmy a střídáte nálady. Velkou předností je vaše "
-         u8"přizpůsobivost, výmluvnost a dar vysvětlit složité věci jednoduše; stinnou stránkou "
-         u8"roztěkanost, povrchnost a zvyk slibovat víc, než stihnete splnit. Práce vás baví, pokud "
-         u8"je pestrá, spojená s lidmi, jazyky, obchodem nebo psaním, jednotvárnost vás rychle unaví. "
-         u8"V lásce hledáte hlavně partnera k rozhovoru, někoho, kdo vás překvapí a nebude svazovat, "
-         u8"protože pocit sevření vás spolehlivě zažene. Známých máte spoustu a s každým si najdete "
-         u8"společné téma, hlubší pouto však vzniká jen s těmi, kdo snesou vaši proměnlivost. Bez "
-         u8"podnětů, volnosti a zajímavé společnosti strádáte a občas vám prospěje někdo, kdo pomůže "
-         u8"dovést rozdělanou věc do konce."));
+    text(u8"Blíženci mají v sobě dvě duše a málokdy vydrží u jediné myšlenky. Merkur, jejich vládce, jim "
+         u8"dává rychlý rozum, hbitý jazyk a zvědavost, která se nespokojí s první odpovědí. Vzdušný živel "
+         u8"je nese od jednoho zájmu k druhému, od knihy k rozhovoru, od plánu k cestě, a všude sbírají "
+         u8"nápady, souvislosti a novinky. Jejich povaha kolísá mezi sangvinickou veselostí a melancholickým "
+         u8"zamyšlením: dnes rozdávají vtipy a dobrou náladu, zítra se uzavřou a přemýšlejí, zda to všechno "
+         u8"má smysl. Okolí je proto někdy považuje za nevyzpytatelné, ve skutečnosti jen rychleji než druzí "
+         u8"zpracovávají dojmy a střídají nálady. Velkou předností je jejich přizpůsobivost, výmluvnost a "
+         u8"dar vysvětlit i složité věci jednoduše; stinnou stránkou roztěkanost, povrchnost a lehkomyslně "
+         u8"dávané sliby. Práce je baví, pokud je pestrá a spojená s lidmi, jazyky, obchodem nebo psaním; "
+         u8"jednotvárnost je rychle unaví. V lásce hledají hlavně partnera k rozhovoru, někoho, kdo je "
+         u8"překvapí a nebude je svazovat, protože pocit sevření je spolehlivě zažene. Známých mají spoustu "
+         u8"a s každým najdou společné téma, hlubší pouto však vzniká jen s těmi, kdo snesou jejich "
+         u8"proměnlivost. Mají citlivé plíce i nervy, jimž věčný spěch škodí. Bez podnětů, volnosti a "
+         u8"zajímavé společnosti strádají a občas jim prospěje někdo, kdo jim pomůže dovést rozdělanou věc "
+         u8"do konce."));
 constexpr auto blizenciFacts =
     piece<950>("Blíženci, fact sheet", textSoFar, pad, spaces(133), ruler(u8"Merkur"), spaces(1), pad,
                spaces(11), element(u8"vzduch"), spaces(1), pad, spaces(11), harmony(u8"Váhy, Vodnář"),
@@ -99,22 +97,21 @@ constexpr auto blizenciFacts =
 // Rak
 constexpr auto rakDescription = piece<1444>(
     "Rak, description", heading(3), spaces(43), pad,
-    text(u8"Rak prožívá svět především citem. Jeho vládcem je Měsíc, a tak se i vaše nálady mění jako "
-         u8"jeho fáze: chvíli jste plní něhy a humoru, jindy se stáhnete a potřebujete samotu. Vodní "
-         u8"živel vám dává bohatou fantazii, intuici a schopnost vycítit, co druhý prožívá, ještě než "
-         u8"to vysloví. Navenek působíte klidně a rozvážně, flegmatická povaha vás chrání před "
-         u8"ukvapenými kroky, pod tvrdým krunýřem se však skrývá velmi citlivé a zranitelné nitro. "
-         u8"Máte silný vztah k minulosti, k rodinným tradicím i k místům, kde jste vyrůstali, a staré "
-         u8"fotografie pro vás mají větší cenu než drahé dárky. Domov a rodina pro vás znamenají víc "
-         u8"než cokoli jiného, rádi pečujete, vaříte, schraňujete vzpomínky a držíte pohromadě ty, "
-         u8"které máte rádi. Mezi vaše přednosti patří věrnost, obětavost, dobrá paměť a trpělivost, "
-         u8"s níž dokážete vyčkat na pravou chvíli. Potíže vám působí přecitlivělost a sklon k "
-         u8"ukřivděnosti; křivdu sice odpustíte, ale nikdy nezapomenete. Pracujete svědomitě a "
-         u8"opatrně, hodí se vám obory, kde jde o péči o lidi, o historii, o domov nebo o hospodaření "
-         u8"s penězi, s nimiž umíte zacházet šetrně. Partnerovi jste oddaní a něžní, potřebujete však "
-         u8"cítit bezpečí, jinak se raději stáhnete, než byste riskovali zranění. Přátelství s vámi "
-         u8"je trvalé a hluboké, a kdo si jednou získá vaši důvěru, má oporu na celý život. Ke štěstí "
-         u8"vám stačí klidné zázemí, blízcí lidé a jistota, že vaše city nikdo nezlehčuje."));
+    text(u8"Rak prožívá svět především citem. Vládne mu Měsíc, a tak se i jeho nálady mění jako měsíční "
+         u8"fáze: chvílemi je plný něhy a jemného humoru, jindy se stáhne a potřebuje být sám. Z vodního "
+         u8"živlu čerpá bohatou fantazii, intuici a schopnost vycítit, co druhý prožívá, i když o tom ani "
+         u8"slovem nemluví. Navenek působí klidně a rozvážně, flegmatická povaha ho chrání před ukvapenými "
+         u8"kroky, za pokojnou tváří se však skrývá velmi citlivé nitro, které si pamatuje každé nevlídné "
+         u8"slovo. Má silný vztah k minulosti, k rodinným zvykům i k místům, kde vyrůstal; babiččin recept "
+         u8"nebo vzpomínka z dětství pro něj znamenají víc než drahý dárek. Domov a rodina jsou středem jeho "
+         u8"světa: rád pečuje, vaří, hostí a drží pohromadě ty, na kterých mu záleží. Vyniká věrností, "
+         u8"obětavostí, dobrou pamětí a trpělivostí, s níž dokáže vyčkat na tu pravou chvíli. Potíže mu "
+         u8"působí přecitlivělost a sklon cítit se ukřivděný; křivdu sice odpustí, ale nezapomene ji. "
+         u8"Pracuje svědomitě a opatrně a hodí se mu obory, kde jde o péči o lidi, o historii, o domov nebo "
+         u8"o hospodaření s penězi, s nimiž zachází šetrně a s rozmyslem. Partnerovi je oddaný, něžný a "
+         u8"pozorný, potřebuje však cítit bezpečí, jinak se raději uzavře do sebe, než by riskoval zranění. "
+         u8"Jeho přátelství je trvalé a hluboké: kdo si jednou získá jeho důvěru, má v něm oporu. Ke štěstí "
+         u8"mu stačí klidné zázemí, pár blízkých lidí a jistota, že jeho city nikdo nezlehčuje."));
 constexpr auto rakFacts =
     piece<999>("Rak, fact sheet", textSoFar, pad, spaces(198), ruler(u8"Měsíc"), spaces(1), pad, spaces(6),
                element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Šťír, Ryby"), spaces(117),
@@ -126,43 +123,40 @@ constexpr auto rakFacts =
 // Lev
 constexpr auto levDescription = piece<1720>(
     "Lev, description", heading(4), spaces(43), pad,
-    text(u8"Ve znamení Lva vládne Slunce a ohnivý živel, a proto do všeho, co děláte, vkládáte teplo, "
-         u8"světlo a velkorysost. Váš temperament v sobě spojuje cholerický a flegmatický sklon: "
-         u8"dokážete se rychle rozhořet a prudce vybuchnout, ale stejně rychle se zase uklidníte a "
-         u8"nesete v sobě pevnou jistotu, která ostatním dodává odvahu. Lidé si vás všimnou, sotva "
-         u8"vstoupíte do místnosti, a to i tehdy, když o pozornost vůbec neusilujete. Máte přirozenou "
-         u8"autoritu, smysl pro důstojnost a vrozenou potřebu dávat věcem řád a lesk. Nejste typ, "
-         u8"který by se spokojil s průměrem; chcete, aby vaše práce, domov i vztahy měly úroveň, na "
-         u8"kterou můžete být hrdí. Ve vašem nitru dřímá tvořivá síla, která se hlásí o slovo v "
-         u8"umění, ve hře i v tom, jak si zařizujete byt nebo chystáte oslavu. Vaší největší silou je "
-         u8"ovšem štědrost srdce. Umíte se radovat z úspěchu druhých, rádi pomáháte a podáte ruku i "
-         u8"tomu, kdo by si ji podle ostatních nezasloužil. Jste věrní, čestní a přímí, lež a intriky "
-         u8"vám jsou cizí, a pokud se pro něco nadchnete, strhnete s sebou celé okolí. Máte odvahu "
-         u8"převzít odpovědnost tam, kde jiní couvají, a v krizi si zachováte chladnou hlavu, protože "
-         u8"víte, že se na vás ostatní dívají. Stinnou stránkou téže síly bývá pýcha. Těžko snášíte "
-         u8"kritiku, zvláště před svědky, a zraněná ješitnost vás dokáže urazit na dlouhé týdny. "
-         u8"Občas chcete mít poslední slovo i tam, kde na něm vůbec nezáleží, a někdy si pletete úctu "
-         u8"s obdivem. Lichotníci proto u vás mají snadnou cestu. Pozor také na sklon k okázalosti a "
-         u8"rozhazování: rádi dopřáváte sobě i druhým a ne vždy se ohlížíte na to, kolik vás to "
-         u8"stojí. Pokud se naučíte naslouchat a přiznat chybu, vaše autorita tím neutrpí, naopak "
-         u8"poroste."));
+    text(u8"Lev je jediné znamení, jemuž vládne samo Slunce, a kdo se v něm narodil, jako by si kus toho "
+         u8"světla nesl s sebou. Oheň, jeho živel, mu dodává teplo, odvahu a chuť do života, které se "
+         u8"projevují v úplně obyčejných věcech: ráno vstává s plánem na celý den, v práci se ujme slova, "
+         u8"když ostatní mlčí, a večer ho nejvíc potěší stůl plný přátel. Jeho temperament spojuje "
+         u8"cholerický a flegmatický sklon. Dokáže se rychle rozhořet a prudce vybuchnout, po bouřce však "
+         u8"přichází pevný klid, z něhož čerpají jistotu i ostatní. Lidé si ho všimnou, sotva vstoupí do "
+         u8"místnosti, i tehdy, když o pozornost vůbec neusiluje. Má přirozenou autoritu, smysl pro "
+         u8"důstojnost a potřebu dávat věcem řád a lesk. S průměrem se nikdy nesmíří; chce, aby jeho práce, "
+         u8"domov i vztahy měly úroveň, na kterou může být hrdý. V nitru mu dřímá tvořivá síla, která se "
+         u8"hlásí o slovo v umění, ve hře i v tom, jak se obléká, zařizuje byt nebo chystá oslavu. Největším "
+         u8"bohatstvím Lva je štědré srdce. Umí se upřímně radovat z úspěchu druhých, rád pomáhá a podá ruku "
+         u8"i tomu, kdo by si ji podle ostatních nezasloužil. Je věrný, čestný a přímý, intriky jsou mu "
+         u8"cizí, a svým nadšením strhne celé okolí. Odpovědnost převezme i tam, kde jiní couvají, a v krizi "
+         u8"si zachová chladnou hlavu, protože ví, že se na něj ostatní dívají. Stinnou stránkou téže síly "
+         u8"bývá pýcha. Kritiku snáší těžko, zvlášť zazní-li před svědky, a kvůli zraněné ješitnosti dokáže "
+         u8"být uražený celé týdny. Rád má poslední slovo i tam, kde na něm nezáleží, a někdy si plete úctu "
+         u8"s obdivem, takže snadno naletí lichotníkům. Naučí-li se vyslechnout druhé a přiznat chybu, jeho "
+         u8"autorita tím neutrpí, naopak poroste. V zaměstnání potřebuje prostor a uznání."));
 constexpr auto levContinuation = piece<1249>(
     "Lev, continuation", textSoFar, spaces(1),
-    text(u8"V práci potřebujete prostor a uznání. Nejvíc vás těší práce, v níž můžete vést, tvořit a "
-         u8"rozhodovat, ať už jako podnikatelé, manažeři, učitelé, herci nebo lékaři. Podřízené místo "
-         u8"vás brzy unaví, pokud v něm nevidíte smysl a nikdo neocení vaši snahu. Jako vedoucí "
-         u8"býváte spravedliví a ochranitelští, za své lidi se postavíte, jen musíte hlídat, abyste "
-         u8"jim nechali dost prostoru pro vlastní nápady. Peníze vám přicházejí do rukou snadno, ale "
-         u8"stejně snadno z nich zase odcházejí. V lásce jste vášniví, romantičtí a velkorysí. Rádi "
-         u8"dobýváte, rádi obdarováváte a rádi se pyšníte partnerem, kterého jste si vybrali. Od něj "
-         u8"však čekáte věrnost, obdiv a pozornost; lhostejnost vás zraní víc než otevřená hádka. "
-         u8"Hněv vás ale brzy zase opouští. Kdo vás opravdu miluje, tomu se odměníte oddaností na "
-         u8"celý život. Děti vás zbožňují, protože s nimi umíte hrát a nebojíte se být trochu "
-         u8"dětinští. V přátelství jste štědrými hostiteli a spolehlivými ochránci a přátelé se na "
-         u8"vás mohou obrátit ve dne i v noci. Potřebujete však, aby vaše dobrota nebyla brána jako "
-         u8"samozřejmost, a kdo vás zradí, ten druhou šanci dostane jen těžko. K životu potřebujete "
-         u8"publikum, ocenění, slunce a pocit, že na vás záleží. Jakmile je máte, rozdáváte kolem "
-         u8"sebe radost plnými hrstmi."));
+    text(u8"Nejvíc ho těší role, v níž může vést, tvořit a rozhodovat, ať už jako podnikatel, manažer, "
+         u8"učitel, herec nebo lékař. Podřízené místo ho brzy unaví, pokud v něm nevidí smysl a nikdo "
+         u8"neocení jeho snahu. Jako vedoucí bývá spravedlivý a ochranitelský a za své lidi se postaví, jen "
+         u8"musí hlídat, aby jim nechal dost prostoru pro vlastní nápady. S penězi zachází velkoryse: rád "
+         u8"dopřává sobě i druhým a ne vždy mu na to rozpočet stačí. Jako milenec je vášnivý a romantický: "
+         u8"na schůzku přijde s květinami a rád překvapuje, ale stejně tak chce být sám hýčkán. Rád dobývá, "
+         u8"rád obdarovává a je pyšný na partnera, kterého si vybral. Od něj však čeká věrnost, obdiv a "
+         u8"pozornost; chladný nezájem ho zabolí víc než výčitky. Kdo ho opravdu miluje, tomu se odmění "
+         u8"oddaností a něhou. Děti ho zbožňují, protože si s nimi umí hrát a nebojí se být trochu dětinský. "
+         u8"V přátelství je štědrým hostitelem a spolehlivým ochráncem a přátelé se na něj mohou obrátit ve "
+         u8"dne v noci. Potřebuje však, aby jeho dobrota nebyla brána jako samozřejmost, a kdo ho zradí, ten "
+         u8"druhou šanci dostane jen velmi těžko. Srdce a záda by měl šetřit, ale v zápalu pro věc zapomíná "
+         u8"na spánek i na odpočinek. Kde má své publikum, uznání a pocit, že na něm záleží, tam rozdává "
+         u8"radost plnými hrstmi."));
 constexpr auto levFacts = piece<1331>(
     "Lev, fact sheet", textSoFar, pad, spaces(274), ruler(u8"Slunce"), pad, spaces(10), element(u8"oheň"),
     spaces(141), harmony(u8"Beran, Střelec"), spaces(108), colour(u8"červená, oranžová, žlutá", 2),
@@ -174,10 +168,9 @@ constexpr auto levFacts = piece<1331>(
 // Panna
 constexpr auto pannaDescription = piece<317>(
     "Panna, description", heading(5), spaces(26), pad, spaces(3),
-    text(u8"Vaše znamení ovládá Merkur a živel země, povahou jste melancholici. Jste svědomití, "
-         u8"skromní a pracovití, všímáte si detailů, které jiní přehlédnou, a rádi pomáháte. Příliš "
-         u8"se však trápíte chybami, svými i cizími. Potřebujete řád, klid a lidi, kteří vaši tichou "
-         u8"péči dokážou ocenit."));
+    text(u8"Panna patří k živlu země a vládne jí Merkur, povahou je melancholická. Bývá svědomitá, skromná a "
+         u8"pracovitá, všimne si podrobností, které jiní přehlédnou, a ráda pomáhá. Příliš se však trápí "
+         u8"chybami, svými i cizími. Potřebuje řád, klid a lidi, kteří její tichou péči dokážou ocenit."));
 constexpr auto pannaFacts =
     piece<1025>("Panna, fact sheet", textSoFar, pad, spaces(292), ruler(u8"Merkur"), pad, spaces(10),
                 element(u8"země"), spaces(140), harmony(u8"Býk, Kozoroh"), spaces(116), metal(u8"rtuť"),
@@ -187,23 +180,22 @@ constexpr auto pannaFacts =
 // Váhy
 constexpr auto vahyDescription = piece<1473>(
     "Váhy, description", heading(6), spaces(34), pad,
-    text(u8"Vaším vládcem je Venuše a vaším živlem vzduch, proto ve vás žije touha po kráse, souladu "
-         u8"a spravedlnosti. Váš temperament je směsí sangvinika a flegmatika v tom nejlepším smyslu: "
-         u8"jste společenští, vlídní a veselí, přitom však vyrovnaní a málokdy ztrácíte nervy. "
-         u8"Dokážete se vcítit do druhých a vidíte každou věc z více stran, což z vás dělá skvělé "
-         u8"prostředníky, diplomaty a rádce. Když se pohádají vaši přátelé, jste to často právě vy, "
-         u8"kdo je zase usmíří. Máte vytříbený vkus, cit pro barvy, hudbu i slovo a neumíte žít v "
-         u8"ošklivém nebo hlučném prostředí. Na lidech oceňujete zdvořilost a dobré vychování, "
-         u8"hrubost vás zraňuje víc, než dáváte najevo. Vaší slabinou je nerozhodnost. Tak dlouho "
-         u8"vážíte všechny důvody pro a proti, až příležitost uteče, a někdy raději ustoupíte, než "
-         u8"byste riskovali spor. Lidé vás pak mohou považovat za povrchní nebo nestálé, ačkoli jen "
-         u8"nechcete nikomu ublížit. V práci vynikáte tam, kde je třeba jednat s lidmi, vyjednávat "
-         u8"nebo tvořit: v právu, obchodě, umění, módě či architektuře. Samotu a jednotvárnou dřinu "
-         u8"snášíte špatně, nejlépe pracujete ve dvojici nebo v dobrém týmu. V lásce jste něžní, "
-         u8"pozorní a romantičtí, partnerství je pro vás přirozeným stavem a bez blízkého člověka se "
-         u8"cítíte neúplní. Hledáte někoho, kdo bude vaším protějškem, ne pánem. V přátelství jste "
-         u8"taktní, věrní a velmi oblíbení. Potřebujete harmonii, krásu kolem sebe a jistotu, že jste "
-         u8"milováni; pak ze sebe vydáte to nejlepší."));
+    text(u8"Lidem narozeným ve znamení Vah vládne Venuše a jejich živlem je vzduch, proto v nich žije touha "
+         u8"po kráse, souladu a spravedlnosti. Jejich temperament je směsí sangvinika a flegmatika v tom "
+         u8"nejlepším smyslu: jsou společenští, vlídní a veselí, přitom vyrovnaní a málokdy ztrácejí nervy. "
+         u8"Dokážou se vcítit do druhých a vidí každou věc z více stran, a proto bývají skvělými "
+         u8"prostředníky, diplomaty a rádci. Pohádané přátele mnohdy usmíří právě oni. Mají vytříbený vkus, "
+         u8"cit pro barvy, hudbu i slovo a v ošklivém či hlučném prostředí trpí. Na lidech oceňují "
+         u8"zdvořilost a dobré vychování a hrubost je zraňuje víc, než dávají najevo. Jejich slabinou je "
+         u8"nerozhodnost. Důvody pro a proti váží tak dlouho, že se mezitím rozhodne někdo jiný, a sporům se "
+         u8"raději vyhnou velkým obloukem, i za cenu ústupku. Okolí je pak může považovat za povrchní nebo "
+         u8"nestálé, ačkoli jen nechtějí ublížit. V práci vynikají tam, kde se uplatní takt, šarm a dar "
+         u8"vyjednávat: v právu, obchodě, umění, módě či architektuře. Samotu a jednotvárnou dřinu snášejí "
+         u8"špatně, nejlépe pracují v páru nebo v sehraném týmu. V lásce jsou něžní, pozorní a romantičtí; "
+         u8"partnerství je pro ně přirozeným stavem, a když jsou sami, něco jim chybí. Hledají někoho, kdo "
+         u8"bude jejich protějškem, ne pánem. V přátelství jsou ohleduplní, věrní a oblíbení. Citlivým "
+         u8"místem bývají ledviny a kříž. Potřebují harmonii, krásu kolem sebe a jistotu, že jsou milováni; "
+         u8"pak ze sebe vydají to nejlepší."));
 constexpr auto vahyFacts =
     piece<1047>("Váhy, fact sheet", textSoFar, pad, spaces(126), ruler(u8"Venuše"), spaces(1), pad, spaces(6),
                 element(u8"vzduch"), spaces(1), pad, spaces(13), harmony(u8"Blíženci, Vodnář"), spaces(112),
@@ -215,24 +207,22 @@ constexpr auto vahyFacts =
 // Škorpión
 constexpr auto skorpionDescription = piece<1537>(
     "Škorpión, description", heading(7), spaces(32), pad,
-    text(u8"Štír prožívá svět do hloubky a povrchnost mu nic neříká. Navenek bývá klidný, zdrženlivý "
-         u8"a těžko čitelný, ale pod hladinou v něm pracuje silný proud citů, vůle a vášně. Tahle "
-         u8"směs flegmatického klidu a cholerické síly, kterou mu dávají vodní živel i vládci Pluto a "
-         u8"Mars, z něj dělá člověka, který dokáže dlouho mlčet a vyčkávat, a když se pak rozhodne, "
-         u8"jde za svým cílem s neúprosnou vytrvalostí. Má výborný odhad pro lidi, bleskově pozná "
-         u8"faleš a pod slupkou zdvořilých slov vycítí skutečné pohnutky. Jeho silnou stránkou je "
-         u8"odvaha podívat se věcem na kořen, schopnost vydržet tlak a proměnit krizi v nový začátek. "
-         u8"Slabinou bývá podezíravost, žárlivost a sklon nezapomínat na křivdy; kdo ho zradí, jen "
-         u8"těžko získá jeho důvěru zpět. V práci se mu daří tam, kde je třeba soustředění, "
-         u8"diskrétnost a odhodlání jít až do konce: ve výzkumu, medicíně, psychologii, financích "
-         u8"nebo všude, kde se odkrývá to, co je skryté. Nesnáší dozor a polovičatá řešení, a když se "
-         u8"do něčeho pustí, nedá se snadno odradit; nezdar pro něj není konec, ale výzva. Jeho humor "
-         u8"bývá suchý a nečekaně ostrý. V lásce je oddaný a intenzivní, miluje celou bytostí a od "
-         u8"partnera čeká totéž, vlažný vztah by ho spíš trápil než těšil. Přátel nemá mnoho, ale ty, "
-         u8"které si vybere, bere vážně a v nouzi za nimi stojí bez zaváhání. Klid najde teprve "
-         u8"tehdy, když má soukromí, vlastní život ve svých rukou a vedle sebe člověka, před nímž "
-         u8"nemusí nic skrývat. Učí se pouštět staré rány a věřit, že otevřenost ho neoslabí, ale "
-         u8"naopak posílí."));
+    text(u8"Štír prožívá svět do hloubky a povrchnost mu nic neříká. Navenek bývá klidný, zdrženlivý a těžko "
+         u8"čitelný, ale pod hladinou v něm pracuje silný proud citů, vůle a vášně. Tato směs flegmatického "
+         u8"klidu a cholerické síly, kterou mu dávají vodní živel i vládci Pluto a Mars, z něj dělá člověka, "
+         u8"který dokáže dlouho mlčet a vyčkávat, a když se pak rozhodne, jde za svým cílem s neúprosnou "
+         u8"vytrvalostí. Má výborný odhad na lidi, bleskově pozná faleš a za zdvořilými slovy vycítí "
+         u8"skutečné pohnutky. Jeho silnou stránkou je odvaha podívat se věcem až na kořen, schopnost "
+         u8"vydržet tlak a proměnit krizi v nový začátek. Slabinou bývají podezíravost, žárlivost a sklon "
+         u8"nezapomínat na křivdy; kdo jeho důvěru zklame, získá ji zpět stěží. Zahnaný do kouta se brání "
+         u8"jako štír: jediným slovem, jež zasáhne přesně tam, kde to bolí. Uplatní se všude, kde je třeba "
+         u8"soustředění, diskrétnost a odhodlání jít až do konce: ve výzkumu, medicíně, psychologii, "
+         u8"financích nebo tam, kde se odhaluje to, co je skryté. Nesnáší dozor ani polovičatá řešení a "
+         u8"nejraději pracuje sám. V lásce je oddaný a vášnivý, dává se celý a stejnou míru čeká od "
+         u8"partnera, vlažný vztah by ho spíše trápil než těšil. Přátele si vybírá pečlivě a pomalu, ale ty, "
+         u8"které si vybere, bere vážně a v nouzi za nimi stojí bez zaváhání. Klid najde teprve tehdy, když "
+         u8"bude mít soukromí, život ve vlastních rukou a vedle sebe člověka, před nímž nemusí nic skrývat. "
+         u8"Učí se nechávat staré křivdy za sebou a věřit, že ho otevřenost neoslabí, ale naopak posílí."));
 constexpr auto skorpionFacts =
     piece<1135>("Škorpión, fact sheet", textSoFar, pad, spaces(199), ruler(u8"Pluto, Mars"), pad, spaces(1),
                 element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Rak, Ryby"), spaces(117),
@@ -246,23 +236,22 @@ constexpr auto strelecDescription = piece<1666>(
     "Strelec, description", heading(8), spaces(34), pad,
     text(u8"Střelec je rozený poutník, a to nejen po mapách, ale i po myšlenkách, knihách a lidských "
          u8"osudech. Oheň mu dává nadšení a odvahu, vládce Jupiter velkorysost, optimismus a touhu po "
-         u8"smyslu, a tak se v jeho povaze cholerický zápal potkává se sangvinickou lehkostí. Jde rád "
-         u8"s kůží na trh, věří, že za obzorem čeká něco lepšího, a své okolí dokáže strhnout "
-         u8"upřímným smíchem i vírou v dobrý konec. Je přímý, někdy až nešikovně otevřený: řekne, co "
-         u8"si myslí, a teprve potom zjišťuje, že tím někoho ranil. Zlé úmysly ale nemívá a za chybu "
-         u8"se umí omluvit. Rád se učí, ptá se a hledá odpovědi na velké otázky o tom, proč je svět "
-         u8"takový, jaký je. Mezi jeho přednosti patří poctivost, smysl pro spravedlnost, široký "
-         u8"rozhled a schopnost vidět věci v souvislostech. Slabší stránkou je netrpělivost, sklon "
-         u8"slibovat víc, než stihne splnit, a nechuť k drobné každodenní práci, která ho rychle "
-         u8"nudí. V zaměstnání potřebuje volnost, pohyb a pocit, že jeho úsilí má vyšší cíl; dobře se "
-         u8"uplatní ve vzdělávání, cestovním ruchu, právu, publicistice, sportu nebo všude, kde se "
-         u8"setkává s cizími kulturami. Pevný rozvrh a přísná kontrola mu brzy berou chuť do práce. "
-         u8"Jako partner je vřelý, hravý a štědrý, ale těžko snáší žárlivost a omezování; nejlépe mu "
-         u8"bude s někým, kdo s ním sdílí chuť objevovat a zároveň mu nechá prostor. Přátelství bere "
-         u8"jako společné dobrodružství, mívá kamarády po celém světě a rád je spojuje dohromady. Aby "
-         u8"byl spokojený, potřebuje před sebou vždy nějaký cíl, víru, že život dává smysl, a dost "
-         u8"svobody, aby se mohl kdykoli vydat na cestu. Učit by se měl vytrvalosti a tomu, že i "
-         u8"malé, pečlivě dokončené věci mají svou cenu."));
+         u8"smyslu, a tak se v jeho povaze cholerický zápal potkává se sangvinickou lehkostí. Rád jde s kůží "
+         u8"na trh, věří, že za obzorem čeká něco lepšího, a své okolí dokáže strhnout upřímným smíchem i "
+         u8"vírou v dobrý konec. Je přímý, někdy až nešikovně otevřený: řekne, co si myslí, a teprve pak "
+         u8"zjistí, že tím někoho ranil. Zlé úmysly ovšem nemívá a za chybu se umí omluvit. Rád se učí, "
+         u8"vyptává se a přemýšlí o tom, proč je svět takový, jaký je. K jeho přednostem patří poctivost, "
+         u8"smysl pro spravedlnost, široký rozhled a schopnost vidět věci v souvislostech. Slabší stránkou "
+         u8"je netrpělivost, přehnaný optimismus, s nímž si naloží víc úkolů, než unese, a nechuť k drobné "
+         u8"každodenní práci. Od zaměstnání čeká volnost, pohyb a pocit, že jeho úsilí má vyšší cíl; dobře "
+         u8"se uplatní ve vzdělávání, cestovním ruchu, právu, publicistice, sportu nebo všude, kde se "
+         u8"setkává s cizími kulturami. Jako partner je vřelý, hravý a štědrý, ale těžko snáší žárlivost a "
+         u8"omezování; nejlépe mu bude s někým, kdo s ním sdílí chuť objevovat a zároveň mu nechá prostor. "
+         u8"Přátelství bere jako společné dobrodružství, mívá kamarády po celém světě a rád je spojuje "
+         u8"dohromady. Slabinou jeho těla jsou kyčle, stehna a játra, a proto by měl jíst a pít střídmě. Aby "
+         u8"byl spokojený, potřebuje před sebou vždy nějaký cíl, víru, že život dává smysl, a dost svobody, "
+         u8"aby mohl kdykoli vyrazit na další cestu. Učit by se měl vytrvalosti a tomu, že i malé, pečlivě "
+         u8"dokončené věci mají svou cenu."));
 constexpr auto strelecFacts = piece<959>(
     "Strelec, fact sheet", textSoFar, pad, spaces(139), ruler(u8"Jupiter"), spaces(1), pad, spaces(11),
     element(u8"oheň"), spaces(1), pad, spaces(16), harmony(u8"Beran, Lev"), spaces(117),
@@ -274,20 +263,20 @@ constexpr auto strelecFacts = piece<959>(
 // Kozorožec
 constexpr auto kozorozecDescription = piece<1255>(
     "Kozorožec, description", heading(9), spaces(33), pad,
-    text(u8"Kozoroh jde životem pomalu, ale jistě, podobně jako horská koza, která krok za krokem "
-         u8"stoupá po skalách až na vrchol. Živel země a vládce Saturn mu dávají trpělivost, vážnost "
-         u8"a smysl pro odpovědnost, melancholická povaha pak sklon k přemýšlení a jistou "
-         u8"zdrženlivost. Nerad spoléhá na štěstí; věří spíš poctivé práci, plánu a času. Už v mládí "
-         u8"působí rozvážně a dospěle, zato s léty jako by mládl a uvolňoval se. Za vážnou tváří se "
-         u8"často skrývá suchý, jemný humor, kterým dokáže překvapit i ty, kdo ho znají roky. Jeho "
-         u8"předností je spolehlivost, vytrvalost, praktický rozum a schopnost nést zátěž, pod níž by "
-         u8"jiní dávno povolili. Škodí mu ale přílišná přísnost k sobě samému i k druhým, pesimismus "
-         u8"a neochota dát najevo city. Pracovně je pilný a ctižádostivý, cení si řádu, jasných "
-         u8"pravidel a postupného růstu; uplatní se ve vedení, správě, stavebnictví, architektuře, "
-         u8"financích nebo ve vědě. Citově bývá opatrný, ale když se rozhodne, je věrný a spolehlivý "
-         u8"partner, který projevuje náklonnost spíš činy než slovy. Kdo si získá jeho přátelství, "
-         u8"může se na něj spoléhat celý život. Šťastný je tam, kde se jeho úsilí uznává, kde má "
-         u8"pevnou půdu pod nohama a kde ho někdo občas přiměje odložit povinnosti a zasmát se."));
+    text(u8"Kozoroh stoupá životem jako kozorožec po skalách: krok za krokem, beze spěchu a s vrcholem "
+         u8"neustále na očích. Živel země a vládce Saturn mu dávají trpělivost, vážnost a smysl pro "
+         u8"odpovědnost, melancholická povaha pak sklon k přemýšlení a jistou zdrženlivost. Na štěstí "
+         u8"nesází; věří spíše poctivé práci, plánu a času. Ctižádost schovává za skromné vystupování a o "
+         u8"svých záměrech mluví, až když je dotáhne. Za vážnou tváří mívá nečekaně uštěpačný vtip, kterým "
+         u8"překvapí i ty, kdo ho znají roky. Jeho předností je vytrvalost, praktický rozum, smysl pro "
+         u8"povinnost a schopnost nést zátěž, pod níž by jiní dávno povolili. Škodí mu ale přílišná přísnost "
+         u8"k sobě samému i k druhým, pesimismus a neochota dát najevo city. Pracovně je pilný, cení si "
+         u8"řádu, jasných pravidel a postupného růstu; uplatní se ve vedení, správě, stavebnictví, "
+         u8"architektuře, financích nebo ve vědě. Citově bývá opatrný, ale když se rozhodne, je věrný a "
+         u8"oddaný partner, který náklonnost projevuje spíš činy než slovy. Přítel, jemuž jednou otevře "
+         u8"dveře, se na něj může obrátit i po letech. Trápit ho mohou kolena, kosti a zuby. Šťastný je tam, "
+         u8"kde se jeho úsilí uznává, kde ví, na čem je, a kde ho někdo občas přiměje odložit povinnosti a "
+         u8"zasmát se."));
 constexpr auto kozorozecFacts =
     piece<920>("Kozorožec, fact sheet", textSoFar, pad, spaces(126), ruler(u8"Saturn"), spaces(1), pad,
                spaces(11), element(u8"země"), spaces(1), pad, spaces(11), harmony(u8"Býk, Štír"), spaces(117),
@@ -299,21 +288,20 @@ constexpr auto kozorozecFacts =
 // Vodnár
 constexpr auto vodnarDescription = piece<1294>(
     "Vodnár, description", heading(10), spaces(36), pad,
-    text(u8"Vodnář myslí po svém a na vyšlapané cesty se dívá s nedůvěrou. Vzdušný živel mu dává "
-         u8"lehkost, zvídavost a chuť komunikovat, Uran touhu po změně a originalitě, Saturn zase "
-         u8"nečekanou vytrvalost a smysl pro princip. Sangvinická povaha z něj dělá společenského, "
-         u8"přátelského člověka, který však i uprostřed davu zůstává trochu nezávislý a odstup si "
-         u8"dokáže uhájit. Má v sobě ducha vynálezce a reformátora, zajímá ho budoucnost, technika, "
-         u8"nové nápady i spravedlivé uspořádání společnosti. Rád zkoumá, proč věci fungují tak, jak "
-         u8"fungují, a zda by to nešlo jinak. Je tolerantní, velkorysý a nesnáší předsudky. Názor "
-         u8"mění jen tehdy, když ho přesvědčí argumenty, ne tlak či autorita. Potíže mu dělá "
-         u8"tvrdohlavost, nevyzpytatelnost a jistý chlad v citech; o lidstvo se stará rád, s blízkým "
-         u8"člověkem v slzách si někdy neví rady. Ke své práci potřebuje volnost a prostor pro "
-         u8"vlastní nápady, daří se mu ve vědě, technických oborech, médiích nebo v neziskových "
-         u8"projektech. Rutina a dlouhé porady ho vyčerpají. V partnerství hledá hlavně přítele a "
-         u8"rovnocenného druha, žárlivost a vlastnictví ho odrazují. Přátelství je pro něj posvátné a "
-         u8"kamarádům zůstává věrný. Dobře mu je mezi lidmi, kteří mu nechají svobodu, přinesou "
-         u8"inspiraci a přijmou ho i s jeho výstřednostmi."));
+    text(u8"Vodnář myslí po svém a na vyšlapané cesty se dívá s nedůvěrou. Vzdušný živel mu dává lehkost, "
+         u8"zvídavost a chuť komunikovat, Uran touhu po změně a originalitě, Saturn zase nečekanou "
+         u8"vytrvalost a zásadovost. Díky sangvinické povaze je společenský a přátelský, ale i uprostřed "
+         u8"davu si uchová kus nezávislosti. Má v sobě ducha vynálezce a reformátora, zajímá ho budoucnost, "
+         u8"technika, nové myšlenky i spravedlivé uspořádání společnosti. Rád zkoumá, proč věci fungují tak, "
+         u8"jak fungují, a zda to nejde jinak. Je tolerantní a velkorysý, nápady ochotně rozdává a předsudky "
+         u8"nesnáší. Názor mění, jen když ho přesvědčí argumenty, ne tlak či autorita. Potíže mu dělá "
+         u8"tvrdohlavost, nevyzpytatelnost a jistý chlad v citech; o lidstvo pečuje rád, s blízkým člověkem "
+         u8"ve slzách si ale někdy neví rady. K práci potřebuje volnost a prostor pro experimenty; daří se "
+         u8"mu ve vědě, technických oborech, médiích nebo v neziskových projektech. V partnerství hledá "
+         u8"hlavně přítele a rovnocenného druha; žárlivost a svazování ho odrazují. Přátelství je pro něj "
+         u8"posvátné a kamarádům zůstává věrný, i když se vidí jen zřídka. Hlídat by si měl krevní oběh, "
+         u8"lýtka i kotníky. Nejlépe se cítí mezi lidmi, kteří mu nechají svobodu, přinesou inspiraci a "
+         u8"přijmou ho i s jeho výstřednostmi."));
 constexpr auto vodnarFacts =
     piece<892>("Vodnár, fact sheet", textSoFar, pad, spaces(91), ruler(u8"Uran, Saturn"), spaces(1), pad,
                element(u8"vzduch"), spaces(1), pad, spaces(11), harmony(u8"Blíženci, Váhy"), spaces(116),
@@ -325,22 +313,21 @@ constexpr auto vodnarFacts =
 // Ryby
 constexpr auto rybyDescription = piece<1381>(
     "Ryby, description", heading(11), spaces(34), pad,
-    text(u8"Ryby vnímají svět víc srdcem a intuicí než rozumem. Vodní živel a vládce Neptun jim "
-         u8"dávají citlivost, fantazii a schopnost vcítit se do druhých tak hluboko, že cizí bolest "
-         u8"často prožívají jako vlastní; Jupiter k tomu přidává dobrotu, víru a štědrost. Povaha, v "
-         u8"níž se flegmatický klid mísí se sangvinickou vstřícností, z nich dělá lidi mírné, "
-         u8"přizpůsobivé a vlídné, kteří neradi vstupují do sporů a raději ustoupí, než aby někomu "
-         u8"ublížili. Vynikají soucitem, tvořivostí, smyslem pro krásu a hudbu a schopností porozumět "
-         u8"i tomu, co zůstalo nevyřčeno. Mají bohatý vnitřní svět, živé sny a zvláštní tušení, které "
-         u8"je často nezklame. Úskalím jejich povahy je nerozhodnost, sklon utíkat před tvrdou "
-         u8"skutečností do snů a nechat se snadno ovlivnit nebo zneužít. Praktické záležitosti, "
-         u8"termíny a papíry je unavují. Profesně se jim daří tam, kde mohou pomáhat nebo tvořit: ve "
-         u8"zdravotnictví, sociálních službách, umění, hudbě či duchovních oborech. Prospívá jim "
-         u8"klidné prostředí bez ostrých loktů. Samota a ticho u vody jim pomáhají načerpat síly. "
-         u8"Zamilované Ryby jsou romantické, oddané a něžné, partnera idealizují a pak bolestně "
-         u8"narážejí na jeho lidské chyby. Přátelům dávají čas, pozornost a ochotu naslouchat, i když "
-         u8"na sebe samy zapomínají. Potřebují bezpečí, porozumění a někoho pevného, kdo jim pomůže "
-         u8"stát nohama na zemi, aniž by jim bral sny."));
+    text(u8"Ryby vnímají svět víc srdcem a intuicí než rozumem. Vodní živel a vládce Neptun jim dávají "
+         u8"citlivost, fantazii a schopnost vcítit se do druhých tak hluboko, že cizí bolest často prožívají "
+         u8"jako vlastní; Jupiter k tomu přidává dobrotu, víru a štědrost. Povaha, v níž se flegmatický klid "
+         u8"mísí se sangvinickou vstřícností, z nich dělá lidi mírné, přizpůsobivé a vlídné, kteří neradi "
+         u8"vstupují do sporů a raději ustoupí, než aby někomu ublížili. Vynikají soucitem, tvořivostí, "
+         u8"smyslem pro hudbu a poezii a schopností porozumět i tomu, co zůstalo nevyřčeno. Mají bohatý "
+         u8"vnitřní svět, živé sny a zvláštní tušení, které je zřídka zklame. Úskalím jejich povahy je "
+         u8"nerozhodnost, sklon utíkat před tvrdou skutečností do snů a nechat se snadno ovlivnit nebo "
+         u8"zneužít; s penězi a úředními lhůtami si leckdy nevědí rady. Profesně je přitahují obory, v nichž "
+         u8"mohou pomáhat nebo tvořit: zdravotnictví, sociální služby, umění, hudba či duchovní povolání. "
+         u8"Ostré lokty a hlučné prostředí jim berou sílu. Zamilované Ryby jsou romantické, oddané a něžné, "
+         u8"partnera idealizují a pak bolestně narážejí na jeho lidské chyby. Přátelům dávají čas, pozornost "
+         u8"a ochotu naslouchat, i když přitom zapomínají na sebe. Nejzranitelnějším místem jejich těla jsou "
+         u8"chodidla. Potřebují bezpečí, porozumění a někoho pevného, kdo jim pomůže stát nohama na zemi, "
+         u8"aniž by jim bral sny."));
 constexpr auto rybyFacts =
     piece<1174>("Ryby, fact sheet", textSoFar, pad, spaces(121), ruler(u8"Neptun, Jupiter"), spaces(121),
                 element(u8"voda"), spaces(1), pad, spaces(13), harmony(u8"Rak, Štír"), spaces(120),
