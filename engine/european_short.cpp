@@ -26,7 +26,7 @@ constexpr auto blizenciText =
 constexpr auto rakText =
     piece<153>("Rak, characterisation", heading(3), spaces(10), pad,
                text(u8"je citlivý a starostlivý, rodina a domov sú pre neho na prvom mieste. "
-                    u8"Pod tvrdým pancierom skrýva nežné srdce, ktoré sa veľmi ľahko zraní."));
+                    u8"Navonok pôsobí zdržanlivo, no vo vnútri je nežný a ľahko zraniteľný."));
 constexpr auto levText = piece<97>("Lev, characterisation", heading(4), spaces(10), pad,
                                    text(u8"je štedrý a hrdý vodca, ktorý rád žiari na výslní a "
                                         u8"verne chráni svojich blízkych."));
@@ -40,17 +40,17 @@ constexpr auto vahyText =
                     u8"rozhodnutím však dlho váhajú a sporom sa radšej vyhýbajú."));
 constexpr auto skorpionText =
     piece<157>("Škorpión, characterisation", heading(7), spaces(3), pad,
-               text(u8"je vášnivý, tajomný a neobyčajne vytrvalý, cíti hlboko a nič nerobí "
-                    u8"polovičato. Je verným priateľom aj zarytým sokom a krivdu len tak "
+               text(u8"je vášnivý, tajomný a vytrvalý, cíti hlboko a nič nerobí polovičato. "
+                    u8"Býva verným priateľom aj zarytým protivníkom a na krivdu len tak "
                     u8"nezabudne."));
 constexpr auto strelecText =
     piece<125>("Strelec, characterisation", heading(8), spaces(6), pad,
                text(u8"je optimista a dobrodruh, ktorý miluje slobodu, cestovanie a poznanie. "
-                    u8"Jeho priama úprimnosť však občas zraní."));
+                    u8"Jeho priamosť však občas niekoho zraní."));
 constexpr auto kozorozecText =
     piece<105>("Kozorožec, characterisation", heading(9), pad,
-               text(u8"je cieľavedomý, zodpovedný a trpezlivý. K úspechu stúpa síce pomaly, "
-                    u8"ale isto, krok za krokom."));
+               text(u8"je cieľavedomý, zodpovedný a trpezlivý. O úspech sa usiluje húževnato a "
+                    u8"nič nenechá na náhodu."));
 constexpr auto vodnarText =
     piece<157>("Vodnár, characterisation", heading(10), spaces(4), pad,
                text(u8"je originálny mysliteľ a priateľ celého ľudstva, ktorý sa nikdy nebojí "
