@@ -39,34 +39,33 @@ constexpr auto sokol1 =
 constexpr auto sokol2 =
     piece<640>("Sokol, piece 2", textSoFar, tabs(10),
                text(u8"Sokol je rozený průkopník. Jeho mysl pracuje rychle a nápady z ní srší "
-                    u8"jako jiskry z ohně. Nerad čeká, nerad se ptá na svolení a ještě méně rád "
+                    u8"jako jiskry z ohně. Nerad čeká, nerad žádá o svolení a ještě méně rád "
                     u8"poslouchá dlouhé výklady. Když se pro něco nadchne, pustí se do díla "
-                    u8"celým srdcem a strhne s sebou i ostatní. Má přirozenou autoritu, a proto "
+                    u8"celým srdcem a strhne s sebou i druhé. Má přirozenou autoritu, a proto "
                     u8"se často ocitá v čele skupiny, aniž by o to usiloval. Jeho slabinou je "
-                    u8"netrpělivost: rozdělanou práci rád přenechá jiným, sotva ho přestane "
-                    u8"bavit. Umí být prudký a ve hněvu řekne více, než chtěl, ale nezanevře a "
-                    u8"brzy zapomene. Rád soutěží, prohry nese těžce, přesto se vždy zvedne. "
-                    u8"Upřímnost je jeho největší ctností, lež a přetvářku nesnáší."));
+                    u8"netrpělivost: rozdělanou práci nechá jiným, jakmile ho přestane bavit. "
+                    u8"Umí být prudký a v rozčilení řekne víc, než chtěl; za ostrá slova se "
+                    u8"však dokáže omluvit. Rád soutěží, prohry nese těžce, přesto se vždy "
+                    u8"zvedne. Upřímnost je jeho největší ctností, lež a přetvářku nesnáší."));
 constexpr auto sokol3 =
     piece<711>("Sokol, piece 3", textSoFar, tabs(3),
                text(u8"V lásce se Sokol chová jako při lovu. Zamiluje se rychle, na první "
                     u8"pohled, a o přízeň vyvolené bytosti pak bojuje s nadšením, které je "
                     u8"odzbrojující. Dokáže partnera překvapit velkým gestem, nečekaným výletem "
-                    u8"nebo vyznáním vysloveným uprostřed ulice. Hledá protějšek, který s ním "
-                    u8"udrží krok, nebude ho spoutávat žárlivostí a zároveň mu poskytne "
-                    u8"bezpečné hnízdo, kam se může vracet. Nuda je pro něj nejhorším "
-                    u8"nepřítelem vztahu, proto vítá společné dobrodružství, sport a cestování. "
-                    u8"Nejlépe si rozumí s Lososem a Sovou, kteří sdílejí jeho vnitřní oheň, a "
-                    u8"se vzdušnými totemy, jež jeho plamen rozdmýchávají. Když se naučí "
-                    u8"naslouchat a dopřát druhému čas, stane se věrným a velkorysým "
-                    u8"společníkem na celý život."));
+                    u8"nebo vyznáním vysloveným uprostřed rušné ulice. Hledá protějšek, který s "
+                    u8"ním udrží krok, nebude ho spoutávat žárlivostí a zároveň mu dá útočiště, "
+                    u8"kam se může vracet. Nuda je pro něj nejhorším nepřítelem vztahu, proto "
+                    u8"vítá společné dobrodružství, sport a cesty do neznáma. Nejlépe si rozumí "
+                    u8"s Lososem a Sovou, kteří sdílejí jeho vnitřní oheň, a se vzdušnými "
+                    u8"totemy, jež jeho plamen rozdmýchávají. Když zkrotí svou netrpělivost, "
+                    u8"bývá z něho věrný a velkorysý společník, po jehož boku se nikdo nenudí."));
 constexpr auto sokol4 =
     piece<298>("Sokol, piece 4", textSoFar, tabs(3), spaces(8),
                text(u8"Sokol by měl šetřit hlavu a oči, které mu slouží nejvíc, a nezapomínat "
-                    u8"na odpočinek, protože svou energii rád vyčerpá až do dna. Prospívá mu "
-                    u8"pohyb na čerstvém vzduchu, ranní vstávání a lehká strava bez přemíry "
-                    u8"koření. Rada na cestu: než vzlétneš, rozhlédni se, a co začneš, to "
-                    u8"dokonči."));
+                    u8"na odpočinek, protože svou energii rád vyčerpává až do dna. Svědčí mu "
+                    u8"ranní běhání, plavání a lehká strava bez přemíry koření. Prospěje mu, "
+                    u8"když se před každým vzletem pořádně rozhlédne a co začne, to také "
+                    u8"dokončí."));
 
 // Bobr
 constexpr auto bobr1 =
@@ -74,12 +73,12 @@ constexpr auto bobr1 =
                text(u8"Lidé narození mezi 20. dubnem a 20. květnem zveme v názvosloví "
                     u8"Indiánského horoskopu \"Bobry\". Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr východní. "),
-               text(u8"Bobr přichází v době, kdy jaro nabírá plnou sílu, louky se zelenají a "
-                    u8"řeky se po tání vracejí do koryt. Příroda už nejen kvete, ale také "
-                    u8"buduje a zakládá to, co má přečkat celý rok. Bobr je stavitel. Trpělivě "
-                    u8"kácí stromy, skládá větev k větvi a staví hráze, které vydrží desítky "
-                    u8"let. Jeho domov je pevný, teplý a bezpečně chráněný, a právě o takové "
-                    u8"jistotě sní i ti, jež Bobr hlídá."));
+               text(u8"Bobr přichází v době, kdy jaro sílí, louky se zelenají a řeky se po tání "
+                    u8"vracejí do koryt. Příroda už nejen kvete, ale i buduje a zakládá to, co "
+                    u8"má přečkat celý rok. Bobr je stavitel. Trpělivě kácí stromy, klade větev "
+                    u8"k větvi, těsní je bahnem a staví hráze, které vydrží desítky let. Jeho "
+                    u8"domov je pevný, teplý a bezpečně chráněný, a právě o takové jistotě sní "
+                    u8"i ti, jež Bobr hlídá."));
 constexpr auto bobr2 =
     piece<768>("Bobr, piece 2", textSoFar, tabs(2),
                text(u8"Bobr je povahou klidný, vytrvalý a spolehlivý. Nerozhoduje se ukvapeně; "
@@ -90,20 +89,19 @@ constexpr auto bobr2 =
                     u8"pořádek. Slovo, které jednou dá, vždy dodrží, a totéž očekává i od "
                     u8"druhých. Bobr nesnáší chaos a náhlé změny, protože ho vytrhují z dobře "
                     u8"zavedených zvyků, a někdy proto působí jako zarputilý tvrdohlavec. Umí "
-                    u8"být také majetnický, a to jak ke svým věcem, tak i k lidem. Pod pevnou "
-                    u8"slupkou však bije laskavé srdce, které potřebuje klid, pohodlí a krásu "
-                    u8"kolem sebe. Bobr má rád dobré jídlo, hudbu a vše, co těší smysly."));
+                    u8"být také majetnický, a to jak ke svým věcem, tak i k lidem. Přitom je "
+                    u8"laskavý a ke spokojenosti mu stačí klid, pohodlí a hezké věci kolem "
+                    u8"sebe. Rád dobře jí, poslouchá hudbu a užívá si všeho, co těší smysly."));
 constexpr auto bobr3 =
     piece<599>("Bobr, piece 3", textSoFar, tabs(19), spaces(9),
-               text(u8"V práci je Bobr neúnavný a pečlivý. Nejlépe se mu daří tam, kde je vidět "
-                    u8"hmatatelný výsledek: ve stavebnictví, v řemesle, zahradnictví, "
-                    u8"architektuře či v účetnictví a bankovnictví, kde se uplatní jeho smysl "
-                    u8"pro čísla. Dobře obstojí i jako správce, technik nebo kuchař, protože "
-                    u8"rád tvoří věci, které slouží druhým. S penězi zachází uvážlivě, rád "
-                    u8"spoří a nerad riskuje. Vedoucí si ho váží, protože na něj je spolehnutí "
-                    u8"a úkoly plní včas. Vadí mu, když ho někdo honí nebo mu mění zadání za "
-                    u8"pochodu. Potřebuje jasná pravidla a dostatek času, pak odvede práci, "
-                    u8"která vydrží."));
+               text(u8"V práci je Bobr neúnavný a pečlivý a nejraději má obory, v nichž po něm "
+                    u8"zůstane hmatatelný výsledek: stavebnictví, řemeslo, zahradnictví, "
+                    u8"architekturu či účetnictví a bankovnictví, kde se uplatní jeho smysl pro "
+                    u8"čísla. Dobře obstojí i jako správce, technik nebo kuchař, protože rád "
+                    u8"tvoří věci, které slouží druhým. S penězi zachází uvážlivě, rád spoří a "
+                    u8"nerad riskuje. Vedoucí si ho váží, protože je na něj spolehnutí a úkoly "
+                    u8"plní včas. Vadí mu, když ho někdo honí nebo mu mění zadání za pochodu. "
+                    u8"Potřebuje jasná pravidla a dostatek času, pak odvede práci, která vydrží."));
 constexpr auto bobr4 =
     piece<598>("Bobr, piece 4", textSoFar, tabs(19), spaces(17),
                text(u8"Láska je pro Bobra vážná věc. Nezačíná vztahy lehkomyslně a dlouho "
@@ -120,16 +118,16 @@ constexpr auto bobr4 =
 constexpr auto bobr5 =
     piece<835>("Bobr, piece 5", textSoFar, tabs(1), spaces(54), tabs(1), spaces(17), tabs(1), spaces(29),
                tabs(1), spaces(15), pad,
-               text(u8"Zdraví Bobra je zpravidla pevné, zranitelným místem však bývá krk, hrdlo "
-                    u8"a hlasivky, a proto by se měl chránit před průvanem a nachlazením. Kvůli "
-                    u8"lásce k dobrému jídlu má sklon přibírat na váze, takže mu prospívá "
+               text(u8"Zdraví Bobra je zpravidla pevné, zranitelnými místy však bývají krk, "
+                    u8"hrdlo a hlasivky, proto by se měl chránit před průvanem a nachlazením. "
+                    u8"Kvůli lásce k dobrému jídlu má sklon přibírat na váze, takže mu prospívá "
                     u8"pravidelný pohyb, nejlépe v přírodě: procházky, práce na zahradě nebo "
-                    u8"plavání. Neuškodí mu ani dostatek spánku a pravidelný denní režim. Stres "
-                    u8"v sobě dusí, a proto je důležité, aby našel způsob, jak napětí uvolnit, "
-                    u8"třeba zpíváním nebo rukodělnou činností. Rada pro Bobra: nebojte se "
-                    u8"změny, i ta nejpevnější hráz musí občas propustit vodu, aby ji proud "
-                    u8"nestrhl. Naučte se pouštět věci, které vám už neslouží, a otevřete dveře "
-                    u8"novým lidem a nápadům. Jistota je dobrá, ale život se odehrává i za "
+                    u8"plavání. Stres v sobě dusí, proto je důležité, aby našel způsob, jak "
+                    u8"napětí uvolnit, třeba zpíváním nebo rukodělnou činností. Bobr by se "
+                    u8"neměl bát změn: i nejpevnější hráz musí občas propouštět vodu, aby ji "
+                    u8"proud neprotrhl, a skutečný bobr ji také neustále opravuje a přestavuje. "
+                    u8"Měl by se naučit opouštět zvyky, které mu už nepomáhají, a otevřít dveře "
+                    u8"i novým lidem a nápadům. Jistota je dobrá, ale život se odehrává i za "
                     u8"hrází."));
 
 // Jelen
@@ -139,51 +137,50 @@ constexpr auto jelen1 =
                     u8"Indiánského horoskopu \"Jeleny\". Tyto zrozence ovlivňuje vzdušný živel a "
                     u8"vítr východní. "),
                text(u8"Jelen vládne poslednímu úseku jara, kdy se dny prodlužují, lesy jsou "
-                    u8"plné ptačího zpěvu a vzduch voní rozkvetlou loukou. Vše kolem je v "
-                    u8"pohybu a příroda jako by si povídala sama se sebou. Jelen je ladné, "
+                    u8"plné ptačího zpěvu a vzduch voní rozkvetlou loukou. Jelen je ladné, "
                     u8"plaché a rychlé zvíře, které se lesem pohybuje neslyšně a při náznaku "
-                    u8"nebezpečí zmizí v houštině. Jeho lidské protějšky jsou též hbité, a to "
+                    u8"nebezpečí zmizí v houštině. V tuto dobu mu právě dorůstá nové paroží, "
+                    u8"které na konci zimy shodil. Jeho lidské protějšky jsou stejně hbité "
                     u8"tělem i duchem."));
 constexpr auto jelen2 =
     piece<925>("Jelen, piece 2", textSoFar, tabs(1), spaces(26), tabs(7), spaces(47), tabs(1),
                text(u8"Jelen má živou, zvídavou mysl, která nikdy neodpočívá. Zajímá ho téměř "
                     u8"všechno: knihy, cizí jazyky, novinky, lidé a jejich příběhy. Je výborným "
                     u8"společníkem, vtipným vypravěčem a duší každé zábavy, protože dokáže "
-                    u8"mluvit s kýmkoli o čemkoli. Rád se obklopuje přáteli a telefon má stále "
-                    u8"po ruce. Myslí rychle a ještě rychleji mluví, a když ho něco nadchne, "
-                    u8"ostatní sotva stačí sledovat jeho myšlenkové skoky. Má dar přizpůsobit "
-                    u8"se každé situaci a prostředí, takže v neznámé společnosti se cítí jako "
-                    u8"doma. Stinnou stránkou této lehkosti je povrchnost a nestálost. Jelen se "
-                    u8"rád pouští do mnoha věcí najednou a jen málokterou dotáhne do konce. "
-                    u8"Snadno se nudí, snadno mění názor a někdy neváhá ohnout pravdu, aby jeho "
-                    u8"historka zněla zajímavěji. Uvnitř je však citlivý a zranitelný, a když "
-                    u8"cítí tlak, raději uteče, než by se postavil ke sporu čelem."));
+                    u8"mluvit s kýmkoli o čemkoli. Dovede odhadnout, co chce kdo slyšet, a "
+                    u8"podle toho volí slova. Myslí rychle a ještě rychleji mluví, a když ho "
+                    u8"něco nadchne, ostatní sotva stačí sledovat jeho myšlenkové skoky. Má dar "
+                    u8"přizpůsobit se každé situaci, takže se v neznámé společnosti cítí jako "
+                    u8"doma. Stinnou stránkou této lehkosti bývá povrchnost a nestálost. Jelen "
+                    u8"se rád pouští do mnoha věcí najednou a jen málokterou dotáhne do konce. "
+                    u8"Snadno se nudí, snadno mění názory a někdy neváhá ohnout pravdu, aby "
+                    u8"jeho historky zněly zajímavěji. Uvnitř je ale citlivý a zranitelný, a "
+                    u8"když cítí tlak, raději uteče, než by se postavil ke sporu čelem."));
 constexpr auto jelen3 =
     piece<847>("Jelen, piece 3", textSoFar, tabs(12),
-               text(u8"Pracovní život Jelena se nejlépe rozvíjí tam, kde může komunikovat, "
-                    u8"cestovat a učit se stále něčemu novému. Uplatní se jako novinář, "
-                    u8"spisovatel, učitel, překladatel, prodejce nebo obchodní zástupce, tedy "
-                    u8"všude, kde rozhoduje slovo. Jednotvárná práce za stolem ho ubíjí, a "
-                    u8"pokud v ní musí zůstat, vymýšlí si aspoň malé změny, aby nezešílel. Rád "
-                    u8"pracuje ve skupině s lidmi, kteří ho povzbuzují, a potřebuje volnost v "
-                    u8"tom, jak si práci rozvrhne. Jeho silou jsou nápady, vyjednávání a "
-                    u8"schopnost propojovat lidi; slabinou je nedostatek trpělivosti při "
-                    u8"dokončování. Hodí se mu proto kolega, který jeho návrhy dotáhne do "
-                    u8"konce. O peníze Jelen přílišnou starost nemá, rychle je vydělá a stejně "
-                    u8"rychle utratí, nejčastěji za cestování, knížky nebo dárky pro přátele. "
-                    u8"Bylo by moudré, kdyby si zvykl odkládat stranou malou rezervu na horší "
-                    u8"časy."));
+               text(u8"Jelena nejvíce baví práce, při níž může jednat s lidmi, cestovat a stále "
+                    u8"se učit něčemu novému. Uplatní se jako novinář, spisovatel, učitel, "
+                    u8"překladatel, prodejce či obchodní zástupce, tedy všude, kde rozhoduje "
+                    u8"slovo. Jednotvárná práce za stolem ho ubíjí, a pokud v ní musí zůstat, "
+                    u8"vymýšlí si aspoň malé změny, aby se nezbláznil nudou. Rád pracuje ve "
+                    u8"skupině s lidmi, kteří ho povzbuzují, a potřebuje volnost v tom, jak si "
+                    u8"práci rozvrhne. Jeho silou jsou nápady, vyjednávání a schopnost "
+                    u8"propojovat lidi; slabinou je nedostatek trpělivosti při dokončování. "
+                    u8"Hodí se mu proto kolega, který jeho návrhy dovede k cíli. Peníze pro "
+                    u8"Jelena nejsou cílem, ale prostředkem k zážitkům, a tak mu dlouho "
+                    u8"nevydrží: utratí je většinou za cestování, knihy nebo dárky pro přátele. "
+                    u8"Bylo by moudré, kdyby si zvykl část svého výdělku pravidelně odkládat."));
 constexpr auto jelen4 =
     piece<725>("Jelen, piece 4", textSoFar, tabs(19), spaces(35),
                text(u8"V lásce hledá Jelen ze všeho nejvíc přítele, se kterým si bude mít stále "
-                    u8"co říct. Přitahuje ho inteligence a humor víc než krása, a rozhovor u "
-                    u8"něj znamená víc než jakékoli sliby. Je okouzlující, něžný a hravý, ale "
-                    u8"také nestálý; než se usadí, projde často několika vztahy. Nesnáší "
+                    u8"co říct. Přitahuje ho spíš chytrost a humor než krása a dobrý rozhovor "
+                    u8"pro něj znamená víc než jakékoli sliby. Je okouzlující, něžný a hravý, "
+                    u8"ale také nestálý; než se usadí, projde často několika vztahy. Nesnáší "
                     u8"žárlivost a pocit, že ho někdo svazuje, a jakmile se cítí uvězněný, "
                     u8"ztratí o vztah zájem. Rozumí si se Sokolem a Vydrou, s Havranem i se "
-                    u8"Sovou, tedy s lidmi, kteří mu dají dostatek prostoru. Až najde partnera, "
+                    u8"Sovou, tedy s lidmi, kteří mu dají dost prostoru. Až najde partnera, "
                     u8"který s ním sdílí zvědavost, stane se věrným a pozorným druhem. Zdraví "
-                    u8"Jelena nejvíce ohrožuje nervové vyčerpání, proto potřebuje dostatek "
+                    u8"Jelena nejvíc ohrožuje nervové vyčerpání, proto potřebuje dostatek "
                     u8"spánku, klidné chvíle a pobyt v přírodě."));
 
 // Datel
@@ -201,35 +198,35 @@ constexpr auto datel1 =
                     u8"starostliví a oddaní svému hnízdu."));
 constexpr auto datel2 =
     piece<629>("Datel, piece 2", textSoFar, tabs(14), spaces(18),
-               text(u8"Datel je citlivá a hluboce emotivní bytost. Vnímá nálady lidí kolem sebe "
-                    u8"dřív, než je sami vysloví, a umí utěšit, povzbudit i poradit. Jeho "
-                    u8"největší silou je péče: o rodinu, přátele, zvířata i rostliny se stará s "
-                    u8"takovou oddaností, že mu to ostatní někdy ani nedokážou oplatit. Je "
-                    u8"šetrný, hospodárný a váží si tradic i vzpomínek. Rodinné oslavy a svátky "
-                    u8"jsou pro něj posvátné. Pečlivě uchovává staré fotky, dopisy a rodinné "
-                    u8"památky. Na druhou stranu bývá přecitlivělý, snadno se urazí a dlouho si "
-                    u8"pamatuje křivdy. Umí se uzavřít do sebe jako do dutiny ve stromě a pak "
-                    u8"ho nelze nijak vylákat ven."));
+               text(u8"Datel je citlivá a hluboce emotivní bytost. Nálady lidí kolem sebe pozná "
+                    u8"podle pohledu, držení těla nebo tónu hlasu a umí utěšit, povzbudit i "
+                    u8"poradit. Jeho největší silou je péče: o rodinu, přátele, zvířata i "
+                    u8"rostliny se stará s takovou oddaností, že mu to ostatní někdy ani "
+                    u8"nedokážou oplatit. Je spořivý, hospodárný a váží si tradic i vzpomínek. "
+                    u8"Rodinné oslavy a svátky jsou pro něj posvátné a rád vypráví, jak žili "
+                    u8"jeho prarodiče. Na druhou stranu bývá přecitlivělý, snadno se urazí a "
+                    u8"dlouho si pamatuje křivdy. Umí se uzavřít do sebe jako do dutiny ve "
+                    u8"stromě a pak ho nelze nijak vylákat ven."));
 constexpr auto datel3 =
     piece<414>("Datel, piece 3", textSoFar, tabs(16), spaces(10),
-               text(u8"V práci je Datel svědomitý a vytrvalý, a co jednou začne, to trpělivě "
-                    u8"doklepe do konce. Daří se mu v povoláních, kde může pomáhat a pečovat, "
-                    u8"ve zdravotnictví, školství, sociálních službách či gastronomii. Dobrý je "
-                    u8"i v obchodě s nemovitostmi nebo historickými předměty. Finance spravuje "
-                    u8"obezřetně a rád si dělá zásoby. Je loajální, nerad střídá zaměstnání a "
-                    u8"časem se často vypracuje výš."));
+               text(u8"Svou práci dělá Datel svědomitě a vytrvale, a co jednou začne, to "
+                    u8"trpělivě doklepe až do konce. Jeho místo je tam, kde se pomáhá a pečuje: "
+                    u8"ve zdravotnictví, školství, sociálních službách či gastronomii. Dobrý "
+                    u8"bývá i v obchodě s nemovitostmi nebo historickými předměty. Finance "
+                    u8"spravuje obezřetně a rád si dělá zásoby. Je loajální, nerad střídá "
+                    u8"zaměstnání a časem se často vypracuje výš."));
 constexpr auto datel4 =
     piece<644>("Datel, piece 4", textSoFar, tabs(15), spaces(13),
-               text(u8"Láska a rodina jsou pro Datla středem světa. Je to oddaný, něžný a "
+               text(u8"Láska a rodina jsou pro Datla středem světa. Je to oddaný, něžný, "
                     u8"romantický partner, který si pamatuje každé výročí a rád chystá malá "
-                    u8"překvapení. Domov pro něj znamená útočiště, a proto do něj vkládá velkou "
-                    u8"energii. Potřebuje však cítit, že jeho péče je oceněná, jinak se začne "
-                    u8"trápit. Rozumí si s Hadem a Vlkem i se zemskými totemy. Jeho slabinou je "
-                    u8"žárlivost a sklon k přehnané starostlivosti."),
+                    u8"překvapení. Domov je pro něj útočištěm, a proto do něj vkládá hodně sil. "
+                    u8"Potřebuje ale cítit, že si jeho péče ostatní váží, jinak se začne "
+                    u8"trápit. Rozumí si s Hadem a Vlkem i se zemskými totemy. Vztah mu někdy "
+                    u8"ztěžuje žárlivost a sklon k přehnané starostlivosti."),
                spaces(3),  // the passage's own pause before it turns to health
-               text(u8"Po zdravotní stránce by si měl Datel hlídat žaludek a trávení, které "
-                    u8"citlivě reagují na jeho nálady a stres. Prospívá mu pobyt u vody, "
-                    u8"pravidelné jídlo a klid. Měl by se naučit pečovat i sám o sebe a nejen o "
+               text(u8"Po zdravotní stránce by měl Datel dbát hlavně na žaludek, kterému "
+                    u8"neprospívá jídlo ve spěchu ani pozdní večeře. Svědčí mu pobyt u vody, "
+                    u8"pravidelný režim a klid. Měl by se naučit pečovat i sám o sebe, nejen o "
                     u8"druhé."));
 
 // Losos
@@ -256,21 +253,21 @@ constexpr auto losos2 =
                     u8"radí opak. Jeho stinnou stránkou je pýcha: špatně snáší kritiku a nerad "
                     u8"přiznává chybu. Umí být panovačný a někdy si plete vedení lidí s "
                     u8"poroučením. Pokud se cítí přehlížený, umí hlučně dávat najevo svou "
-                    u8"nespokojenost. Pod tímto hrdým zevnějškem se však skrývá citlivá duše, "
-                    u8"která touží po uznání a lásce. Stačí mu upřímně poděkovat a Losos "
-                    u8"rozzáří celý dům."));
+                    u8"nespokojenost. Uznání a lásku ale potřebuje víc, než by přiznal, a každá "
+                    u8"výtka od blízkých ho zabolí. Stačí mu upřímně poděkovat a Losos rozzáří "
+                    u8"celý dům."));
 constexpr auto losos3 =
     piece<681>("Losos, piece 3", textSoFar, tabs(12), spaces(3),
                text(u8"Losos je rozený vůdce a v zaměstnání se dříve či později dostane do "
-                    u8"řídící pozice. Nejvíc ho naplňuje práce, v níž může tvořit, organizovat "
+                    u8"řídicí pozice. Nejvíc ho naplňuje práce, v níž může tvořit, organizovat "
                     u8"a inspirovat druhé. Uplatní se jako manažer, podnikatel, režisér, herec, "
                     u8"politik, pedagog nebo trenér, ale také v módě, umění či reklamě. "
-                    u8"Potřebuje, aby jeho úsilí bylo vidět a oceněno, anonymní práce v pozadí "
-                    u8"ho rychle omrzí. Výborně prezentuje a přesvědčí i pochybovače. Je "
+                    u8"Potřebuje, aby jeho úsilí bylo vidět a bylo oceněno; anonymní práce v "
+                    u8"pozadí ho rychle omrzí. Výborně prezentuje a přesvědčí i pochybovače. Je "
                     u8"pracovitý a dokáže nasadit neuvěřitelné tempo, když ho úkol baví. Jako "
                     u8"šéf je štědrý a ochranitelský, ale vyžaduje loajalitu a nesnese, když mu "
-                    u8"někdo podráží nohy. S penězi zachází velkoryse a rád si dopřává luxus; "
-                    u8"vydělá hodně, ale i hodně utratí."));
+                    u8"někdo podráží nohy. S penězi zachází velkoryse, a co vydělá, to rád "
+                    u8"promění v luxus a štědré dárky."));
 constexpr auto losos4 =
     piece<1300>("Losos, piece 4", textSoFar, tabs(4), spaces(280),
                 text(u8"Jako milenec je Losos vášnivý, romantický i štědrý. Zbožňuje velká "
@@ -278,12 +275,12 @@ constexpr auto losos4 =
                      u8"Zamiluje-li se, dává partnerovi všechno, co má, a očekává, že ho bude "
                      u8"obdivovat a podporovat. Potřebuje cítit, že je pro svého milovaného tím "
                      u8"nejdůležitějším člověkem na světě. Je věrný, pozorný a ochranitelský, "
-                     u8"ale také žárlivý a náročný. Vztah s ním nikdy není nudný, zato bývá "
-                     u8"občas bouřlivý. Nejlépe se doplňuje se Sokolem a Sovou, kteří sdílejí "
-                     u8"jeho žár, a s Jelenem či Havranem, kteří mu dodávají lehkost a nadhled. "
+                     u8"ale také žárlivý a náročný. Vztah s ním nebývá nudný, zato bývá občas "
+                     u8"bouřlivý. Nejlépe se doplňuje se Sokolem a Sovou, v nichž hoří stejný "
+                     u8"oheň, a s Jelenem či Havranem, kteří mu dodávají lehkost a nadhled. "
                      u8"Pokud se naučí naslouchat a dopřeje druhému stejnou pozornost, jakou "
                      u8"sám vyžaduje, čeká ho šťastný a dlouhý svazek. Co se zdraví týče, Losos "
-                     u8"má obvykle pevnou konstituci, ale jeho citlivým místem je srdce a "
+                     u8"má zpravidla pevnou konstituci, ale jeho citlivým místem je srdce a "
                      u8"krevní oběh, a také záda a páteř. Měl by se vyhýbat přepracování a "
                      u8"dlouhodobému stresu a pravidelně si dopřávat pohyb, nejlépe plavání, "
                      u8"tanec nebo jízdu na kole. Losos by měl vědět, že ne každou řeku musí "
@@ -296,9 +293,10 @@ constexpr auto medved1 =
                     u8"Indiánského horoskopu \"Medvědy\". Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr jižní. "),
                text(u8"Medvěd přichází v čase sklizně, kdy se sváží z polí úroda, v sadech "
-                    u8"dozrávají jablka a les nabízí maliny, ořechy a houby. Medvěd je mohutné, "
-                    u8"ale nečekaně rozvážné zvíře, které se poctivě připravuje na zimu a nic "
-                    u8"nenechává náhodě. I jeho lidští chráněnci bývají praktičtí a prozíraví."));
+                    u8"dozrávají jablka a les nabízí ostružiny, ořechy a houby. Medvěd je "
+                    u8"mohutné, ale rozvážné zvíře; v těchto týdnech se poctivě vykrmuje, aby "
+                    u8"měl na zimu z čeho žít. I jeho lidští chráněnci bývají praktičtí a "
+                    u8"prozíraví."));
 constexpr auto medved2 =
     piece<758>("Medvěd, piece 2", textSoFar, tabs(1), spaces(67), tabs(1), spaces(93),
                text(u8"Medvěd je skromný, klidný a spolehlivý člověk, který nerad stojí v "
@@ -312,28 +310,27 @@ constexpr auto medved2 =
                     u8"řeči, ale v kruhu přátel umí být vtipný a srdečný."));
 constexpr auto medved3 =
     piece<647>("Medvěd, piece 3", textSoFar, tabs(16), spaces(8),
-               text(u8"V práci je Medvěd neocenitelný. Je důkladný, trpělivý a spolehlivý a "
-                    u8"zadané úkoly plní bez reptání a s maximální přesností. Hodí se do "
-                    u8"povolání, která vyžadují pečlivost a znalosti: jako lékař, lékárník, "
-                    u8"vědec, účetní, analytik, redaktor, technik nebo úředník. Dobře se mu "
-                    u8"daří i v řemeslech, zejména tam, kde se pracuje se dřevem či kovem. "
-                    u8"Nerad vede ostatní a raději je tím, kdo v pozadí drží celou věc "
+               text(u8"Jako spolupracovník je Medvěd neocenitelný. Je důkladný, trpělivý a "
+                    u8"spolehlivý a zadané úkoly plní bez reptání a s maximální přesností. Hodí "
+                    u8"se do povolání, která vyžadují pečlivost a znalosti: jako lékař, "
+                    u8"lékárník, vědec, účetní, analytik, redaktor, technik nebo úředník. Dobře "
+                    u8"se mu daří i v řemeslech, zejména tam, kde se pracuje se dřevem či "
+                    u8"kovem. Nerad vede ostatní a raději je tím, kdo v pozadí drží celou věc "
                     u8"pohromadě. Kolegové oceňují jeho férovost a ochotu zaskočit za jiné. "
-                    u8"Rozpočet drží pevně v rukou, nic neutrácí zbytečně a dokáže si naspořit "
-                    u8"slušnou rezervu. Pozor si však musí dávat na to, aby ho druzí "
-                    u8"nezneužívali."));
+                    u8"Rozpočet drží pevně v rukou, nic neutrácí zbytečně a vždy má něco "
+                    u8"našetřeno. Pozor si však musí dávat na to, aby ho druzí nezneužívali."));
 constexpr auto medved4 =
     piece<707>("Medvěd, piece 4", textSoFar, tabs(14),
                text(u8"Ve věcech srdce bývá Medvěd plachý. Trvá dlouho, než své city přizná, a "
-                    u8"ještě déle, než je vysloví nahlas. Když se však zamiluje, je to na celý "
-                    u8"život. Je věrný, pozorný a starostlivý partner, který svou lásku "
-                    u8"projevuje spíše skutky než romantickými slovy. Ocení klidný a harmonický "
-                    u8"vztah bez dramat a zbytečných bouří. Dobře si rozumí s Bobrem a Husou, "
-                    u8"ale také s vodními totemy, které ho naučí více projevovat city. Zdraví "
-                    u8"Medvěda ohrožuje hlavně stres a obavy, které se mu ukládají v žaludku a "
-                    u8"střevech. Pomáhá mu pravidelný režim, zdravá strava bohatá na zeleninu a "
-                    u8"pohyb v lesích, třeba houbaření nebo túry. Medvědovi se vyplatí být na "
-                    u8"sebe méně přísný a občas si dovolit i nedokonalost."));
+                    u8"ještě déle, než je vysloví nahlas. Když se však zamiluje, myslí to vážně "
+                    u8"a natrvalo. Je spolehlivý, pozorný a starostlivý partner, který svou "
+                    u8"lásku projevuje spíš skutky než slovy: opraví, co se rozbilo, a uvaří, "
+                    u8"když je druhý nemocný. Ocení klidný a harmonický vztah bez dramat a "
+                    u8"bouří. Dobře si rozumí s Bobrem a Husou, ale také s vodními totemy, "
+                    u8"které ho naučí více projevovat city. Nejcitlivější má Medvěd střeva a "
+                    u8"trávení. Pomáhá mu pravidelný denní režim, zdravá strava bohatá na "
+                    u8"zeleninu a pohyb v lesích, třeba houbaření nebo túry. Medvědovi se "
+                    u8"vyplatí být na sebe méně přísný a občas si dovolit i nedokonalost."));
 
 // Havran
 constexpr auto havran1 =
@@ -341,42 +338,42 @@ constexpr auto havran1 =
                text(u8"Lidi narozené mezi 22. září a 22. říjnem zveme v názvosloví Indiánského "
                     u8"horoskopu \"Havrany\". Tyto zrozence ovlivňuje vzdušný živel a vítr "
                     u8"západní. "),
-               text(u8"Havran otevírá podzim, dobu, kdy se den s nocí vyrovnávají, listí zlátne "
-                    u8"a rudne a krajina se pomalu chystá k odpočinku. Havran patří k "
-                    u8"nejchytřejším ptákům; umí řešit i složité úkoly, napodobuje zvuky a žije "
-                    u8"ve společenství, kde platí přísná pravidla. I Havrani v lidské podobě "
-                    u8"jsou bystří, společenští a celý život hledají rovnováhu mezi rozumem a "
-                    u8"citem."));
+               text(u8"Havran otevírá podzim, kdy se den s nocí vyrovnávají, listí žloutne a "
+                    u8"rudne a krajina se chystá ke spánku. Patří k nejchytřejším ptákům: v "
+                    u8"pokusech ohnul drát do háčku a vylovil si jím potravu. Hnízdí v "
+                    u8"koloniích a na zimu k nám přilétají hejna z východu. Lidští Havrani jsou "
+                    u8"stejně bystří a společenští a celý život hledají rovnováhu mezi rozumem "
+                    u8"a citem."));
 constexpr auto havran2 =
     piece<835>("Havran, piece 2", textSoFar, tabs(2), spaces(180),
                text(u8"Havran je diplomat od přírody. Má vytříbený vkus, smysl pro krásu a "
-                    u8"spravedlnost a usiluje o to, aby kolem něj vládl klid a soulad. Zbožňuje "
-                    u8"hudbu, umění a módu. Je zdvořilý, vlídný a okouzlující, s lidmi vychází "
-                    u8"snadno a umí urovnat spory, které by jiní jen přiživovali. Dokáže se "
-                    u8"vžít do pohledu druhého, a proto je skvělým prostředníkem. Tato "
-                    u8"schopnost vidět každou věc z několika stran má ale i svou odvrácenou "
-                    u8"tvář: Havran se těžko rozhoduje. Dlouho váhá, zvažuje a ptá se na názor "
-                    u8"ostatních, až příležitost uteče. Nesnáší konflikty a hádky, a tak raději "
-                    u8"ustoupí, než aby se pohádal. Samota mu nesvědčí, potřebuje lidi kolem "
-                    u8"sebe a jejich uznání."));
+                    u8"spravedlnost a usiluje o to, aby kolem něho vládl klid a soulad. "
+                    u8"Zbožňuje hudbu, umění a módu. Je zdvořilý, vlídný a okouzlující, s lidmi "
+                    u8"vychází snadno a umí urovnat spory, které by jiní jen přiživovali. "
+                    u8"Dokáže se vžít do situace druhého, a proto je skvělým prostředníkem. "
+                    u8"Tato schopnost vidět každou věc z několika stran má ale i svou "
+                    u8"odvrácenou tvář: Havran se těžko rozhoduje. Dlouho váhá, zvažuje a sbírá "
+                    u8"názory ostatních, zatímco druzí už dávno jednají. Nesnáší konflikty, a "
+                    u8"tak raději ustoupí, než aby se pohádal. Samota mu nesvědčí, potřebuje "
+                    u8"lidi kolem sebe a jejich uznání."));
 constexpr auto havran3 =
     piece<591>("Havran, piece 3", textSoFar, tabs(19), spaces(9),
-               text(u8"Pro Havrana je partnerství jednou z nejdůležitějších věcí v životě. Sám "
-                    u8"se cítí neúplný a po boku milovaného člověka rozkvétá. Je romantický, "
-                    u8"něžný a pozorný, rád dělá radost a vytváří doma krásnou a harmonickou "
+               text(u8"Pro Havrana je partnerství jednou z nejdůležitějších věcí v životě. "
+                    u8"Samotě se vyhýbá a po boku milovaného člověka rozkvétá. Je romantický, "
+                    u8"něžný a všímavý, rád dělá radost a vytváří doma krásnou a harmonickou "
                     u8"atmosféru. V lásce však hledá dokonalost a občas se zamiluje spíše do "
-                    u8"představy než do skutečného člověka. Svým šarmem přitahuje mnoho "
+                    u8"představy než do skutečného člověka. Svým kouzlem přitahuje mnoho "
                     u8"obdivovatelů, a výběr mu proto dá práci. Ve vztazích vyžaduje rovnost a "
                     u8"ohleduplnost. Nejlépe mu bude s Jelenem či Vydrou, s nimiž sdílí lehkost "
-                    u8"vzduchu, nebo s ohnivými totemy, které mu dodají odvahu k rozhodnutí."));
+                    u8"vzduchu, anebo s ohnivými totemy, které mu dodají odvahu k rozhodování."));
 constexpr auto havran4 =
     piece<480>("Havran, piece 4", textSoFar, tabs(19),
                text(u8"V práci Havran vyniká tam, kde se jedná s lidmi nebo tvoří krása: jako "
                     u8"právník, vyjednavač, diplomat, designér, architekt, stylista či umělec. "
                     u8"Potřebuje příjemné pracovní prostředí a dobré vztahy v kolektivu. Peníze "
                     u8"rád utrácí za elegantní oblečení a umění. Jeho zdraví úzce souvisí s "
-                    u8"duševní pohodou; citlivá jsou ledviny a bedra. Svědčí mu tanec, jóga a "
-                    u8"dostatek pitné vody. Havran by měl více důvěřovat svému úsudku, i špatné "
+                    u8"duševní pohodou; citlivé jsou ledviny a bedra. Svědčí mu tanec, jóga a "
+                    u8"dostatek pitné vody. Havran by měl více důvěřovat svému úsudku; i špatné "
                     u8"rozhodnutí je lepší než žádné."));
 
 // Had
@@ -386,12 +383,12 @@ constexpr auto had1 =
                     u8"Indiánského horoskopu \"Hady\". Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr západní. "),
                text(u8"Had vládne pozdnímu podzimu, času mlh, dlouhých večerů a opadaného "
-                    u8"listí, kdy příroda umírá, aby se na jaře mohla znovu narodit. Je to "
+                    u8"listí, kdy příroda odumírá, aby se na jaře mohla znovu narodit. Je to "
                     u8"období proměn a tajemství. Had je zvíře, které lidi odedávna fascinuje i "
-                    u8"děsí. Plazí se tiše a nenápadně, dokáže dlouho trpělivě vyčkávat a pak "
-                    u8"zaútočit bleskurychle. Několikrát za život svlékne starou kůži a vychází "
-                    u8"z ní obnovený, a proto se stal symbolem znovuzrození a léčivé síly. "
-                    u8"Mnohé indiánské kmeny považovaly hada za strážce skrytého vědění. Lidé "
+                    u8"děsí. Plazí se tiše a nenápadně, dokáže trpělivě vyčkávat a pak zaútočit "
+                    u8"bleskurychle. Několikrát do roka svléká starou kůži a vychází z ní "
+                    u8"obnovený, a proto se stal symbolem znovuzrození a léčivé síly. Některé "
+                    u8"kmeny amerického Jihozápadu tančily s hady při obřadech za déšť. Lidé "
                     u8"zrození pod Hadem v sobě nesou stejnou hloubku, sílu a schopnost měnit "
                     u8"se."));
 constexpr auto had2 =
@@ -400,32 +397,32 @@ constexpr auto had2 =
                     u8"zdrženlivě, ale pod hladinou se v něm odehrávají bouře. Má mimořádnou "
                     u8"intuici a vidí lidem až do duše, sám však o sobě prozradí jen málo. Je "
                     u8"odhodlaný a houževnatý, a když si vytkne cíl, půjde za ním bez ohledu na "
-                    u8"překážky. Nezná polovičaté řešení: buď miluje, nebo nenávidí, buď věří, "
+                    u8"překážky. Nezná polovičatá řešení: buď miluje, nebo nenávidí, buď věří, "
                     u8"nebo pochybuje. Přátelům je oddaný až za hrob, ale zradu nikdy neodpustí "
                     u8"a dokáže být i mstivý. Má také léčivý dar a umí druhé podržet i v "
                     u8"obdobích, kdy ostatní utíkají. Zajímají ho tajemství, psychologie, "
                     u8"záhady a otázky života a smrti."));
 constexpr auto had3 =
     piece<543>("Had, piece 3", textSoFar, tabs(13), spaces(6), tabs(1), spaces(8), tabs(1), spaces(9),
-               text(u8"Had je v práci cílevědomý a vytrvalý a nevzdává se ani tehdy, když jiní "
+               text(u8"Had je v práci cílevědomý a vytrvalý a nevzdá se ani tehdy, když jiní "
                     u8"dávno odešli domů. Nejlépe se uplatní v oborech, kde je třeba jít věcem "
                     u8"na kořen: jako detektiv, psycholog, lékař, chirurg, výzkumník nebo "
                     u8"vědec. Láká ho i léčitelství a alternativní medicína. Práce pro něj není "
-                    u8"jen zdrojem obživy, ale posláním, kterému se umí oddat celou duší. "
+                    u8"jen zdrojem výdělku, ale posláním, kterému se umí oddat celou duší. "
                     u8"Pracuje raději sám než ve skupině. Umí hospodařit s cizími penězi a má "
-                    u8"čich na výhodné investice. Jeho slabinou je nedůvěřivost a sklon vše "
+                    u8"čich na výhodné investice. Kolegům vadí jeho nedůvěřivost a sklon vše "
                     u8"kontrolovat."));
 constexpr auto had4 =
     piece<639>("Had, piece 4", textSoFar, tabs(14), spaces(17),
                text(u8"Láska je pro Hada hlubokou a vášnivou zkušeností, nikdy ne pouhou hrou. "
-                    u8"Miluje celou bytostí a od partnera očekává stejnou oddanost a naprostou "
-                    u8"upřímnost. Je smyslný, přitažlivý a má tajemné kouzlo, kterému jen "
-                    u8"málokdo odolá. Bývá však majetnický a žárlivý a potřebuje čas, než "
-                    u8"někomu skutečně důvěřuje. Rozumí si s Datlem a Vlkem a se zemskými "
-                    u8"totemy, které mu dávají jistotu. Pokud jde o zdraví, citlivá jsou u něho "
-                    u8"pohlavní orgány, močový měchýř a vylučovací soustava. Dobře mu dělá voda "
-                    u8"v jakékoli podobě, sauna, masáže nebo meditace. Uleví se mu, jakmile se "
-                    u8"naučí odpouštět, zejména kvůli sobě samému."));
+                    u8"Dává se celý a od partnera čeká stejnou oddanost a naprostou upřímnost. "
+                    u8"Je smyslný, přitažlivý a má tajemné kouzlo, kterému jen málokdo odolá. "
+                    u8"Bývá však majetnický a žárlivý a potřebuje čas, než někomu skutečně "
+                    u8"důvěřuje. Rozumí si s Datlem a Vlkem a se zemskými totemy, které mu "
+                    u8"dávají jistotu. Pokud jde o zdraví, citlivé jsou u něho močové cesty, "
+                    u8"pohlavní orgány a vylučovací soustava, proto by neměl prochladnout. "
+                    u8"Prospívá mu sauna, masáže, koupele nebo meditace. Uleví se mu, jakmile "
+                    u8"se naučí odpouštět, zejména kvůli sobě samému."));
 
 // Sova
 constexpr auto sova1 =
@@ -433,10 +430,10 @@ constexpr auto sova1 =
                text(u8"Lidi narozené mezi 23. listopadem a 21. prosincem zveme v názvosloví "
                     u8"Indiánského horoskopu \"Sovy\". Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr západní. "),
-               text(u8"Sova vládne času, kdy noci jsou nejdelší a svět se halí do tmy a mrazu. "
-                    u8"Přesto právě ona vidí i v temnotách a bezhlučně plachtí nad spící "
-                    u8"krajinou. Její lidští svěřenci mají podobný dar: umí nalézt světlo tam, "
-                    u8"kde ho jiní nehledají."));
+               text(u8"Sova vládne nejdelším nocím, kdy se svět halí do tmy a mrazu. V šeru "
+                    u8"vidí a slyší lépe než jiní ptáci, kořist najde i pod sněhem a letí téměř "
+                    u8"neslyšně. Její lidští svěřenci mají podobný dar: najdou světlo tam, kde "
+                    u8"ho jiní nehledají."));
 constexpr auto sova2 =
     piece<892>("Sova, piece 2", textSoFar, tabs(2), spaces(233),
                text(u8"Sova je nezávislý duch s nezdolným optimismem. Miluje svobodu, cestování "
@@ -447,8 +444,8 @@ constexpr auto sova2 =
                     u8"dokáže povzbudit i ty nejsmutnější. Snadno se ale nadchne pro nové plány "
                     u8"a stejně snadno je opustí. Pravidla, povinnosti a rutina ji dusí, a tak "
                     u8"doma dlouho nevydrží. Je netrpělivá, občas lehkomyslná a zapomíná na "
-                    u8"sliby, které v zápalu dala. Hledá smysl života a často se stává učitelem "
-                    u8"a rádcem ostatních."));
+                    u8"sliby, které v zápalu dala. Hledá smysl života a často se stává "
+                    u8"učitelkou a rádkyní druhých."));
 constexpr auto sova3 =
     piece<846>("Sova, piece 3", textSoFar, tabs(10), spaces(2), tabs(1), spaces(5),
                text(u8"V pracovním životě potřebuje Sova především volnost a smysluplnost. Daří "
@@ -468,11 +465,11 @@ constexpr auto sova4 =
                text(u8"Sova se do lásky vrhá s nadšením, ale nerada se váže. Partner pro ni "
                     u8"musí být především kamarádem a spolucestujícím, s nímž může objevovat "
                     u8"svět a vést dlouhé debaty. Žárlivost a omezování nesnese a na jejich "
-                    u8"projevy reaguje útěkem. Je-li jí však dopřána volnost, zůstává věrná a "
-                    u8"rozdává lásku plnými hrstmi. Ve vztahu miluje humor a spontánnost; nuda "
-                    u8"a stereotyp jsou pro ni horší než hádka. Souzní hlavně se Sokolem, "
-                    u8"Lososem a vzdušnými totemy. Pozor by si měla dát na to, aby neslibovala "
-                    u8"víc, než splní."));
+                    u8"projevy odpovídá útěkem. Je-li jí však dopřána volnost, zůstává věrná a "
+                    u8"rozdává lásku plnými hrstmi. Ve vztahu miluje humor a spontánnost. "
+                    u8"Souzní zejména se Sokolem a Lososem, ale také se vzdušnými totemy. Před "
+                    u8"ostrou poznámkou na partnerův účet by si měla rozmyslet, zda ji opravdu "
+                    u8"musí vyslovit."));
 
 // Husa
 constexpr auto husa1 =
@@ -480,47 +477,48 @@ constexpr auto husa1 =
                text(u8"Lidi narozené mezi 22. prosincem a 19. lednem zveme v názvosloví "
                     u8"Indiánského horoskopu \"Husy\". Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr severní. "),
-               text(u8"Husa přilétá v době zimního slunovratu, kdy je příroda zdánlivě mrtvá, "
-                    u8"ale dny se začínají pomalu prodlužovat a ohlašují návrat světla. Divoká "
-                    u8"husa je pták nesmírné vytrvalosti: každoročně urazí tisíce kilometrů v "
-                    u8"pevném klínovitém šiku a nikdy neztratí směr. Když vůdce zeslábne, "
-                    u8"vystřídá ho další. Také lidská Husa bývá stejně cílevědomá, ukázněná a "
+               text(u8"Čas Husy přichází se zimním slunovratem, kdy je příroda zdánlivě mrtvá, "
+                    u8"ale dny se začínají prodlužovat a ohlašují návrat světla. Divoká husa je "
+                    u8"pták nesmírné vytrvalosti: každoročně urazí tisíce kilometrů v pevném "
+                    u8"klínovitém šiku a neztratí směr. Na špici se husy střídají, aby si "
+                    u8"rozdělily námahu. Také lidská Husa bývá stejně cílevědomá, ukázněná a "
                     u8"odolná."));
 constexpr auto husa2 =
     piece<537>("Husa, piece 2", textSoFar, spaces(46), tabs(10),
-               text(u8"Husa je člověk povinnosti a řádu. Je vážná, zodpovědná a od mládí působí "
-                    u8"dospěleji než její vrstevníci. Má vysoké nároky na sebe i na ostatní a "
-                    u8"nesnáší lenost a nespolehlivost. Je ctižádostivá, ale nehoní se za "
-                    u8"rychlým úspěchem; raději šplhá vzhůru pomalu a jistě. Navenek může "
-                    u8"působit chladně a odměřeně, ve skutečnosti je však věrná, obětavá a má "
-                    u8"suchý, jemný humor. Dané slovo je pro ni svaté a důvěru, již v ni kdo "
-                    u8"vložil, nezklame. Někdy bývá pesimistická a příliš kritická."));
+               text(u8"Husa je člověk povinnosti a řádu. Je vážná a zodpovědná a za svými "
+                    u8"rozhodnutími si stojí. Má vysoké nároky na sebe i na ostatní a nesnáší "
+                    u8"lenost a nespolehlivost. Je ctižádostivá, ale nehoní se za rychlým "
+                    u8"úspěchem. Ctí tradice a má úctu ke starším. Na první pohled se zdá "
+                    u8"chladná a odměřená, ve skutečnosti je však citlivější, než dává znát, a "
+                    u8"umí být nečekaně vtipná. Dané slovo je pro ni svaté a důvěru, již v ni "
+                    u8"kdo vložil, nezklame. Někdy bývá pesimistická a příliš kritická."));
 constexpr auto husa3 =
     piece<573>("Husa, piece 3", textSoFar, tabs(18),
                text(u8"Citově je Husa opatrná a zdrženlivá. Své city neukazuje okázale a "
-                    u8"potřebuje čas, než partnerovi plně otevře srdce. Romantické vzplanutí na "
-                    u8"jednu noc ji neláká, hledá vztah, na kterém se dá stavět. Jakmile se "
-                    u8"rozhodne, je věrná, spolehlivá a obětavá a o rodinu se stará s velkou "
-                    u8"zodpovědností. Husy se totiž v přírodě páří na celý život. Dobře ladí s "
-                    u8"Bobrem a Medvědem, jejichž zemitost je jí blízká, a s vodními totemy, "
-                    u8"které jí pomohou rozmrazit city. S přibývajícím věkem se uvolňuje a ve "
-                    u8"zralých letech bývá v lásce šťastnější a hravější než v mládí."));
+                    u8"potřebuje čas, než partnerovi otevře srdce. Romantické vzplanutí na "
+                    u8"jednu noc ji neláká, hledá svazek, na kterém se dá stavět. Jakmile se "
+                    u8"rozhodne, je věrná a spolehlivá a o rodinu se stará pečlivě; i husy v "
+                    u8"přírodě tvoří páry na celý život. Dobře ladí s Bobrem a Medvědem, "
+                    u8"jejichž zemitost je jí blízká, a s vodními totemy, které jí pomohou "
+                    u8"rozmrazit city. Do vztahu vnáší klid, a když se něco pokazí, nehledá "
+                    u8"viníka, ale řešení. Kdo ji umí rozesmát, získá u ní víc než okázalými "
+                    u8"dárky."));
 constexpr auto husa4 =
     piece<939>("Husa, piece 4", textSoFar, tabs(12),
                text(u8"Zaměstnání je pro Husu nesmírně důležité a kariéra mnohdy stojí na "
-                    u8"prvním místě. Je pracovitá, vytrvalá a disciplinovaná a na vrchol se "
-                    u8"propracovává pomalu, ale neochvějně. Uplatní se ve vedoucích funkcích, "
-                    u8"ve státní správě, v politice, bankovnictví, stavebnictví, vědě nebo ve "
-                    u8"velkých podnicích, kde se cení systematičnost a spolehlivost. Je skvělou "
-                    u8"organizátorkou a dokáže plánovat na mnoho let předem. Respektuje "
-                    u8"autority a hierarchii a časem se sama stává uznávanou autoritou. "
-                    u8"Finančně si počíná uvážlivě a dbá na to, aby měla zajištěné stáří. "
-                    u8"Zdravotně je Husa odolná a často se dožije vysokého věku, citlivými "
-                    u8"místy však jsou kosti, klouby, zuby a kůže. Měla by pamatovat na "
-                    u8"dostatek vápníku, pravidelný pohyb a hlavně odpočinek, protože má sklon "
-                    u8"k přepracování a zapomíná, že i ona potřebuje volno. Husa by si měla "
-                    u8"dopřát radost a hru, život není jen povinnost, a občas se zastavit a "
-                    u8"ohlédnout, kolik toho už dokázala."));
+                    u8"prvním místě. Je pracovitá a disciplinovaná a na vrchol stoupá příčku po "
+                    u8"příčce. Uplatní se ve vedoucích funkcích, ve státní správě, v politice, "
+                    u8"bankovnictví, stavebnictví, vědě nebo ve velkých podnicích, kde se cení "
+                    u8"systematičnost a spolehlivost. Je skvělou organizátorkou a dokáže "
+                    u8"plánovat na mnoho let předem. Respektuje autority a hierarchii a časem "
+                    u8"se sama stane uznávanou autoritou. Finančně si počíná uvážlivě a dbá na "
+                    u8"to, aby měla zajištěné stáří. Zdravotně je Husa odolná a často se dožije "
+                    u8"vysokého věku, citlivými místy však bývají kosti, klouby, zuby a kůže. "
+                    u8"Měla by pamatovat na dostatek vápníku, pravidelný pohyb a hlavně "
+                    u8"odpočinek, protože má sklon k přepracování a zapomíná, že i ona "
+                    u8"potřebuje volno. Husa by si měla dopřát i radost a hru, protože život "
+                    u8"není jen povinnost. Ať se také občas zastaví a ohlédne se za tím, kolik "
+                    u8"toho už dokázala."));
 
 // Vydra
 constexpr auto vydra1 =
@@ -529,19 +527,19 @@ constexpr auto vydra1 =
                     u8"Indiánského horoskopu \"Vydry\". Tyto zrozence ovlivňuje vzdušný živel a "
                     u8"vítr severní. "),
                text(u8"Vydra vládne období očišťování, kdy je zima ještě v plné kráse, ale pod "
-                    u8"ledem už se pomalu probouzí nový život. Dny se prodlužují a světla "
-                    u8"přibývá. Vydra je hbité, hravé a inteligentní zvíře, které se stejně "
-                    u8"dobře cítí na souši jako ve vodě. Umí používat kameny jako nástroje, "
-                    u8"ráda si hraje i v dospělosti a žije v úzce semknuté skupině. Kdo se "
-                    u8"narodí pod Vydrou, je též vynalézavý, přátelský a nespoutaný."));
+                    u8"ledem už se pomalu probouzí nový život. Vydra je hbité, hravé a "
+                    u8"inteligentní zvíře, které se stejně dobře cítí na souši jako ve vodě. "
+                    u8"Zimu nepřespí a loví i pod ledem. Žije převážně o samotě a svůj úsek "
+                    u8"řeky si hlídá, a přesto si ráda hraje a klouže se po sněhu. Kdo se "
+                    u8"narodí pod Vydrou, je stejně vynalézavý, nezávislý a nespoutaný."));
 constexpr auto vydra2 =
     piece<437>("Vydra, piece 2", textSoFar, tabs(1), spaces(7), tabs(14), spaces(45),
                text(u8"Vydra je originál, který jde vlastní cestou a nedbá na zvyklosti. Myslí "
                     u8"nezávisle, předbíhá svou dobu a má spoustu neotřelých nápadů, kterým "
                     u8"okolí zpočátku nerozumí. Je přátelská, tolerantní a má silný smysl pro "
                     u8"spravedlnost. Má ráda změny, překvapení a nečekané zvraty a nudu "
-                    u8"nesnáší. Dokáže být i tvrdohlavá. Přátel má mnoho, ale do hloubky své "
-                    u8"duše pouští málokoho."));
+                    u8"nesnáší. Přátel má mnoho, a přece potřebuje, jako její zvířecí vzor, kus "
+                    u8"řeky jen pro sebe."));
 constexpr auto vydra3 =
     piece<915>("Vydra, piece 3", textSoFar, tabs(17),
                text(u8"V zaměstnání Vydra nejvíce ocení svobodu a možnost experimentovat. Její "
@@ -549,26 +547,26 @@ constexpr auto vydra3 =
                     u8"pravidla se nesmí zpochybňovat, se cítí jako ryba na suchu. Dobře se jí "
                     u8"daří ve vědě, technice, informatice, vynálezectví a výzkumu, ale také v "
                     u8"sociální práci, ekologii, neziskovém sektoru nebo astrologii. Jejím "
-                    u8"talentem je schopnost vidět souvislosti, které ostatním unikají, a "
+                    u8"talentem je schopnost vidět souvislosti, které druhým unikají, a "
                     u8"přicházet s řešeními, na která by nikdo jiný nepřišel. Ráda pracuje v "
-                    u8"týmu lidí se stejným zápalem, kde má každý svůj hlas. Na vedoucím místě "
+                    u8"týmu lidí se stejným nadšením, kde má každý svůj hlas. Na vedoucím místě "
                     u8"působí spíše jako inspirátorka než jako přísná šéfová, protože nerada "
-                    u8"rozkazuje a ještě méně ráda poslouchá. Bývá však roztěkaná a rutinní "
+                    u8"rozkazuje a ještě méně ráda poslouchá. Bývá ovšem roztěkaná a rutinní "
                     u8"úkoly odkládá na poslední chvíli. Peníze pro ni nejsou hlavní motivací; "
                     u8"daleko více ji pohání pocit, že dělá něco prospěšného pro svět. Umí "
                     u8"dobře poradit druhým, ale sama nerada přijímá rady."));
 constexpr auto vydra4 =
     piece<710>("Vydra, piece 4", textSoFar, tabs(19),
                text(u8"Vydra staví lásku hlavně na přátelství. Potřebuje partnera, s nímž může "
-                    u8"sdílet své zájmy, ideály a nekonečné diskuse, ale který ji zároveň nechá "
-                    u8"žít vlastním životem. Majetnictví, scény a citové vydírání ji rychle "
-                    u8"odradí. Navenek může působit chladně a rozumově, ale pod povrchem je "
-                    u8"laskavá a věrná. Ve vztahu ocení překvapení, společné cesty a "
+                    u8"sdílet své záliby, ideály a nekonečné diskuse, ale který ji zároveň "
+                    u8"nechá žít vlastním životem. Majetnické chování, scény a citové vydírání "
+                    u8"ji rychle odradí. Zdánlivě se řídí spíš rozumem než srdcem, ale ve "
+                    u8"vztahu je laskavá a věrná. Ocení překvapení, společné cesty a "
                     u8"dobrodružství, kdežto romantika s růžemi a bonbony ji nudí. Blízko má k "
-                    u8"Jelenovi a Havranovi i k ohnivým totemům. Z hlediska zdraví je citlivá "
-                    u8"na krevní oběh, lýtka a kotníky. Nabíjí ji pobyt na čerstvém vzduchu, "
-                    u8"plavání a dostatek spánku, protože její mysl neustále pracuje. A hlavně: "
-                    u8"city nejsou slabostí, a není proto třeba se bát je ukázat."));
+                    u8"Jelenovi a Havranovi i k ohnivým totemům. Z hlediska zdraví má citlivý "
+                    u8"krevní oběh, lýtka a kotníky. Sílu jí vracejí plavání, procházky "
+                    u8"mrazivým ránem a dostatek spánku, který její neklidná mysl potřebuje. "
+                    u8"Měla by pochopit, že city nejsou slabostí, a přestat se bát je ukázat."));
 
 // Vlk
 constexpr auto vlk1 =
@@ -578,40 +576,40 @@ constexpr auto vlk1 =
                     u8"vítr severní. "),
                text(u8"Vlk uzavírá kruh roku v čase, kdy zima pomalu ustupuje, sníh se mění v "
                     u8"bystřiny a příroda se připravuje na nový začátek. Je to období konců i "
-                    u8"nadějí, kdy se staré rozpouští a nové ještě nemá tvar. Vlk je zvíře, o "
-                    u8"němž koluje mnoho pověstí. Ve skutečnosti je to tvor nesmírně oddaný své "
-                    u8"smečce, který pečuje o mláďata, staré i churavé členy a v noci zpívá k "
-                    u8"měsíci. Pro mnohé indiánské národy byl vlk moudrým učitelem a průvodcem. "
-                    u8"Ti, které Vlk provází, jsou citliví, věrní a mají silnou intuici."));
+                    u8"nadějí, kdy se staré rozpouští a nové ještě nemá tvar. O vlku koluje "
+                    u8"mnoho pověstí; podle jedné z nich vyje na měsíc, vytím se ale jen "
+                    u8"dorozumívá se smečkou. Té je oddaný: smečku tvoří rodina, jež o mláďata "
+                    u8"pečuje společně. Pro mnohé indiánské kmeny byl vlk moudrým učitelem a "
+                    u8"průvodcem. Ti, které Vlk provází, jsou citliví, věrní a mají silnou "
+                    u8"intuici."));
 constexpr auto vlk2 =
     piece<743>("Vlk, piece 2", textSoFar, tabs(1), spaces(75), tabs(15), spaces(2), tabs(1),
                text(u8"Vlk je snílek s bohatým vnitřním světem. Vnímá i věci, které jiní "
-                    u8"přehlédnou, a často tuší, co se stane, dřív než k tomu dojde. Je "
-                    u8"soucitný, laskavý a neumí zůstat lhostejný k cizímu trápení; pomůže "
-                    u8"každému, kdo o to požádá, a někdy i tomu, kdo si to nezaslouží. Má "
-                    u8"umělecké nadání, lásku k hudbě, poezii a všemu tajemnému. Potřebuje čas "
-                    u8"o samotě, aby si utřídil myšlenky a nabral sílu. Přátelům bývá věrnou "
-                    u8"oporou a dokáže trpělivě naslouchat i dlouhé hodiny. Jeho přílišná "
-                    u8"citlivost je však i slabinou: snadno podléhá náladám, nechá se ovlivnit "
-                    u8"a před nepříjemnou realitou rád utíká do světa fantazie. Mívá problém "
-                    u8"říct ne a stanovit si hranice."));
+                    u8"přehlédnou, a jeho předtuchy se často až nápadně vyplní. Je soucitný, "
+                    u8"laskavý a neumí zůstat lhostejný k cizímu trápení; pomůže každému, kdo o "
+                    u8"to požádá, a někdy i tomu, kdo si to nezaslouží. Má umělecké nadání, "
+                    u8"lásku k hudbě, poezii a všemu tajemnému. Potřebuje čas o samotě, aby si "
+                    u8"srovnal myšlenky a nabral sílu. Přátelům bývá věrnou oporou a dokáže "
+                    u8"trpělivě naslouchat i dlouhé hodiny. Jeho přílišná citlivost je však i "
+                    u8"slabinou: snadno podléhá náladám, nechá se ovlivnit a před nepříjemnou "
+                    u8"realitou rád utíká do světa fantazie. Mívá potíže říct ne a stanovit si "
+                    u8"jasné hranice."));
 constexpr auto vlk3 =
     piece<647>("Vlk, piece 3", textSoFar, tabs(8), spaces(74),
                text(u8"Vlk miluje oddaně, něžně a bez výhrad. Ve vztahu je romantický, chápavý "
                     u8"a obětavý a pro partnera udělá cokoli. Lásku projevuje drobnými "
-                    u8"pozornostmi, dopisy anebo básněmi a vycítí, co druhý potřebuje, dřív, "
-                    u8"než to vysloví. Potřebuje cítit hluboké duševní spojení a porozumění "
-                    u8"beze slov. Nesnáší hrubost a chlad a v prostředí plném hádek vadne. "
-                    u8"Pozor by si měl dát na to, aby nesplýval s druhým natolik, že zapomene "
-                    u8"na sebe, a aby nevybíral partnery, které je třeba zachraňovat. Oporu "
-                    u8"nalézá u Datla a Hada i u zemských totemů, které mu dají pevnou půdu pod "
-                    u8"nohama."));
+                    u8"pozornostmi, dopisy anebo básněmi a na druhém pozná, co ho trápí, i když "
+                    u8"nic neříká. Potřebuje cítit hluboké duševní spojení a porozumění beze "
+                    u8"slov. Nesnáší hrubost a chlad a v prostředí plném hádek vadne. Pozor by "
+                    u8"si měl dát na to, aby nesplýval s druhým natolik, že zapomene na sebe, a "
+                    u8"aby nevybíral partnery, které je třeba zachraňovat. Oporu nachází u "
+                    u8"Datla a Hada i u zemských totemů, které mu dají pevnou půdu pod nohama."));
 constexpr auto vlk4 =
     piece<272>("Vlk, piece 4", textSoFar, tabs(19), spaces(13),
                text(u8"Vlkovi dělá dobře voda, hudba a klid přírody, měl by se však vyhýbat "
-                    u8"alkoholu a jiným únikům od stresu. Citlivými místy bývají u něho "
-                    u8"chodidla, mízní uzliny a obranyschopnost. Vlk má věřit své intuici, "
-                    u8"nezapomínat však na střízlivý rozum."));
+                    u8"alkoholu a jiným únikům před stresem. Citlivými místy jsou u něho "
+                    u8"chodidla, mízní uzliny a obranyschopnost. Vlk by měl věřit intuici, ale "
+                    u8"nezapomínat na střízlivý rozum."));
 
 constexpr PadLengths indianPads{.pad = indianPadLength};
 
