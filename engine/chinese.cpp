@@ -1,11 +1,14 @@
-// The Chinese zodiac: for each animal sign its heading and trait list, its character, how it gets
-// on with the other signs and its lucky day, numbers and cards, famous people born in its years,
-// and the signs that suit it. Two pads and runs of spaces lay the text out for the word-wrapping
-// result box.
+// The Chinese zodiac: for each animal sign its heading and trait list, its character, how it lives
+// with friends, family and colleagues and its lucky day, numbers and cards, famous people born in
+// its years, and the signs that suit it as partners. Two pads and runs of spaces lay the text out
+// for the word-wrapping result box.
 //
 // The famous people are born in a year of their sign as this generator counts it: sign number
-// (year - 1900) mod 12, by the Gregorian year. Each list carries the birth years in a comment so
-// that a reader can check it.
+// (year - 1900) mod 12, by the Gregorian year. The Chinese year itself begins at the New Year, which
+// falls between 21 January and 20 February, so whoever is born in a year's first weeks belongs to
+// the animal of the year before. Every person listed is therefore born between 21 February and
+// 31 December, after the New Year of the birth year whatever its date, so both reckonings agree.
+// Each list carries the full birth dates in a comment so that a reader can check them.
 #include "engine/chinese.h"
 
 namespace kalmira {
@@ -27,37 +30,37 @@ constexpr std::u8string_view krysaTraits =
     u8"Neklidná, Sebejistá";
 constexpr std::u8string_view krysaCharacter =
     u8"Krysa je prvním znamením čínského zvěrokruhu a podle legendy si toto místo vybojovala "
-    u8"lstí, když se na závodě svezla na hřbetě Buvola a těsně před cílem seskočila. Tato "
-    u8"historka dobře vystihuje její povahu: lidé narození v roce Krysy jsou bystří, pohotoví a "
+    u8"lstí: na závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tahle "
+    u8"historka dobře vystihuje její povahu. Lidé narození v roce Krysy jsou bystří, pohotoví a "
     u8"umějí využít každou příležitost, kterou jim život nabídne. Mají skvělý postřeh, rychle se "
-    u8"učí a málokdy je něco zaskočí nepřipravené. Navenek působí klidně a přátelsky, uvnitř "
-    u8"však neustále přemýšlejí, plánují a počítají. Krysa je šetrná a ráda si dělá zásoby, ať "
-    u8"už jde o peníze, potraviny, nebo užitečné známosti. Nesnáší plýtvání a v těžkých časech "
-    u8"bývá ta, která má pro rodinu vždy něco schovaného. Ve společnosti je oblíbená pro svůj "
-    u8"vtip, výřečnost a schopnost naslouchat; dokáže si získat důvěru lidí a vyzná se v jejich "
-    u8"slabinách. Své city však odhaluje jen nejbližším a před cizími si zachovává jistý odstup. "
-    u8"Doma si ráda vytváří útulné zázemí a o partnera a děti se stará s nečekanou něhou a "
-    u8"trpělivostí. Práce ji baví, hlavně když vidí výsledky, a často se uplatní v obchodě, v "
-    u8"novinářství, v právu nebo všude tam, kde se cení rychlá úvaha a dobré vyjednávání. Jejím "
+    u8"učí a málokdy je něco zaskočí nepřipravené. Navenek působí klidně a přátelsky, v duchu "
+    u8"však neustále přemýšlejí, plánují a počítají. Krysa je šetrná a ráda si dělá zásoby, a to "
+    u8"nejen peněz a potravin, ale i užitečných známostí. Plýtvání nesnáší a v těžkých časech "
+    u8"bývá tou, kdo má pro rodinu vždy něco schovaného. Ve společnosti je oblíbená pro svůj "
+    u8"vtip, výřečnost a schopnost naslouchat; snadno si získá důvěru lidí a rychle odhalí "
+    u8"jejich slabiny. O vlastních citech však mluví nerada a svěřuje se jen několika nejbližším "
+    u8"lidem. Doma si ráda vytváří útulné zázemí a o partnera a děti se stará s nečekanou něhou "
+    u8"a trpělivostí. Práce ji baví, hlavně když vidí výsledky, a často se uplatní v obchodě, v "
+    u8"žurnalistice, v právu nebo všude tam, kde se cení rychlá úvaha a dobré vyjednávání. Jejím "
     u8"slabším místem je neklid a sklon ke kritičnosti. Krysa se snadno nechá strhnout k "
     u8"hazardu, když zavětří rychlý zisk, a někdy se rozptýlí do příliš mnoha plánů najednou. "
     u8"Umí být i malicherná a sobecká, pokud se cítí ohrožená. Když se ale naučí zpomalit a "
-    u8"důvěřovat ostatním, stává se z ní věrný přítel, obětavý rodič a spolehlivý rádce, na "
-    u8"jehož slovo je spoleh. Štěstí jí přeje zejména v první polovině života, kdy sbírá "
-    u8"zkušenosti, které později dokáže proměnit v pohodlí a bezpečí pro sebe i své blízké.";
+    u8"důvěřovat ostatním, stává se z ní věrný přítel, obětavý rodič a rádce, na jehož slovo je "
+    u8"spolehnutí. Štěstí jí přeje zejména v první polovině života, kdy sbírá zkušenosti, které "
+    u8"později dokáže proměnit v pohodlí a bezpečí pro sebe i své blízké.";
 constexpr std::u8string_view krysaPartnership =
-    u8"Krysa je společenská a snadno navazuje známosti, opravdovou důvěru však chová jen k "
-    u8"několika lidem. V lásce ji nejlépe doplní Drak nebo spolehlivý Buvol, v přátelství a v "
-    u8"práci si rozumí s Opicí.";
-// Birth years: Václav Havel 1936, Zdeněk Svěrák 1936, Diego Maradona 1960.
+    u8"Krysa si snadno zapamatuje jména, záliby i narozeniny svých známých a ti jí to rádi "
+    u8"oplácejí přízní. Doma pevně drží rodinnou pokladnu, v práci vyjedná nejlepší podmínky a "
+    u8"kolegům ochotně poradí.";
+// Born: Václav Havel 5 Oct 1936, Zdeněk Svěrák 28 Mar 1936, Diego Maradona 30 Oct 1960.
 constexpr std::u8string_view krysaFamousPeople = u8"Václav Havel, Zdeněk Svěrák, Diego Maradona";
 constexpr std::u8string_view krysaCompatibility =
-    u8"Nejlepším partnerem Krysy je Drak, jehož odvaha a velkorysost dodá jejím plánům rozmach, "
-    u8"zatímco ona mu přinese rozvahu a smysl pro detail. Výborně si rozumí i s Opicí, s níž "
-    u8"sdílí důvtip a chuť do života, a s klidným Buvolem, který jí poskytne jistotu a bezpečí. "
-    u8"Obtížný vztah čeká Krysu s Koněm, jehož netrpělivost a touha po volnosti ji znepokojují. "
-    u8"Méně vhodný je i Kohout, Králík nebo Koza, kteří nesdílejí její praktický přístup k "
-    u8"životu.";
+    u8"Nejlepším partnerem Krysy je Drak, jehož odvaha a velkorysost dodají jejím plánům "
+    u8"rozmach, zatímco ona mu přinese rozvahu a smysl pro detail. Výborně si rozumí i s Opicí, "
+    u8"s níž sdílí důvtip a chuť do života, a s klidným Buvolem, který jí poskytne jistotu a "
+    u8"bezpečí. Obtížný vztah čeká Krysu s Koněm, jehož netrpělivost a touha po volnosti ji "
+    u8"znepokojují. Méně se k ní hodí Kohout, Králík a Koza, kteří nesdílejí její praktický "
+    u8"přístup k životu.";
 constexpr auto krysaOpening = piece<1922>(
     "Krysa, opening", text(u8"KRYSA"), spaces(2), shortPad, shortPad, shortPad, shortPad, spaces(1),
     text(krysaTraits), spaces(1), longPad, spaces(10), characterLabel, spaces(1), shortPad, shortPad,
@@ -83,27 +86,28 @@ constexpr std::u8string_view buvolCharacter =
     u8"Buvol patří k nejvytrvalejším znamením zvěrokruhu. Narodil se pro poctivou práci a to, co "
     u8"jednou začne, dotáhne do konce bez ohledu na překážky. Nespěchá, nenechá se unést náladou "
     u8"okamžiku a každý krok si nejprve pečlivě rozmyslí. Právě tato rozvaha z něj dělá člověka, "
-    u8"na kterého se ostatní mohou spolehnout v době klidu i v krizi. Buvol mluví málo, ale když "
-    u8"promluví, jeho slova mají váhu. Nepotrpí si na okázalost ani na prázdné sliby, váží si "
+    u8"na kterého se ostatní mohou spolehnout v době klidu i v krizi. Buvol mluví málo, a když "
+    u8"už promluví, jeho slova mají váhu. Okázalost a prázdné sliby mu nic neříkají; váží si "
     u8"tradic, pořádku a jasných pravidel. V jednání s lidmi je spravedlivý a přímý, nesnáší "
     u8"lež, lichotky ani intriky a sám se k nim neuchýlí. Doma bývá pevnou oporou rodiny, pečuje "
     u8"o své blízké a vyžaduje od nich stejnou poctivost, jakou dává sám. Jeho úspěch nepřichází "
     u8"náhle, zato je trvalý: skládá ho kámen po kameni, a proto mu často patří uznání až v "
-    u8"pozdějším věku. Dobře se mu daří v zemědělství, stavebnictví, řemesle, ve vědě i v řízení "
+    u8"pozdějším věku. Daří se mu v zemědělství, stavebnictví, řemesle, ve vědě i v řízení "
     u8"podniku. Jeho síla spočívá v klidu: zatímco jiní propadají panice, Buvol vytrvale "
     u8"pokračuje dál. Stinnou stránkou Buvola je tvrdohlavost. Jakmile si vytvoří názor, jen "
     u8"těžko ho mění, a na novinky pohlíží s nedůvěrou. Bývá uzavřený, své city skrývá a druzí "
-    u8"ho někdy považují za chladného nebo příliš přísného. Když se rozzlobí, což se nestává "
-    u8"často, jeho hněv je prudký a dlouho nevyprchá. Kdo si získá jeho přátelství, získá ho na "
-    u8"celý život.";
+    u8"ho někdy považují za chladného nebo příliš přísného. Rozzlobí se jen zřídka, potom je "
+    u8"však jeho zlost prudká a křivdu si pamatuje léta. S přibývajícím věkem ale zpravidla "
+    u8"změkne a snáze odpouští.";
 constexpr std::u8string_view buvolPartnership =
-    u8"Buvol si přátele nevybírá snadno, ale ti, které přijme za své, na něj mohou spoléhat za "
-    u8"všech okolností. Nerad se předvádí na veřejnosti a dává přednost klidnému večeru v kruhu "
-    u8"několika důvěrných lidí. V lásce je věrný a stálý, nejlépe mu bývá s Hadem, Kohoutem nebo "
-    u8"Krysou, kteří ocení jeho spolehlivost. Jako kamarád si rozumí s Opicí, jejíž veselost mu "
-    u8"zpestří všední dny. V pracovních věcech se mu osvědčí Kohout, s nímž sdílí lásku k "
-    u8"pořádku. Potíže mu naopak může působit vrtošivá Koza a Kůň.";
-// Birth years: Napoleon 1769, Antonín Dvořák 1841, Otto Wichterle 1913, Walt Disney 1901.
+    u8"Buvol si přátele nevybírá snadno, ale kdo si u něj jednou získá místo, může s jeho pomocí "
+    u8"počítat i ve zlých časech. Hlučné oslavy ho nelákají; nejraději tráví volný čas s "
+    u8"několika důvěrnými lidmi při práci na zahradě nebo u dobrého jídla. Sousedé a známí vědí, "
+    u8"že pomůže se stěhováním, opravou střechy nebo sklizní, i když se tím nechlubí. Dětem je "
+    u8"trpělivým, třebaže přísným učitelem. Kolegové oceňují jeho spolehlivost, jen se musejí "
+    u8"smířit s tím, že věci dělá po svém a změny přijímá neochotně.";
+// Born: Napoleon 15 Aug 1769, Antonín Dvořák 8 Sep 1841, Otto Wichterle 27 Oct 1913,
+// Walt Disney 5 Dec 1901.
 constexpr std::u8string_view buvolFamousPeople = u8"Napoleon, Antonín Dvořák, Otto Wichterle, Walt Disney";
 constexpr std::u8string_view buvolCompatibility =
     u8"Buvolovi nejlépe sedí Had, s nímž ho spojuje trpělivost a smysl pro dlouhodobé cíle. Had "
@@ -138,32 +142,33 @@ constexpr std::u8string_view tygrCharacter =
     u8"Tygr je rozený bojovník a vůdce, který se nebojí postavit proti nespravedlnosti, ani když "
     u8"stojí sám. Lidé narození v jeho znamení mají v sobě zvláštní sílu, kterou okolí vycítí na "
     u8"první pohled. Jsou odvážní, vášniví a plní energie, milují výzvy a nesnášejí nudu a "
-    u8"stereotyp. Tygr jedná rychle a často na základě intuice, proto se mu daří tam, kde jiní "
-    u8"váhají. Je velkorysý, umí se rozdělit a za své přátele by dal ruku do ohně. Nerad se však "
+    u8"stereotyp. Tygr jedná rychle a často podle intuice, a tak uspěje i tam, kde ostatní ještě "
+    u8"váhají. Je velkorysý, rád se rozdělí a za své přátele by dal ruku do ohně. Nerad se však "
     u8"podřizuje; autorita, kterou nerespektuje, v něm vyvolává vzdor. Tygr potřebuje svobodu a "
     u8"prostor, ve kterém může uplatnit své nápady. Na nudné povinnosti a rutinní práci nemá "
-    u8"trpělivost a rád je přenechává druhým. Daří se mu v povoláních, kde může vést lidi, "
-    u8"cestovat nebo riskovat, třeba jako podnikatel, voják, sportovec, herec či objevitel. Jeho "
+    u8"trpělivost a rád je přenechává druhým. Uplatní se v povoláních, v nichž smí vést lidi, "
+    u8"cestovat nebo riskovat: jako podnikatel, voják, sportovec, herec či objevitel. Jeho "
     u8"nadšení je nakažlivé a strhne i ty nejopatrnější. Nezřídka se pouští do riskantních "
-    u8"podniků, které by rozumnější lidé nezačali, a často z nich vyjde jako vítěz. Stejně "
-    u8"snadno se ale nechá unést emocemi. Bývá netrpělivý, vznětlivý a občas jedná dřív, než "
-    u8"domyslí následky. Jeho život proto provázejí prudké zvraty: vzlety střídají pády, ale "
+    u8"podniků, které by rozumnější lidé nezačali, a často z nich vyjde jako vítěz. Zároveň se "
+    u8"však snadno nechá unést emocemi. Bývá netrpělivý, vznětlivý a občas jedná, aniž by "
+    u8"domyslel následky. Jeho život proto provázejí prudké zvraty: vzlety střídají pády, ale "
     u8"Tygr se po každém nezdaru rychle zvedne a hledá novou příležitost. V soukromí bývá "
     u8"překvapivě něžný a citlivý, i když to před světem rád skrývá. Pokud se naučí trpělivosti "
     u8"a naslouchání, stane se z něho moudrý ochránce všech, které má rád.";
 constexpr std::u8string_view tygrPartnership =
     u8"Tygr je ve společnosti nepřehlédnutelný a lidé se kolem něho rádi shromažďují. Přátelství "
-    u8"bere vážně a očekává od druhých stejnou věrnost, jakou sám nabízí. V lásce mu nejvíc "
-    u8"svědčí Kůň, Pes nebo Vepř, kteří snesou jeho prudký temperament. Se Psem i s Koněm se mu "
-    u8"dobře pracuje. Pozor by si měl dávat na Opici a Hada, s nimiž se snadno dostává do sporu.";
-// Birth years: Leoš Janáček 1854, Karel Čapek 1890, Bohumil Hrabal 1914, Marilyn Monroe 1926.
-constexpr std::u8string_view tygrFamousPeople = u8"Leoš Janáček, Karel Čapek, Bohumil Hrabal, Marilyn Monroe";
+    u8"bere vážně a kvůli kamarádovi se utká i s přesilou. V rodině bývá ochráncem, který však "
+    u8"nesnese, když mu někdo mluví do rozhodování. V práci dokáže nadchnout kolegy svým zápalem "
+    u8"a rád se ujímá vedení; nadřízeného, jehož si neváží, poslouchá jen se skřípěním zubů.";
+// Born: Leoš Janáček 3 Jul 1854, Jiří Menzel 23 Feb 1938, Bohumil Hrabal 28 Mar 1914,
+// Marilyn Monroe 1 Jun 1926.
+constexpr std::u8string_view tygrFamousPeople = u8"Leoš Janáček, Jiří Menzel, Bohumil Hrabal, Marilyn Monroe";
 constexpr std::u8string_view tygrCompatibility =
     u8"Ideálním protějškem Tygra je Kůň. Oba milují volnost, dobrodružství a pohyb a nikdo z "
     u8"nich druhého nespoutává. Dobře se Tygr snese i se Psem, jehož věrnost a smysl pro "
     u8"spravedlnost obdivuje; Pes mu navíc umí klidně a bez urážky říct pravdu. Vhodným "
-    u8"partnerem je i dobrosrdečný Vepř, který Tygrovi dopřeje domov plný pohody a zklidní jeho "
-    u8"výbuchy. Nejvíce problémů přináší svazek s Opicí: ta se jeho vážnosti ráda vysmívá a Tygr "
+    u8"partnerem je i dobrosrdečné Prase, které Tygrovi dopřeje domov plný pohody a zklidní jeho "
+    u8"výbuchy. Nejvíc problémů přináší svazek s Opicí: ta se jeho vážnosti ráda vysmívá a Tygr "
     u8"jí nedokáže odpustit posměšky. Složité bývá také soužití s Hadem, jehož skrytost a "
     u8"podezíravost Tygr nechápe. S Buvolem pak svádí stálý souboj o to, kdo má poslední slovo.";
 constexpr auto tygrOpening =
@@ -187,11 +192,11 @@ constexpr auto tygrMatches =
 constexpr std::u8string_view kralikTraits =
     u8"Jemný, Laskavý, Vstřícný, Taktní, Citlivý, Elegantní, Smířlivý, Pohostinný, Uměřený, "
     u8"Opatrný, Vkusný, Ohleduplný, Rozvážný, Nenápadný, Uhlazený, Zdrženlivý";
-// Birth years: Karel Gott 1939, Eva Pilarová 1939, Lionel Messi 1987.
+// Born: Karel Gott 14 Jul 1939, Eva Pilarová 9 Aug 1939, Lionel Messi 24 Jun 1987.
 constexpr std::u8string_view kralikFamousPeople = u8"Karel Gott, Eva Pilarová, Lionel Messi";
 constexpr std::u8string_view kralikCompatibility =
-    u8"Králíkovi nejvíce svědčí Koza, s níž ho spojuje láska ke kráse, umění a klidnému domovu. "
-    u8"Šťastný bude také s Vepřem, který ocení jeho jemnost a laskavost, a se Psem, jenž mu dá "
+    u8"Králíkovi nejvíc svědčí Koza, s níž ho spojuje láska ke kráse, umění a klidnému domovu. "
+    u8"Šťastný bude také s Prasetem, které ocení jeho jemnost a vlídnost, a se Psem, jenž mu dá "
     u8"pocit bezpečí a stálosti. Nejobtížnější je vztah s Kohoutem, jehož přímost a kritičnost "
     u8"Králíka zraňují. Potíže mohou vzniknout také s Krysou nebo s Drakem, jejichž hlučná "
     u8"ctižádost narušuje Králíkovu potřebu harmonie.";
@@ -217,26 +222,26 @@ constexpr std::u8string_view drakCharacter =
     u8"a odhodlání, má vysoké cíle a věří, že je dokáže uskutečnit. Mnohdy se mu to podaří, "
     u8"protože spojuje odvahu s inteligencí a neúnavnou pracovitostí. Drak je čestný a upřímný, "
     u8"neumí se přetvařovat a od ostatních vyžaduje stejnou otevřenost. Lež nebo pokrytectví ho "
-    u8"dokážou rozzuřit. Jeho přímost však někdy působí bezohledně a svým sebevědomím umí druhé "
-    u8"nechtěně zranit. Rád vede, rozhoduje a kritiku snáší jen s obtížemi. Nedělá nic napůl: "
-    u8"buď se věci věnuje celým srdcem, nebo ji rovnou odmítne. Drobná každodenní práce ho nudí, "
-    u8"láká ho spíše velké dílo. Uplatní se všude, kde se vyžaduje vůdcovství a vize: jako "
-    u8"politik, umělec, vynálezce, manažer nebo lékař. Drak bývá štědrý a ochotně pomáhá, ale "
-    u8"pomoc od druhých přijímá nerad, protože nechce působit slabě. Jeho slabinou je "
-    u8"netrpělivost a sklon k přehnaným očekáváním, takže ho zklamání zasáhne hlouběji než jiné. "
-    u8"Přesto se z pádů rychle zvedá. V lásce je vášnivý a okouzlující, trvalý vztah však naváže "
-    u8"teprve s někým, kdo dokáže obdivovat jeho lesk a zároveň mu zachová vlastní tvář.";
+    u8"dokážou rozzuřit. Jeho přímost však někdy působí bezohledně a svým sebevědomím Drak "
+    u8"dokáže druhé nechtěně zranit. Rád vede, rozhoduje a kritiku snáší jen s obtíží. Nedělá "
+    u8"nic napůl: buď se věci věnuje celým srdcem, nebo ji rovnou odmítne. Drobná každodenní "
+    u8"práce ho nudí, láká ho spíše velké dílo. Uplatní se všude, kde se vyžaduje vůdcovství a "
+    u8"vize: jako politik, umělec, vynálezce, manažer nebo lékař. Drak bývá štědrý a ochotně "
+    u8"pomáhá, ale pomoc od druhých přijímá nerad, protože nechce působit slabě. Jeho slabinou "
+    u8"je netrpělivost a sklon k přehnaným očekáváním, takže ho zklamání zasáhne hlouběji než "
+    u8"jiné. Neúspěch ho ale nezlomí. V lásce je vášnivý a okouzlující, trvalý vztah však naváže "
+    u8"teprve s někým, kdo dokáže obdivovat jeho lesk a zároveň si zachová vlastní tvář.";
 constexpr std::u8string_view drakPartnership =
-    u8"Drak je obklopen obdivovateli a přátel má víc, než stihne vnímat. Skutečně blízko si ale "
-    u8"k sobě pustí pouze ty, kdo ho neberou jen jako zdroj zábavy a dovedou mu čas od času "
-    u8"oponovat. V lásce mu štěstí přinese Krysa, Opice nebo Kohout, protože ho obdivují a "
-    u8"zároveň mu nastaví zrcadlo. Přátelsky si rozumí s Hadem, od něhož se učí trpělivosti. V "
-    u8"práci se mu osvědčí vynalézavá Opice. Střetům se naopak nevyhne se Psem, jenž nesnáší "
-    u8"jeho okázalost.";
-// Birth years: Karel IV. 1316, Jan Amos Komenský 1592, Josef Kajetán Tyl 1808, Sigmund Freud 1856,
-// John Lennon 1940.
+    u8"Drak je obklopen obdivovateli a přátel má víc, než stihne vnímat. Nejvíc si ale váží "
+    u8"těch, kdo v něm nevidí jen zdroj zábavy a umějí mu čas od času oponovat. Pro rodinu je "
+    u8"pýchou i starostí: rád ji zahrnuje dárky a velkými plány, od blízkých však čeká, že ho "
+    u8"budou následovat. Mezi kolegy se ujme vedení a dokáže je nadchnout pro odvážný projekt, "
+    u8"trpělivě vysvětlovat drobnosti ho ale nebaví. Kdo s ním pracuje, zažije rušné, ale nikdy "
+    u8"nudné časy.";
+// Born: Karel IV. 14 May 1316 (Julian calendar), Jan Amos Komenský 28 Mar 1592,
+// Josef Mánes 12 May 1820, Friedrich Nietzsche 15 Oct 1844, John Lennon 9 Oct 1940.
 constexpr std::u8string_view drakFamousPeople =
-    u8"Karel IV., Jan Amos Komenský, Josef Kajetán Tyl, Sigmund Freud, John Lennon";
+    u8"Karel IV., Jan Amos Komenský, Josef Mánes, Friedrich Nietzsche, John Lennon";
 constexpr std::u8string_view drakCompatibility =
     u8"Nejlépe se k Drakovi hodí Krysa. Obdivuje jeho sílu a štědrost, zatímco on oceňuje její "
     u8"bystrost a schopnost myslet prakticky; společně promění odvážné sny ve skutečnost. "
@@ -245,9 +250,9 @@ constexpr std::u8string_view drakCompatibility =
     u8"úspěch a navíc vnese do vztahu pořádek. Harmonické spojení nabízí i moudrý Had, jenž "
     u8"Drakovi dodá klid a diplomacii. Naopak nejtěžší zkouškou je vztah se Psem. Pes je "
     u8"realista a kritik, vidí za Drakovým leskem jeho chyby a nebojí se je nahlas pojmenovat, "
-    u8"což Drak nese velmi těžce. Komplikované bývá i soužití s jiným Drakem, protože dva vládci "
-    u8"se do jednoho paláce nevejdou. Opatrnost je namístě také u citlivého Králíka, který se v "
-    u8"Drakově blízkosti snadno cítí přehlížen.";
+    u8"což Drak nese velmi těžce. Komplikované je i soužití s dalším Drakem, protože se dva "
+    u8"vládci do jednoho paláce nevejdou. Opatrnost je namístě také u citlivého Králíka, který "
+    u8"se v Drakově blízkosti snadno cítí přehlížený.";
 constexpr auto drakOpening = piece<1766>(
     "Drak, opening", text(u8"DRAK"), spaces(14), shortPad, shortPad, shortPad, shortPad, spaces(1),
     text(drakTraits), spaces(2), longPad, spaces(10), characterLabel, spaces(1), shortPad, shortPad, shortPad,
@@ -273,34 +278,34 @@ constexpr std::u8string_view hadCharacter =
     u8"Had je nejtajemnějším znamením celého čínského horoskopu. Lidé narození v jeho roce mají "
     u8"hlubokou moudrost, vyvinutou intuici a zvláštní přitažlivost, které se dá jen těžko "
     u8"odolat. Navenek působí klidně, někdy až nehybně, ale pod povrchem neustále sledují, "
-    u8"hodnotí a zvažují. Had nikdy nejedná unáhleně a své úspěchy neprozrazuje předčasně. Než "
+    u8"hodnotí a zvažují. Had nikdy nejedná unáhleně a své plány neprozrazuje předčasně. Než "
     u8"udělá rozhodující krok, dokáže dlouho vyčkávat, a když konečně zaútočí, bývá jeho tah "
     u8"přesný a účinný. Je elegantní, má vytříbený vkus a miluje krásné věci, dobré jídlo, umění "
     u8"a literaturu. Ve společnosti se pohybuje s přirozenou grácií a jeho slova bývají uvážená, "
     u8"často s jemnou ironií. Had je nesmírně inteligentní a rád přemýšlí o filozofických "
     u8"otázkách, o smyslu života i o lidské přirozenosti. Dobře se uplatní ve vědě, v "
-    u8"psychologii, v diplomacii, v umění nebo ve finančnictví, tedy všude, kde je třeba myslet "
-    u8"hluboce a jednat s rozvahou. Peníze k němu obvykle přicházejí snadno, a přesto s nimi "
-    u8"zachází šetrně a s chladnou hlavou. Jen tak se nenechá oklamat, protože pozná faleš i za "
-    u8"tím nejmilejším úsměvem. Svou pravou tvář však ukáže jen několika lidem. Je uzavřený, "
-    u8"nerad mluví o svých citech a svá tajemství si nechává pro sebe. Pokud ho někdo zradí, Had "
-    u8"to nezapomene a umí být velmi nesmiřitelný. V lásce bývá vášnivý, ale také žárlivý a "
+    u8"psychologii, v diplomacii, v umění nebo ve financích, tedy všude, kde je třeba myslet "
+    u8"hluboce a jednat s rozvahou. Peníze si k němu najdou cestu samy, a přesto s nimi zachází "
+    u8"šetrně a s chladnou hlavou. Jen tak se nenechá oklamat, protože pozná faleš i za tím "
+    u8"nejvlídnějším úsměvem. Kdo chce poznat jeho opravdové myšlenky, musí mít trpělivost. Je "
+    u8"uzavřený, nerad mluví o svých citech a svá tajemství si nechává pro sebe. Pokud ho někdo "
+    u8"zradí, Had to nezapomene a umí být nesmiřitelný. V lásce bývá vášnivý, ale také žárlivý a "
     u8"majetnický a od partnera vyžaduje naprostou oddanost. Brzdí ho ovšem sklon k "
     u8"podezíravosti a pohodlnosti: když nemusí, nerad se namáhá, a někdy si svou lenost omlouvá "
     u8"tím, že jen čeká na správnou chvíli. Přesto ho jeho moudrost málokdy zklame. Had se umí z "
     u8"každé zkušenosti poučit a s věkem se z něho stává rádce, jehož názoru si lidé váží a ke "
     u8"kterému se rádi vracejí pro radu.";
 constexpr std::u8string_view hadPartnership =
-    u8"Had si rozvážně vybírá, komu důvěřuje. V lásce se mu nejlépe daří s Buvolem nebo "
-    u8"Kohoutem, v přátelství s bystrou Opicí či Drakem. V práci se mu osvědčí spolehlivý Buvol.";
-// Birth years: Jan Werich 1905, Jiří Voskovec 1905, Charles Darwin 1809, Abraham Lincoln 1809,
-// Vladimír Menšík 1929.
+    u8"Had si rozvážně vybírá, komu důvěřuje, a přátelství si pěstuje v tichosti. Rodině dopřává "
+    u8"klid a pohodlí, v práci si kolegy získá taktem a tím, že ví, kdy je lepší mlčet.";
+// Born: Johannes Brahms 7 May 1833, Jiří Voskovec 19 Jun 1905, Milan Kundera 1 Apr 1929,
+// Vladimír Menšík 9 Oct 1929, Grace Kelly 12 Nov 1929.
 constexpr std::u8string_view hadFamousPeople =
-    u8"Jan Werich, Jiří Voskovec, Charles Darwin, Abraham Lincoln, Vladimír Menšík";
+    u8"Johannes Brahms, Jiří Voskovec, Milan Kundera, Vladimír Menšík, Grace Kelly";
 constexpr std::u8string_view hadCompatibility =
     u8"K Hadovi se nejlépe hodí Buvol, jehož spolehlivost a klid mu dají pocit bezpečí a "
     u8"jistoty. Dobrou volbou je i Kohout, s nímž sdílí pečlivost, vkus a ctižádost. Nejvíc "
-    u8"napětí přináší vztah s Vepřem, jehož naivní otevřenost Hada znervózňuje, a rovněž s "
+    u8"napětí přináší vztah s Prasetem, jehož naivní otevřenost Hada znervózňuje, a také s "
     u8"Tygrem, který nesnese jeho tajnůstkářství.";
 constexpr auto hadOpening =
     piece<256>("Had, opening", text(u8"HAD"), spaces(10), shortPad, shortPad, shortPad, shortPad, spaces(1),
@@ -332,29 +337,29 @@ constexpr std::u8string_view kunCharacter =
     u8"jakákoli dřina. Mají přirozený šarm a umějí zaujmout společnost vtipem i nakažlivou chutí "
     u8"do života, takže kolem sebe brzy shromáždí přátele a obdivovatele. Samotu snášejí špatně "
     u8"a potřebují mít okolo sebe ruch. Rádi jsou středem dění, milují cestování, sport, hudbu a "
-    u8"všechno, co přináší vzrušení. Kůň jedná impulzivně a často dříve, než si věc pořádně "
-    u8"promyslí. Jeho rozhodnutí vycházejí z intuice a okamžitého nadšení, které ale může stejně "
-    u8"rychle vyprchat. Proto se mu stává, že rozjede několik projektů najednou a některé nechá "
-    u8"nedokončené. Nejlépe se mu daří tam, kde může pracovat samostatně, měnit prostředí a "
-    u8"jednat s lidmi: v obchodě, novinařině, cestovním ruchu, v umění nebo ve sportu. Přísná "
-    u8"hierarchie a neustálý dozor ho naopak dusí. S penězi bývá Kůň šikovný, umí vydělat, ale "
-    u8"stejně snadno utrácí. Jeho největší slabinou je netrpělivost a prchlivá povaha; když se "
-    u8"rozzlobí, řekne víc, než chtěl, ovšem zlost ho brzy přejde a křivdy si nepamatuje. "
-    u8"Kritiku snáší těžko a nerad přiznává chybu. V citech je vášnivý a romantický, zamilovává "
-    u8"se snadno a naplno, jenže potřebuje partnera, který mu ponechá volnost a nebude ho "
-    u8"svazovat žárlivostí. Jakmile najde člověka, jenž chápe jeho touhu po svobodě, dokáže být "
-    u8"věrným a pozorným druhem. Do středního věku bývá život Koně rušný a plný změn, později se "
-    u8"usadí a sklízí plody své energie.";
+    u8"všechno, co přináší vzrušení. Kůň jedná impulzivně a málokdy si věc předem pořádně "
+    u8"promyslí. Jeho rozhodnutí vycházejí z intuice a okamžitého nadšení, které ovšem bývá "
+    u8"krátkého dechu. Proto se mu stává, že rozjede několik projektů najednou a některé nechá "
+    u8"nedokončené. Uplatnění najde všude, kde smí pracovat samostatně, měnit prostředí a jednat "
+    u8"s lidmi: v obchodě, žurnalistice, cestovním ruchu, v umění nebo ve sportu. Přísná "
+    u8"hierarchie a neustálý dozor ho naopak dusí. S penězi bývá Kůň šikovný, jenže je nerad "
+    u8"počítá a šetřit ho nebaví. Nejvíc mu škodí netrpělivost a prchlivá povaha; když se "
+    u8"rozzlobí, řekne víc, než chtěl, ale už druhý den je zase vlídný a křivdy si nepamatuje. "
+    u8"Kritiku snáší těžko a jen nerad uznává vlastní chybu. V citech je vášnivý a romantický, "
+    u8"zamilovává se snadno a naplno, jenže potřebuje partnera, který mu ponechá volnost a "
+    u8"nebude ho svazovat žárlivostí. Jakmile najde člověka, jenž chápe jeho touhu po svobodě, "
+    u8"dokáže být věrným a pozorným druhem. Do středního věku bývá život Koně rušný a plný změn, "
+    u8"později se usadí a sklízí plody své energie.";
 constexpr std::u8string_view kunPartnership =
-    u8"Kůň snadno uzavírá známosti a v kolektivu bývá oblíbený, hluboká pouta však tvoří "
-    u8"pomaleji. V lásce a v manželství mu nejvíc rozumí Tygr, Pes a Koza, dobrým přítelem je mu "
-    u8"Drak. Obtížné soužití čeká Koně s Krysou, jejíž opatrnost ho brzdí.";
-// Birth years: Jimi Hendrix 1942, Harrison Ford 1942, Neil Armstrong 1930, Věra Čáslavská 1942,
-// Rembrandt 1606.
+    u8"Kůň snadno uzavírá známosti a v kolektivu bývá oblíbený, hluboká pouta však vytváří "
+    u8"pomaleji. Rodina ho musí nechat jít vlastní cestou, jinak se brzy vzbouří. S kolegy rád "
+    u8"spolupracuje, pokud mu nikdo nestojí nad hlavou s hodinkami v ruce.";
+// Born: Jimi Hendrix 27 Nov 1942, Harrison Ford 13 Jul 1942, Neil Armstrong 5 Aug 1930,
+// Věra Čáslavská 3 May 1942, Rembrandt 15 Jul 1606.
 constexpr std::u8string_view kunFamousPeople =
     u8"Jimi Hendrix, Harrison Ford, Neil Armstrong, Věra Čáslavská, Rembrandt";
 constexpr std::u8string_view kunCompatibility =
-    u8"Tygr, Pes a Koza; nejhůře se snáší s Krysou a s Buvolem, kteří mu upírají volnost.";
+    u8"Nejlépe se k němu hodí Tygr, Pes a Koza; s Krysou a Buvolem se cítí jako v ohradě.";
 constexpr auto kunOpening = piece<1904>(
     "Kůň, opening", text(u8"KŮŇ"), spaces(20), shortPad, shortPad, shortPad, shortPad, spaces(1),
     text(kunTraits), spaces(1), longPad, spaces(1), characterLabel, spaces(1), shortPad, shortPad, shortPad,
@@ -380,27 +385,27 @@ constexpr std::u8string_view kozaCharacter =
     u8"Jemnost a tvůrčí duch patří ke Koze stejně neodmyslitelně jako touha po klidu. Její děti "
     u8"mají vytříbený vkus, bohatou fantazii a citlivou duši, která vnímá krásu tam, kde ji jiní "
     u8"přehlédnou. Bývají laskaví, mírní a soucitní, nesnášejí hádky a v konfliktu raději "
-    u8"ustoupí. Mají mimořádně silnou intuici a často tuší, co druzí cítí, ještě než to vysloví. "
-    u8"Skutečnou radost jim dělá, když mohou někoho obdarovat nebo potěšit. Jejich slabinou je "
-    u8"nerozhodnost a sklon k obavám: o budoucnost se strachují víc, než je nutné, a potřebují "
-    u8"cítit, že mají pevné zázemí. Koza ráda žije v pohodlí a harmonii, nejlépe v útulném "
-    u8"domově obklopená lidmi, kteří ji mají rádi. Tlak, spěch a přísné předpisy jí "
-    u8"neprospívají; nejlépe tvoří ve vlastním rytmu. Uplatní se v umění, designu, módě, hudbě, "
+    u8"ustoupí. Mají mimořádně silnou intuici a z tváře druhých vyčtou i smutek, o kterém nikdo "
+    u8"nemluví. Opravdovou radost jim dělá, když mohou někoho obdarovat nebo potěšit. Jejich "
+    u8"slabinou je nerozhodnost a sklon k obavám: o budoucnost se strachují víc, než je nutné, a "
+    u8"potřebují cítit, že mají pevné zázemí. Koza ráda žije v pohodlí a harmonii, nejlépe v "
+    u8"útulném domově obklopená lidmi, kteří ji mají rádi. Tlak, spěch a přísné předpisy jí "
+    u8"nesvědčí; nejlépe tvoří ve vlastním rytmu. Uplatní se v umění, designu, módě, hudbě, "
     u8"zahradnictví nebo v pomáhajících profesích, kde zúročí svou vlídnost. Vůdčí roli však "
-    u8"nevyhledává a raději pracuje v týmu, kde ji někdo podrží. S penězi zachází dost "
-    u8"lehkomyslně, protože si ráda dopřeje hezké věci, a nechá se snadno přemluvit. Zároveň "
-    u8"dokáže být nečekaně tvrdohlavá: když se jí něco nelíbí, tiše to odmítá, trucuje nebo se "
-    u8"stáhne do sebe. V lásce je oddaná, něžná a romantická, partnerovi dává hodně citu, ale "
-    u8"očekává na oplátku pozornost a jistotu. Nejšťastnější je ve vztahu, kde se cítí bezpečně "
-    u8"a kde její jemnost nikdo nezneužije.";
+    u8"nevyhledává a raději pracuje v týmu, kde ji někdo podrží. S penězi zachází lehkomyslně, "
+    u8"protože si ráda dopřeje hezké věci, a nechá se snadno přemluvit. Zároveň dokáže být "
+    u8"nečekaně tvrdohlavá: když se jí něco nelíbí, tiše to odmítá, trucuje nebo se stáhne do "
+    u8"sebe. V lásce je oddaná, něžná a romantická, partnerovi dává hodně citu, ale očekává na "
+    u8"oplátku pozornost a jistotu. Nejšťastnější je ve vztahu, kde se cítí bezpečně a kde její "
+    u8"jemnost nikdo nezneužije.";
 constexpr std::u8string_view kozaPartnership =
     u8"Koza je vlídná společnice, s níž je lidem dobře, protože umí naslouchat a nikoho nesoudí. "
-    u8"Přátele si vybírá podle citu a ke spřízněným duším přilne na celý život. V lásce jí "
-    u8"nejvíc rozumí Králík, s nímž sdílí zálibu v klidu a kráse, a Prase, jež ocení její "
-    u8"dobrotu. Dobře se doplňuje i s Koněm, jehož energie ji povzbuzuje. V práci jí pomůže Drak "
-    u8"nebo Opice, kteří mají rozhodnost, jíž se jí nedostává. Naopak s Buvolem a se Psem si "
-    u8"Koza nerozumí: jejich přísnost a kritičnost ji deptají.";
-// Birth years: Hana Hegerová 1931, Mick Jagger 1943.
+    u8"Přátele si vybírá srdcem a spřízněným duším pak zůstává věrná desítky let. V rodině je "
+    u8"tím, kdo urovnává spory, pamatuje na svátky a výročí a stará se, aby byl domov útulný a "
+    u8"plný květin. Mezi kolegy vytváří příjemné ovzduší, ochotně zaskočí za nemocného a ráda "
+    u8"přinese něco dobrého ke kávě. Hrubost a zvýšený hlas ale snáší špatně: když se v "
+    u8"kolektivu křičí, zmlkne a svůj názor si nechá pro sebe.";
+// Born: Hana Hegerová 20 Oct 1931, Mick Jagger 26 Jul 1943.
 constexpr std::u8string_view kozaFamousPeople = u8"Hana Hegerová, Mick Jagger";
 constexpr std::u8string_view kozaCompatibility =
     u8"Nejvíc štěstí jí přinese Králík nebo Prase, kteří sdílejí její citlivost a smysl pro "
@@ -431,9 +436,9 @@ constexpr std::u8string_view opiceCharacter =
     u8"Důvtip a nevyčerpatelná vynalézavost dělají z Opice mistryni improvizace. Rodáci z jejího "
     u8"roku mají pohotovou mysl, skvělou paměť a talent najít řešení tam, kde ostatní vidí "
     u8"slepou uličku. Učí se bleskově, zajímá je skoro všechno a rádi se předvádějí svými "
-    u8"znalostmi. Jsou zábavní, vtipní a společenští, na večírcích strhnou pozornost a dokážou "
-    u8"rozesmát i zasmušilého člověka. Umějí napodobit kohokoli a s oblibou si dělají legraci i "
-    u8"sami ze sebe. Drobné neúspěchy je nezastaví, protože vždy najdou náhradní plán. Pod "
+    u8"znalostmi. Jsou zábavní, vtipní a společenští, na večírcích na sebe strhnou pozornost a "
+    u8"dokážou rozesmát i zasmušilého člověka. Umějí napodobit kohokoli a s oblibou si dělají "
+    u8"legraci i sami ze sebe. Drobný nezdar je nezastaví, vždy si najdou náhradní plán. Pod "
     u8"veselou maskou se ale skrývá bystrá pozorovatelka, která přesně ví, co chce, a umí toho "
     u8"dosáhnout, někdy i lstí. Opice ráda kličkuje, vyjednává a obchoduje; pravidla považuje "
     u8"spíš za doporučení, jež lze obratně obejít. Pokud svou vychytralost nepřežene, je z ní "
@@ -446,12 +451,12 @@ constexpr std::u8string_view opiceCharacter =
     u8"partnerů. Potřebuje protějšek, který ji stále něčím překvapí a stačí jejímu myšlení. S "
     u8"penězi umí zacházet, vydělává lehce a dokáže je výhodně investovat.";
 constexpr std::u8string_view opicePartnership =
-    u8"Opice si přátele získává snadno, protože je zábavná a štědrá, jen málokomu však dovolí "
-    u8"nahlédnout do svého nitra. Nejlépe si rozumí s Krysou, jež obdivuje její důvtip, a s "
-    u8"Drakem, s nímž ji pojí odvaha a velké plány. Zajímavým partnerem je pro ni rovněž Had, "
-    u8"protože jeho moudrost vyváží její neklid. Pozor by si měla dávat na Tygra, který její "
-    u8"kousky nesnáší, a na Prase, jehož důvěřivosti by mohla zneužít.";
-// Birth years: Martina Navrátilová 1956.
+    u8"Opice si přátele získává snadno, protože je zábavná a štědrá. Svá skutečná přání a obavy "
+    u8"ale ráda schovává za žert, takže i staří známí o ní vědí méně, než si myslí. V rodině je "
+    u8"tou, kdo vymyslí výlet, oslavu nebo nečekané řešení domácích potíží. Děti ji zbožňují: "
+    u8"umí si s nimi hrát celé odpoledne. Kolegové obdivují její nápady, jen si musejí dávat "
+    u8"pozor, aby si zásluhy za společnou práci nepřipsala sama.";
+// Born: Martina Navrátilová 18 Oct 1956.
 constexpr std::u8string_view opiceFamousPeople = u8"Martina Navrátilová";
 constexpr std::u8string_view opiceCompatibility =
     u8"Ideální pár tvoří s Krysou a s Drakem. Krysa sdílí její bystrost a chuť do podnikání, "
@@ -482,30 +487,30 @@ constexpr std::u8string_view kohoutTraits =
     u8"Elegantní, Výřečný, Věrný, Praktický, Ctižádostivý, Cílevědomý, Pyšný, Okázalý, Kritický, "
     u8"Panovačný, Výbušný, Marnivý, Vychloubačný";
 constexpr std::u8string_view kohoutCharacter =
-    u8"Hrdě vztyčený hřebínek prozrazuje, že Kohout se za nic neschovává. Ti, kdo se narodili v "
-    u8"jeho znamení, mluví přímo, bez obalu a bez ohledu na to, zda se to posluchačům líbí. Jsou "
-    u8"pracovití, pořádní a pečliví do posledního detailu, vstávají brzy a den mají předem "
-    u8"naplánovaný. Milují řád ve věcech i v myšlenkách a lajdáctví druhých je dokáže vážně "
-    u8"rozladit. Rádi se ukazují, vybírají si elegantní oblečení a na veřejnosti působí "
-    u8"sebevědomě, až okázale. Za fasádou se ale často skrývá nejistota a velká touha po uznání. "
-    u8"Pochvala je potěší víc, než jsou ochotni přiznat. Kohout je velmi odvážný, nebojí se "
-    u8"konfliktu ani rizika a za své přesvědčení se postaví i proti většině. Hodí se na místa, "
-    u8"kde je zapotřebí přesnost a organizační talent: do armády, účetnictví, vědy, medicíny "
-    u8"nebo vedení firmy. Bývá také výborným řečníkem. S penězi hospodaří rozumně, umí šetřit, i "
-    u8"když si občas dopřeje luxus, aby se pochlubil. Jeho největší slabinou je kritičnost a "
-    u8"sklon poučovat okolí; v diskusi musí mít poslední slovo a přiznat chybu ho stojí velké "
+    u8"Hrdě vztyčený hřebínek prozrazuje, že se Kohout nemá za co schovávat. Lidé jeho znamení "
+    u8"mluví přímo, bez obalu a bez ohledu na to, zda se to posluchačům líbí. Jsou pracovití, "
+    u8"pořádní a pečliví do posledního detailu, vstávají brzy a den mají předem naplánovaný. "
+    u8"Milují řád ve věcech i v myšlenkách a lajdáctví druhých je dokáže vážně rozladit. Rádi se "
+    u8"ukazují, vybírají si elegantní oblečení a na veřejnosti působí sebevědomě, až okázale. Za "
+    u8"fasádou se ale často skrývá nejistota a velká touha po uznání. Pochvala je potěší víc, "
+    u8"než jsou ochotni přiznat. Kohout je velmi odvážný, nebojí se konfliktu ani rizika a za "
+    u8"své přesvědčení se postaví i proti většině. Hodí se na místa, kde je zapotřebí přesnost a "
+    u8"organizační talent: do armády, účetnictví, vědy, medicíny nebo vedení firmy. Tituly, "
+    u8"vyznamenání a uniformy mají pro něj velký půvab. S penězi hospodaří rozumně, i když si "
+    u8"občas dopřeje luxus, aby se pochlubil. Jeho největší slabinou je kritičnost a sklon "
+    u8"poučovat okolí; v diskusi musí mít poslední slovo a přiznat chybu ho stojí velké "
     u8"přemáhání. Někdy plýtvá silami na malichernosti a snadno se nechá rozčilit. Přesto je to "
-    u8"věrný, spolehlivý přítel, který pomůže, kdykoliv je třeba. V lásce je Kohout upřímný a "
+    u8"věrný, spolehlivý přítel, který pomůže, kdykoli je třeba. V lásce je Kohout upřímný a "
     u8"oddaný, city však neumí dávat najevo jemně a romantické gesto často nahradí praktickou "
     u8"péčí.";
 constexpr std::u8string_view kohoutPartnership =
     u8"Kohout má rád společnost, kde může zazářit, a přátele si vybírá podle jejich "
-    u8"spolehlivosti. Kdo snese jeho otevřenost, má v něm spojence. Nejlépe mu je vedle Buvola, "
-    u8"který sdílí jeho pracovitost a smysl pro řád, a vedle Hada, jenž svou moudrostí tlumí "
-    u8"jeho prchlivost. Dobrou dvojici tvoří i s Drakem, po jehož boku se oba vzájemně "
-    u8"povzbuzují k výkonům. Méně šťastné je soužití s Králíkem, kterého Kohoutova upřímnost "
-    u8"raní, se Psem a s dalším Kohoutem, s nímž vede nekonečné spory.";
-// Birth years: Steffi Graf 1969, Marek Eben 1957, Ivan Passer 1933.
+    u8"spolehlivosti. Kdo snese jeho otevřenost, získá v něm spojence, který mu vždy řekne "
+    u8"pravdu do očí. V rodině vládne pevnou rukou: hlídá rozpočet, plánuje dovolenou a dohlíží, "
+    u8"aby měl každý svůj úkol. Děti v něm mají přísného, ale spravedlivého rádce. V práci je "
+    u8"oporou, protože nic nenechává na poslední chvíli, kolegy však umí unavit neustálými "
+    u8"poznámkami o tom, jak mají uklizený stůl a srovnané papíry.";
+// Born: Steffi Graf 14 Jun 1969, Marek Eben 18 Jul 1957, Ivan Passer 10 Jul 1933.
 constexpr std::u8string_view kohoutFamousPeople = u8"Steffi Graf, Marek Eben, Ivan Passer";
 constexpr std::u8string_view kohoutCompatibility =
     u8"Skvěle se doplňuje s Buvolem a s Hadem. Buvol obdivuje jeho píli a přesnost, Had mu zase "
@@ -539,27 +544,28 @@ constexpr std::u8string_view pesCharacter =
     u8"Pes je symbolem věrnosti, poctivosti a smyslu pro spravedlnost. V jeho letech se rodí "
     u8"lidé spolehliví a upřímní, kteří stojí při svých blízkých i v nejtěžších chvílích. "
     u8"Nesnášejí křivdu, přetvářku a lež; jakmile vidí, že se někomu děje bezpráví, neváhají se "
-    u8"ho zastat. Jsou skromní, nepotrpí si na okázalost ani na bohatství a nejdůležitější je "
-    u8"pro ně klidné a bezpečné zázemí. Pes bývá zpočátku ostražitý a nedůvěřivý, k novým lidem "
-    u8"si hledá cestu pomalu, ale komu jednou dá své přátelství, toho se nikdy nevzdá. Má "
-    u8"vyvinutý smysl pro povinnost a své sliby plní, i když ho to stojí síly. Peníze pro něj "
-    u8"nejsou cílem; vydělá si tolik, aby jeho rodina netrpěla nouzí, a zbytek rád věnuje na "
-    u8"dobrou věc. Dobře vychází s dětmi i se zvířaty. Pracuje svědomitě a vytrvale, dobře se "
-    u8"uplatní jako lékař, učitel, právník, sociální pracovník, policista či kněz. Jeho slabinou "
-    u8"je pesimismus a sklon k úzkosti: vidí hrozby i tam, kde nejsou, a trápí se věcmi, které "
+    u8"ho zastat. Jsou skromní, okázalost ani bohatství je nelákají a nejdůležitější je pro ně "
+    u8"klidné a bezpečné zázemí. Pes bývá zpočátku ostražitý a nedůvěřivý, k novým lidem si "
+    u8"hledá cestu pomalu, ale komu jednou dá své přátelství, toho se nikdy nevzdá. Má vyvinutý "
+    u8"smysl pro povinnost a své sliby plní, i když ho to stojí síly. Peníze pro něj nejsou "
+    u8"cílem; vydělá si tolik, aby jeho rodina netrpěla nouzí, a zbytek rád věnuje na dobrou "
+    u8"věc. Dobře vychází s dětmi i se zvířaty. Pracuje svědomitě a vytrvale, dobře se uplatní "
+    u8"jako lékař, učitel, právník, sociální pracovník, policista či kněz. Jeho slabinou je "
+    u8"pesimismus a sklon k úzkosti: vidí hrozby i tam, kde nejsou, a trápí se věcmi, které "
     u8"nemůže ovlivnit. Dokáže být tvrdohlavý a kritický, někdy až jízlivý, zejména když se cítí "
     u8"ohrožený. V lásce je Pes oddaný a pozorný, ale potřebuje jistotu; zradu odpouští jen "
-    u8"těžko. Přátelé a rodina na něj mohou vždy spoléhat.";
+    u8"těžko. Mezi svými však roztaje a ukáže svůj vlídný humor.";
 constexpr std::u8string_view pesPartnership =
-    u8"Pes je mezi lidmi oblíbený pro svou upřímnost a ochotu pomoci, do blízkosti však pouští "
-    u8"jen pár vyvolených. Přátelství s ním je pevné jako skála; kdo jednou získá jeho důvěru, "
-    u8"může se na něj kdykoli obrátit. V milostném životě nejlépe ladí s Tygrem, který sdílí "
-    u8"jeho smysl pro spravedlnost a vášeň pro dobrou věc, a s Koněm, jehož bezstarostnost "
-    u8"rozptýlí jeho obavy. Pěkný vztah může vzniknout i s Králíkem, který ocení jeho věrnost a "
-    u8"oplatí mu ji něhou. V práci se Pes dobře doplňuje s Prasetem, jež je stejně poctivé. "
-    u8"Naopak s Drakem, jehož pýcha jej dráždí, si rozumí jen málo, a nesoulad ho čeká také s "
-    u8"Kohoutem a s Kozou.";
-// Birth years: Emil Zátopek 1922, Hana Zagorová 1946, Michael Jackson 1958, Winston Churchill 1874.
+    u8"Pes je mezi lidmi oblíbený pro svou upřímnost a ochotu pomoci. Přátelství s ním je pevné "
+    u8"jako skála: nemocného kamaráda navštíví, v nesnázích mu podá pomocnou ruku a nic za to "
+    u8"neočekává. V rodině je strážcem, který hlídá, aby nikomu nic nechybělo, a o stárnoucí "
+    u8"rodiče se stará s velkou trpělivostí. Sousedům ochotně pohlídá byt a nakrmí jim kočku. "
+    u8"Mezi kolegy bývá svědomím celého týmu: upozorní na nespravedlnost, zastane se slabšího a "
+    u8"nenechá se zlákat k podvodům ani k pomluvám. Jeho kritika bývá někdy ostřejší, než by "
+    u8"bylo třeba, ale vychází z poctivé snahy, aby se věci dělaly správně. Komu ublíží, tomu se "
+    u8"umí omluvit.";
+// Born: Emil Zátopek 19 Sep 1922, Hana Zagorová 6 Sep 1946, Michael Jackson 29 Aug 1958,
+// Winston Churchill 30 Nov 1874.
 constexpr std::u8string_view pesFamousPeople =
     u8"Emil Zátopek, Hana Zagorová, Michael Jackson, Winston Churchill";
 constexpr std::u8string_view pesCompatibility =
@@ -590,10 +596,10 @@ constexpr std::u8string_view praseTraits =
     u8"Pracovité, Vytrvalé, Obětavé, Spolehlivé, Veselé, Smyslné, Vášnivé, Důvěřivé, "
     u8"Prostoduché, Požitkářské, Nestřídmé, Lehkověrné, Paličaté";
 constexpr std::u8string_view praseCharacterStart =
-    u8"Laskavost a štědrost zdobí Prase víc než kterékoli jiné znamení. Kdo se narodil pod jeho "
-    u8"vládou, má zlaté srdce, upřímnou povahu a vzácnou schopnost užívat si života. Věří v "
-    u8"lidskou dobrotu, nikomu nic nezávidí a ochotně se rozdělí o to, co má, ať už jde o "
-    u8"peníze, čas, nebo pohostinnost.";
+    u8"Laskavost a štědrost zdobí Prase víc než kterékoli jiné znamení. Kdo se narodil v jeho "
+    u8"roce, má zlaté srdce, upřímnou duši a vzácnou schopnost užívat si života. Věří v lidskou "
+    u8"dobrotu, nikomu nic nezávidí a ochotně se rozdělí o to, co má, ať už jde o peníze, čas, "
+    u8"nebo střechu nad hlavou.";
 constexpr std::u8string_view praseCharacterEnd =
     u8"Prase miluje dobré jídlo, pohodlí, hudbu, umění a společnost přátel, a proto jeho domov "
     u8"bývá útulný a vždy otevřený hostům. Je pracovité a vytrvalé, a když si stanoví cíl, jde "
@@ -611,17 +617,17 @@ constexpr std::u8string_view praseCharacterEnd =
     u8"a obětavé, partnerovi dává všechno a touží po stejně upřímném citu. Rodinu miluje nade "
     u8"vše a pro své blízké by se rozdalo.";
 constexpr std::u8string_view prasePartnership =
-    u8"Prase je vítaným hostem každé společnosti a přátelství navazuje bez velké námahy. Nejvíc "
-    u8"ho těší vztah s Králíkem nebo s Kozou, kteří ocení jeho laskavost, dobře vychází i s "
-    u8"Tygrem. Potíže mívá s Hadem, který mu nevěří, a s Opicí.";
-// Birth years: David Bowie 1947, Helena Vondráčková 1947, Josef Lada 1887, Jan Saudek 1935, Ronald
-// Reagan 1911.
+    u8"Prase je vítaným hostem každé společnosti a přátelství navazuje bez velké námahy. Na "
+    u8"svatbě i na plese roztančí celý sál. Sourozencům rádo pohlídá děti, rodičům nakoupí a "
+    u8"kolegy ochotně zastoupí, třebaže tím přijde o klidný večer.";
+// Born: Alois Jirásek 23 Aug 1851, Thomas Mann 6 Jun 1875, Josef Lada 17 Dec 1887,
+// Jan Saudek 13 May 1935, Helena Vondráčková 24 Jun 1947.
 constexpr std::u8string_view praseFamousPeople =
-    u8"David Bowie, Helena Vondráčková, Josef Lada, Jan Saudek, Ronald Reagan";
+    u8"Alois Jirásek, Thomas Mann, Josef Lada, Jan Saudek, Helena Vondráčková";
 constexpr std::u8string_view praseCompatibility =
     u8"Králík, Koza a Tygr mu slibují šťastný svazek. Králík s ním sdílí lásku k pohodlí a "
     u8"klidnému rodinnému životu, Koza ocení jeho štědrost a něhu a Tygr mu dodává rozhodnost i "
-    u8"ochranu. Dobře si rozumí rovněž se Psem, protože oba si cení poctivosti a věrnosti víc "
+    u8"ochranu. Dobře si rozumí rovněž se Psem, protože si oba cení poctivosti a věrnosti víc "
     u8"než bohatství. Méně vhodný bývá Had, jehož tajnůstkářství a chladná vypočítavost Prase "
     u8"znejisťují; jejich povahy stojí v čínském zvěrokruhu přímo proti sobě. Opatrnost je na "
     u8"místě i u Opice, která by mohla zneužít jeho důvěřivosti.";
