@@ -8,6 +8,7 @@ ManifestSupportedOS all
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
 
 !define PRODUCT "Kalmira horoskop"
 !define PUBLISHER "Kalmira"
@@ -82,4 +83,11 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ; This runs from NSIS's copy of the uninstaller in %TEMP%\~nsuN.tmp, which asks for that folder's
+  ; deletion at the next restart before its file's, so the non-empty folder would stay. Asking again,
+  ; file first and then folder, leaves nothing after the restart.
+  ${If} $EXEDIR != $INSTDIR
+    Delete /REBOOTOK "$EXEPATH"
+    RMDir /REBOOTOK "$EXEDIR"
+  ${EndIf}
 SectionEnd
