@@ -59,8 +59,10 @@ snapshot() {  # name
   rm -f "$work/export.reg"
 }
 same_as_before() {  # name of the snapshot to compare with the one taken before the install
-  diff -u "$work/snapshot-before.files" "$work/snapshot-$1.files" &&
-    diff -u "$work/snapshot-before.reg" "$work/snapshot-$1.reg"
+  local files=0 keys=0
+  diff -u "$work/snapshot-before.files" "$work/snapshot-$1.files" || files=1
+  diff -u "$work/snapshot-before.reg" "$work/snapshot-$1.reg" || keys=1
+  [ $files -eq 0 ] && [ $keys -eq 0 ]
 }
 
 win_exe=$(winepath -w "$exe")
