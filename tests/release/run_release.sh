@@ -18,12 +18,14 @@ mkdir -p "$work"
 source "$here/../bench/wine_session.sh"
 wine_session_start "$work" || exit 1
 trap wine_session_stop EXIT
+trap 'exit 1' INT TERM
 # Shortcuts made in the prefix stay in the prefix: no menu entries on the Linux desktop.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 # One Wine server for the whole run: a server that ends and restarts rewrites the hardware and
-# network keys, which would blur the before-and-after comparison.
+# network keys, which would blur the before-and-after comparison. It waits a minute for the next
+# program before it ends, so it also ends by itself should this script be killed.
 wineserver -w
-wineserver -p
+wineserver -p60
 
 passed=0
 failed=0
