@@ -5,7 +5,8 @@ set -euo pipefail
 
 engine_packages=(cmake make g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
                  hunspell hunspell-cs hunspell-sk perl libc-bin)
-windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb imagemagick zip unzip file)
+windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb imagemagick zip unzip file
+                  nsis)
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
