@@ -1,7 +1,7 @@
-// The Chinese zodiac: for each animal sign its heading and trait list, its character, how it lives
-// with friends, family and colleagues and its lucky day, numbers and cards, famous people born in
-// its years, and the signs that suit it as partners. Two pads and runs of spaces lay the text out
-// for the word-wrapping result box.
+// The Chinese zodiac: for each animal sign its heading and trait list, its character, the signs it
+// gets on with as friends, relatives and colleagues, its lucky day, numbers and cards, famous
+// people born in its years, and the signs that suit it as partners. Two pads and runs of spaces lay
+// the text out for the word-wrapping result box.
 //
 // The famous people are born in a year of their sign as this generator counts it: sign number
 // (year - 1900) mod 12, by the Gregorian year. The Chinese year itself begins at the New Year, which
@@ -49,9 +49,9 @@ constexpr std::u8string_view krysaCharacter =
     u8"spolehnutí. Štěstí jí přeje zejména v první polovině života, kdy sbírá zkušenosti, které "
     u8"později dokáže proměnit v pohodlí a bezpečí pro sebe i své blízké.";
 constexpr std::u8string_view krysaPartnership =
-    u8"Krysa si snadno zapamatuje jména, záliby i narozeniny svých známých a ti jí to rádi "
-    u8"oplácejí přízní. Doma pevně drží rodinnou pokladnu, v práci vyjedná nejlepší podmínky a "
-    u8"kolegům ochotně poradí.";
+    u8"Krysa nejraději tráví volné chvíle s Opicí, s níž vtipkuje a kuje plány, a s Drakem, jehož "
+    u8"podnikům vede účty. Buvolovi svěří klíče od bytu i úspory; s Koněm, který nerad počítá, se "
+    u8"v práci hádá.";
 // Born: Václav Havel 5 Oct 1936, Zdeněk Svěrák 28 Mar 1936, Diego Maradona 30 Oct 1960.
 constexpr std::u8string_view krysaFamousPeople = u8"Václav Havel, Zdeněk Svěrák, Diego Maradona";
 constexpr std::u8string_view krysaCompatibility =
@@ -101,11 +101,11 @@ constexpr std::u8string_view buvolCharacter =
     u8"změkne a snáze odpouští.";
 constexpr std::u8string_view buvolPartnership =
     u8"Buvol si přátele nevybírá snadno, ale kdo si u něj jednou získá místo, může s jeho pomocí "
-    u8"počítat i ve zlých časech. Hlučné oslavy ho nelákají; nejraději tráví volný čas s "
-    u8"několika důvěrnými lidmi při práci na zahradě nebo u dobrého jídla. Sousedé a známí vědí, "
-    u8"že pomůže se stěhováním, opravou střechy nebo sklizní, i když se tím nechlubí. Dětem je "
-    u8"trpělivým, třebaže přísným učitelem. Kolegové oceňují jeho spolehlivost, jen se musejí "
-    u8"smířit s tím, že věci dělá po svém a změny přijímá neochotně.";
+    u8"počítat i ve zlých časech. Nejlépe se cítí s Kohoutem, který vstává stejně časně a říká "
+    u8"věci na rovinu, a s Hadem, s nímž dokáže celé večery mlčet nad šachovnicí. Krysa ho vytáhne "
+    u8"mezi lidi a vyřídí za něj úřední papíry, on jí za to pomůže se stěhováním. S Kozou v jedné "
+    u8"kanceláři trpí: nesnáší její věčné zpoždění a ona zase jeho úsečné pokyny. Tygra, který "
+    u8"jako šéf každý týden mění plány, snáší jen stěží.";
 // Born: Napoleon 15 Aug 1769, Antonín Dvořák 8 Sep 1841, Otto Wichterle 27 Oct 1913,
 // Walt Disney 5 Dec 1901.
 constexpr std::u8string_view buvolFamousPeople = u8"Napoleon, Antonín Dvořák, Otto Wichterle, Walt Disney";
@@ -156,10 +156,10 @@ constexpr std::u8string_view tygrCharacter =
     u8"překvapivě něžný a citlivý, i když to před světem rád skrývá. Pokud se naučí trpělivosti "
     u8"a naslouchání, stane se z něho moudrý ochránce všech, které má rád.";
 constexpr std::u8string_view tygrPartnership =
-    u8"Tygr je ve společnosti nepřehlédnutelný a lidé se kolem něho rádi shromažďují. Přátelství "
-    u8"bere vážně a kvůli kamarádovi se utká i s přesilou. V rodině bývá ochráncem, který však "
-    u8"nesnese, když mu někdo mluví do rozhodování. V práci dokáže nadchnout kolegy svým zápalem "
-    u8"a rád se ujímá vedení; nadřízeného, jehož si neváží, poslouchá jen se skřípěním zubů.";
+    u8"Tygr je ve společnosti nepřehlédnutelný a rád má kolem sebe lidi, kteří stačí jeho tempu. S "
+    u8"Koněm za týden dotáhne projekt, na který by jiní potřebovali měsíc, a Psa si bere do party, "
+    u8"protože pohlídá, na co Tygr zapomíná. Pochybnosti, které před ostatními skrývá, přizná jen "
+    u8"Praseti. Opici, jež si ráda přivlastní jeho nápady, by nejraději poslal jinam.";
 // Born: Leoš Janáček 3 Jul 1854, Jiří Menzel 23 Feb 1938, Bohumil Hrabal 28 Mar 1914,
 // Marilyn Monroe 1 Jun 1926.
 constexpr std::u8string_view tygrFamousPeople = u8"Leoš Janáček, Jiří Menzel, Bohumil Hrabal, Marilyn Monroe";
@@ -232,12 +232,12 @@ constexpr std::u8string_view drakCharacter =
     u8"jiné. Neúspěch ho ale nezlomí. V lásce je vášnivý a okouzlující, trvalý vztah však naváže "
     u8"teprve s někým, kdo dokáže obdivovat jeho lesk a zároveň si zachová vlastní tvář.";
 constexpr std::u8string_view drakPartnership =
-    u8"Drak je obklopen obdivovateli a přátel má víc, než stihne vnímat. Nejvíc si ale váží "
-    u8"těch, kdo v něm nevidí jen zdroj zábavy a umějí mu čas od času oponovat. Pro rodinu je "
-    u8"pýchou i starostí: rád ji zahrnuje dárky a velkými plány, od blízkých však čeká, že ho "
-    u8"budou následovat. Mezi kolegy se ujme vedení a dokáže je nadchnout pro odvážný projekt, "
-    u8"trpělivě vysvětlovat drobnosti ho ale nebaví. Kdo s ním pracuje, zažije rušné, ale nikdy "
-    u8"nudné časy.";
+    u8"Drak je obklopen obdivovateli, nejvíc si ale váží těch, kdo věří v jeho plány. Nejlepší "
+    u8"pomocnicí mu bývá Krysa: zná každého, koho je třeba, a sežene zprávy dříve než ostatní. "
+    u8"Opice mu vyjedná výhodné podmínky a jeho nápady prodá i lidem, které by on sám odradil. "
+    u8"Kohout je mu spolehlivým spojencem na poradách a zastane se ho i proti většině. Se Psem se "
+    u8"v kolektivu přetahuje o důvěru ostatních, a proto je lepší, když každý z nich vede jiný "
+    u8"tým.";
 // Born: Karel IV. 14 May 1316 (Julian calendar), Jan Amos Komenský 28 Mar 1592,
 // Josef Mánes 12 May 1820, Friedrich Nietzsche 15 Oct 1844, John Lennon 9 Oct 1940.
 constexpr std::u8string_view drakFamousPeople =
@@ -296,8 +296,8 @@ constexpr std::u8string_view hadCharacter =
     u8"každé zkušenosti poučit a s věkem se z něho stává rádce, jehož názoru si lidé váží a ke "
     u8"kterému se rádi vracejí pro radu.";
 constexpr std::u8string_view hadPartnership =
-    u8"Had si rozvážně vybírá, komu důvěřuje, a přátelství si pěstuje v tichosti. Rodině dopřává "
-    u8"klid a pohodlí, v práci si kolegy získá taktem a tím, že ví, kdy je lepší mlčet.";
+    u8"Had si přátele pěstuje v tichosti. Buvol a Kohout mlčí o svěřených tajemstvích stejně jako "
+    u8"on a Opice ho u sklenky vína pobaví; hlučné Prase ho při práci spíš rozptyluje.";
 // Born: Johannes Brahms 7 May 1833, Jiří Voskovec 19 Jun 1905, Milan Kundera 1 Apr 1929,
 // Vladimír Menšík 9 Oct 1929, Grace Kelly 12 Nov 1929.
 constexpr std::u8string_view hadFamousPeople =
@@ -351,9 +351,9 @@ constexpr std::u8string_view kunCharacter =
     u8"dokáže být věrným a pozorným druhem. Do středního věku bývá život Koně rušný a plný změn, "
     u8"později se usadí a sklízí plody své energie.";
 constexpr std::u8string_view kunPartnership =
-    u8"Kůň snadno uzavírá známosti a v kolektivu bývá oblíbený, hluboká pouta však vytváří "
-    u8"pomaleji. Rodina ho musí nechat jít vlastní cestou, jinak se brzy vzbouří. S kolegy rád "
-    u8"spolupracuje, pokud mu nikdo nestojí nad hlavou s hodinkami v ruce.";
+    u8"Kůň snadno navazuje známosti, hluboká pouta však vytváří pomaleji. Na hory si nejraději "
+    u8"vezme Tygra a Psa, kteří vydrží šlapat až na hřeben, a Koze se svěří se vším, co ho trápí. "
+    u8"S Krysou, která mu v práci hlídá každý výdaj, se často hádá.";
 // Born: Jimi Hendrix 27 Nov 1942, Harrison Ford 13 Jul 1942, Neil Armstrong 5 Aug 1930,
 // Věra Čáslavská 3 May 1942, Rembrandt 15 Jul 1606.
 constexpr std::u8string_view kunFamousPeople =
@@ -399,12 +399,12 @@ constexpr std::u8string_view kozaCharacter =
     u8"oplátku pozornost a jistotu. Nejšťastnější je ve vztahu, kde se cítí bezpečně a kde její "
     u8"jemnost nikdo nezneužije.";
 constexpr std::u8string_view kozaPartnership =
-    u8"Koza je vlídná společnice, s níž je lidem dobře, protože umí naslouchat a nikoho nesoudí. "
-    u8"Přátele si vybírá srdcem a spřízněným duším pak zůstává věrná desítky let. V rodině je "
-    u8"tím, kdo urovnává spory, pamatuje na svátky a výročí a stará se, aby byl domov útulný a "
-    u8"plný květin. Mezi kolegy vytváří příjemné ovzduší, ochotně zaskočí za nemocného a ráda "
-    u8"přinese něco dobrého ke kávě. Hrubost a zvýšený hlas ale snáší špatně: když se v "
-    u8"kolektivu křičí, zmlkne a svůj názor si nechá pro sebe.";
+    u8"Koza je laskavá společnice, se kterou je lidem dobře, protože umí naslouchat a nikoho "
+    u8"nesoudí. V rodině urovnává spory a pamatuje na všechny svátky a výročí. S Králíkem chodí na "
+    u8"koncerty a do galerií a na hostinách, které pořádá Prase, se postará o prostřený stůl a "
+    u8"květiny. Ke Koni si chodí pro radu, když se na ni někdo v práci oboří, protože on se nikoho "
+    u8"nebojí. Buvol ji jako nadřízený ochromuje kontrolou každé čárky. Když se v kolektivu křičí, "
+    u8"zmlkne a svůj názor si nechá pro sebe.";
 // Born: Hana Hegerová 20 Oct 1931, Mick Jagger 26 Jul 1943.
 constexpr std::u8string_view kozaFamousPeople = u8"Hana Hegerová, Mick Jagger";
 constexpr std::u8string_view kozaCompatibility =
@@ -451,11 +451,11 @@ constexpr std::u8string_view opiceCharacter =
     u8"partnerů. Potřebuje protějšek, který ji stále něčím překvapí a stačí jejímu myšlení. S "
     u8"penězi umí zacházet, vydělává lehce a dokáže je výhodně investovat.";
 constexpr std::u8string_view opicePartnership =
-    u8"Opice si přátele získává snadno, protože je zábavná a štědrá. Svá skutečná přání a obavy "
-    u8"ale ráda schovává za žert, takže i staří známí o ní vědí méně, než si myslí. V rodině je "
-    u8"tou, kdo vymyslí výlet, oslavu nebo nečekané řešení domácích potíží. Děti ji zbožňují: "
-    u8"umí si s nimi hrát celé odpoledne. Kolegové obdivují její nápady, jen si musejí dávat "
-    u8"pozor, aby si zásluhy za společnou práci nepřipsala sama.";
+    u8"Opice si přátele získává snadno, protože je zábavná a štědrá. V rodině je tou, kdo vymyslí "
+    u8"výlet nebo oslavu. Nejvíc legrace zažije s Krysou, se kterou si vyměňuje novinky a hraje "
+    u8"karty do rána. Drakovi ráda dělá pravou ruku při velkých akcích, protože se u něj nikdy "
+    u8"nenudí. S Hadem vydrží do noci mluvit o knihách a lidech. S Tygrem se v práci neshodne: "
+    u8"jemu vadí její kličkování, jí zase jeho přímočarost.";
 // Born: Martina Navrátilová 18 Oct 1956.
 constexpr std::u8string_view opiceFamousPeople = u8"Martina Navrátilová";
 constexpr std::u8string_view opiceCompatibility =
@@ -504,12 +504,12 @@ constexpr std::u8string_view kohoutCharacter =
     u8"oddaný, city však neumí dávat najevo jemně a romantické gesto často nahradí praktickou "
     u8"péčí.";
 constexpr std::u8string_view kohoutPartnership =
-    u8"Kohout má rád společnost, kde může zazářit, a přátele si vybírá podle jejich "
-    u8"spolehlivosti. Kdo snese jeho otevřenost, získá v něm spojence, který mu vždy řekne "
-    u8"pravdu do očí. V rodině vládne pevnou rukou: hlídá rozpočet, plánuje dovolenou a dohlíží, "
-    u8"aby měl každý svůj úkol. Děti v něm mají přísného, ale spravedlivého rádce. V práci je "
-    u8"oporou, protože nic nenechává na poslední chvíli, kolegy však umí unavit neustálými "
-    u8"poznámkami o tom, jak mají uklizený stůl a srovnané papíry.";
+    u8"Kohout má rád společnost, v níž může zazářit, a přátele si vybírá podle jejich "
+    u8"spolehlivosti. Nejlíp se mu pracuje s Buvolem, kterého jeho poznámky nerozhodí, a s Hadem, "
+    u8"jenž ho vždy nechá domluvit. Drakovi, jehož odvahu obdivuje, rád drží záda na poradách i ve "
+    u8"sporech s vedením. V rodině vládne pevnou rukou a hlídá rozpočet; děti v něm mají přísného, "
+    u8"ale spravedlivého rádce. Citlivý Králík se mu doma i v kanceláři raději vyhne, protože nemá "
+    u8"rád jeho chlubení a hlasité debaty.";
 // Born: Steffi Graf 14 Jun 1969, Marek Eben 18 Jul 1957, Ivan Passer 10 Jul 1933.
 constexpr std::u8string_view kohoutFamousPeople = u8"Steffi Graf, Marek Eben, Ivan Passer";
 constexpr std::u8string_view kohoutCompatibility =
@@ -556,14 +556,14 @@ constexpr std::u8string_view pesCharacter =
     u8"ohrožený. V lásce je Pes oddaný a pozorný, ale potřebuje jistotu; zradu odpouští jen "
     u8"těžko. Mezi svými však roztaje a ukáže svůj vlídný humor.";
 constexpr std::u8string_view pesPartnership =
-    u8"Pes je mezi lidmi oblíbený pro svou upřímnost a ochotu pomoci. Přátelství s ním je pevné "
-    u8"jako skála: nemocného kamaráda navštíví, v nesnázích mu podá pomocnou ruku a nic za to "
-    u8"neočekává. V rodině je strážcem, který hlídá, aby nikomu nic nechybělo, a o stárnoucí "
-    u8"rodiče se stará s velkou trpělivostí. Sousedům ochotně pohlídá byt a nakrmí jim kočku. "
-    u8"Mezi kolegy bývá svědomím celého týmu: upozorní na nespravedlnost, zastane se slabšího a "
-    u8"nenechá se zlákat k podvodům ani k pomluvám. Jeho kritika bývá někdy ostřejší, než by "
-    u8"bylo třeba, ale vychází z poctivé snahy, aby se věci dělaly správně. Komu ublíží, tomu se "
-    u8"umí omluvit.";
+    u8"Pes je mezi lidmi oblíbený pro upřímnost a ochotu pomoci. Nemocného kamaráda navštíví, "
+    u8"sousedům pohlídá byt a o stárnoucí rodiče se stará s velkou trpělivostí. Nejvěrnějším "
+    u8"přítelem mu bývá Tygr, se kterým chodí hrát fotbal a kterému poradí, když se do něčeho "
+    u8"unáhleně pustí, a také Kůň, protože po hádce s ním nikdy nezůstane zlá krev. Králík je mu "
+    u8"milým sousedem i kolegou: Pes mu přes léto zalévá zahradu a Králík ho za to pozve na kávu a "
+    u8"na chvíli ho odvede od starostí. Drakovým velkým slibům nedůvěřuje, a má-li ho za "
+    u8"nadřízeného, jsou mezi nimi spory o to, co je poctivé. V práci je svědomím týmu a zastane "
+    u8"se slabšího.";
 // Born: Emil Zátopek 19 Sep 1922, Hana Zagorová 6 Sep 1946, Michael Jackson 29 Aug 1958,
 // Winston Churchill 30 Nov 1874.
 constexpr std::u8string_view pesFamousPeople =
@@ -617,9 +617,9 @@ constexpr std::u8string_view praseCharacterEnd =
     u8"a obětavé, partnerovi dává všechno a touží po stejně upřímném citu. Rodinu miluje nade "
     u8"vše a pro své blízké by se rozdalo.";
 constexpr std::u8string_view prasePartnership =
-    u8"Prase je vítaným hostem každé společnosti a přátelství navazuje bez velké námahy. Na "
-    u8"svatbě i na plese roztančí celý sál. Sourozencům rádo pohlídá děti, rodičům nakoupí a "
-    u8"kolegy ochotně zastoupí, třebaže tím přijde o klidný večer.";
+    u8"Prase je vítaným hostem každé společnosti. S Kozou a Králíkem rádo vaří a pořádá zahradní "
+    u8"slavnosti, s Tygrem jezdí na ryby a v práci ho ochotně zastoupí. S Hadem si nerozumí: Prase "
+    u8"se do všeho pouští hned, kdežto Had rád vyčkává.";
 // Born: Alois Jirásek 23 Aug 1851, Thomas Mann 6 Jun 1875, Josef Lada 17 Dec 1887,
 // Jan Saudek 13 May 1935, Helena Vondráčková 24 Jun 1947.
 constexpr std::u8string_view praseFamousPeople =
