@@ -20,8 +20,10 @@ void initResultDialog(HWND dialog) {
   static kalmira::ResultText text;
   kalmira::writeHoroscopeText(kalmira::horoscopeRequest, text);
 
-  static wchar_t wide[kalmira::resultTextSize];
-  kalmira::cp1250ToWide(text, wide);
+  // The texts' layout runs were meant for one font at one width; here each becomes a paragraph
+  // break, or the edit box would push whole passages past its right edge.
+  static wchar_t wide[kalmira::resultTextSize * 5 / 2];
+  kalmira::cp1250ParagraphsToWide(text, wide);
   SetDlgItemTextW(dialog, IDC_RESULT_TEXT, wide);
   kalmira::cp1250ToWide(title, wide);
   SetDlgItemTextW(dialog, IDC_RESULT_TITLE, wide);

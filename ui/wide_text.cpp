@@ -3,6 +3,7 @@
 #include "ui/wide_text.h"
 
 #include "engine/codepage.h"
+#include "engine/paragraphs.h"
 
 namespace kalmira {
 
@@ -12,6 +13,25 @@ void cp1250ToWide(const char* text, wchar_t* out, std::size_t outSize) {
   for (; text[length] != '\0' && length + 1 < outSize; ++length) {
     const char32_t codePoint = cp1250ToUnicode(text[length]);
     out[length] = codePoint == 0 ? L'?' : static_cast<wchar_t>(codePoint);
+  }
+  out[length] = L'\0';
+}
+
+void cp1250ParagraphsToWide(std::string_view text, wchar_t* out, std::size_t outSize) {
+  if (outSize == 0) return;
+  std::size_t length = 0;
+  auto put = [&](wchar_t c) {
+    if (length + 1 < outSize) out[length++] = c;
+  };
+  std::size_t at = 0;
+  for (std::string_view paragraph = nextParagraph(text, at); !paragraph.empty();
+       paragraph = nextParagraph(text, at)) {
+    if (length > 0)
+      for (wchar_t c : std::wstring_view(L"\r\n\r\n")) put(c);
+    for (char byte : paragraph) {
+      const char32_t codePoint = cp1250ToUnicode(byte);
+      put(codePoint == 0 ? L'?' : static_cast<wchar_t>(codePoint));
+    }
   }
   out[length] = L'\0';
 }
