@@ -37,7 +37,7 @@ TEST(Paragraphs, EveryLayoutRunEndsOne) {
   EXPECT_EQ(paragraphsOf("a\tb"), (Paragraphs{"a", "b"}));       // one tab is enough
   EXPECT_EQ(paragraphsOf("a b  c"), (Paragraphs{"a b", "c"}));   // two spaces, not one
   EXPECT_EQ(paragraphsOf("a \t\t  b"), (Paragraphs{"a", "b"}));  // a mixed run is one break
-  EXPECT_EQ(paragraphsOf(" a b "), (Paragraphs{"a b"}));          // blanks at either end
+  EXPECT_EQ(paragraphsOf(" a b "), (Paragraphs{"a b"}));         // blanks at either end
 }
 
 TEST(Paragraphs, BlanksAloneMakeNone) {

@@ -79,10 +79,11 @@ struct Measure {
       if (c < L' ') continue;
       char byte[4];
       BOOL usedDefault = FALSE;
-      const int n = WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, &c, 1, byte, sizeof byte, nullptr,
-                                        &usedDefault);
+      const int n =
+          WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, &c, 1, byte, sizeof byte, nullptr, &usedDefault);
       const auto code = static_cast<BYTE>(byte[0]);
-      if (page == 0 || n != 1 || usedDefault || code < metrics.tmFirstChar || code > metrics.tmLastChar) note(c);
+      if (page == 0 || n != 1 || usedDefault || code < metrics.tmFirstChar || code > metrics.tmLastChar)
+        note(c);
     }
     return missing;
   }
@@ -124,8 +125,8 @@ struct Measure {
       const int right = static_cast<short>(LOWORD(position)) + size.cx;
       if (position != -1 && right <= format.right) continue;
       if (past++ == 0)
-        first = "line " + std::to_string(line + 1) + " \"" + narrow(text.substr(start, 40)) + "...\" ends at x " +
-                std::to_string(right) + ", the box at " + std::to_string(format.right);
+        first = "line " + std::to_string(line + 1) + " \"" + narrow(text.substr(start, 40)) +
+                "...\" ends at x " + std::to_string(right) + ", the box at " + std::to_string(format.right);
     }
     return past;
   }
@@ -158,9 +159,10 @@ void checkLabels(Checks& checks, const Measure& measure, HWND dialog, const char
     const std::wstring missing = measure.undrawable(windowText(child));
     if (!missing.empty()) undrawn += narrow(missing);
   }
-  checks.check(labels > 0 && clipped.empty(),
-               (std::string(which) + ": every label (" + std::to_string(labels) + ") fits its box whole").c_str(),
-               clipped);
+  checks.check(
+      labels > 0 && clipped.empty(),
+      (std::string(which) + ": every label (" + std::to_string(labels) + ") fits its box whole").c_str(),
+      clipped);
   checks.check(undrawn.empty(), (std::string(which) + ": the font draws every letter of the labels").c_str(),
                "cannot draw " + undrawn);
 }
@@ -170,8 +172,8 @@ void checkLabels(Checks& checks, const Measure& measure, HWND dialog, const char
 int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstring& expectedDir) {
   Checks checks;
   std::printf("ANSI code page of this run: %u\n", GetACP());
-  const Measure entryFont(templateFont(exe, IDD_BIRTH_DATE).font), aboutFont(templateFont(exe, IDD_ABOUT).font),
-      resultFont(templateFont(exe, IDD_RESULT).font);
+  const Measure entryFont(templateFont(exe, IDD_BIRTH_DATE).font),
+      aboutFont(templateFont(exe, IDD_ABOUT).font), resultFont(templateFont(exe, IDD_RESULT).font);
   std::printf("  dialog font: %s\n", entryFont.describe().c_str());
   std::printf("  About font:  %s\n", aboutFont.describe().c_str());
 
@@ -201,7 +203,8 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
     if (ask(list, LB_GETTEXTLEN, i) < 64) ask(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
     listMissing += entryFont.undrawable(item);
   }
-  checks.check(listMissing.empty(), "the font draws every letter of the list", "cannot draw " + narrow(listMissing));
+  checks.check(listMissing.empty(), "the font draws every letter of the list",
+               "cannot draw " + narrow(listMissing));
 
   if (HWND about = openOwned(session, IDC_ABOUT); checks.check(about != nullptr, "the About box opens")) {
     checkBaseUnits(checks, about, 190, 94, "About box");
@@ -237,7 +240,8 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
     const HWND edit = GetDlgItem(result, IDC_RESULT_TEXT);
     const std::wstring shown = longText(edit);
     std::string past;
-    if (resultFont.linesPastEdge(edit, shown, past) > 0 && of.pastEdge++ == 0) of.firstPast = label + ": " + past;
+    if (resultFont.linesPastEdge(edit, shown, past) > 0 && of.pastEdge++ == 0)
+      of.firstPast = label + ": " + past;
     const std::string difference = differenceFromTool(shown, request);
     if (!difference.empty() && of.differ++ == 0) of.firstDiffer = label + ": " + difference;
     for (wchar_t c : resultFont.undrawable(shown + request.title))
@@ -252,8 +256,8 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
     pastEdge += of.pastEdge;
     checks.check(of.results > 0 && of.pastEdge == 0, (system + ": every line ends inside the box").c_str(),
                  std::to_string(of.pastEdge) + " results with a line past the edge; first " + of.firstPast);
-    checks.check(of.results > 0 && of.differ == 0, (system + ": the paragraphs and words of kalmira-text").c_str(),
-                 of.firstDiffer);
+    checks.check(of.results > 0 && of.differ == 0,
+                 (system + ": the paragraphs and words of kalmira-text").c_str(), of.firstDiffer);
     checks.check(of.undrawn.empty(), (system + ": the font draws every letter of the texts").c_str(),
                  "cannot draw " + narrow(of.undrawn));
   }
