@@ -46,16 +46,75 @@ install_missing() {  # [--target-release=SUITE] packages
 # bookworm-backports honours it.
 runs_i386() { /usr/lib/wine/wine --version > /dev/null 2>&1; }
 
+# The archive this machine already installs Debian from, as "URI<tab>KEYRING": the first source of
+# SUITE in the apt sources (deb822 .sources files and one-line .list files alike), so that the
+# project itself names no server. Prints nothing when no source has that suite.
+debian_source_of() {  # suite
+  local files=() file
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do [ -f "$file" ] && files+=("$file"); done
+  if [ ${#files[@]} -gt 0 ]; then
+    awk -v suite="$1" '
+      $1 == "deb" {
+        i = 2; keyring = ""
+        if ($i ~ /^\[/) {
+          for (; i <= NF; i++) {
+            if ($i ~ /signed-by=/) { keyring = $i; sub(/.*signed-by=/, "", keyring); sub(/\]$/, "", keyring) }
+            if ($i ~ /\]$/) break
+          }
+          i++
+        }
+        if ($(i + 1) == suite) { print $i "\t" keyring; exit }
+      }' "${files[@]}"
+  fi
+  files=()
+  for file in /etc/apt/sources.list.d/*.sources; do [ -f "$file" ] && files+=("$file"); done
+  if [ ${#files[@]} -gt 0 ]; then
+    awk -v suite="$1" '
+      BEGIN { RS = ""; FS = "\n" }
+      {
+        types = uris = suites = keyring = ""
+        for (i = 1; i <= NF; i++) {
+          line = $i
+          if (line ~ /^#/) continue
+          field = tolower(line); sub(/:.*/, "", field); sub(/^[^:]*:[ \t]*/, "", line)
+          if (field == "types") types = line
+          else if (field == "uris") uris = line
+          else if (field == "suites") suites = line
+          else if (field == "signed-by") keyring = line
+        }
+        if ((" " types " ") ~ / deb / && (" " suites " ") ~ (" " suite " ")) {
+          split(uris, uri, /[ \t]+/)
+          print uri[1] "\t" keyring
+          exit
+        }
+      }' "${files[@]}"
+  fi
+}
+
+# Adds bookworm-backports, from the same archive as bookworm, to the apt sources.
+add_backports() {
+  grep -rqs "bookworm-backports" /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
+  local source uri keyring
+  source=$(debian_source_of bookworm | head -n 1)
+  uri=${source%%$'\t'*}
+  keyring=${source#*$'\t'}
+  if [ -z "$uri" ]; then
+    echo "install-deps: no apt source for bookworm found to take bookworm-backports from." >&2
+    echo "  Add bookworm-backports to the apt sources (see the Debian backports instructions), then run" >&2
+    echo "  this command again." >&2
+    return 1
+  fi
+  case $keyring in /*) ;; *) keyring=/usr/share/keyrings/debian-archive-keyring.gpg ;; esac
+  printf '%s\n' "Types: deb" "URIs: $uri" "Suites: bookworm-backports" "Components: main" "Signed-By: $keyring" |
+    $sudo tee /etc/apt/sources.list.d/bookworm-backports.sources > /dev/null
+  $sudo apt-get update -qq
+}
+
 enable_i386_emulation() {
   runs_i386 && return 0
   echo "this kernel runs no 32-bit programs: running Wine's 32-bit side through QEMU"
   if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ]; then
-    if ! grep -rqs "bookworm-backports" /etc/apt/sources.list /etc/apt/sources.list.d/; then
-      printf '%s\n' "Types: deb" "URIs: http://deb.debian.org/debian" "Suites: bookworm-backports" \
-        "Components: main" "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
-        $sudo tee /etc/apt/sources.list.d/bookworm-backports.sources > /dev/null
-      $sudo apt-get update -qq
-    fi
+    add_backports || return 1
     install_missing --target-release=bookworm-backports qemu-user
   else
     install_missing qemu-user

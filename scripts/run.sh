@@ -9,12 +9,12 @@ cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAK
 cmake --build build/windows -j"$(nproc)" --target kalmira bench > /dev/null
 exe=$PWD/build/windows/kalmira.exe
 
+source tests/bench/wine_session.sh
 if [ -n "${DISPLAY:-}" ]; then
-  export WINEPREFIX=$PWD/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wine_prefix_setup "$PWD/build"
   exec wine "$exe"
 fi
 
-source tests/bench/wine_session.sh
 wine_session_start "$PWD/build"
 trap wine_session_stop EXIT
 shots=$PWD/build/screenshots

@@ -40,12 +40,6 @@ TEST(WideText, CutsShortInsteadOfOverflowing) {
   EXPECT_EQ(std::string(narrow), testing::cp(u8"Čí"));
 }
 
-TEST(WideText, AViewConvertsExactlyItsBytes) {
-  wchar_t wide[8];
-  cp1250ToWide(std::string_view("abcdef").substr(1, 3), wide);
-  EXPECT_EQ(std::wstring(wide), L"bcd");
-}
-
 TEST(WideText, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   char narrow[8];
   wideToCp1250(L"a€∞β", narrow);  // the euro sign is in code page 1250, infinity and beta are not

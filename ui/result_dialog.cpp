@@ -19,8 +19,11 @@ void initResultDialog(HWND dialog, const kalmira::HoroscopeRequest& request) {
   char title[kalmira::titleSize];
   kalmira::formatTitle(request, title);
 
-  static wchar_t wide[kalmira::resultTextSize];
-  kalmira::cp1250ToWide(kalmira::horoscopeText(request.typeIndex, kalmira::birthDateOf(request)), wide);
+  // The texts' layout runs were meant for one font at one width; here each becomes a paragraph
+  // break, or the edit box would push whole passages past its right edge.
+  static wchar_t wide[kalmira::resultTextSize * 5 / 2];
+  kalmira::cp1250ParagraphsToWide(kalmira::horoscopeText(request.typeIndex, kalmira::birthDateOf(request)),
+                                  wide);
   SetDlgItemTextW(dialog, IDC_RESULT_TEXT, wide);
   kalmira::cp1250ToWide(title, wide);
   SetDlgItemTextW(dialog, IDC_RESULT_TITLE, wide);

@@ -3,6 +3,7 @@
 #include "ui/wide_text.h"
 
 #include "engine/codepage.h"
+#include "engine/paragraphs.h"
 
 namespace kalmira {
 
@@ -22,10 +23,19 @@ void cp1250ToWide(const char* text, wchar_t* out, std::size_t outSize) {
   out[length] = L'\0';
 }
 
-void cp1250ToWide(std::string_view text, wchar_t* out, std::size_t outSize) {
+void cp1250ParagraphsToWide(std::string_view text, wchar_t* out, std::size_t outSize) {
   if (outSize == 0) return;
   std::size_t length = 0;
-  for (; length < text.size() && length + 1 < outSize; ++length) out[length] = toWide(text[length]);
+  auto put = [&](wchar_t c) {
+    if (length + 1 < outSize) out[length++] = c;
+  };
+  std::size_t at = 0;
+  for (std::string_view paragraph = nextParagraph(text, at); !paragraph.empty();
+       paragraph = nextParagraph(text, at)) {
+    if (length > 0)
+      for (wchar_t c : std::wstring_view(L"\r\n\r\n")) put(c);
+    for (char byte : paragraph) put(toWide(byte));
+  }
   out[length] = L'\0';
 }
 

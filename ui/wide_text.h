@@ -16,12 +16,15 @@ void cp1250ToWide(const char* text, wchar_t (&out)[N]) {
   cp1250ToWide(text, out, N);
 }
 
-// Converts `text` into `out` in one pass, as above; for the engine's texts, which come as views.
-void cp1250ToWide(std::string_view text, wchar_t* out, std::size_t outSize);
+// Converts the code page 1250 result `text` for a multi-line edit box: each paragraph (see
+// nextParagraph) on its own, separated by an empty line ("\r\n\r\n"). The output is at most
+// 2.5 times as long as the text (every separator stands for a run of one or more blanks between
+// non-empty paragraphs); a longer result is cut short.
+void cp1250ParagraphsToWide(std::string_view text, wchar_t* out, std::size_t outSize);
 
 template <std::size_t N>
-void cp1250ToWide(std::string_view text, wchar_t (&out)[N]) {
-  cp1250ToWide(text, out, N);
+void cp1250ParagraphsToWide(std::string_view text, wchar_t (&out)[N]) {
+  cp1250ParagraphsToWide(text, out, N);
 }
 
 // Converts UTF-16 `text` back to code page 1250 (what the engine holds); characters the code page

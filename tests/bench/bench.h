@@ -11,6 +11,11 @@ namespace bench {
 int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& requestList,
             const std::wstring& expectedDir, int cycles);
 
+// In the locale it runs in: the dialogs' base units and place, whole labels, drawable letters, and
+// for each request of REQUESTS (EXPECTED\N.txt: the console tool's output) a result whose lines end
+// inside the box and whose paragraphs and words are the tool's.
+int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstring& expectedDir);
+
 // One sample road for the run command: splash, entry filled in, result; screenshots to OUTDIR.
 int tour(const wchar_t* exe, const std::wstring& outDir);
 

@@ -30,6 +30,15 @@ void stop(Program& program);
 
 // The top-level window of `processId` with that class, polled for up to `milliseconds`.
 HWND findWindow(DWORD processId, const wchar_t* className, DWORD milliseconds);
+
+// How long a freshly started program may take to show itself. The first start in a new Wine prefix
+// is slow (Wine builds its font cache while the program paints for the first time): a window that
+// takes seconds there is not a fault, one that never comes is.
+constexpr DWORD firstStartLimit = 180000;
+
+// A freshly started program's shown window of that class, once the program has settled (input
+// idle) and the window's thread answers messages; null when that takes longer than `milliseconds`.
+HWND waitUntilReady(const Program& program, const wchar_t* className, DWORD milliseconds = firstStartLimit);
 std::vector<HWND> topLevelWindows(DWORD processId);
 
 // A copy of a rectangle of the screen, 32 bits per pixel, top-down.

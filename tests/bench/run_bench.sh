@@ -2,8 +2,8 @@
 # Runs the Windows bench against the real kalmira.exe under Wine, in a display (Xvfb) and a Wine
 # prefix of its own, once with a Central European locale and once with a Western one; the two
 # splash screenshots must be identical. Screenshots go to BUILD/screenshots as PNG.
-# The dialog suite compares every result with what the console tool KALMIRA_TEXT (the engine built
-# for Linux) gives for the same input.
+# The layout suite (in both locales) and the dialog suite compare every result with what the console
+# tool KALMIRA_TEXT (the engine built for Linux) shows for the same input.
 # Usage: run_bench.sh KALMIRA_EXE BENCH_EXE MINIMAL_EXE BUILD_DIR KALMIRA_TEXT
 set -uo pipefail
 exe=$1
@@ -45,19 +45,33 @@ for run in central-european:sk_SK.UTF-8 western:en_US.UTF-8; do
 done
 check "the splash looks the same in both locales" cmp -s "$shots/splash-central-european.bmp" "$shots/splash-western.bmp"
 
-echo "== dialogs"
+# What the console tool shows for each request of a list, one paragraph a line (no terminal
+# width to wrap at), as LIST/N.txt; the bench compares every result box with it.
 expected=$build/bench-expected
 rm -rf "$expected"
-mkdir -p "$expected"
-n=0
-while read -r type day month year; do
-  case $type in ''|'#'*) continue ;; esac
-  n=$((n + 1))
-  "$tool" --raw "$type" "$day" "$month" "$year" > "$expected/$n.raw"
-done < "$here/results.txt"
+expect() {  # list
+  local n=0 type day month year
+  mkdir -p "$expected/$(basename "$1" .txt)"
+  while read -r type day month year; do
+    case $type in ''|'#'*) continue ;; esac
+    n=$((n + 1))
+    COLUMNS=1000000 "$tool" "$type" "$day" "$month" "$year" > "$expected/$(basename "$1" .txt)/$n.txt"
+  done < "$1"
+}
+expect "$here/results.txt"
+expect "$here/signs.txt"
+
+for run in central-european:sk_SK.UTF-8 western:en_US.UTF-8; do
+  echo "== layout, ${run%%:*} locale (${run##*:})"
+  LC_ALL=${run##*:} timeout 900 wine "$bench" layout "$win_exe" "$(winepath -w "$here/signs.txt")" \
+    "$(winepath -w "$expected/signs")" 2>/dev/null | tr -d '\r' | tee "$log"
+  tally "$log"
+done
+
+echo "== dialogs"
 # The leak proof opens and closes each dialog 200 times (KALMIRA_BENCH_CYCLES sets another count).
 LC_ALL=en_US.UTF-8 timeout 1500 wine "$bench" dialogs "$win_exe" "$win_shots" "$(winepath -w "$here/results.txt")" \
-  "$(winepath -w "$expected")" "${KALMIRA_BENCH_CYCLES:-200}" 2>/dev/null | tr -d '\r' | tee "$log"
+  "$(winepath -w "$expected/results")" "${KALMIRA_BENCH_CYCLES:-200}" 2>/dev/null | tr -d '\r' | tee "$log"
 tally "$log"
 
 for bmp in "$shots"/*.bmp; do

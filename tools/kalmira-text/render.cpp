@@ -1,9 +1,8 @@
 // Rendering of result texts for the console tool.
 #include "tools/kalmira-text/render.h"
 
-#include <vector>
-
 #include "engine/codepage.h"
+#include "engine/paragraphs.h"
 
 namespace kalmira {
 
@@ -20,11 +19,6 @@ void appendUtf8(std::string& out, char32_t codePoint) {
     out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (codePoint & 0x3F));
   }
-}
-
-bool isLayoutRun(std::string_view text, std::size_t at, std::size_t end) {
-  if (end - at > 1) return true;
-  return text[at] == '\t';
 }
 
 void wrapParagraph(std::string& out, std::string_view paragraph, std::size_t width) {
@@ -80,27 +74,12 @@ std::string utf8ToCp1250(std::string_view text) {
 std::string renderParagraphs(std::string_view text, std::size_t width) {
   if (width < 20) width = 20;
   std::string out;
-  std::size_t start = 0;
-  auto flush = [&](std::size_t end) {
-    if (end > start) {
-      if (!out.empty()) out += '\n';
-      wrapParagraph(out, text.substr(start, end - start), width);
-    }
-  };
-  for (std::size_t at = 0; at < text.size();) {
-    if (text[at] != ' ' && text[at] != '\t') {
-      ++at;
-      continue;
-    }
-    std::size_t end = at;
-    while (end < text.size() && (text[end] == ' ' || text[end] == '\t')) ++end;
-    if (isLayoutRun(text, at, end) || at == 0 || end == text.size()) {
-      flush(at);
-      start = end;
-    }
-    at = end;
+  std::size_t at = 0;
+  for (std::string_view paragraph = nextParagraph(text, at); !paragraph.empty();
+       paragraph = nextParagraph(text, at)) {
+    if (!out.empty()) out += '\n';
+    wrapParagraph(out, paragraph, width);
   }
-  flush(text.size());
   return out;
 }
 

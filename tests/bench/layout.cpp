@@ -1,0 +1,273 @@
+// The bench's layout suite, run once per locale: what a person sees of the dialogs — Windows' dialog
+// metrics, labels that fit their boxes, letters the fonts can draw, and result texts that stay
+// inside their box and read as the console tool shows them.
+#include <windows.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "resources/resource.h"
+#include "tests/bench/bench.h"
+#include "tests/bench/bench_support.h"
+#include "tests/bench/driver.h"
+
+namespace bench {
+
+namespace {
+
+const wchar_t* const systemNames[] = {L"Európsky", L"Čínsky",    L"Cyklický",
+                                      L"Egyptský", L"Indiánsky", L"Európsky krátky"};
+
+LRESULT ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+  return static_cast<LRESULT>(result);
+}
+
+// A dialog font selected into a memory device context for measuring, released with it.
+struct Measure {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HFONT font;
+  HGDIOBJ previous;
+  TEXTMETRICW metrics{};
+  explicit Measure(HFONT dialogFont) : font(dialogFont), previous(SelectObject(dc, dialogFont)) {
+    GetTextMetricsW(dc, &metrics);
+  }
+  ~Measure() {
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    DeleteDC(dc);
+  }
+  Measure(const Measure&) = delete;
+  Measure& operator=(const Measure&) = delete;
+
+  bool outline() const { return (metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR)) != 0; }
+  UINT codePage() const {
+    CHARSETINFO info{};
+    const auto charset = static_cast<UINT_PTR>(GetTextCharset(dc));
+    return TranslateCharsetInfo(reinterpret_cast<DWORD*>(charset), &info, TCI_SRCCHARSET) ? info.ciACP : 0;
+  }
+  std::string describe() const {
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    char text[160];
+    std::snprintf(text, sizeof text, "\"%s\", %s, charset %d (code page %u), %ld px high, %ld px average",
+                  narrow(face).c_str(), outline() ? "outline" : "bitmap", GetTextCharset(dc), codePage(),
+                  metrics.tmHeight, metrics.tmAveCharWidth);
+    return text;
+  }
+
+  // The characters of `text` this font cannot draw. An outline face says so glyph by glyph; a bitmap
+  // face holds the characters of one code page.
+  std::wstring undrawable(const std::wstring& text) const {
+    std::wstring missing;
+    auto note = [&](wchar_t c) {
+      if (missing.find(c) == std::wstring::npos) missing += c;
+    };
+    if (outline()) {
+      std::vector<WORD> glyphs(text.size());
+      GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                       GGI_MARK_NONEXISTING_GLYPHS);
+      for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] >= L' ' && glyphs[i] == 0xFFFF) note(text[i]);
+      return missing;
+    }
+    const UINT page = codePage();
+    for (wchar_t c : text) {
+      if (c < L' ') continue;
+      char byte[4];
+      BOOL usedDefault = FALSE;
+      const int n =
+          WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, &c, 1, byte, sizeof byte, nullptr, &usedDefault);
+      const auto code = static_cast<BYTE>(byte[0]);
+      if (page == 0 || n != 1 || usedDefault || code < metrics.tmFirstChar || code > metrics.tmLastChar)
+        note(c);
+    }
+    return missing;
+  }
+
+  // Empty when the static's text fits its box as the static draws it (word-wrapped unless it is a
+  // one-line static); otherwise the size it needs.
+  std::string overflow(HWND control) const {
+    RECT box;
+    GetClientRect(control, &box);
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+    UINT format = DT_CALCRECT | DT_EXPANDTABS;
+    format |= (style & SS_TYPEMASK) == SS_LEFTNOWORDWRAP ? DT_SINGLELINE : DT_WORDBREAK;
+    if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+    const std::wstring text = windowText(control);
+    RECT needed{0, 0, box.right, 0};
+    DrawTextW(dc, text.c_str(), -1, &needed, format);
+    if (needed.right <= box.right && needed.bottom <= box.bottom) return {};
+    return "\"" + narrow(text) + "\" needs " + std::to_string(needed.right) + " x " +
+           std::to_string(needed.bottom) + " px in " + std::to_string(box.right) + " x " +
+           std::to_string(box.bottom);
+  }
+
+  // How many lines of a multi-line edit end with a visible character past the right edge of its
+  // formatting rectangle; the first such line in `first`.
+  int linesPastEdge(HWND edit, const std::wstring& text, std::string& first) const {
+    RECT format{};
+    ask(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const int lines = static_cast<int>(ask(edit, EM_GETLINECOUNT));
+    int past = 0;
+    for (int line = 0; line < lines; ++line) {
+      const int start = static_cast<int>(ask(edit, EM_LINEINDEX, line));
+      const int length = static_cast<int>(ask(edit, EM_LINELENGTH, start));
+      int last = start + length - 1;
+      while (last >= start && last < static_cast<int>(text.size()) && iswspace(text[last])) --last;
+      if (last < start || last >= static_cast<int>(text.size())) continue;
+      const LRESULT position = ask(edit, EM_POSFROMCHAR, last);
+      SIZE size{};
+      GetTextExtentPoint32W(dc, &text[last], 1, &size);
+      const int right = static_cast<short>(LOWORD(position)) + size.cx;
+      if (position != -1 && right <= format.right) continue;
+      if (past++ == 0)
+        first = "line " + std::to_string(line + 1) + " \"" + narrow(text.substr(start, 40)) +
+                "...\" ends at x " + std::to_string(right) + ", the box at " + std::to_string(format.right);
+    }
+    return past;
+  }
+};
+
+// The base units a shown dialog has, from its client size and its template size in dialog units.
+void checkBaseUnits(Checks& checks, HWND dialog, double unitsWide, double unitsHigh, const char* which) {
+  RECT client;
+  GetClientRect(dialog, &client);
+  const double x = client.right * 4 / unitsWide, y = client.bottom * 8 / unitsHigh;
+  char detail[64];
+  std::snprintf(detail, sizeof detail, "%.2f x %.2f", x, y);
+  std::printf("  %s: base units %s\n", which, detail);
+  checks.check(std::fabs(x - 6) <= 0.3 && std::fabs(y - 13) <= 0.3,
+               (std::string(which) + ": dialog base units 6 x 13, as on Windows").c_str(), detail);
+}
+
+// Every text static of a shown dialog fits its box, and the font can draw every letter of it.
+void checkLabels(Checks& checks, const Measure& measure, HWND dialog, const char* which) {
+  std::string clipped, undrawn;
+  int labels = 0;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    const DWORD type = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE)) & SS_TYPEMASK;
+    const bool text = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_SIMPLE ||
+                      type == SS_LEFTNOWORDWRAP;
+    if (_wcsicmp(className(child).c_str(), L"Static") != 0 || !text || windowText(child).empty()) continue;
+    ++labels;
+    const std::string problem = measure.overflow(child);
+    if (!problem.empty()) clipped += (clipped.empty() ? "" : "; ") + problem;
+    const std::wstring missing = measure.undrawable(windowText(child));
+    if (!missing.empty()) undrawn += narrow(missing);
+  }
+  checks.check(
+      labels > 0 && clipped.empty(),
+      (std::string(which) + ": every label (" + std::to_string(labels) + ") fits its box whole").c_str(),
+      clipped);
+  checks.check(undrawn.empty(), (std::string(which) + ": the font draws every letter of the labels").c_str(),
+               "cannot draw " + undrawn);
+}
+
+}  // namespace
+
+int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstring& expectedDir) {
+  Checks checks;
+  std::printf("ANSI code page of this run: %u\n", GetACP());
+  const Measure entryFont(templateFont(exe, IDD_BIRTH_DATE).font),
+      aboutFont(templateFont(exe, IDD_ABOUT).font), resultFont(templateFont(exe, IDD_RESULT).font);
+  std::printf("  dialog font: %s\n", entryFont.describe().c_str());
+  std::printf("  About font:  %s\n", aboutFont.describe().c_str());
+
+  Session session;
+  if (!checks.check(openEntry(exe, session), "a click on the splash opens the birth-date dialog",
+                    describeWindows(session.program.process.dwProcessId))) {
+    stop(session.program);
+    return checks.finish("layout");
+  }
+  const HWND entry = session.entry;
+  checkBaseUnits(checks, entry, 360, 162, "birth-date dialog");
+  RECT splash, inside;
+  GetWindowRect(session.splash, &splash);
+  GetWindowRect(entry, &inside);
+  RECT both;
+  IntersectRect(&both, &splash, &inside);
+  checks.check(EqualRect(&both, &inside) != 0, "the birth-date dialog lies inside the splash window",
+               "x " + std::to_string(inside.left) + ".." + std::to_string(inside.right) + ", y " +
+                   std::to_string(inside.top) + ".." + std::to_string(inside.bottom) + "; the splash x " +
+                   std::to_string(splash.left) + ".." + std::to_string(splash.right) + ", y " +
+                   std::to_string(splash.top) + ".." + std::to_string(splash.bottom));
+  checkLabels(checks, entryFont, entry, "birth-date dialog");
+  const HWND list = GetDlgItem(entry, IDC_TYPE_LIST);
+  std::wstring listMissing;
+  for (int i = 0; i < static_cast<int>(ask(list, LB_GETCOUNT)); ++i) {
+    wchar_t item[64] = {};
+    if (ask(list, LB_GETTEXTLEN, i) < 64) ask(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
+    listMissing += entryFont.undrawable(item);
+  }
+  checks.check(listMissing.empty(), "the font draws every letter of the list",
+               "cannot draw " + narrow(listMissing));
+
+  if (HWND about = openOwned(session, IDC_ABOUT); checks.check(about != nullptr, "the About box opens")) {
+    checkBaseUnits(checks, about, 190, 94, "About box");
+    checkLabels(checks, aboutFont, about, "About box");
+    closeWith(about, IDCANCEL);
+  }
+
+  // One result for every sign of every system.
+  struct Tally {
+    int results = 0, pastEdge = 0, differ = 0;
+    std::string firstPast, firstDiffer;
+    std::wstring undrawn;
+  } tally[6];
+  bool resultMeasured = false;
+  for (const Request& request : loadRequests(requestList, expectedDir)) {
+    if (request.type < 0 || request.type > 5) continue;
+    Tally& of = tally[request.type];
+    enter(entry, request.day, request.month, request.year, request.type);
+    HWND result = computeAndWait(session);
+    const std::string label = narrow(request.title);
+    if (result == nullptr || isMessageBox(result)) {
+      ++of.differ;
+      of.firstDiffer += label + ": no result; ";
+      if (result != nullptr) closeWith(result, IDOK);
+      continue;
+    }
+    if (!resultMeasured) {
+      resultMeasured = true;
+      checkBaseUnits(checks, result, 361, 161, "result dialog");
+      checkLabels(checks, resultFont, result, "result dialog's title");
+    }
+    ++of.results;
+    const HWND edit = GetDlgItem(result, IDC_RESULT_TEXT);
+    const std::wstring shown = longText(edit);
+    std::string past;
+    if (resultFont.linesPastEdge(edit, shown, past) > 0 && of.pastEdge++ == 0)
+      of.firstPast = label + ": " + past;
+    const std::string difference = differenceFromTool(shown, request);
+    if (!difference.empty() && of.differ++ == 0) of.firstDiffer = label + ": " + difference;
+    for (wchar_t c : resultFont.undrawable(shown + request.title))
+      if (of.undrawn.find(c) == std::wstring::npos) of.undrawn += c;
+    closeWith(result, IDCANCEL);
+  }
+  int pastEdge = 0, results = 0;
+  for (int type = 0; type < 6; ++type) {
+    const Tally& of = tally[type];
+    const std::string system = narrow(systemNames[type]) + " (" + std::to_string(of.results) + " results)";
+    results += of.results;
+    pastEdge += of.pastEdge;
+    checks.check(of.results > 0 && of.pastEdge == 0, (system + ": every line ends inside the box").c_str(),
+                 std::to_string(of.pastEdge) + " results with a line past the edge; first " + of.firstPast);
+    checks.check(of.results > 0 && of.differ == 0,
+                 (system + ": the paragraphs and words of kalmira-text").c_str(), of.firstDiffer);
+    checks.check(of.undrawn.empty(), (system + ": the font draws every letter of the texts").c_str(),
+                 "cannot draw " + narrow(of.undrawn));
+  }
+  std::printf("  %d results, %d with a line past the right edge of the box\n", results, pastEdge);
+
+  clickButton(entry, IDCANCEL);
+  DWORD exitCode = 1;
+  checks.check(waitForExit(session.program, 10000, exitCode) && exitCode == 0, "Cancel ends the program");
+  stop(session.program);
+  return checks.finish("layout");
+}
+
+}  // namespace bench
