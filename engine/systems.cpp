@@ -31,7 +31,7 @@ const HoroscopeSystem horoscopeSystems[horoscopeTypeCount] = {
 };
 
 std::string_view horoscopeText(std::int32_t typeIndex, BirthDate date) {
-  if (typeIndex < 0 || typeIndex >= horoscopeTypeCount) return {};
+  if (typeIndex < 0 || typeIndex >= horoscopeTypeCount) return "";  // terminated, like every text
   return horoscopeSystems[typeIndex].text(date);
 }
 

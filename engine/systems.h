@@ -30,7 +30,8 @@ struct HoroscopeSystem {
 // In list order: the entry at position i is of type i.
 extern const HoroscopeSystem horoscopeSystems[horoscopeTypeCount];
 
-// The text of a system for a date; an empty text for a type index outside the list.
+// The text of a system for a date; an empty text for a type index outside the list. Every text
+// handed out is followed by its terminator.
 std::string_view horoscopeText(std::int32_t typeIndex, BirthDate date);
 
 }  // namespace kalmira

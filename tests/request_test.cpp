@@ -148,11 +148,13 @@ TEST(FormatTitle, NeverRunsPastItsBuffer) {
   EXPECT_EQ(std::string(title).substr(0, 40), std::string(31, 'x') + " horoskop");
 }
 
-TEST(WriteHoroscopeText, AnUnknownTypeWritesAnEmptyText) {
+TEST(HoroscopeText, AnUnknownTypeGivesAnEmptyTerminatedText) {
   for (int type : {-1, 6, 1000}) {
-    const auto generated = testing::generate(type, 1, 1, 1980);
-    EXPECT_TRUE(generated.terminated);
-    EXPECT_EQ(generated.text, "") << type;
+    const std::string_view text = horoscopeText(type, {1, 1, 1980});
+    EXPECT_EQ(text, "") << type;
+    ASSERT_NE(text.data(), nullptr) << type;  // a caller may read it as a C string or copy from it
+    EXPECT_EQ(*text.data(), '\0') << type;
+    EXPECT_TRUE(testing::generate(type, 1, 1, 1980).terminated) << type;
   }
 }
 
