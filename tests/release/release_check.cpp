@@ -7,11 +7,11 @@
 //        release_check start
 //        release_check uninstall
 // Prints one line per check and exits with 0 when all passed.
-#include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <cstring>
@@ -98,7 +98,8 @@ int versionInfo(const std::wstring& exe, const std::wstring& version) {
   DWORD ignored = 0;
   DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
   std::vector<BYTE> data(size);
-  if (!check(size > 0 && GetFileVersionInfoW(exe.c_str(), 0, size, data.data()), L"kalmira.exe has version information"))
+  if (!check(size > 0 && GetFileVersionInfoW(exe.c_str(), 0, size, data.data()),
+             L"kalmira.exe has version information"))
     return finish("version");
 
   VS_FIXEDFILEINFO* fixed = nullptr;
@@ -109,12 +110,15 @@ int versionInfo(const std::wstring& exe, const std::wstring& version) {
                 length >= sizeof *fixed && fixed->dwSignature == VS_FFI_SIGNATURE,
             L"the fixed part reads back")) {
     check(fixed->dwFileVersionMS == high && fixed->dwFileVersionLS == low, L"file version " + version);
-    check(fixed->dwProductVersionMS == high && fixed->dwProductVersionLS == low, L"product version " + version);
-    check(fixed->dwFileType == VFT_APP && fixed->dwFileOS == VOS_NT_WINDOWS32, L"an application for 32-bit Windows");
+    check(fixed->dwProductVersionMS == high && fixed->dwProductVersionLS == low,
+          L"product version " + version);
+    check(fixed->dwFileType == VFT_APP && fixed->dwFileOS == VOS_NT_WINDOWS32,
+          L"an application for 32-bit Windows");
   }
 
   WORD* translation = nullptr;
-  check(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) &&
+  check(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                       &length) &&
             length == 4 && translation[0] == 0x041B && translation[1] == 1250,
         L"one translation: Slovak (0x041B), code page 1250");
 
@@ -134,8 +138,10 @@ int versionInfo(const std::wstring& exe, const std::wstring& version) {
   for (const auto& entry : strings) {
     wchar_t* text = nullptr;
     std::wstring query = std::wstring(L"\\StringFileInfo\\041B04E2\\") + entry.name;
-    bool found = VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) && length > 0;
-    check(found && entry.value == text, std::wstring(entry.name) + L" is " + entry.value, found ? text : L"missing");
+    bool found =
+        VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) && length > 0;
+    check(found && entry.value == text, std::wstring(entry.name) + L" is " + entry.value,
+          found ? text : L"missing");
   }
   return finish("version");
 }
@@ -148,7 +154,8 @@ BOOL CALLBACK countName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names) {
 // The manifest is read the way the loader reads it: an activation context made from the resource,
 // then asked for the run level, the supported systems and the assemblies it depends on.
 int manifest(const std::wstring& exe, const std::wstring& version) {
-  HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  HMODULE module =
+      LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   if (!check(module != nullptr, L"kalmira.exe loads as a data file")) return finish("manifest");
   std::vector<ULONG_PTR> names;
   EnumResourceNamesW(module, RT_MANIFEST, countName, reinterpret_cast<LONG_PTR>(&names));
@@ -160,7 +167,8 @@ int manifest(const std::wstring& exe, const std::wstring& version) {
     text.assign(bytes, SizeofResource(module, found));
   }
   FreeLibrary(module);
-  check(text.find("version=\"" + utf8(version) + "\"") != std::string::npos, L"its identity has version " + version);
+  check(text.find("version=\"" + utf8(version) + "\"") != std::string::npos,
+        L"its identity has version " + version);
   // Wine runs every program per-monitor aware whatever its manifest says, so only the manifest
   // itself can show that the program is left DPI-unaware: no element claims awareness.
   check(text.find("<dpiAware") == std::string::npos && text.find(":dpiAware") == std::string::npos,
@@ -177,7 +185,8 @@ int manifest(const std::wstring& exe, const std::wstring& version) {
 
   ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION runLevel = {};
   SIZE_T size = 0;
-  check(QueryActCtxW(0, context, nullptr, RunlevelInformationInActivationContext, &runLevel, sizeof runLevel, &size) &&
+  check(QueryActCtxW(0, context, nullptr, RunlevelInformationInActivationContext, &runLevel, sizeof runLevel,
+                     &size) &&
             runLevel.RunLevel == ACTCTX_RUN_LEVEL_AS_INVOKER && runLevel.UiAccess == 0,
         L"it runs as invoker, without UI access");
 
@@ -185,8 +194,8 @@ int manifest(const std::wstring& exe, const std::wstring& version) {
   std::set<std::wstring> systems;
   // Elements are 20 bytes in older headers and 32 (with MaxVersionTested, 8-aligned) in newer
   // systems: take the layout from the size returned.
-  if (QueryActCtxW(0, context, nullptr, CompatibilityInformationInActivationContext, buffer.data(), buffer.size(),
-                   &size)) {
+  if (QueryActCtxW(0, context, nullptr, CompatibilityInformationInActivationContext, buffer.data(),
+                   buffer.size(), &size)) {
     DWORD count = *reinterpret_cast<DWORD*>(buffer.data());
     bool wide = size >= 8 + count * 32;
     const BYTE* element = buffer.data() + (wide ? 8 : 4);
@@ -213,7 +222,8 @@ int manifest(const std::wstring& exe, const std::wstring& version) {
 
   auto& detail = *reinterpret_cast<ACTIVATION_CONTEXT_DETAILED_INFORMATION*>(buffer.data());
   std::fill(buffer.begin(), buffer.end(), 0);
-  check(QueryActCtxW(0, context, nullptr, ActivationContextDetailedInformation, buffer.data(), buffer.size(), &size) &&
+  check(QueryActCtxW(0, context, nullptr, ActivationContextDetailedInformation, buffer.data(), buffer.size(),
+                     &size) &&
             detail.ulAssemblyCount == 1,
         L"it depends on no other assembly (no Common Controls 6, the classic look stays)",
         std::to_wstring(detail.ulAssemblyCount) + L" assemblies");
@@ -271,7 +281,8 @@ int installed(const std::wstring& builtExe, const std::wstring& builtReadme, con
     DWORD bytes = 0;
     for (const wchar_t* name : {L"\\kalmira.exe", L"\\README.md", L"\\uninstall.exe"}) {
       WIN32_FILE_ATTRIBUTE_DATA data;
-      if (GetFileAttributesExW((dir + name).c_str(), GetFileExInfoStandard, &data)) bytes += data.nFileSizeLow;
+      if (GetFileAttributesExW((dir + name).c_str(), GetFileExInfoStandard, &data))
+        bytes += data.nFileSizeLow;
     }
     check(kilobytes + 3 >= bytes / 1024 && kilobytes <= bytes / 1024 + 3,
           L"EstimatedSize is the installed files' size, " + std::to_wstring(bytes / 1024) + L" KB",
@@ -289,7 +300,9 @@ int installed(const std::wstring& builtExe, const std::wstring& builtReadme, con
       HKEY sub;
       std::wstring displayName;
       if (RegOpenKeyExW(root, name, 0, KEY_READ, &sub) == ERROR_SUCCESS) {
-        if (readString(sub, L"DisplayName", displayName) && displayName.find(L"Kalmira") != std::wstring::npos) ++entries;
+        if (readString(sub, L"DisplayName", displayName) &&
+            displayName.find(L"Kalmira") != std::wstring::npos)
+          ++entries;
         RegCloseKey(sub);
       }
     }
@@ -364,8 +377,8 @@ int start() {
   wchar_t image[MAX_PATH] = L"";
   DWORD length = MAX_PATH;
   if (process) QueryFullProcessImageNameW(process, 0, image, &length);
-  check(lstrcmpiW(image, (installDir() + L"\\kalmira.exe").c_str()) == 0, L"it belongs to the installed kalmira.exe",
-        image);
+  check(lstrcmpiW(image, (installDir() + L"\\kalmira.exe").c_str()) == 0,
+        L"it belongs to the installed kalmira.exe", image);
   if (process) WaitForInputIdle(process, 60000);
 
   wchar_t title[64] = L"";
@@ -373,8 +386,8 @@ int start() {
   check(lstrcmpW(title, L"Kalmira horoskop 1.0") == 0, L"its title is Kalmira horoskop 1.0", title);
   RECT rect;
   GetWindowRect(search.window, &rect);
-  check(IsWindowVisible(search.window) && rect.left == 100 && rect.top == 150 && rect.right - rect.left == 550 &&
-            rect.bottom - rect.top == 350,
+  check(IsWindowVisible(search.window) && rect.left == 100 && rect.top == 150 &&
+            rect.right - rect.left == 550 && rect.bottom - rect.top == 350,
         L"it is visible at (100, 150), 550 x 350");
   bool painted = false;
   for (int i = 0; i < 600 && !painted; ++i) {
@@ -385,7 +398,8 @@ int start() {
 
   PostMessageW(search.window, WM_CLOSE, 0, 0);
   DWORD exitCode = 1;
-  bool ended = process && WaitForSingleObject(process, 120000) == WAIT_OBJECT_0 && GetExitCodeProcess(process, &exitCode);
+  bool ended = process && WaitForSingleObject(process, 120000) == WAIT_OBJECT_0 &&
+               GetExitCodeProcess(process, &exitCode);
   check(ended && exitCode == 0, L"it closes with exit code 0");
   if (process) CloseHandle(process);
   CoUninitialize();
@@ -425,8 +439,8 @@ int uninstall() {
   PROCESS_INFORMATION process = {};
   std::vector<wchar_t> line(command.begin(), command.end());
   line.push_back(0);
-  if (!check(!command.empty() && CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                                &startup, &process),
+  if (!check(!command.empty() && CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                                nullptr, &startup, &process),
              L"QuietUninstallString starts", command))
     return finish("uninstall");
   DWORD exitCode = 1;

@@ -12,8 +12,8 @@ std::string cp1250ToUtf8(std::string_view text);
 // Code page 1250 bytes of a UTF-8 text; characters the code page lacks become '?'.
 std::string utf8ToCp1250(std::string_view text);
 
-// The text as paragraphs (nextParagraph), each wrapped to `width` columns. Paragraphs are separated by an empty line;
-// the result ends with a newline unless it is empty.
+// The text as paragraphs (nextParagraph), each wrapped to `width` columns. Paragraphs are separated by an
+// empty line; the result ends with a newline unless it is empty.
 std::string renderParagraphs(std::string_view cp1250Text, std::size_t width);
 
 }  // namespace kalmira
