@@ -121,6 +121,14 @@ std::string_view textOf(const Sample& sample) {
   return horoscopeText(sample.type, {sample.day, sample.month, sample.year});
 }
 
+// The counters of a run that began with `before` allocations; a run that allocated fails.
+void count(benchmark::State& state, const Sample& sample, long before) {
+  const long allocated = allocations.load() - before;
+  state.counters["bytes"] = static_cast<double>(textOf(sample).size());
+  state.counters["allocations"] = static_cast<double>(allocated);
+  if (allocated != 0) state.SkipWithError("a request allocated memory");
+}
+
 // A request as the program makes it: the lookup, and the finished text handed over where it stands.
 void request(benchmark::State& state, Sample sample) {
   const long before = allocations.load();
@@ -130,10 +138,7 @@ void request(benchmark::State& state, Sample sample) {
     benchmark::DoNotOptimize(found.data());
     benchmark::DoNotOptimize(found.size());
   }
-  const long allocated = allocations.load() - before;
-  state.counters["bytes"] = static_cast<double>(textOf(sample).size());
-  state.counters["allocations"] = static_cast<double>(allocated);
-  if (allocated != 0) state.SkipWithError("a request allocated memory");
+  count(state, sample, before);
 }
 
 // A request for a caller that wants the text in a result text of its own: the lookup and one copy.
@@ -146,11 +151,8 @@ void copy(benchmark::State& state, Sample sample) {
     benchmark::DoNotOptimize(text);
     benchmark::ClobberMemory();
   }
-  const long allocated = allocations.load() - before;
-  state.counters["bytes"] = static_cast<double>(length);
-  state.counters["allocations"] = static_cast<double>(allocated);
+  count(state, sample, before);
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * length));
-  if (allocated != 0) state.SkipWithError("a copied request allocated memory");
 }
 
 // The floor: copying the same bytes, terminator included, from where they already are.

@@ -88,16 +88,16 @@ wine reg delete 'HKLM\System\CurrentControlSet\Control\Session Manager' /v Pendi
 snapshot before
 
 win_setup=$(winepath -w "$setup")
-echo "== silent install"
-timeout 600 wine "$win_setup" /S
-check "the setup exits with 0" test $? -eq 0
-drive installed "$win_exe" "$(winepath -w "$readme")" "$display_version"
+install() {  # a silent setup run, then everything it must have put in place
+  echo "== $1"
+  timeout 600 wine "$win_setup" /S
+  check "the setup exits with 0" test $? -eq 0
+  drive installed "$win_exe" "$(winepath -w "$readme")" "$display_version"
+}
+install "silent install"
 echo "== the installed program"
 drive start
-echo "== silent install over the installed one"
-timeout 600 wine "$win_setup" /S
-check "the setup exits with 0" test $? -eq 0
-drive installed "$win_exe" "$(winepath -w "$readme")" "$display_version"
+install "silent install over the installed one"
 
 echo "== silent uninstall"
 drive uninstall
