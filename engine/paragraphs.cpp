@@ -3,6 +3,8 @@
 
 namespace kalmira {
 
+// Views are cut with their constructor, not substr: substr's range check would bring the standard
+// library's exception machinery into the Windows program, well over a hundred kilobytes.
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -22,13 +24,13 @@ std::string_view nextParagraph(std::string_view text, std::size_t& at) {
     std::size_t end = at;
     while (end < text.size() && isBlank(text[end])) ++end;
     if (end - at > 2 || text[at] == '\t' || end == text.size()) {
-      const std::string_view paragraph = text.substr(start, at - start);
+      const std::string_view paragraph(text.data() + start, at - start);
       at = end;
       return paragraph;
     }
     at = end;  // the space between two words, or the two between a fact sheet's label and value
   }
-  return text.substr(start, at - start);
+  return {text.data() + start, at - start};
 }
 
 }  // namespace kalmira
