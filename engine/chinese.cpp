@@ -30,8 +30,8 @@ constexpr std::u8string_view krysaTraits =
     u8"Neklidná, Sebejistá";
 constexpr std::u8string_view krysaCharacter =
     u8"Krysa je prvním znamením čínského zvěrokruhu a podle legendy si toto místo vybojovala "
-    u8"lstí: na závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tahle "
-    u8"historka dobře vystihuje její povahu. Lidé narození v roce Krysy jsou bystří, pohotoví a "
+    u8"lstí: na závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tato "
+    u8"historka přesně vystihuje její povahu. Lidé narození v roce Krysy jsou bystří, pohotoví a "
     u8"umějí využít každou příležitost, kterou jim život nabídne. Mají skvělý postřeh, rychle se "
     u8"učí a málokdy je něco zaskočí nepřipravené. Navenek působí klidně a přátelsky, v duchu "
     u8"však neustále přemýšlejí, plánují a počítají. Krysa je šetrná a ráda si dělá zásoby, a to "

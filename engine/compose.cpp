@@ -7,8 +7,9 @@ namespace kalmira {
 
 void copyToResultText(std::string_view text, ResultText& out) {
   const std::size_t length = text.size() < resultTextSize ? text.size() : resultTextSize - 1;
-  std::memmove(out, text.data(),
-               length);  // a library call: GCC would inline a slower string move for a bounded memcpy
+  // memmove stays a library call; GCC would inline a memcpy of this bounded length as a string
+  // move, three times slower for the short texts.
+  std::memmove(out, text.data(), length);
   out[length] = '\0';
 }
 

@@ -3,8 +3,6 @@
 
 namespace kalmira {
 
-// Views are cut with their constructor, not substr: substr's range check would bring the standard
-// library's exception machinery into the Windows program, well over a hundred kilobytes.
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -16,6 +14,8 @@ std::string_view nextParagraph(std::string_view text, std::size_t& at) {
   // blank there: a run at the start is a layout run too.
   while (at < text.size() && isBlank(text[at])) ++at;
   const std::size_t start = at;
+  // Views are cut with their constructor, not substr: substr's range check would bring the standard
+  // library's exception machinery into the Windows program, well over a hundred kilobytes.
   while (at < text.size()) {
     if (!isBlank(text[at])) {
       ++at;

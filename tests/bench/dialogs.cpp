@@ -85,9 +85,6 @@ const TemplateControl aboutControls[] = {
     {-1, L"Static", {14, 57, 44, 8}, 0x50020000, 0, WS_EX_TRANSPARENT, L"Free software"},
 };
 
-const wchar_t* const typeNames[] = {L"Európsky", L"Čínsky",    L"Cyklický",
-                                    L"Egyptský", L"Indiánsky", L"Európsky krátky"};
-
 DialogUnits unitsOf(const wchar_t* exe, int templateId) {
   const TemplateFont measured = templateFont(exe, templateId);
   DeleteObject(measured.font);
@@ -215,7 +212,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
   for (int i = 0; listRight && i < 6; ++i) {
     wchar_t text[64] = {};
     SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-    listRight = std::wstring(text) == typeNames[i];
+    listRight = std::wstring(text) == listTexts[i];
   }
   checks.check(listRight, "the list holds the six systems in order");
   checks.check(SendMessageW(list, LB_GETCURSEL, 0, 0) == LB_ERR, "nothing is selected");

@@ -13,6 +13,10 @@ namespace bench {
 
 std::string narrow(const std::wstring& text);
 
+// The list's entries as the birth-date dialog must show them, in list order.
+inline const wchar_t* const listTexts[] = {L"Európsky", L"Čínsky",    L"Cyklický",
+                                           L"Egyptský", L"Indiánsky", L"Európsky krátky"};
+
 // Dialog units to pixels by the base units of a dialog's font, as the dialog manager converts them:
 // position and size each on its own.
 struct DialogUnits {

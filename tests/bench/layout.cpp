@@ -17,9 +17,6 @@ namespace bench {
 
 namespace {
 
-const wchar_t* const systemNames[] = {L"Európsky", L"Čínsky",    L"Cyklický",
-                                      L"Egyptský", L"Indiánsky", L"Európsky krátky"};
-
 LRESULT ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
   SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
@@ -251,7 +248,7 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
   int pastEdge = 0, results = 0;
   for (int type = 0; type < 6; ++type) {
     const Tally& of = tally[type];
-    const std::string system = narrow(systemNames[type]) + " (" + std::to_string(of.results) + " results)";
+    const std::string system = narrow(listTexts[type]) + " (" + std::to_string(of.results) + " results)";
     results += of.results;
     pastEdge += of.pastEdge;
     checks.check(of.results > 0 && of.pastEdge == 0, (system + ": every line ends inside the box").c_str(),

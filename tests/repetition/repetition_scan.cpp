@@ -51,8 +51,8 @@ using Stretch = std::vector<std::u32string>;
 
 std::u32string decode(std::string_view utf8) {
   std::u32string out;
-  for (std::size_t at = 0; at < utf8.size();) {
-    const auto view = std::u8string_view(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size());
+  const std::u8string_view view(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size());
+  for (std::size_t at = 0; at < view.size();) {
     const Utf8Char c = decodeUtf8(view, at);
     if (c.length == 0) {
       ++at;

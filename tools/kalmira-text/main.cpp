@@ -24,7 +24,7 @@ std::string usage() {
       "usage: kalmira-text [--raw] TYPE DAY MONTH YEAR\n"
       "       kalmira-text --unchecked [--raw] TYPE DAY MONTH YEAR\n"
       "TYPE is the list position: -1 (nothing selected)";
-  for (int type = 0; type < horoscopeTypeCount; ++type)
+  for (int type = 0; type < horoscopeTypeCount; ++type)  // broken after the third, to keep lines short
     text += (type == 3 ? ",\n" : ", ") + std::to_string(type) + " " +
             cp1250ToUtf8(horoscopeSystems[type].listText);
   text +=
