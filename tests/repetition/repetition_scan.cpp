@@ -1,14 +1,15 @@
-// Repetition scan: no run of six words may stand in the free prose of two different texts, and no
-// run of five words in three or more. The texts' fixed sentences and labels (listed in the file
-// given as the first argument, one per line) are cut out first, so that the runs they share by
-// design do not count. Prints every offending run with the texts it stands in; exit status 1 if
-// there is one.
+// Repetition scan: no run of five words may stand in the free prose of two different texts, and no
+// run of four words in two texts that one birth date reaches (one person reads every system for
+// their date). The texts' fixed sentences and labels (listed in the file given as the first
+// argument, one per line) are cut out first, so that the runs they share by design do not count.
+// Prints every offending run with the texts it stands in; exit status 1 if there is one.
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/systems.h"
@@ -23,8 +24,8 @@ struct SignText {
   std::string utf8;  // the text as paragraphs, one per line
 };
 
-// Every distinct sign text of every system, as paragraphs in UTF-8.
-std::vector<SignText> allSignTexts() {
+// Every distinct sign text of every system, as paragraphs in UTF-8; `index` finds a text's place.
+std::vector<SignText> allSignTexts(std::map<std::string_view, std::size_t>& index) {
   std::vector<SignText> texts;
   std::set<std::string> seen;
   for (int type = 0; type < horoscopeTypeCount; ++type) {
@@ -34,6 +35,7 @@ std::vector<SignText> allSignTexts() {
         for (int day = 1; day <= (byYear ? 1 : 31); ++day) {
           const std::string_view text = horoscopeText(type, {day, month, year});
           if (!seen.emplace(text).second) continue;
+          index[text] = texts.size();
           std::string paragraphs = renderParagraphs(text, 1000000);
           std::string name = cp1250ToUtf8(horoscopeSystems[type].listText) + " / " +
                              paragraphs.substr(0, paragraphs.find('\n'));
@@ -127,6 +129,26 @@ std::map<std::string, std::set<std::size_t>> runs(const std::vector<std::vector<
   return where;
 }
 
+// The pairs of texts that one birth date reaches: every day of a leap year, through the systems
+// that go by the date (all but the Chinese, which goes by the year alone).
+std::set<std::pair<std::size_t, std::size_t>> textsOfOneDate(const std::map<std::string_view, std::size_t>& index) {
+  static constexpr int daysInMonth[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  std::set<std::pair<std::size_t, std::size_t>> pairs;
+  for (int month = 1; month <= 12; ++month) {
+    for (int day = 1; day <= daysInMonth[month - 1]; ++day) {
+      std::vector<std::size_t> reached;
+      for (int type = 0; type < horoscopeTypeCount; ++type) {
+        if (type == static_cast<int>(HoroscopeType::Chinese)) continue;
+        reached.push_back(index.at(horoscopeText(type, {day, month, 2000})));
+      }
+      for (std::size_t a : reached)
+        for (std::size_t b : reached)
+          if (a < b) pairs.emplace(a, b);
+    }
+  }
+  return pairs;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -139,22 +161,28 @@ int main(int argc, char** argv) {
   for (std::string line; std::getline(list, line);) {
     if (!line.empty() && line[0] != '#') fixedTexts.push_back(line);
   }
-  const std::vector<SignText> texts = allSignTexts();
+  std::map<std::string_view, std::size_t> index;
+  const std::vector<SignText> texts = allSignTexts(index);
+  const auto oneDate = textsOfOneDate(index);
   std::vector<std::vector<Stretch>> words;
   for (const SignText& text : texts) words.push_back(stretches(text.utf8, fixedTexts));
 
   int offending = 0;
-  const struct {
-    std::size_t length;
-    std::size_t texts;
-  } limits[] = {{6, 2}, {5, 3}};
-  for (const auto& limit : limits) {
-    for (const auto& [run, where] : runs(words, limit.length)) {
-      if (where.size() < limit.texts) continue;
-      ++offending;
-      std::printf("%zu words in %zu texts: \"%s\"\n", limit.length, where.size(), run.c_str());
-      for (std::size_t t : where) std::printf("    %s\n", texts[t].name.c_str());
-    }
+  const auto report = [&](const char* rule, const std::string& run, const std::set<std::size_t>& where) {
+    ++offending;
+    std::printf("%s: \"%s\"\n", rule, run.c_str());
+    for (std::size_t t : where) std::printf("    %s\n", texts[t].name.c_str());
+  };
+  for (const auto& [run, where] : runs(words, 5)) {
+    if (where.size() >= 2) report("5 words in two texts", run, where);
+  }
+  for (const auto& [run, where] : runs(words, 4)) {
+    if (where.size() < 2) continue;
+    bool sameDate = false;
+    for (std::size_t a : where)
+      for (std::size_t b : where)
+        if (a < b && oneDate.count({a, b})) sameDate = true;
+    if (sameDate) report("4 words in two texts of one date", run, where);
   }
   std::printf("%zu texts: %d shared runs over the limits\n", texts.size(), offending);
   return offending == 0 ? 0 : 1;
