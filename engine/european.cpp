@@ -168,7 +168,7 @@ constexpr auto levFacts = piece<1331>(
 // Panna
 constexpr auto pannaDescription = piece<317>(
     "Panna, description", heading(5), spaces(26), pad, spaces(3),
-    text(u8"Panna patří k živlu země a vládne jí Merkur, povahou je melancholická. Bývá svědomitá, skromná a "
+    text(u8"Panna patří k živlu země, vládne jí Merkur a povahou je melancholická. Bývá svědomitá, skromná a "
          u8"pracovitá, všimne si podrobností, které jiní přehlédnou, a ráda pomáhá. Příliš se však trápí "
          u8"chybami, svými i cizími. Potřebuje řád, klid a lidi, kteří její tichou péči dokážou ocenit."));
 constexpr auto pannaFacts =
@@ -295,7 +295,7 @@ constexpr auto vodnarDescription = piece<1294>(
          u8"technika, nové myšlenky i spravedlivé uspořádání společnosti. Rád zkoumá, proč věci fungují tak, "
          u8"jak fungují, a zda to nejde jinak. Je tolerantní a velkorysý, nápady ochotně rozdává a předsudky "
          u8"nesnáší. Názor mění, jen když ho přesvědčí argumenty, ne tlak či autorita. Potíže mu dělá "
-         u8"tvrdohlavost, nevyzpytatelnost a jistý chlad v citech; o lidstvo pečuje rád, s blízkým člověkem "
+         u8"tvrdohlavost, nevyzpytatelnost a jistý chlad v citech; na lidstvu mu záleží, s blízkým člověkem "
          u8"ve slzách si ale někdy neví rady. K práci potřebuje volnost a prostor pro experimenty; daří se "
          u8"mu ve vědě, technických oborech, médiích nebo v neziskových projektech. V partnerství hledá "
          u8"hlavně přítele a rovnocenného druha; žárlivost a svazování ho odrazují. Přátelství je pro něj "
