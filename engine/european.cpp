@@ -114,7 +114,7 @@ constexpr auto rakDescription = piece<1444>(
          u8"mu stačí klidné zázemí, pár blízkých lidí a jistota, že jeho city nikdo nezlehčuje."));
 constexpr auto rakFacts =
     piece<999>("Rak, fact sheet", textSoFar, pad, spaces(198), ruler(u8"Měsíc"), spaces(1), pad, spaces(6),
-               element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Šťír, Ryby"), spaces(117),
+               element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Štír, Ryby"), spaces(117),
                colour(u8"fialová, bílá"), spaces(1), pad, spaces(12), metal(u8"stříbro"), spaces(1), pad,
                spaces(25), plants(u8"mák, bříza, konvalinka"), spaces(114), magic(u8"2"), spaces(1), pad,
                spaces(23), lucky(u8"2, 5, 9, 12, 48, 81, 369, 3321"), spaces(103),
