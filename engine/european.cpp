@@ -138,16 +138,16 @@ constexpr auto levDescription = piece<1720>(
          u8"cizí, a svým nadšením strhne celé okolí. Odpovědnost převezme i tam, kde jiní couvají, a v krizi "
          u8"si zachová chladnou hlavu, protože ví, že se na něj ostatní dívají. Stinnou stránkou téže síly "
          u8"bývá pýcha. Kritiku snáší těžko, zvlášť zazní-li před svědky, a kvůli zraněné ješitnosti dokáže "
-         u8"být uražený celé týdny. Rád má poslední slovo i tam, kde na něm nezáleží, a někdy si plete úctu "
-         u8"s obdivem, takže snadno naletí lichotníkům. Naučí-li se vyslechnout druhé a přiznat chybu, jeho "
-         u8"autorita tím neutrpí, naopak poroste. V zaměstnání potřebuje prostor a uznání."));
+         u8"být uražený celé týdny. Rád má poslední slovo i tam, kde na něm nezáleží, a obdiv si občas "
+         u8"splete s úctou, takže snadno naletí lichotníkům. Naučí-li se vyslechnout druhé a přiznat chybu, "
+         u8"jeho autorita tím neutrpí, naopak poroste. V zaměstnání potřebuje prostor a uznání."));
 constexpr auto levContinuation = piece<1249>(
     "Lev, continuation", textSoFar, spaces(1),
     text(u8"Nejvíc ho těší role, v níž může vést, tvořit a rozhodovat, ať už jako podnikatel, manažer, "
          u8"učitel, herec nebo lékař. Podřízené místo ho brzy unaví, pokud v něm nevidí smysl a nikdo "
          u8"neocení jeho snahu. Jako vedoucí bývá spravedlivý a ochranitelský a za své lidi se postaví, jen "
-         u8"musí hlídat, aby jim nechal dost prostoru pro vlastní nápady. S penězi zachází velkoryse: rád "
-         u8"dopřává sobě i druhým a ne vždy mu na to rozpočet stačí. Jako milenec je vášnivý a romantický: "
+         u8"musí hlídat, aby jim nechal dost prostoru pro vlastní nápady. Peníze se u něj dlouho neohřejí: "
+         u8"rád dopřává sobě i druhým, leckdy i nad vlastní poměry. Jako milenec je vášnivý a romantický: "
          u8"na schůzku přijde s květinami a rád překvapuje, ale stejně tak chce být sám hýčkán. Rád dobývá, "
          u8"rád obdarovává a je pyšný na partnera, kterého si vybral. Od něj však čeká věrnost, obdiv a "
          u8"pozornost; chladný nezájem ho zabolí víc než výčitky. Kdo ho opravdu miluje, tomu se odmění "
@@ -218,11 +218,12 @@ constexpr auto skorpionDescription = piece<1537>(
          u8"jako štír: jediným slovem, jež zasáhne přesně tam, kde to bolí. Uplatní se všude, kde je třeba "
          u8"soustředění, diskrétnost a odhodlání jít až do konce: ve výzkumu, medicíně, psychologii, "
          u8"financích nebo tam, kde se odhaluje to, co je skryté. Nesnáší dozor ani polovičatá řešení a "
-         u8"nejraději pracuje sám. V lásce je oddaný a vášnivý, dává se celý a stejnou míru čeká od "
-         u8"partnera, vlažný vztah by ho spíše trápil než těšil. Přátele si vybírá pečlivě a pomalu, ale ty, "
-         u8"které si vybere, bere vážně a v nouzi za nimi stojí bez zaváhání. Klid najde teprve tehdy, když "
-         u8"bude mít soukromí, život ve vlastních rukou a vedle sebe člověka, před nímž nemusí nic skrývat. "
-         u8"Učí se nechávat staré křivdy za sebou a věřit, že ho otevřenost neoslabí, ale naopak posílí."));
+         u8"nejraději pracuje sám. V lásce je oddaný a vášnivý, miluje celou bytostí; vlažný vztah "
+         u8"bez opravdové blízkosti by ho trápil více než samota. Přátele si vybírá pečlivě a pomalu, ale "
+         u8"ty, které si vybere, bere vážně a v nouzi za nimi stojí bez zaváhání. Klid najde teprve tehdy, "
+         u8"když bude mít soukromí, život ve vlastních rukou a vedle sebe člověka, před nímž nemusí nic "
+         u8"skrývat. Učí se nechávat staré křivdy za sebou a věřit, že ho otevřenost neoslabí, "
+         u8"ale naopak posílí."));
 constexpr auto skorpionFacts =
     piece<1135>("Škorpión, fact sheet", textSoFar, pad, spaces(199), ruler(u8"Pluto, Mars"), pad, spaces(1),
                 element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Rak, Ryby"), spaces(117),
@@ -246,7 +247,7 @@ constexpr auto strelecDescription = piece<1666>(
          u8"každodenní práci. Od zaměstnání čeká volnost, pohyb a pocit, že jeho úsilí má vyšší cíl; dobře "
          u8"se uplatní ve vzdělávání, cestovním ruchu, právu, publicistice, sportu nebo všude, kde se "
          u8"setkává s cizími kulturami. Jako partner je vřelý, hravý a štědrý, ale těžko snáší žárlivost a "
-         u8"omezování; nejlépe mu bude s někým, kdo s ním sdílí chuť objevovat a zároveň mu nechá prostor. "
+         u8"omezování; nejlépe si rozumí s tím, kdo s ním sdílí chuť objevovat a zároveň mu nechá prostor. "
          u8"Přátelství bere jako společné dobrodružství, mívá kamarády po celém světě a rád je spojuje "
          u8"dohromady. Slabinou jeho těla jsou kyčle, stehna a játra, a proto by měl jíst a pít střídmě. Aby "
          u8"byl spokojený, potřebuje před sebou vždy nějaký cíl, víru, že život dává smysl, a dost svobody, "
