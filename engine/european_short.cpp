@@ -13,8 +13,8 @@ constexpr Text heading(int sign) { return text(europeanSignHeadings[sign]); }
 constexpr auto baranText =
     piece<168>("Baran, characterisation", heading(0), spaces(8), pad,
                text(u8"je odvážny priekopník, ktorý sa do každej novej veci pustí s nadšením a "
-                    u8"energiou. Je netrpezlivý a prchký, no rýchlo odpúšťa a nikdy nezostane "
-                    u8"bez cieľa."));
+                    u8"energiou. Je netrpezlivý a prchký, no rýchlo odpúšťa a prekážky ho len "
+                    u8"povzbudia."));
 constexpr auto bykText =
     piece<131>("Býk, characterisation", heading(1), spaces(11), pad,
                text(u8"je trpezlivý, spoľahlivý a verný, miluje pohodlie, dobré jedlo a istotu "
