@@ -271,23 +271,23 @@ constexpr auto osiris =
 // Anubis
 constexpr auto anubis =
     piece<1305>("Anubis", heading(9), spaces(38), pad,
-                text(u8"Anubis byl bůh s hlavou černého psa, ochránce hrobek a pán balzamování. "
-                     u8"Jeho posvátným zvířetem byl šakal, který se toulal kolem pohřebišť na "
-                     u8"okraji pouště. Černá barva nepřipomínala smrt, ale úrodné bahno Nilu, a "
-                     u8"byla tedy příslibem nového života. Staral se o to, aby těla zemřelých "
-                     u8"byla řádně připravena na věčnost, a provázel duše na cestě do podsvětí, "
-                     u8"kde vážil jejich srdce proti péru pravdy. Kněží, kteří balzamovali těla, "
-                     u8"si při obřadech nasazovali jeho masku. Lidé, nad nimiž bdí Anubis, jsou "
-                     u8"zamyšlení, vnímaví a mají sklon hledat skrytý smysl věcí. Bývají tiší a "
-                     u8"rádi tráví čas o samotě, ve společnosti cizích lidí se zpočátku drží "
-                     u8"stranou. Přesto mají dost odvahy a nebojí se otázek, kterým se ostatní "
-                     u8"vyhýbají. Jejich intuice je silná a často je dovede právě tam, kam rozum "
-                     u8"ještě nedohlédne. Umějí uchovat tajemství, a proto se jim lidé svěřují s "
-                     u8"tím, co by jinak neřekli nikomu. Jsou důkladní, pečliví a spolehliví, "
-                     u8"práci nikdy neodbudou. Dokážou být výbornými psychology, lékaři, vědci "
-                     u8"nebo badateli. Své city dávají najevo opatrně, ačkoli jsou hluboce "
-                     u8"oddaní, a nejlépe jim bude s někým, kdo je pochopí bez zbytečných slov. "
-                     u8"Občas je trápí sklon k melancholii a nedůvěře. "),
+                text(u8"Anubis byl bůh s hlavou černého šakala, zvířete, které se toulávalo "
+                     u8"kolem pohřebišť na okraji pouště. Byl pro Egypťany ochráncem hrobek a "
+                     u8"pánem balzamování. Černá barva nepřipomínala smrt, ale úrodné bahno "
+                     u8"Nilu, a byla tedy příslibem nového života. Staral se o to, aby těla "
+                     u8"zemřelých byla řádně připravena na věčnost, a provázel duše na cestě do "
+                     u8"podsvětí, kde vážil jejich srdce proti péru pravdy. Kněží, kteří "
+                     u8"balzamovali těla, si při obřadech nasazovali jeho masku. Lidé, nad nimiž "
+                     u8"bdí Anubis, jsou zamyšlení, vnímaví a mají sklon hledat skrytý smysl "
+                     u8"věcí. Bývají tiší a rádi tráví čas o samotě, ve společnosti cizích lidí "
+                     u8"se zpočátku drží stranou. Přesto mají dost odvahy a nebojí se otázek, "
+                     u8"kterým se ostatní vyhýbají. Jejich intuice je silná a často je dovede "
+                     u8"právě tam, kam rozum ještě nedohlédne. Umějí uchovat tajemství, a proto "
+                     u8"se jim lidé svěřují s tím, co by jinak neřekli nikomu. Jsou důkladní, "
+                     u8"pečliví a spolehliví, práci nikdy neodbudou. Dokážou být výbornými "
+                     u8"psychology, lékaři, vědci nebo badateli. Své city dávají najevo opatrně, "
+                     u8"ačkoli jsou hluboce oddaní, a nejlépe jim bude s někým, kdo je pochopí "
+                     u8"bez zbytečných slov. Občas je trápí sklon k melancholii a nedůvěře. "),
                 text(u8"V západní astrologii znamení Anubis koresponduje se Střelcem a "
                      u8"Kozorohem."));
 
