@@ -172,9 +172,9 @@ constexpr auto sechmet =
     piece<1429>("Sechmet", heading(5), spaces(36), pad,
                 text(u8"Sechmet byla bohyně války, moru a léčení, zobrazovaná jako žena s hlavou "
                      u8"lvice. Jako Oko boha Ra ztělesňovala jeho ničivou sílu obrácenou proti "
-                     u8"nepřátelům. Její jméno znamená Mocná a z jejího žhavého dechu prý "
-                     u8"vznikla poušť. Podle mýtů ji sluneční bůh vyslal potrestat lidi, kteří "
-                     u8"se proti němu vzbouřili, a její běsnění bylo tak strašlivé, že ji bohové "
+                     u8"nepřátelům. Její jméno znamená „Mocná“ a horký pouštní vítr byl prý "
+                     u8"jejím dechem. Podle mýtů ji sluneční bůh vyslal potrestat lidi, kteří se "
+                     u8"proti němu vzbouřili, a její běsnění bylo tak strašlivé, že ji bohové "
                      u8"museli lstí zkrotit. Uměla však nemoci seslat i léčit a její kněží "
                      u8"patřili k nejváženějším lékařům země. Faraoni ji považovali za svou "
                      u8"ochránkyni v bitvách a věřili, že kráčí před jejich vojskem. V jejím "
@@ -188,7 +188,7 @@ constexpr auto sechmet =
                      u8"rozkazem. Milují vášnivě a oddaně a rozumí si jen s tím, kdo ocení "
                      u8"jejich upřímnost a nezalekne se jejich síly. Uplatní se jako soudci, "
                      u8"lékaři, vojáci nebo manažeři. Zátěž snášejí lépe než většina lidí, měli "
-                     u8"by si však hlídat krevní tlak a dopřávat si dostatek odpočinku. "),
+                     u8"by si však pravidelně měřit tlak a dopřávat si dost odpočinku. "),
                 text(u8"V západní astrologii znamení Sechmet koresponduje s Rakem a Lvem."));
 
 // Toth
