@@ -151,8 +151,8 @@ constexpr auto geb =
                      u8"byla bohyně nebe Nut, která se nad ním klenula, a jejich dětmi byli "
                      u8"Osiris, Isis, Seth a Nebthet. Jeho trůn zdědil syn Osiris a po něm vnuk "
                      u8"Horus; faraoni se proto nazývali jeho dědici. Když se země otřásala, "
-                     u8"Egypťané vykládali, že se Geb směje. Jeho svěřenci stojí nohama pevně na "
-                     u8"zemi a mají smysl pro praktičnost. Jsou spolehliví, pracovití a "
+                     u8"Egypťané vykládali, že se Geb směje. Jeho svěřenci jsou se zemí pevně "
+                     u8"spjati a spoléhají na svůj selský rozum. Jsou spolehliví, pracovití a "
                      u8"trpěliví, nepotřebují velká gesta a nejvíc si cení toho, co vzniklo "
                      u8"poctivou prací. Mají rádi jistotu, pořádek a pohodlný domov, v němž je "
                      u8"vždycky dost jídla pro nečekané hosty. K přírodě mají blízko, rádi "
@@ -161,10 +161,10 @@ constexpr auto geb =
                      u8"bystří a vynalézaví, zvláště když musí vyřešit praktický problém. Rychle "
                      u8"se učí a rádi si s lidmi popovídají, takže mají mnoho přátel. V práci se "
                      u8"jim daří v zemědělství, stavebnictví, obchodě nebo v oborech, kde mohou "
-                     u8"něco pěstovat a rozmnožovat. Jako manželé a rodiče jsou věrní, něžní a "
-                     u8"starostliví, z rodiny si dělají středobod světa. Škodí jim paličatost a "
-                     u8"někdy přílišná opatrnost, kvůli níž občas promeškají příležitost ke "
-                     u8"změně. "),
+                     u8"něco pěstovat a rozmnožovat. Jako manželé a rodiče jsou věrní a "
+                     u8"starostliví; nic pro ně není důležitější než rodina. Škodí jim "
+                     u8"paličatost a někdy přílišná opatrnost, kvůli níž občas promeškají "
+                     u8"příležitost ke změně. "),
                 text(u8"V západní astrologii znamení Geb koresponduje s Blíženci a Raky."));
 
 // Sechmet
