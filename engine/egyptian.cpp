@@ -273,22 +273,23 @@ constexpr auto osiris =
 constexpr auto anubis =
     piece<1305>("Anubis", heading(9), spaces(38), pad,
                 text(u8"Anubis byl bůh s hlavou černého šakala, zvířete, které se toulávalo "
-                     u8"kolem pohřebišť na okraji pouště. Byl pro Egypťany ochráncem hrobek a "
-                     u8"pánem balzamování. Černá barva nepřipomínala smrt, ale úrodné bahno "
+                     u8"kolem pohřebišť na okraji pouště. Byl ochráncem hrobek a pánem "
+                     u8"balzamování. Černá barva jeho hlavy nepřipomínala smrt, ale úrodné bahno "
                      u8"Nilu, a byla tedy příslibem nového života. Staral se o to, aby těla "
                      u8"zemřelých byla řádně připravena na věčnost, a provázel duše na cestě do "
                      u8"podsvětí, kde vážil jejich srdce proti péru pravdy. Kněží, kteří "
-                     u8"balzamovali těla, si při obřadech nasazovali jeho masku. Lidé, nad nimiž "
-                     u8"bdí Anubis, jsou zamyšlení, vnímaví a mají sklon hledat skrytý smysl "
-                     u8"věcí. Bývají tiší a rádi tráví čas o samotě, ve společnosti cizích lidí "
-                     u8"se zpočátku drží stranou. Přesto mají dost odvahy a nebojí se otázek, "
-                     u8"kterým se ostatní vyhýbají. Jejich intuice je silná a často je dovede "
-                     u8"právě tam, kam rozum ještě nedohlédne. Umějí uchovat tajemství, a proto "
-                     u8"se jim lidé svěřují s tím, co by jinak neřekli nikomu. Jsou důkladní, "
-                     u8"pečliví a spolehliví, práci nikdy neodbudou. Dokážou být výbornými "
-                     u8"psychology, lékaři, vědci nebo badateli. Své city dávají najevo opatrně, "
-                     u8"ačkoli jsou hluboce oddaní, a nejlépe jim bude s někým, kdo je pochopí "
-                     u8"bez zbytečných slov. Občas je trápí sklon k melancholii a nedůvěře. "),
+                     u8"balzamovali mrtvé, si při obřadech nasazovali jeho masku. Lidé, nad "
+                     u8"nimiž bdí Anubis, jsou zamyšlení, vnímaví a mají sklon hledat skrytý "
+                     u8"smysl věcí. Bývají tiší a rádi tráví čas o samotě, ve společnosti cizích "
+                     u8"lidí se zpočátku drží stranou. Přesto mají dost odvahy a nebojí se "
+                     u8"otázek, kterým se ostatní vyhýbají. Jejich intuice je silná a často je "
+                     u8"dovede právě tam, kam rozum ještě nedohlédne. Umějí zachovat tajemství, "
+                     u8"a proto se jim lidé svěřují s tím, co by jinak neřekli nikomu. Jsou "
+                     u8"důkladní, pečliví a spolehliví, práci nikdy neodbudou. Dokážou být "
+                     u8"výbornými psychology, lékaři, vědci nebo badateli. Své city dávají "
+                     u8"najevo opatrně, ačkoli jsou hluboce oddaní, a nejlépe jim bude s někým, "
+                     u8"kdo je pochopí bez zbytečných slov. Občas je trápí sklon k melancholii a "
+                     u8"nedůvěře. "),
                 text(u8"V západní astrologii znamení Anubis koresponduje se Střelcem a "
                      u8"Kozorohem."));
 
