@@ -55,8 +55,8 @@ constexpr auto amonRa =
                      u8"přesvědčení, že každá věc má svůj čas. Mají vrozený smysl pro "
                      u8"spravedlnost a umějí se postavit za slabší, i když je to něco stojí. V "
                      u8"práci bývají vytrvalí a spolehliví, dokážou vést druhé a rozdělit úkoly "
-                     u8"tak, aby každý dělal to, v čem vyniká. S penězi zacházejí rozvážně a "
-                     u8"zbytečně neutrácejí. Jejich slabinou je tvrdohlavost: jakmile si něco "
+                     u8"tak, aby každý dělal to, v čem vyniká. Peníze nerozhazují a každý výdaj "
+                     u8"si rozmyslí. Kamenem úrazu je jejich tvrdohlavost: jakmile si něco "
                      u8"usmyslí, jen těžko připustí, že by se mohli mýlit. V citech jsou věrní a "
                      u8"štědří, domov pro ně znamená pevnou půdu pod nohama a rodině rádi "
                      u8"dopřávají pohodlí. Potřebují ale partnera, který je bude respektovat a "
@@ -70,23 +70,24 @@ constexpr auto mut =
     piece<1428>("Mut", heading(1), spaces(36), pad,
                 text(u8"Mut byla manželkou mocného Amona a Egypťané ji uctívali jako nebeskou "
                      u8"matku, královnu bohů a ochránkyni panovnického rodu. Už její jméno "
-                     u8"znamenalo v egyptštině prostě matka. Zobrazovali ji jako ženu s korunou "
-                     u8"obou zemí na hlavě, někdy i s roztaženými křídly supa, jimiž laskavě "
-                     u8"zastiňovala všechno, co jí bylo svěřeno. V Thébách spolu s manželem a "
-                     u8"jejich synem, bohem Měsíce, tvořila božskou trojici. Pod jejím znamením "
-                     u8"přicházejí na svět lidé citliví, pozorní a vlídní. Nejraději se starají "
-                     u8"o druhé a jejich domov je místem, kam se přátelé rádi vracejí pro radu i "
-                     u8"pro útěchu. Mají silnou intuici; z pohledu či hlasu poznají, co druhého "
-                     u8"trápí, a umějí najít slova, která uklidní. Přesto nejsou slabí: když jde "
-                     u8"o blízké, dokážou být nesmlouvaví a statečně je bránit. Vkus a cit pro "
-                     u8"krásu jim nechybí a rádi zdobí své okolí drobnostmi s vlastním příběhem. "
-                     u8"Uplatní se ve školství, ve zdravotnictví nebo v umění, všude, kde "
-                     u8"rozhoduje vlídnost a jemná ruka. Peníze pro ně nejsou cílem, ale jen "
-                     u8"prostředkem, jak zajistit rodině klid a bezpečí. Často se obětují víc, "
-                     u8"než je zdrávo, a zapomínají na vlastní potřeby, z čehož pramení únava a "
-                     u8"tichá výčitka. V lásce hledají jistotu a oddanost; nevěru nebo "
-                     u8"lhostejnost nesou těžce a dlouho se s nimi vyrovnávají. Prospěje jim, "
-                     u8"když se naučí říkat ne a dopřejí si chvíle jen pro sebe. "),
+                     u8"znamenalo v egyptštině prostě „matka“. Zobrazovali ji jako ženu s "
+                     u8"korunou obou zemí na hlavě, někdy i s roztaženými křídly supa, jimiž "
+                     u8"laskavě zastiňovala všechno, co jí bylo svěřeno. V Thébách spolu s "
+                     u8"manželem a jejich synem, bohem Měsíce, tvořila božskou trojici. Pod "
+                     u8"jejím znamením přicházejí na svět lidé citliví, pozorní a vlídní. "
+                     u8"Nejraději se starají o druhé a jejich domov je místem, kde přátelé "
+                     u8"vždycky najdou dobrou radu i útěchu. Mají silnou intuici; z pohledu či "
+                     u8"hlasu poznají, co druhého trápí, a umějí najít slova, která uklidní. "
+                     u8"Přesto nejsou slabí: když jde o blízké, dokážou být nesmlouvaví a "
+                     u8"statečně je bránit. Vkus a cit pro krásu jim nechybí a rádi zdobí své "
+                     u8"okolí drobnostmi s vlastním příběhem. Uplatní se ve školství, ve "
+                     u8"zdravotnictví nebo v umění, všude, kde rozhoduje vlídnost a jemná ruka. "
+                     u8"Peníze pro ně nejsou cílem, ale jen prostředkem, jak zajistit rodině "
+                     u8"klid a bezpečí. Často se obětují víc, než je zdrávo, a zapomínají na "
+                     u8"vlastní potřeby, z čehož pramení únava a tichá výčitka. V lásce hledají "
+                     u8"jistotu a oddanost; nevěru nebo lhostejnost nesou těžce a dlouho se s "
+                     u8"nimi vyrovnávají. Prospěje jim, když se naučí říkat ne a dopřejí si "
+                     u8"chvíle jen pro sebe. "),
                 text(u8"V západní astrologii znamení Mut koresponduje s Rybami a Beranem."));
 
 // Isis
@@ -120,14 +121,14 @@ constexpr auto isis =
 constexpr auto horus =
     piece<1536>("Horus", heading(3), spaces(36), pad,
                 text(u8"Horus, syn Isis a Osirida, byl zobrazován s hlavou sokola a jeho oči prý "
-                     u8"představovaly Slunce a Měsíc. Jako mladý bůh pomstil otcovu smrt, v "
-                     u8"dlouhém zápase přemohl svého strýce, vládce pouště, a získal trůn "
-                     u8"Egypta, a proto se faraoni pokládali za jeho pozemské vtělení. Jeho levé "
-                     u8"oko, poraněné v boji a znovu uzdravené moudrým Tothem, se stalo "
-                     u8"oblíbeným amuletem, který měl nositele chránit před zlem a nemocí. Jeho "
-                     u8"chráněnci jsou odvážní, ctižádostiví a mají v sobě vůdčí sílu. Rádi se "
-                     u8"dívají na svět z výšky, vidí souvislosti, které ostatním unikají, a "
-                     u8"umějí si stanovit daleké cíle. Když se pro něco rozhodnou, jdou za tím s "
+                     u8"představovaly Slunce a Měsíc. Jako mladý bůh pomstil otcovu smrt na svém "
+                     u8"strýci Sethovi, vládci pouště, a po dlouhém zápase získal trůn Egypta. "
+                     u8"Faraoni se proto pokládali za jeho pozemské vtělení. Jeho levé oko, "
+                     u8"poraněné v boji a znovu uzdravené moudrým Tothem, se stalo oblíbeným "
+                     u8"amuletem, který měl nositele chránit před zlem a nemocí. Jeho chráněnci "
+                     u8"jsou odvážní, ctižádostiví a mají v sobě vůdčí sílu. Rádi se dívají na "
+                     u8"svět z výšky, vidí souvislosti, které ostatním unikají, a umějí si "
+                     u8"stanovit daleké cíle. Když se pro něco rozhodnou, jdou za tím s "
                      u8"vytrvalostí a nenechají se snadno odradit. Příležitost dokážou "
                      u8"postřehnout a chopit se jí ve správnou chvíli, podobně jako sokol, který "
                      u8"se z oblohy vrhá na kořist. Vyznačují se smyslem pro čest a povinnost; "
@@ -150,8 +151,8 @@ constexpr auto geb =
                      u8"byla bohyně nebe Nut, která se nad ním klenula, a jejich dětmi byli "
                      u8"Osiris, Isis, Seth a Nebthet. Jeho trůn zdědil syn Osiris a po něm vnuk "
                      u8"Horus; faraoni se proto nazývali jeho dědici. Když se země otřásala, "
-                     u8"Egypťané vykládali, že se Geb směje. Lidé tohoto znamení jsou pevně "
-                     u8"spojeni se zemí a s praktickým životem. Jsou spolehliví, pracovití a "
+                     u8"Egypťané vykládali, že se Geb směje. Jeho svěřenci jsou se zemí pevně "
+                     u8"spjati a spoléhají na svůj selský rozum. Jsou spolehliví, pracovití a "
                      u8"trpěliví, nepotřebují velká gesta a nejvíc si cení toho, co vzniklo "
                      u8"poctivou prací. Mají rádi jistotu, pořádek a pohodlný domov, v němž je "
                      u8"vždycky dost jídla pro nečekané hosty. K přírodě mají blízko, rádi "
@@ -160,10 +161,10 @@ constexpr auto geb =
                      u8"bystří a vynalézaví, zvláště když musí vyřešit praktický problém. Rychle "
                      u8"se učí a rádi si s lidmi popovídají, takže mají mnoho přátel. V práci se "
                      u8"jim daří v zemědělství, stavebnictví, obchodě nebo v oborech, kde mohou "
-                     u8"něco pěstovat a rozmnožovat. Jako manželé a rodiče jsou věrní, něžní a "
-                     u8"starostliví, z rodiny si dělají středobod světa. Škodí jim paličatost a "
-                     u8"někdy přílišná opatrnost, kvůli níž občas promeškají příležitost ke "
-                     u8"změně. "),
+                     u8"něco pěstovat a rozmnožovat. Jako manželé a rodiče jsou věrní a "
+                     u8"starostliví; nic pro ně není důležitější než rodina. Škodí jim "
+                     u8"paličatost a někdy přílišná opatrnost, kvůli níž občas promeškají "
+                     u8"příležitost ke změně. "),
                 text(u8"V západní astrologii znamení Geb koresponduje s Blíženci a Raky."));
 
 // Sechmet
@@ -171,9 +172,9 @@ constexpr auto sechmet =
     piece<1429>("Sechmet", heading(5), spaces(36), pad,
                 text(u8"Sechmet byla bohyně války, moru a léčení, zobrazovaná jako žena s hlavou "
                      u8"lvice. Jako Oko boha Ra ztělesňovala jeho ničivou sílu obrácenou proti "
-                     u8"nepřátelům. Její jméno znamená Mocná a z jejího žhavého dechu prý "
-                     u8"vznikla poušť. Podle mýtů ji sluneční bůh vyslal potrestat lidi, kteří "
-                     u8"se proti němu vzbouřili, a její běsnění bylo tak strašlivé, že ji bohové "
+                     u8"nepřátelům. Její jméno znamená „Mocná“ a horký pouštní vítr byl prý "
+                     u8"jejím dechem. Podle mýtů ji sluneční bůh vyslal potrestat lidi, kteří se "
+                     u8"proti němu vzbouřili, a její běsnění bylo tak strašlivé, že ji bohové "
                      u8"museli lstí zkrotit. Uměla však nemoci seslat i léčit a její kněží "
                      u8"patřili k nejváženějším lékařům země. Faraoni ji považovali za svou "
                      u8"ochránkyni v bitvách a věřili, že kráčí před jejich vojskem. V jejím "
@@ -187,7 +188,7 @@ constexpr auto sechmet =
                      u8"rozkazem. Milují vášnivě a oddaně a rozumí si jen s tím, kdo ocení "
                      u8"jejich upřímnost a nezalekne se jejich síly. Uplatní se jako soudci, "
                      u8"lékaři, vojáci nebo manažeři. Zátěž snášejí lépe než většina lidí, měli "
-                     u8"by si však hlídat krevní tlak a dopřávat si dostatek odpočinku. "),
+                     u8"by si však pravidelně měřit tlak a dopřávat si dost odpočinku. "),
                 text(u8"V západní astrologii znamení Sechmet koresponduje s Rakem a Lvem."));
 
 // Toth
@@ -271,23 +272,24 @@ constexpr auto osiris =
 // Anubis
 constexpr auto anubis =
     piece<1305>("Anubis", heading(9), spaces(38), pad,
-                text(u8"Anubis byl bůh s hlavou černého psa, ochránce hrobek a pán balzamování. "
-                     u8"Jeho posvátným zvířetem byl šakal, který se toulal kolem pohřebišť na "
-                     u8"okraji pouště. Černá barva nepřipomínala smrt, ale úrodné bahno Nilu, a "
-                     u8"byla tedy příslibem nového života. Staral se o to, aby těla zemřelých "
-                     u8"byla řádně připravena na věčnost, a provázel duše na cestě do podsvětí, "
-                     u8"kde vážil jejich srdce proti péru pravdy. Kněží, kteří balzamovali těla, "
-                     u8"si při obřadech nasazovali jeho masku. Lidé, nad nimiž bdí Anubis, jsou "
-                     u8"zamyšlení, vnímaví a mají sklon hledat skrytý smysl věcí. Bývají tiší a "
-                     u8"rádi tráví čas o samotě, ve společnosti cizích lidí se zpočátku drží "
-                     u8"stranou. Přesto mají dost odvahy a nebojí se otázek, kterým se ostatní "
-                     u8"vyhýbají. Jejich intuice je silná a často je dovede právě tam, kam rozum "
-                     u8"ještě nedohlédne. Umějí uchovat tajemství, a proto se jim lidé svěřují s "
-                     u8"tím, co by jinak neřekli nikomu. Jsou důkladní, pečliví a spolehliví, "
-                     u8"práci nikdy neodbudou. Dokážou být výbornými psychology, lékaři, vědci "
-                     u8"nebo badateli. Své city dávají najevo opatrně, ačkoli jsou hluboce "
-                     u8"oddaní, a nejlépe jim bude s někým, kdo je pochopí bez zbytečných slov. "
-                     u8"Občas je trápí sklon k melancholii a nedůvěře. "),
+                text(u8"Anubis byl bůh s hlavou černého šakala, zvířete, které se toulávalo "
+                     u8"kolem pohřebišť na okraji pouště. Byl ochráncem hrobek a pánem "
+                     u8"balzamování. Černá barva jeho hlavy nepřipomínala smrt, ale úrodné bahno "
+                     u8"Nilu, a byla tedy příslibem nového života. Staral se o to, aby těla "
+                     u8"zemřelých byla řádně připravena na věčnost, a provázel duše na cestě do "
+                     u8"podsvětí, kde vážil jejich srdce proti péru pravdy. Kněží, kteří "
+                     u8"balzamovali mrtvé, si při obřadech nasazovali jeho masku. Lidé, nad "
+                     u8"nimiž bdí Anubis, jsou zamyšlení, vnímaví a mají sklon hledat skrytý "
+                     u8"smysl věcí. Bývají tiší a rádi tráví čas o samotě, ve společnosti cizích "
+                     u8"lidí se zpočátku drží stranou. Přesto mají dost odvahy a nebojí se "
+                     u8"otázek, kterým se ostatní vyhýbají. Jejich intuice je silná a často je "
+                     u8"dovede právě tam, kam rozum ještě nedohlédne. Umějí zachovat tajemství, "
+                     u8"a proto se jim lidé svěřují s tím, co by jinak neřekli nikomu. Jsou "
+                     u8"důkladní, pečliví a spolehliví, práci nikdy neodbudou. Dokážou být "
+                     u8"výbornými psychology, lékaři, vědci nebo badateli. Své city dávají "
+                     u8"najevo opatrně, ačkoli jsou hluboce oddaní, a nejlépe jim bude s někým, "
+                     u8"kdo je pochopí bez zbytečných slov. Občas je trápí sklon k melancholii a "
+                     u8"nedůvěře. "),
                 text(u8"V západní astrologii znamení Anubis koresponduje se Střelcem a "
                      u8"Kozorohem."));
 
