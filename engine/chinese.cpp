@@ -69,7 +69,7 @@ constexpr auto krysaOpening = piece<1922>(
 constexpr auto krysaRelations = piece<362>(
     "Krysa, relations and luck", textSoFar, text(krysaPartnership), spaces(17), longPad, spaces(10),
     luckyDay(u8"sobota"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"0 , 4 , 7"),
-    spaces(1), shortPad, shortPad, shortPad, spaces(17), luckyCards(u8"kule (piky), dáma + čísla"));
+    spaces(1), shortPad, shortPad, shortPad, spaces(17), luckyCards(u8"kule (káry), dáma + čísla"));
 constexpr auto krysaFamous =
     piece<90>("Krysa, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
               text(u8"Známé osobnosti ve znamení Krysy:"), spaces(1), text(krysaFamousPeople), spaces(1));
@@ -317,7 +317,7 @@ constexpr auto hadPortrait =
 constexpr auto hadRelations = piece<400>(
     "Had, relations and luck", textSoFar, text(hadPartnership), spaces(17), longPad, spaces(49),
     luckyDay(u8"pátek"), spaces(1), shortPad, shortPad, shortPad, spaces(32), luckyNumbers(u8"3, 5, 8"),
-    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"kule (piky) , král + čísla"));
+    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"kule (káry) , král + čísla"));
 constexpr auto hadFamous =
     piece<121>("Had, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
                text(u8"Známé osobnosti ve znamení Hada:"), spaces(1), text(hadFamousPeople), spaces(1));
@@ -368,7 +368,7 @@ constexpr auto kunOpening = piece<1904>(
 constexpr auto kunRelations = piece<522>(
     "Kůň, relations and luck", textSoFar, text(kunPartnership), spaces(18), longPad, spaces(99),
     luckyDay(u8"úterý"), spaces(1), shortPad, shortPad, shortPad, spaces(35), luckyNumbers(u8"3, 5, 6"),
-    spaces(1), shortPad, shortPad, shortPad, spaces(31), luckyCards(u8"kule (piky), eso + čísla"));
+    spaces(1), shortPad, shortPad, shortPad, spaces(31), luckyCards(u8"kule (káry), eso + čísla"));
 constexpr auto kunFamous =
     piece<115>("Kůň, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
                text(u8"Známé osobnosti ve znamení Koně:"), spaces(1), text(kunFamousPeople));
@@ -641,7 +641,7 @@ constexpr auto praseCharacterRest = piece<1312>(
 constexpr auto praseRelations = piece<508>(
     "Prase, relations and luck", textSoFar, text(prasePartnership), spaces(15), longPad, spaces(117),
     luckyDay(u8"čtvrtek"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"3, 4, 5"),
-    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"zelená, eso + čísla"));
+    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"zelené, eso + čísla"));
 constexpr auto praseFamous =
     piece<119>("Prase, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
                text(u8"Známé osobnosti ve znamení Prasete:"), spaces(1), text(praseFamousPeople), spaces(1));
