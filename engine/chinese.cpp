@@ -30,12 +30,12 @@ constexpr std::u8string_view krysaTraits =
     u8"Neklidná, Sebejistá";
 constexpr std::u8string_view krysaCharacter =
     u8"Krysa je prvním znamením čínského zvěrokruhu a podle legendy si toto místo vybojovala "
-    u8"lstí: na závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tato "
-    u8"historka přesně vystihuje její povahu. Lidé narození v roce Krysy jsou bystří, pohotoví a "
-    u8"umějí využít každou příležitost, kterou jim život nabídne. Mají skvělý postřeh, rychle se "
-    u8"učí a málokdy je něco zaskočí nepřipravené. Navenek působí klidně a přátelsky, v duchu "
-    u8"však neustále přemýšlejí, plánují a počítají. Krysa je šetrná a ráda si dělá zásoby, a to "
-    u8"nejen peněz a potravin, ale i užitečných známostí. Plýtvání nesnáší a v těžkých časech "
+    u8"lstí: v závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tato "
+    u8"historka přesně vystihuje její povahu. Krysa je bystrá, pohotová a umí obratně využít "
+    u8"každou příležitost, kterou jí život nabídne. Má skvělý postřeh i paměť na jména a čísla, "
+    u8"rychle se učí a málokdy ji něco zaskočí nepřipravenou. Na pohled bývá klidná a přátelská, "
+    u8"v duchu však neustále přemýšlí, plánuje a propočítává. Je šetrná a ráda si dělá zásoby, a "
+    u8"to nejen peněz a potravin, ale i užitečných známostí. Plýtvání nesnáší a v těžkých časech "
     u8"bývá tou, kdo má pro rodinu vždy něco schovaného. Ve společnosti je oblíbená pro svůj "
     u8"vtip, výřečnost a schopnost naslouchat; snadno si získá důvěru lidí a rychle odhalí "
     u8"jejich slabiny. O vlastních citech však mluví nerada a svěřuje se jen několika nejbližším "
@@ -56,8 +56,8 @@ constexpr std::u8string_view krysaPartnership =
 constexpr std::u8string_view krysaFamousPeople = u8"Václav Havel, Zdeněk Svěrák, Diego Maradona";
 constexpr std::u8string_view krysaCompatibility =
     u8"Nejlepším partnerem Krysy je Drak, jehož odvaha a velkorysost dodají jejím plánům "
-    u8"rozmach, zatímco ona mu přinese rozvahu a smysl pro detail. Výborně si rozumí i s Opicí, "
-    u8"s níž sdílí důvtip a chuť do života, a s klidným Buvolem, který jí poskytne jistotu a "
+    u8"rozmach, zatímco ona mu přinese rozvahu a cit pro detail. Výborně si rozumí i s Opicí, s "
+    u8"níž sdílí důvtip a obchodního ducha, a s klidným Buvolem, který jí poskytne jistotu a "
     u8"bezpečí. Obtížný vztah čeká Krysu s Koněm, jehož netrpělivost a touha po volnosti ji "
     u8"znepokojují. Méně se k ní hodí Kohout, Králík a Koza, kteří nesdílejí její praktický "
     u8"přístup k životu.";
