@@ -275,10 +275,10 @@ constexpr std::u8string_view hadTraits =
     u8"Vytříbený, Uvážlivý, Filozofický, Pronikavý, Zdrženlivý, Žárlivý, Podezíravý, Majetnický, "
     u8"Soustředěný, Jemný, Svůdný";
 constexpr std::u8string_view hadCharacter =
-    u8"Had je nejtajemnějším znamením celého čínského horoskopu. Lidé narození v jeho roce mají "
-    u8"hlubokou moudrost, vyvinutou intuici a zvláštní přitažlivost, které se dá jen těžko "
-    u8"odolat. Navenek působí klidně, někdy až nehybně, ale pod povrchem neustále sledují, "
-    u8"hodnotí a zvažují. Had nikdy nejedná unáhleně a své plány neprozrazuje předčasně. Než "
+    u8"Had je nejtajemnějším znamením celého čínského horoskopu. Oplývá hlubokou moudrostí, "
+    u8"vyvinutou intuicí a zvláštní přitažlivostí, které se dá jen těžko odolat. Zdánlivě jen "
+    u8"lenivě odpočívá, nehybný jako kámen na výsluní, ale pod povrchem bez ustání sleduje, "
+    u8"hodnotí a zvažuje. Had nikdy nejedná unáhleně a své plány neprozrazuje předčasně. Než "
     u8"udělá rozhodující krok, dokáže dlouho vyčkávat, a když konečně zaútočí, bývá jeho tah "
     u8"přesný a účinný. Je elegantní, má vytříbený vkus a miluje krásné věci, dobré jídlo, umění "
     u8"a literaturu. Ve společnosti se pohybuje s přirozenou grácií a jeho slova bývají uvážená, "
