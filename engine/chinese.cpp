@@ -433,12 +433,12 @@ constexpr std::u8string_view opiceTraits =
     u8"Obratná, Přizpůsobivá, Velkorysá, Ctižádostivá, Sebejistá, Vychytralá, Ješitná, "
     u8"Přelétavá, Lstivá";
 constexpr std::u8string_view opiceCharacter =
-    u8"Důvtip a nevyčerpatelná vynalézavost dělají z Opice mistryni improvizace. Rodáci z jejího "
-    u8"roku mají pohotovou mysl, skvělou paměť a talent najít řešení tam, kde ostatní vidí "
-    u8"slepou uličku. Učí se bleskově, zajímá je skoro všechno a rádi se předvádějí svými "
-    u8"znalostmi. Jsou zábavní, vtipní a společenští, na večírcích na sebe strhnou pozornost a "
-    u8"dokážou rozesmát i zasmušilého člověka. Umějí napodobit kohokoli a s oblibou si dělají "
-    u8"legraci i sami ze sebe. Drobný nezdar je nezastaví, vždy si najdou náhradní plán. Pod "
+    u8"Důvtip a nevyčerpatelná vynalézavost dělají z Opice mistryni improvizace. Opice má "
+    u8"pohotovou mysl, skvělou paměť a talent nalézt řešení tam, kde ostatní vidí slepou uličku. "
+    u8"Učí se bleskově, zajímá ji takřka všechno a ráda se předvádí svými znalostmi. Je zábavná, "
+    u8"vtipná a společenská, na každém večírku na sebe strhne pozornost a dokáže rozesmát i "
+    u8"zasmušilého člověka. Umí napodobit hlas i chůzi kohokoli a s oblibou si dělá legraci i "
+    u8"sama ze sebe. Drobný nezdar ji nezastaví, protože si vždy najde náhradní plán. Pod "
     u8"veselou maskou se ale skrývá bystrá pozorovatelka, která přesně ví, co chce, a umí toho "
     u8"dosáhnout, někdy i lstí. Opice ráda kličkuje, vyjednává a obchoduje; pravidla považuje "
     u8"spíš za doporučení, jež lze obratně obejít. Pokud svou vychytralost nepřežene, je z ní "
