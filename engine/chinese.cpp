@@ -487,29 +487,29 @@ constexpr std::u8string_view kohoutTraits =
     u8"Elegantní, Výřečný, Věrný, Praktický, Ctižádostivý, Cílevědomý, Pyšný, Okázalý, Kritický, "
     u8"Panovačný, Výbušný, Marnivý, Vychloubačný";
 constexpr std::u8string_view kohoutCharacter =
-    u8"Hrdě vztyčený hřebínek prozrazuje, že se Kohout nemá za co schovávat. Lidé jeho znamení "
-    u8"mluví přímo, bez obalu a bez ohledu na to, zda se to posluchačům líbí. Jsou pracovití, "
-    u8"pořádní a pečliví do posledního detailu, vstávají brzy a den mají předem naplánovaný. "
-    u8"Milují řád ve věcech i v myšlenkách a lajdáctví druhých je dokáže vážně rozladit. Rádi se "
-    u8"ukazují, vybírají si elegantní oblečení a na veřejnosti působí sebevědomě, až okázale. Za "
-    u8"fasádou se ale často skrývá nejistota a velká touha po uznání. Pochvala je potěší víc, "
-    u8"než jsou ochotni přiznat. Kohout je velmi odvážný, nebojí se konfliktu ani rizika a za "
-    u8"své přesvědčení se postaví i proti většině. Hodí se na místa, kde je zapotřebí přesnost a "
-    u8"organizační talent: do armády, účetnictví, vědy, medicíny nebo vedení firmy. Tituly, "
-    u8"vyznamenání a uniformy mají pro něj velký půvab. S penězi hospodaří rozumně, i když si "
-    u8"občas dopřeje luxus, aby se pochlubil. Jeho největší slabinou je kritičnost a sklon "
-    u8"poučovat okolí; v diskusi musí mít poslední slovo a přiznat chybu ho stojí velké "
-    u8"přemáhání. Někdy plýtvá silami na malichernosti a snadno se nechá rozčilit. Přesto je to "
-    u8"věrný, spolehlivý přítel, který pomůže, kdykoli je třeba. V lásce je Kohout upřímný a "
-    u8"oddaný, city však neumí dávat najevo jemně a romantické gesto často nahradí praktickou "
-    u8"péčí.";
+    u8"Hrdě vztyčený hřebínek prozrazuje, že Kohout nemá co skrývat. Mluví přímo, bez obalu a "
+    u8"bez ohledu na to, zda se to posluchačům líbí. Je pracovitý, pořádný a pečlivý do "
+    u8"posledního detailu, vstává za svítání a den má předem naplánovaný. Miluje řád ve věcech i "
+    u8"v myšlenkách a lajdáctví druhých ho dokáže vážně rozladit. Rád se ukazuje, vybírá si "
+    u8"elegantní oblečení, pečuje o svůj vzhled a na veřejnosti působí sebevědomě, až okázale. "
+    u8"Pod nablýskaným peřím však často dříme nejistota a veliká touha po uznání. Pochvala ho "
+    u8"potěší víc, než je ochoten přiznat. Kohout je velmi odvážný, nebojí se konfliktu ani "
+    u8"rizika a za své přesvědčení se postaví i proti většině. Hodí se na místa, kde je "
+    u8"zapotřebí přesnost a organizační talent: do armády, účetnictví, vědy, medicíny nebo "
+    u8"vedení firmy. Tituly, vyznamenání a uniformy mají pro něj velký půvab. S penězi hospodaří "
+    u8"rozumně, i když si občas dopřeje luxus, aby se pochlubil. Jeho největší slabinou je "
+    u8"kritičnost a sklon poučovat okolí; v diskusi musí mít poslední slovo a přiznat chybu ho "
+    u8"stojí velké přemáhání. Někdy plýtvá silami na malichernosti a snadno se nechá rozčilit. "
+    u8"Přesto je to věrný, spolehlivý přítel, který pomůže, kdykoli je třeba. V lásce je Kohout "
+    u8"upřímný a oddaný, city však neumí dávat najevo jemně a romantické gesto často nahradí "
+    u8"praktickou péčí.";
 constexpr std::u8string_view kohoutPartnership =
     u8"Kohout má rád společnost, v níž může zazářit, a přátele si vybírá podle jejich "
-    u8"spolehlivosti. Nejlíp se mu pracuje s Buvolem, kterého jeho poznámky nerozhodí, a s Hadem, "
-    u8"jenž ho vždy nechá domluvit. Drakovi, jehož odvahu obdivuje, rád drží záda na poradách i ve "
-    u8"sporech s vedením. V rodině vládne pevnou rukou a hlídá rozpočet; děti v něm mají přísného, "
-    u8"ale spravedlivého rádce. Citlivý Králík se mu doma i v kanceláři raději vyhne, protože nemá "
-    u8"rád jeho chlubení a hlasité debaty.";
+    u8"spolehlivosti. Nejlépe se mu pracuje s Buvolem, kterého jeho poznámky nerozhodí, a s "
+    u8"Hadem, jenž ho vždy nechá domluvit. Drakovi, jehož odvahu obdivuje, rád drží záda na "
+    u8"poradách i ve sporech s vedením. V rodině vládne pevnou rukou a hlídá rozpočet; děti v "
+    u8"něm mají přísného, ale spravedlivého rádce. Citlivý Králík se mu doma i v kanceláři "
+    u8"raději vyhne, protože nemá rád jeho chlubení a hlučné debaty.";
 // Born: Steffi Graf 14 Jun 1969, Marek Eben 18 Jul 1957, Ivan Passer 10 Jul 1933.
 constexpr std::u8string_view kohoutFamousPeople = u8"Steffi Graf, Marek Eben, Ivan Passer";
 constexpr std::u8string_view kohoutCompatibility =
