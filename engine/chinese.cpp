@@ -542,7 +542,7 @@ constexpr std::u8string_view pesTraits =
     u8"Kritický, Tvrdohlavý, Jízlivý";
 constexpr std::u8string_view pesCharacter =
     u8"Pes je symbolem věrnosti, poctivosti a smyslu pro spravedlnost. Je spolehlivý a upřímný, "
-    u8"nikoho nenechá ve štychu a stojí při svých blízkých i v nejtěžších chvílích. Nesnáší "
+    u8"nikdy by nikoho nezradil a stojí při svých blízkých i v nejtěžších chvílích. Nesnáší "
     u8"křivdu, přetvářku a lež; jakmile vidí, že se někomu děje bezpráví, neváhá se ho zastat. "
     u8"Okázalost ani bohatství ho nelákají; nejvíc si cení klidného a bezpečného domova, kde na "
     u8"něj čeká rodina a pár přátel. Pes bývá zpočátku ostražitý a nedůvěřivý, k novým lidem si "
