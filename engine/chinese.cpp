@@ -342,7 +342,7 @@ constexpr std::u8string_view kunCharacter =
     u8"Proto se mu stává, že rozjede několik projektů najednou a některé nechá nedokončené. "
     u8"Uplatnění najde všude, kde smí pracovat samostatně, měnit prostředí a jednat s lidmi: v "
     u8"obchodě, žurnalistice, cestovním ruchu, v umění nebo ve sportu. Přísná hierarchie a "
-    u8"neustálý dozor ho naopak dusí. S penězi bývá Kůň šikovný, jenže je nerad počítá a šetřit "
+    u8"neustálý dozor ho naopak tíží. S penězi bývá Kůň šikovný, jenže je nerad počítá a šetřit "
     u8"ho nebaví. Nejvíc mu škodí netrpělivost a prchlivá povaha; když se rozzlobí, řekne víc, "
     u8"než chtěl, ale už druhý den je zase vlídný a křivdy si nepamatuje. Kritiku snáší těžko a "
     u8"jen nerad uznává vlastní chybu. V citech je vášnivý a romantický, zamilovává se snadno a "
@@ -388,7 +388,7 @@ constexpr std::u8string_view kozaCharacter =
     u8"jako první. Její intuice je mimořádně silná: z tváře druhých vyčte i smutek, o kterém "
     u8"nikdo nemluví. Opravdovou radost jí dělá, když může někoho obdarovat nebo jinak potěšit. "
     u8"Trápí ji nerozhodnost a sklon k obavám: o budoucnost se strachuje víc, než je nutné, a "
-    u8"potřebuje cítit, že má pevné zázemí. Koza ráda žije v pohodlí a harmonii, nejlépe v "
+    u8"potřebuje cítit, že má pevné zázemí. Koza ráda žije v pohodlí a harmonii, ideálně v "
     u8"útulném domově obklopená lidmi, kteří ji mají rádi. Tlak, spěch a přísné předpisy jí "
     u8"nesvědčí; nejlépe tvoří ve vlastním rytmu. Uplatní se v umění, designu, módě, hudbě, "
     u8"zahradnictví nebo v pomáhajících profesích, kde zúročí svou vlídnost. Vůdčí roli však "
@@ -544,12 +544,12 @@ constexpr std::u8string_view pesCharacter =
     u8"Pes je symbolem věrnosti, poctivosti a smyslu pro spravedlnost. Je spolehlivý a upřímný, "
     u8"nikdy by nikoho nezradil a stojí při svých blízkých i v nejtěžších chvílích. Nesnáší "
     u8"křivdu, přetvářku a lež; jakmile vidí, že se někomu děje bezpráví, neváhá se ho zastat. "
-    u8"Okázalost ani bohatství ho nelákají; nejvíc si cení klidného a bezpečného domova, kde na "
+    u8"Okázalost ani bohatství ho nelákají; nejvíce si cení klidného a bezpečného domova, kde na "
     u8"něj čeká rodina a pár přátel. Pes bývá zpočátku ostražitý a nedůvěřivý, k novým lidem si "
     u8"hledá cestu pomalu, ale komu jednou dá své přátelství, toho se nikdy nevzdá. Má vyvinutý "
     u8"smysl pro povinnost a své sliby plní, i když ho to stojí síly. O peníze se nežene: vydělá "
     u8"si tolik, aby jeho rodina netrpěla nouzí, a zbytek rád věnuje na dobrou věc. Dobře "
-    u8"vychází s dětmi i se zvířaty. Pracuje svědomitě a vytrvale, dobře se uplatní jako lékař, "
+    u8"vychází s dětmi i se zvířaty. Pracuje svědomitě a vytrvale, najde uplatnění jako lékař, "
     u8"učitel, právník, sociální pracovník, policista či kněz. Jeho slabinou je pesimismus a "
     u8"sklon k úzkosti: vidí hrozby i tam, kde nejsou, a trápí se věcmi, které nemůže ovlivnit. "
     u8"Dokáže být tvrdohlavý a kritický, někdy až jízlivý, zejména když se cítí ohrožený. V "
@@ -596,8 +596,8 @@ constexpr std::u8string_view praseTraits =
     u8"Pracovité, Vytrvalé, Obětavé, Spolehlivé, Veselé, Smyslné, Vášnivé, Důvěřivé, "
     u8"Prostoduché, Požitkářské, Nestřídmé, Lehkověrné, Paličaté";
 constexpr std::u8string_view praseCharacterStart =
-    u8"Laskavost a štědrost zdobí Prase víc než kterékoli jiné znamení. Kdo se narodil v jeho "
-    u8"roce, má zlaté srdce, upřímnou duši a vzácnou schopnost užívat si života. Věří v lidskou "
+    u8"Laskavost a štědrost zdobí Prase víc než kterékoli jiné znamení. Prase má zlaté srdce, "
+    u8"dobrou duši a vzácnou schopnost užívat si života a těšit se z maličkostí. Věří v lidskou "
     u8"dobrotu, nikomu nic nezávidí a ochotně se rozdělí o to, co má, ať už jde o peníze, čas, "
     u8"nebo střechu nad hlavou.";
 constexpr std::u8string_view praseCharacterEnd =
