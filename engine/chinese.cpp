@@ -30,12 +30,12 @@ constexpr std::u8string_view krysaTraits =
     u8"Neklidná, Sebejistá";
 constexpr std::u8string_view krysaCharacter =
     u8"Krysa je prvním znamením čínského zvěrokruhu a podle legendy si toto místo vybojovala "
-    u8"lstí: na závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tato "
-    u8"historka přesně vystihuje její povahu. Lidé narození v roce Krysy jsou bystří, pohotoví a "
-    u8"umějí využít každou příležitost, kterou jim život nabídne. Mají skvělý postřeh, rychle se "
-    u8"učí a málokdy je něco zaskočí nepřipravené. Navenek působí klidně a přátelsky, v duchu "
-    u8"však neustále přemýšlejí, plánují a počítají. Krysa je šetrná a ráda si dělá zásoby, a to "
-    u8"nejen peněz a potravin, ale i užitečných známostí. Plýtvání nesnáší a v těžkých časech "
+    u8"lstí: v závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tato "
+    u8"historka přesně vystihuje její povahu. Krysa je bystrá, pohotová a umí obratně využít "
+    u8"každou příležitost, kterou jí život nabídne. Má skvělý postřeh i paměť na jména a čísla, "
+    u8"rychle se učí a málokdy ji něco zaskočí nepřipravenou. Na pohled bývá klidná a přátelská, "
+    u8"v duchu však neustále přemýšlí, plánuje a propočítává. Je šetrná a ráda si dělá zásoby, a "
+    u8"to nejen peněz a potravin, ale i užitečných známostí. Plýtvání nesnáší a v těžkých časech "
     u8"bývá tou, kdo má pro rodinu vždy něco schovaného. Ve společnosti je oblíbená pro svůj "
     u8"vtip, výřečnost a schopnost naslouchat; snadno si získá důvěru lidí a rychle odhalí "
     u8"jejich slabiny. O vlastních citech však mluví nerada a svěřuje se jen několika nejbližším "
@@ -56,8 +56,8 @@ constexpr std::u8string_view krysaPartnership =
 constexpr std::u8string_view krysaFamousPeople = u8"Václav Havel, Zdeněk Svěrák, Diego Maradona";
 constexpr std::u8string_view krysaCompatibility =
     u8"Nejlepším partnerem Krysy je Drak, jehož odvaha a velkorysost dodají jejím plánům "
-    u8"rozmach, zatímco ona mu přinese rozvahu a smysl pro detail. Výborně si rozumí i s Opicí, "
-    u8"s níž sdílí důvtip a chuť do života, a s klidným Buvolem, který jí poskytne jistotu a "
+    u8"rozmach, zatímco ona mu přinese rozvahu a cit pro detail. Výborně si rozumí i s Opicí, s "
+    u8"níž sdílí důvtip a obchodního ducha, a s klidným Buvolem, který jí poskytne jistotu a "
     u8"bezpečí. Obtížný vztah čeká Krysu s Koněm, jehož netrpělivost a touha po volnosti ji "
     u8"znepokojují. Méně se k ní hodí Kohout, Králík a Koza, kteří nesdílejí její praktický "
     u8"přístup k životu.";
@@ -69,7 +69,7 @@ constexpr auto krysaOpening = piece<1922>(
 constexpr auto krysaRelations = piece<362>(
     "Krysa, relations and luck", textSoFar, text(krysaPartnership), spaces(17), longPad, spaces(10),
     luckyDay(u8"sobota"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"0 , 4 , 7"),
-    spaces(1), shortPad, shortPad, shortPad, spaces(17), luckyCards(u8"kule (piky), dáma + čísla"));
+    spaces(1), shortPad, shortPad, shortPad, spaces(17), luckyCards(u8"kule (káry), dáma + čísla"));
 constexpr auto krysaFamous =
     piece<90>("Krysa, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
               text(u8"Známé osobnosti ve znamení Krysy:"), spaces(1), text(krysaFamousPeople), spaces(1));
@@ -140,21 +140,21 @@ constexpr std::u8string_view tygrTraits =
     u8"Vznětlivý, Charismatický, Spravedlivý, Veselý, Hrdý, Soutěživý, Ochranitelský, Ušlechtilý";
 constexpr std::u8string_view tygrCharacter =
     u8"Tygr je rozený bojovník a vůdce, který se nebojí postavit proti nespravedlnosti, ani když "
-    u8"stojí sám. Lidé narození v jeho znamení mají v sobě zvláštní sílu, kterou okolí vycítí na "
-    u8"první pohled. Jsou odvážní, vášniví a plní energie, milují výzvy a nesnášejí nudu a "
-    u8"stereotyp. Tygr jedná rychle a často podle intuice, a tak uspěje i tam, kde ostatní ještě "
-    u8"váhají. Je velkorysý, rád se rozdělí a za své přátele by dal ruku do ohně. Nerad se však "
-    u8"podřizuje; autorita, kterou nerespektuje, v něm vyvolává vzdor. Tygr potřebuje svobodu a "
-    u8"prostor, ve kterém může uplatnit své nápady. Na nudné povinnosti a rutinní práci nemá "
-    u8"trpělivost a rád je přenechává druhým. Uplatní se v povoláních, v nichž smí vést lidi, "
-    u8"cestovat nebo riskovat: jako podnikatel, voják, sportovec, herec či objevitel. Jeho "
-    u8"nadšení je nakažlivé a strhne i ty nejopatrnější. Nezřídka se pouští do riskantních "
-    u8"podniků, které by rozumnější lidé nezačali, a často z nich vyjde jako vítěz. Zároveň se "
-    u8"však snadno nechá unést emocemi. Bývá netrpělivý, vznětlivý a občas jedná, aniž by "
-    u8"domyslel následky. Jeho život proto provázejí prudké zvraty: vzlety střídají pády, ale "
-    u8"Tygr se po každém nezdaru rychle zvedne a hledá novou příležitost. V soukromí bývá "
-    u8"překvapivě něžný a citlivý, i když to před světem rád skrývá. Pokud se naučí trpělivosti "
-    u8"a naslouchání, stane se z něho moudrý ochránce všech, které má rád.";
+    u8"stojí sám. Vyzařuje z něho zvláštní síla, kterou okolí vycítí, i když Tygr ještě "
+    u8"nepromluvil. Je odvážný, vášnivý a nabitý energií, miluje výzvy i soupeření a nesnáší "
+    u8"nudu a stereotyp. Tygr jedná rychle a často podle intuice, a tak uspěje i tam, kde "
+    u8"ostatní ještě váhají. Je velkorysý, rád se rozdělí a za své přátele by dal ruku do ohně. "
+    u8"Nerad se však podřizuje; autorita, kterou nerespektuje, v něm vyvolává vzdor. Tygr "
+    u8"potřebuje svobodu a prostor, ve kterém může uplatnit své nápady. Na nudné povinnosti a "
+    u8"rutinní práci nemá trpělivost a rád je přenechává druhým. Uplatní se v povoláních, v "
+    u8"nichž smí vést lidi, cestovat nebo riskovat: jako podnikatel, voják, sportovec, herec či "
+    u8"objevitel. Jeho nadšení je nakažlivé a strhne i ty nejopatrnější. Nezřídka se pouští do "
+    u8"riskantních podniků, které by rozumnější lidé nezačali, a často z nich vyjde jako vítěz. "
+    u8"Zároveň se však snadno nechá unést emocemi. Bývá netrpělivý, vznětlivý a občas jedná, "
+    u8"aniž by domyslel následky. Jeho život proto provázejí prudké zvraty: vzlety střídají "
+    u8"pády, ale Tygr se po každém nezdaru rychle zvedne a hledá novou příležitost. V soukromí "
+    u8"bývá překvapivě něžný a citlivý, i když to před světem rád skrývá. Pokud se naučí "
+    u8"trpělivosti a naslouchání, stane se z něho moudrý ochránce všech, které má rád.";
 constexpr std::u8string_view tygrPartnership =
     u8"Tygr je ve společnosti nepřehlédnutelný a rád má kolem sebe lidi, kteří stačí jeho tempu. S "
     u8"Koněm za týden dotáhne projekt, na který by jiní potřebovali měsíc, a Psa si bere do party, "
@@ -275,10 +275,10 @@ constexpr std::u8string_view hadTraits =
     u8"Vytříbený, Uvážlivý, Filozofický, Pronikavý, Zdrženlivý, Žárlivý, Podezíravý, Majetnický, "
     u8"Soustředěný, Jemný, Svůdný";
 constexpr std::u8string_view hadCharacter =
-    u8"Had je nejtajemnějším znamením celého čínského horoskopu. Lidé narození v jeho roce mají "
-    u8"hlubokou moudrost, vyvinutou intuici a zvláštní přitažlivost, které se dá jen těžko "
-    u8"odolat. Navenek působí klidně, někdy až nehybně, ale pod povrchem neustále sledují, "
-    u8"hodnotí a zvažují. Had nikdy nejedná unáhleně a své plány neprozrazuje předčasně. Než "
+    u8"Had je nejtajemnějším znamením celého čínského horoskopu. Oplývá hlubokou moudrostí, "
+    u8"vyvinutou intuicí a zvláštní přitažlivostí, které se dá jen těžko odolat. Zdánlivě jen "
+    u8"lenivě odpočívá, nehybný jako kámen na výsluní, ale pod povrchem bez ustání sleduje, "
+    u8"hodnotí a zvažuje. Had nikdy nejedná unáhleně a své plány neprozrazuje předčasně. Než "
     u8"udělá rozhodující krok, dokáže dlouho vyčkávat, a když konečně zaútočí, bývá jeho tah "
     u8"přesný a účinný. Je elegantní, má vytříbený vkus a miluje krásné věci, dobré jídlo, umění "
     u8"a literaturu. Ve společnosti se pohybuje s přirozenou grácií a jeho slova bývají uvážená, "
@@ -317,7 +317,7 @@ constexpr auto hadPortrait =
 constexpr auto hadRelations = piece<400>(
     "Had, relations and luck", textSoFar, text(hadPartnership), spaces(17), longPad, spaces(49),
     luckyDay(u8"pátek"), spaces(1), shortPad, shortPad, shortPad, spaces(32), luckyNumbers(u8"3, 5, 8"),
-    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"kule (piky) , král + čísla"));
+    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"kule (káry) , král + čísla"));
 constexpr auto hadFamous =
     piece<121>("Had, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
                text(u8"Známé osobnosti ve znamení Hada:"), spaces(1), text(hadFamousPeople), spaces(1));
@@ -331,24 +331,24 @@ constexpr std::u8string_view kunTraits =
     u8"Důvtipný, Odvážný, Dobrodružný, Sebevědomý, Štědrý, Optimistický, Netrpělivý, Prchlivý, "
     u8"Nestálý, Tvrdohlavý, Sobecký";
 constexpr std::u8string_view kunCharacter =
-    u8"Lidé narození v roce Koně mají v sobě neklid stepního hřebce, který nesnese ohradu. "
-    u8"Potřebují prostor, pohyb a pocit, že o svém životě rozhodují sami. Jsou bystří, výmluvní "
-    u8"a velmi pracovití, pokud je úkol baví; stereotyp je však dokáže udusit rychleji než "
-    u8"jakákoli dřina. Mají přirozený šarm a umějí zaujmout společnost vtipem i nakažlivou chutí "
-    u8"do života, takže kolem sebe brzy shromáždí přátele a obdivovatele. Samotu snášejí špatně "
-    u8"a potřebují mít okolo sebe ruch. Rádi jsou středem dění, milují cestování, sport, hudbu a "
-    u8"všechno, co přináší vzrušení. Kůň jedná impulzivně a málokdy si věc předem pořádně "
-    u8"promyslí. Jeho rozhodnutí vycházejí z intuice a okamžitého nadšení, které ovšem bývá "
-    u8"krátkého dechu. Proto se mu stává, že rozjede několik projektů najednou a některé nechá "
-    u8"nedokončené. Uplatnění najde všude, kde smí pracovat samostatně, měnit prostředí a jednat "
-    u8"s lidmi: v obchodě, žurnalistice, cestovním ruchu, v umění nebo ve sportu. Přísná "
-    u8"hierarchie a neustálý dozor ho naopak dusí. S penězi bývá Kůň šikovný, jenže je nerad "
-    u8"počítá a šetřit ho nebaví. Nejvíc mu škodí netrpělivost a prchlivá povaha; když se "
-    u8"rozzlobí, řekne víc, než chtěl, ale už druhý den je zase vlídný a křivdy si nepamatuje. "
-    u8"Kritiku snáší těžko a jen nerad uznává vlastní chybu. V citech je vášnivý a romantický, "
-    u8"zamilovává se snadno a naplno, jenže potřebuje partnera, který mu ponechá volnost a "
-    u8"nebude ho svazovat žárlivostí. Jakmile najde člověka, jenž chápe jeho touhu po svobodě, "
-    u8"dokáže být věrným a pozorným druhem. Do středního věku bývá život Koně rušný a plný změn, "
+    u8"Koně žene vpřed neklid stepního hřebce, který nesnese ohradu. Potřebuje prostor, pohyb a "
+    u8"pocit, že o svém životě rozhoduje sám. Je bystrý, výmluvný a velmi pracovitý, pokud ho "
+    u8"úkol baví; stereotyp ho však dokáže udusit rychleji než jakákoli dřina. Má přirozený šarm "
+    u8"a umí zaujmout celou společnost vtipem i strhujícím elánem, takže kolem sebe brzy "
+    u8"shromáždí přátele a obdivovatele. Samotu snáší špatně a potřebuje mít okolo sebe ruch a "
+    u8"hovor. Rád je tam, kde se něco děje, miluje cestování, sport, tanec, hudbu a všechno, co "
+    u8"přináší vzrušení. Kůň jedná impulzivně a málokdy si věc předem pořádně promyslí. Jeho "
+    u8"rozhodnutí vycházejí z intuice a okamžitého nadšení, které ovšem bývá krátkého dechu. "
+    u8"Proto se mu stává, že rozjede několik projektů najednou a některé nechá nedokončené. "
+    u8"Uplatnění najde všude, kde smí pracovat samostatně, měnit prostředí a jednat s lidmi: v "
+    u8"obchodě, žurnalistice, cestovním ruchu, v umění nebo ve sportu. Přísná hierarchie a "
+    u8"neustálý dozor ho naopak tíží. S penězi bývá Kůň šikovný, jenže je nerad počítá a šetřit "
+    u8"ho nebaví. Nejvíc mu škodí netrpělivost a prchlivá povaha; když se rozzlobí, řekne víc, "
+    u8"než chtěl, ale už druhý den je zase vlídný a křivdy si nepamatuje. Kritiku snáší těžko a "
+    u8"jen nerad uznává vlastní chybu. V citech je vášnivý a romantický, zamilovává se snadno a "
+    u8"naplno, jenže potřebuje partnera, který mu ponechá volnost a nebude ho svazovat "
+    u8"žárlivostí. Jakmile najde člověka, jenž chápe jeho touhu po svobodě, dokáže být věrným a "
+    u8"pozorným druhem. Do středního věku žije Kůň rušně a často mění místo i zaměstnání, "
     u8"později se usadí a sklízí plody své energie.";
 constexpr std::u8string_view kunPartnership =
     u8"Kůň snadno navazuje známosti, hluboká pouta však vytváří pomaleji. Na hory si nejraději "
@@ -368,7 +368,7 @@ constexpr auto kunOpening = piece<1904>(
 constexpr auto kunRelations = piece<522>(
     "Kůň, relations and luck", textSoFar, text(kunPartnership), spaces(18), longPad, spaces(99),
     luckyDay(u8"úterý"), spaces(1), shortPad, shortPad, shortPad, spaces(35), luckyNumbers(u8"3, 5, 6"),
-    spaces(1), shortPad, shortPad, shortPad, spaces(31), luckyCards(u8"kule (piky), eso + čísla"));
+    spaces(1), shortPad, shortPad, shortPad, spaces(31), luckyCards(u8"kule (káry), eso + čísla"));
 constexpr auto kunFamous =
     piece<115>("Kůň, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
                text(u8"Známé osobnosti ve znamení Koně:"), spaces(1), text(kunFamousPeople));
@@ -382,13 +382,13 @@ constexpr std::u8string_view kozaTraits =
     u8"Romantická, Zasněná, Obětavá, Elegantní, Poddajná, Nerozhodná, Úzkostná, Rozmazlená, "
     u8"Náladová, Nepraktická, Tvrdohlavá";
 constexpr std::u8string_view kozaCharacter =
-    u8"Jemnost a tvůrčí duch patří ke Koze stejně neodmyslitelně jako touha po klidu. Její děti "
-    u8"mají vytříbený vkus, bohatou fantazii a citlivou duši, která vnímá krásu tam, kde ji jiní "
-    u8"přehlédnou. Bývají laskaví, mírní a soucitní, nesnášejí hádky a v konfliktu raději "
-    u8"ustoupí. Mají mimořádně silnou intuici a z tváře druhých vyčtou i smutek, o kterém nikdo "
-    u8"nemluví. Opravdovou radost jim dělá, když mohou někoho obdarovat nebo potěšit. Jejich "
-    u8"slabinou je nerozhodnost a sklon k obavám: o budoucnost se strachují víc, než je nutné, a "
-    u8"potřebují cítit, že mají pevné zázemí. Koza ráda žije v pohodlí a harmonii, nejlépe v "
+    u8"Jemnost a tvůrčí duch patří ke Koze stejně neodmyslitelně jako touha po klidu. Koza má "
+    u8"vytříbený vkus, bohatou fantazii a citlivou duši, která vnímá krásu i tam, kde ji ostatní "
+    u8"ani nehledají. Bývá laskavá, mírná a soucitná, nesnáší hádky a ve sporu zpravidla ustoupí "
+    u8"jako první. Její intuice je mimořádně silná: z tváře druhých vyčte i smutek, o kterém "
+    u8"nikdo nemluví. Opravdovou radost jí dělá, když může někoho obdarovat nebo jinak potěšit. "
+    u8"Trápí ji nerozhodnost a sklon k obavám: o budoucnost se strachuje víc, než je nutné, a "
+    u8"potřebuje cítit, že má pevné zázemí. Koza ráda žije v pohodlí a harmonii, ideálně v "
     u8"útulném domově obklopená lidmi, kteří ji mají rádi. Tlak, spěch a přísné předpisy jí "
     u8"nesvědčí; nejlépe tvoří ve vlastním rytmu. Uplatní se v umění, designu, módě, hudbě, "
     u8"zahradnictví nebo v pomáhajících profesích, kde zúročí svou vlídnost. Vůdčí roli však "
@@ -433,12 +433,12 @@ constexpr std::u8string_view opiceTraits =
     u8"Obratná, Přizpůsobivá, Velkorysá, Ctižádostivá, Sebejistá, Vychytralá, Ješitná, "
     u8"Přelétavá, Lstivá";
 constexpr std::u8string_view opiceCharacter =
-    u8"Důvtip a nevyčerpatelná vynalézavost dělají z Opice mistryni improvizace. Rodáci z jejího "
-    u8"roku mají pohotovou mysl, skvělou paměť a talent najít řešení tam, kde ostatní vidí "
-    u8"slepou uličku. Učí se bleskově, zajímá je skoro všechno a rádi se předvádějí svými "
-    u8"znalostmi. Jsou zábavní, vtipní a společenští, na večírcích na sebe strhnou pozornost a "
-    u8"dokážou rozesmát i zasmušilého člověka. Umějí napodobit kohokoli a s oblibou si dělají "
-    u8"legraci i sami ze sebe. Drobný nezdar je nezastaví, vždy si najdou náhradní plán. Pod "
+    u8"Důvtip a nevyčerpatelná vynalézavost dělají z Opice mistryni improvizace. Opice má "
+    u8"pohotovou mysl, skvělou paměť a talent nalézt řešení tam, kde ostatní vidí slepou uličku. "
+    u8"Učí se bleskově, zajímá ji takřka všechno a ráda se předvádí svými znalostmi. Je zábavná, "
+    u8"vtipná a společenská, na každém večírku na sebe strhne pozornost a dokáže rozesmát i "
+    u8"zasmušilého člověka. Umí napodobit hlas i chůzi kohokoli a s oblibou si dělá legraci i "
+    u8"sama ze sebe. Drobný nezdar ji nezastaví, protože si vždy najde náhradní plán. Pod "
     u8"veselou maskou se ale skrývá bystrá pozorovatelka, která přesně ví, co chce, a umí toho "
     u8"dosáhnout, někdy i lstí. Opice ráda kličkuje, vyjednává a obchoduje; pravidla považuje "
     u8"spíš za doporučení, jež lze obratně obejít. Pokud svou vychytralost nepřežene, je z ní "
@@ -487,29 +487,29 @@ constexpr std::u8string_view kohoutTraits =
     u8"Elegantní, Výřečný, Věrný, Praktický, Ctižádostivý, Cílevědomý, Pyšný, Okázalý, Kritický, "
     u8"Panovačný, Výbušný, Marnivý, Vychloubačný";
 constexpr std::u8string_view kohoutCharacter =
-    u8"Hrdě vztyčený hřebínek prozrazuje, že se Kohout nemá za co schovávat. Lidé jeho znamení "
-    u8"mluví přímo, bez obalu a bez ohledu na to, zda se to posluchačům líbí. Jsou pracovití, "
-    u8"pořádní a pečliví do posledního detailu, vstávají brzy a den mají předem naplánovaný. "
-    u8"Milují řád ve věcech i v myšlenkách a lajdáctví druhých je dokáže vážně rozladit. Rádi se "
-    u8"ukazují, vybírají si elegantní oblečení a na veřejnosti působí sebevědomě, až okázale. Za "
-    u8"fasádou se ale často skrývá nejistota a velká touha po uznání. Pochvala je potěší víc, "
-    u8"než jsou ochotni přiznat. Kohout je velmi odvážný, nebojí se konfliktu ani rizika a za "
-    u8"své přesvědčení se postaví i proti většině. Hodí se na místa, kde je zapotřebí přesnost a "
-    u8"organizační talent: do armády, účetnictví, vědy, medicíny nebo vedení firmy. Tituly, "
-    u8"vyznamenání a uniformy mají pro něj velký půvab. S penězi hospodaří rozumně, i když si "
-    u8"občas dopřeje luxus, aby se pochlubil. Jeho největší slabinou je kritičnost a sklon "
-    u8"poučovat okolí; v diskusi musí mít poslední slovo a přiznat chybu ho stojí velké "
-    u8"přemáhání. Někdy plýtvá silami na malichernosti a snadno se nechá rozčilit. Přesto je to "
-    u8"věrný, spolehlivý přítel, který pomůže, kdykoli je třeba. V lásce je Kohout upřímný a "
-    u8"oddaný, city však neumí dávat najevo jemně a romantické gesto často nahradí praktickou "
-    u8"péčí.";
+    u8"Hrdě vztyčený hřebínek prozrazuje, že Kohout nemá co skrývat. Mluví přímo, bez obalu a "
+    u8"bez ohledu na to, zda se to posluchačům líbí. Je pracovitý, pořádný a pečlivý do "
+    u8"posledního detailu, vstává za svítání a den má předem naplánovaný. Miluje řád ve věcech i "
+    u8"v myšlenkách a lajdáctví druhých ho dokáže vážně rozladit. Rád se ukazuje, vybírá si "
+    u8"elegantní oblečení, pečuje o svůj vzhled a na veřejnosti působí sebevědomě, až okázale. "
+    u8"Pod nablýskaným peřím však často dříme nejistota a veliká touha po uznání. Pochvala ho "
+    u8"potěší víc, než je ochoten přiznat. Kohout je velmi odvážný, nebojí se konfliktu ani "
+    u8"rizika a za své přesvědčení se postaví i proti většině. Hodí se na místa, kde je "
+    u8"zapotřebí přesnost a organizační talent: do armády, účetnictví, vědy, medicíny nebo "
+    u8"vedení firmy. Tituly, vyznamenání a uniformy mají pro něj velký půvab. S penězi hospodaří "
+    u8"rozumně, i když si občas dopřeje luxus, aby se pochlubil. Jeho největší slabinou je "
+    u8"kritičnost a sklon poučovat okolí; v diskusi musí mít poslední slovo a přiznat chybu ho "
+    u8"stojí velké přemáhání. Někdy plýtvá silami na malichernosti a snadno se nechá rozčilit. "
+    u8"Přesto je to věrný, spolehlivý přítel, který pomůže, kdykoli je třeba. V lásce je Kohout "
+    u8"upřímný a oddaný, city však neumí dávat najevo jemně a romantické gesto často nahradí "
+    u8"praktickou péčí.";
 constexpr std::u8string_view kohoutPartnership =
     u8"Kohout má rád společnost, v níž může zazářit, a přátele si vybírá podle jejich "
-    u8"spolehlivosti. Nejlíp se mu pracuje s Buvolem, kterého jeho poznámky nerozhodí, a s Hadem, "
-    u8"jenž ho vždy nechá domluvit. Drakovi, jehož odvahu obdivuje, rád drží záda na poradách i ve "
-    u8"sporech s vedením. V rodině vládne pevnou rukou a hlídá rozpočet; děti v něm mají přísného, "
-    u8"ale spravedlivého rádce. Citlivý Králík se mu doma i v kanceláři raději vyhne, protože nemá "
-    u8"rád jeho chlubení a hlasité debaty.";
+    u8"spolehlivosti. Nejlépe se mu pracuje s Buvolem, kterého jeho poznámky nerozhodí, a s "
+    u8"Hadem, jenž ho vždy nechá domluvit. Drakovi, jehož odvahu obdivuje, rád drží záda na "
+    u8"poradách i ve sporech s vedením. V rodině vládne pevnou rukou a hlídá rozpočet; děti v "
+    u8"něm mají přísného, ale spravedlivého rádce. Citlivý Králík se mu doma i v kanceláři "
+    u8"raději vyhne, protože nemá rád jeho chlubení a hlučné debaty.";
 // Born: Steffi Graf 14 Jun 1969, Marek Eben 18 Jul 1957, Ivan Passer 10 Jul 1933.
 constexpr std::u8string_view kohoutFamousPeople = u8"Steffi Graf, Marek Eben, Ivan Passer";
 constexpr std::u8string_view kohoutCompatibility =
@@ -541,27 +541,27 @@ constexpr std::u8string_view pesTraits =
     u8"Vytrvalý, Nápomocný, Přátelský, Rozumný, Ostražitý, Nedůvěřivý, Úzkostlivý, Pesimistický, "
     u8"Kritický, Tvrdohlavý, Jízlivý";
 constexpr std::u8string_view pesCharacter =
-    u8"Pes je symbolem věrnosti, poctivosti a smyslu pro spravedlnost. V jeho letech se rodí "
-    u8"lidé spolehliví a upřímní, kteří stojí při svých blízkých i v nejtěžších chvílích. "
-    u8"Nesnášejí křivdu, přetvářku a lež; jakmile vidí, že se někomu děje bezpráví, neváhají se "
-    u8"ho zastat. Jsou skromní, okázalost ani bohatství je nelákají a nejdůležitější je pro ně "
-    u8"klidné a bezpečné zázemí. Pes bývá zpočátku ostražitý a nedůvěřivý, k novým lidem si "
+    u8"Pes je symbolem věrnosti, poctivosti a smyslu pro spravedlnost. Je spolehlivý a upřímný, "
+    u8"nikdy by nikoho nezradil a stojí při svých blízkých i v nejtěžších chvílích. Nesnáší "
+    u8"křivdu, přetvářku a lež; jakmile vidí, že se někomu děje bezpráví, neváhá se ho zastat. "
+    u8"Okázalost ani bohatství ho nelákají; nejvíce si cení klidného a bezpečného domova, kde na "
+    u8"něj čeká rodina a pár přátel. Pes bývá zpočátku ostražitý a nedůvěřivý, k novým lidem si "
     u8"hledá cestu pomalu, ale komu jednou dá své přátelství, toho se nikdy nevzdá. Má vyvinutý "
-    u8"smysl pro povinnost a své sliby plní, i když ho to stojí síly. Peníze pro něj nejsou "
-    u8"cílem; vydělá si tolik, aby jeho rodina netrpěla nouzí, a zbytek rád věnuje na dobrou "
-    u8"věc. Dobře vychází s dětmi i se zvířaty. Pracuje svědomitě a vytrvale, dobře se uplatní "
-    u8"jako lékař, učitel, právník, sociální pracovník, policista či kněz. Jeho slabinou je "
-    u8"pesimismus a sklon k úzkosti: vidí hrozby i tam, kde nejsou, a trápí se věcmi, které "
-    u8"nemůže ovlivnit. Dokáže být tvrdohlavý a kritický, někdy až jízlivý, zejména když se cítí "
-    u8"ohrožený. V lásce je Pes oddaný a pozorný, ale potřebuje jistotu; zradu odpouští jen "
-    u8"těžko. Mezi svými však roztaje a ukáže svůj vlídný humor.";
+    u8"smysl pro povinnost a své sliby plní, i když ho to stojí síly. O peníze se nežene: vydělá "
+    u8"si tolik, aby jeho rodina netrpěla nouzí, a zbytek rád věnuje na dobrou věc. Dobře "
+    u8"vychází s dětmi i se zvířaty. Pracuje svědomitě a vytrvale, najde uplatnění jako lékař, "
+    u8"učitel, právník, sociální pracovník, policista či kněz. Jeho slabinou je pesimismus a "
+    u8"sklon k úzkosti: vidí hrozby i tam, kde nejsou, a trápí se věcmi, které nemůže ovlivnit. "
+    u8"Dokáže být tvrdohlavý a kritický, někdy až jízlivý, zejména když se cítí ohrožený. V "
+    u8"lásce je Pes oddaný a pozorný, ale potřebuje jistotu; zradu odpouští jen těžko. Mezi "
+    u8"svými však roztaje a ukáže svůj vlídný humor.";
 constexpr std::u8string_view pesPartnership =
-    u8"Pes je mezi lidmi oblíbený pro upřímnost a ochotu pomoci. Nemocného kamaráda navštíví, "
+    u8"Pes je mezi lidmi oblíbený pro upřímnost a ochotu pomáhat. Nemocného kamaráda navštíví, "
     u8"sousedům pohlídá byt a o stárnoucí rodiče se stará s velkou trpělivostí. Nejvěrnějším "
     u8"přítelem mu bývá Tygr, se kterým chodí hrát fotbal a kterému poradí, když se do něčeho "
-    u8"unáhleně pustí, a také Kůň, protože po hádce s ním nikdy nezůstane zlá krev. Králík je mu "
-    u8"milým sousedem i kolegou: Pes mu přes léto zalévá zahradu a Králík ho za to pozve na kávu a "
-    u8"na chvíli ho odvede od starostí. Drakovým velkým slibům nedůvěřuje, a má-li ho za "
+    u8"unáhleně pustí. Blízko má i ke Koni: když se pohádají, do večera se usmíří. Králík je mu "
+    u8"milým sousedem i kolegou: Pes mu přes léto zalévá zahradu a Králík ho za to pozve na kávu "
+    u8"a na chvíli ho odvede od starostí. Drakovým velkým slibům nedůvěřuje, a má-li ho za "
     u8"nadřízeného, jsou mezi nimi spory o to, co je poctivé. V práci je svědomím týmu a zastane "
     u8"se slabšího.";
 // Born: Emil Zátopek 19 Sep 1922, Hana Zagorová 6 Sep 1946, Michael Jackson 29 Aug 1958,
@@ -596,8 +596,8 @@ constexpr std::u8string_view praseTraits =
     u8"Pracovité, Vytrvalé, Obětavé, Spolehlivé, Veselé, Smyslné, Vášnivé, Důvěřivé, "
     u8"Prostoduché, Požitkářské, Nestřídmé, Lehkověrné, Paličaté";
 constexpr std::u8string_view praseCharacterStart =
-    u8"Laskavost a štědrost zdobí Prase víc než kterékoli jiné znamení. Kdo se narodil v jeho "
-    u8"roce, má zlaté srdce, upřímnou duši a vzácnou schopnost užívat si života. Věří v lidskou "
+    u8"Laskavost a štědrost zdobí Prase víc než kterékoli jiné znamení. Prase má zlaté srdce, "
+    u8"dobrou duši a vzácnou schopnost užívat si života a těšit se z maličkostí. Věří v lidskou "
     u8"dobrotu, nikomu nic nezávidí a ochotně se rozdělí o to, co má, ať už jde o peníze, čas, "
     u8"nebo střechu nad hlavou.";
 constexpr std::u8string_view praseCharacterEnd =
@@ -641,7 +641,7 @@ constexpr auto praseCharacterRest = piece<1312>(
 constexpr auto praseRelations = piece<508>(
     "Prase, relations and luck", textSoFar, text(prasePartnership), spaces(15), longPad, spaces(117),
     luckyDay(u8"čtvrtek"), spaces(1), shortPad, shortPad, shortPad, spaces(19), luckyNumbers(u8"3, 4, 5"),
-    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"zelená, eso + čísla"));
+    spaces(1), shortPad, shortPad, shortPad, spaces(30), luckyCards(u8"zelené, eso + čísla"));
 constexpr auto praseFamous =
     piece<119>("Prase, famous people", textSoFar, longPad, spaces(1), shortPad, shortPad, shortPad, spaces(1),
                text(u8"Známé osobnosti ve znamení Prasete:"), spaces(1), text(praseFamousPeople), spaces(1));

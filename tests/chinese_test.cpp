@@ -201,7 +201,7 @@ const std::vector<SignLayout> layouts = {
          S, S, S},
         {prose(195), sp(17), L, sp(10), lit(u8"Příznivý den: sobota"), sp(1), S, S, S, sp(19),
          lit(u8"Příznivá čísla: 0 , 4 , 7"), sp(1), S, S, S, sp(17),
-         lit(u8"Příznivé karty: kule (piky), dáma + čísla")},
+         lit(u8"Příznivé karty: kule (káry), dáma + čísla")},
         {L, sp(1), S, S, S, sp(1), lit(u8"Známé osobnosti ve znamení Krysy:"), sp(1), people(43), sp(1)},
         {L, sp(1), S, sp(1), lit(u8"Kdo se hodí ke Kryse?"), sp(1), S, S, S, sp(24), prose(444)}
     }},
@@ -246,7 +246,7 @@ const std::vector<SignLayout> layouts = {
          lit(u8"Mezilidské vztahy"), sp(1), S, S, sp(70)},
         {prose(170), sp(17), L, sp(49), lit(u8"Příznivý den: pátek"), sp(1), S, S, S, sp(32),
          lit(u8"Příznivá čísla: 3, 5, 8"), sp(1), S, S, S, sp(30),
-         lit(u8"Příznivé karty: kule (piky) , král + čísla")},
+         lit(u8"Příznivé karty: kule (káry) , král + čísla")},
         {L, sp(1), S, S, S, sp(1), lit(u8"Známé osobnosti ve znamení Hada:"), sp(1), people(75), sp(1)},
         {L, sp(1), S, sp(113), lit(u8"Kdo se hodí k Hadovi?"), sp(1), S, S, S, sp(26), prose(293)}
     }},
@@ -256,7 +256,7 @@ const std::vector<SignLayout> layouts = {
          sp(1), S, S, S, S},
         {prose(239), sp(18), L, sp(99), lit(u8"Příznivý den: úterý"), sp(1), S, S, S, sp(35),
          lit(u8"Příznivá čísla: 3, 5, 6"), sp(1), S, S, S, sp(31),
-         lit(u8"Příznivé karty: kule (piky), eso + čísla")},
+         lit(u8"Příznivé karty: kule (káry), eso + čísla")},
         {L, sp(1), S, S, S, sp(1), lit(u8"Známé osobnosti ve znamení Koně:"), sp(1), people(70)},
         {L, sp(1), lit(u8"Kdo se hodí ke Koni?"), sp(1), S, S, S, sp(24), prose(82)}
     }},
@@ -306,7 +306,7 @@ const std::vector<SignLayout> layouts = {
         {sp(1), prose(1258), sp(1), S, L, sp(20), lit(u8"Mezilidské vztahy"), sp(1), S, S, S, S},
         {prose(230), sp(15), L, sp(117), lit(u8"Příznivý den: čtvrtek"), sp(1), S, S, S, sp(19),
          lit(u8"Příznivá čísla: 3, 4, 5"), sp(1), S, S, S, sp(30),
-         lit(u8"Příznivé karty: zelená, eso + čísla")},
+         lit(u8"Příznivé karty: zelené, eso + čísla")},
         {L, sp(1), S, S, S, sp(1), lit(u8"Známé osobnosti ve znamení Prasete:"), sp(1), people(70), sp(1)},
         {L, sp(1), S, sp(123), lit(u8"Kdo se hodí k Praseti?"), sp(2), S, S, S, sp(24), prose(491)}
     }}
@@ -339,7 +339,7 @@ TEST(ChineseTexts, TheRatBeginsWithItsHeadingAndFourShortPads) {
   EXPECT_EQ(rat.find(cp(u8"Mezilidské vztahy")), 529u + 15 + 1 + 144 + 1 + 1641 + 1 + 36 + 173 + 36 + 1);
   EXPECT_EQ(rat.find(cp(u8"Příznivý den: sobota")), 2578u + 17 + 1 + 144 + 195 + 17 + 173 + 10);
   EXPECT_EQ(rat.find(cp(u8"Příznivá čísla: 0 , 4 , 7")), 3135u + 20 + 1 + 108 + 19);
-  EXPECT_EQ(rat.find(cp(u8"Příznivé karty: kule (piky), dáma + čísla")), 3283u + 25 + 1 + 108 + 17);
+  EXPECT_EQ(rat.find(cp(u8"Příznivé karty: kule (káry), dáma + čísla")), 3283u + 25 + 1 + 108 + 17);
   EXPECT_EQ(rat.find(cp(u8"Známé osobnosti ve znamení Krysy:")), 3434u + 41 + 173 + 1 + 108 + 1);
   EXPECT_EQ(rat.find(cp(u8"Kdo se hodí ke Kryse?")), 3758u + 33 + 1 + 43 + 1 + 173 + 1 + 36 + 1);
   // The compatibility text, 444 bytes after its runs, closes the text.
