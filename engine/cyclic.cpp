@@ -64,9 +64,9 @@ constexpr auto rustuNature =
                     u8"kvetou jabloně a pole pokryl hustý koberec osení. Zvířatům se rodí "
                     u8"mláďata a celá krajina jako by se nadechla k dlouhé a vytrvalé práci. "
                     u8"Už nejde o nesmělé pokusy, ale o soustavné přibývání, o sílu, která "
-                    u8"roste den po dni bez okázalosti. Tato doba symbolizuje trpělivost, "
-                    u8"plodnost a hmotný dostatek. Jejím znamením je mladý kmen, který "
-                    u8"zapouští kořeny hluboko do země."));
+                    u8"roste den po dni bez okázalosti. Tato doba přeje trpělivosti, "
+                    u8"plodnosti a hmotnému dostatku. Jejím symbolem je mladý strom, který "
+                    u8"zapouští kořeny hluboko do hlíny."));
 constexpr auto rustuCharacter =
     piece<1052>("Doba růstu, character", textSoFar, tabs(16),
                 text(u8"Ti, kdo přišli na svět v době růstu, jsou klidní, vytrvalí a pevně "
@@ -103,18 +103,18 @@ constexpr auto rustuLove =
 // Doba rozkvětu
 constexpr auto rozkvetuNature =
     piece<852>("Doba rozkvětu, nature", text(u8"Doba rozkvětu"), spaces(25), pad,
-               text(u8"Doba rozkvětu završuje jaro. Louky před první sečí jsou vysoké a "
-                    u8"pestré, v obilí svítí vlčí máky a chrpy, na zahradách se rozvíjejí "
-                    u8"pivoňky a růže a podél cest voní bez, jasmín a nakonec i lípy. Vzduch "
-                    u8"je plný bzučení včel, večery bývají vlahé a světlé a lidé vysedávají "
-                    u8"venku až dlouho do noci. Příroda v této době neplýtvá silou na budování "
+               text(u8"Doba rozkvětu završuje jaro. Louky před první sečí jsou vysoké a pestré, "
+                    u8"v obilí svítí vlčí máky a chrpy, na zahradách se rozvíjejí pivoňky a "
+                    u8"růže a podél cest voní bez černý, jasmín a nakonec i lípy. Vzduch je "
+                    u8"plný bzučení včel, večery bývají vlahé a světlé a lidé vysedávají venku "
+                    u8"až dlouho do noci. Příroda v této době neplýtvá silou na budování "
                     u8"kořenů; všechno se soustředí na květ, na to, aby upoutal pozornost a "
-                    u8"přilákal opylovače. Je to čas pestrosti, výměny a setkávání, čas, kdy "
-                    u8"se vítr stává poslem a nosí pyl travin z louky na louku. Nálada této "
-                    u8"doby je lehká, zvědavá a trochu roztěkaná, protože všude je k vidění "
-                    u8"něco nového. Symbolem je motýl, který přelétá z květu na květ a nikde "
-                    u8"se nezdrží dlouho, a přesto je jeho cesta pro zahradu nezbytná. Doba "
-                    u8"rozkvětu připomíná, že i krása a sdílení nesou plody."));
+                    u8"přilákal opylovače. Je to čas pestrosti, výměny a setkávání, čas, kdy se "
+                    u8"vítr stává poslem a nosí pyl travin z louky na louku. Všude je k vidění "
+                    u8"něco nového, a proto je tato doba lehká, zvědavá a mírně roztěkaná. "
+                    u8"Ztělesňuje ji motýl, který přelétá z květu na květ a nikde se nezdrží "
+                    u8"dlouho, a přesto je jeho cesta pro zahradu nezbytná. Doba rozkvětu "
+                    u8"připomíná, že i krása a sdílení nesou plody."));
 constexpr auto rozkvetuCharacter =
     piece<909>("Doba rozkvětu, character", textSoFar, tabs(17),
                text(u8"Lidé, kteří se narodili v době rozkvětu, jsou zvídaví, pohotoví a "
@@ -195,13 +195,13 @@ constexpr auto dlouhychDnuLove =
 // Doba zrání
 constexpr auto zraniNature =
     piece<520>("Doba zrání, nature", text(u8"Doba zrání"), spaces(27), pad,
-               text(u8"Doba zrání je vrcholem léta, kdy slunce pálí nejvíc a vzduch se nad "
-                    u8"poli chvěje horkem. Obilí zlátne a na polích začínají žně, na stromech "
-                    u8"se barví meruňky a broskve a slunečnice sklánějí k zemi své těžké "
-                    u8"hlavy. Příroda už nic neslibuje, ale ukazuje, co dokázala: plody se "
-                    u8"nalévají sladkostí a krajina hraje plnými barvami. Je to čas hojnosti, "
-                    u8"sebevědomí a veselých slavností pod širým nebem. Nálada doby zrání je "
-                    u8"hrdá a velkorysá a jejím symbolem je zlatý klas, plný zralého zrna."));
+               text(u8"Doba zrání je vrcholem léta, kdy slunce pálí nejvíc a vzduch se nad poli "
+                    u8"chvěje horkem. Obilí zlátne a na polích začínají žně, na stromech se "
+                    u8"barví meruňky a broskve a nad ploty září veliké žluté květy slunečnic. "
+                    u8"Příroda už nic neslibuje, ale ukazuje, co dokázala: plody se nalévají "
+                    u8"sladkostí a krajina hraje plnými barvami. Je to čas hojnosti, sebevědomí "
+                    u8"a veselých slavností pod širým nebem. Hrdé a velkorysé léto se v tuto "
+                    u8"dobu zdobí korunou ze zlatých klasů plných zralých zrn."));
 constexpr auto zraniCharacter =
     piece<869>("Doba zrání, character", textSoFar, tabs(17),
                text(u8"Narodit se v době zrání znamená mít v sobě cosi královského. Tito lidé "
@@ -332,34 +332,33 @@ constexpr auto prvnichMrazuNature =
                      u8"většinu listí a jejich holé větve se rýsují proti šedivé obloze. Ráno "
                      u8"leží na trávě jinovatka a kaluže se potahují tenkou vrstvou ledu, který "
                      u8"přes den opět roztaje. Ve vzduchu je cítit kouř z ohníčků, v nichž hoří "
-                     u8"bramborová nať a listí. Mlhy se válejí po údolích, dny se zkracují a "
+                     u8"shrabané listí a roští. Mlhy se válejí po údolích, dny se zkracují a "
                      u8"světla rychle ubývá. Příroda zdánlivě umírá, ale ve skutečnosti se jen "
                      u8"stahuje dovnitř: míza klesá ke kořenům, semena se ukrývají v zemi a "
                      u8"zvířata se připravují k zimnímu spánku. Nic z toho, co žilo, se "
-                     u8"neztrácí; jen to mění podobu. Proto k této době patří tajemství, "
-                     u8"hloubka a všechno, co není na první pohled vidět. V této části roku "
-                     u8"lidé odjakživa vzpomínají na zemřelé, zapalují svíčky a rozjímají o "
-                     u8"pomíjivosti, ale také o tom, že každý konec nese semínko nového "
-                     u8"počátku. Nálada doby prvních mrazů je vážná, soustředěná a intenzivní. "
-                     u8"Pod klidným povrchem se však skrývá velká síla, stejně jako v "
-                     u8"nenápadném ořechu dřímá celý budoucí strom. Symbolem tohoto období je "
-                     u8"had, který svléká starou kůži, a fénix, který vstává z popela obnovený "
-                     u8"a silnější než předtím."));
+                     u8"neztrácí; jen to mění podobu. Proto k této době patří tajemství, hloubka "
+                     u8"a všechno, co není na první pohled vidět. V této části roku lidé "
+                     u8"odjakživa vzpomínají na zemřelé, zapalují svíčky a rozjímají o "
+                     u8"pomíjivosti, ale také o tom, že každý konec nese semínko nového počátku. "
+                     u8"Celá doba prvních mrazů dýchá vážností a tichým soustředěním. Pod "
+                     u8"klidným povrchem se však skrývá velká síla, stejně jako v nenápadném "
+                     u8"ořechu dřímá celý budoucí strom. Symbolem tohoto období je had, který "
+                     u8"svléká starou kůži, a fénix, který vstává z popela obnovený a silnější "
+                     u8"než předtím."));
 constexpr auto prvnichMrazuCharacter =
     piece<857>("Doba prvních mrazů, character", textSoFar, tabs(17),
                text(u8"Ti, jejichž život začal v době prvních mrazů, jsou hlubocí, vášniví a "
-                    u8"odolní. Navenek bývají klidní a zdrženliví, ale uvnitř v nich kypí "
-                    u8"silné city, o kterých málokdo ví. Mají pronikavý pohled, rychle "
-                    u8"prokouknou přetvářku a těžko se jim dá něco zatajit. Nemají rádi "
-                    u8"prázdné tlachání a raději mlčí, než aby mluvili o ničem. Jsou "
-                    u8"cílevědomí a vytrvalí, a když si něco předsevzali, nenechají se odradit "
-                    u8"žádnou překážkou. Neodpouštějí snadno a umějí být nepříjemnými soupeři, "
-                    u8"zato jsou nesmírně oddanými přáteli. Přitahuje je všechno skryté a "
-                    u8"tajemné, a proto je láká výzkum, medicína, zejména chirurgie, "
-                    u8"kriminalistika a detektivní práce. Díky mlčenlivosti jsou na místě i ve "
-                    u8"financích a pojišťovnictví. Dobrými psychoterapeuty je dělá to, že se "
-                    u8"nebojí temných stránek duše. Krize je neochromí; naopak v sobě díky nim "
-                    u8"objevují netušené síly."));
+                    u8"odolní. Navenek bývají klidní a zdrženliví, ale uvnitř v nich kypí silné "
+                    u8"city, o kterých málokdo ví. Mají pronikavý pohled, rychle prokouknou "
+                    u8"přetvářku a těžko se jim dá něco zatajit. Nesnášejí prázdné řeči a "
+                    u8"raději mlčí, než aby hovořili o ničem. Jsou cílevědomí a vytrvalí, a "
+                    u8"když si něco předsevzali, nenechají se odradit žádnou překážkou. "
+                    u8"Neodpouštějí snadno a umějí být nepříjemnými soupeři, zato jsou nesmírně "
+                    u8"oddanými přáteli. Přitahuje je všechno skryté a tajemné, a proto je láká "
+                    u8"výzkum, medicína, zejména chirurgie, kriminalistika a detektivní práce. "
+                    u8"Díky mlčenlivosti jsou na svém místě i ve financích a pojišťovnictví. "
+                    u8"Dobrými psychoterapeuty je dělá to, že se nebojí temných stránek duše. "
+                    u8"Krize je neochromí; naopak v sobě díky nim objevují netušené síly."));
 constexpr auto prvnichMrazuLove =
     piece<526>("Doba prvních mrazů, love and health", textSoFar, tabs(13),
                text(u8"Pro lidi doby prvních mrazů je láska věcí vášně a úplné oddanosti. "
@@ -502,27 +501,26 @@ constexpr auto tichaLove =
 // Doba obnovy
 constexpr auto obnovyNature =
     piece<1455>("Doba obnovy, nature", text(u8"Doba obnovy"), spaces(21), pad,
-                text(u8"Doba obnovy uzavírá koloběh roku a zároveň připravuje jeho nový "
-                     u8"začátek. Sníh se mění v rozbředlou kaši, led na rybnících praská a "
-                     u8"potoky se plní tající vodou, která stéká z kopců do údolí. Půda je "
-                     u8"nasáklá vláhou a měkne, ve vzduchu se vznáší mlhavá vůně, jež ještě "
-                     u8"není jarní, ale už také není zimní. Všechno je v pohybu a splývá: "
-                     u8"hranice mezi zimou a jarem se rozpouští stejně jako hranice mezi sněhem "
-                     u8"a vodou. Světla přibývá rychleji než v kterékoliv jiné části roku, a "
-                     u8"přece je den až do konce této doby kratší než noc. Příroda v této době "
-                     u8"nic nebuduje, jen se čistí, odplavuje staré a uvolňuje místo pro nové. "
-                     u8"Je to čas snů, tušení a odevzdanosti, kdy člověk cítí, že se něco "
-                     u8"chystá, i když ještě neví co. Doba obnovy je spojena se soucitem, "
-                     u8"odpuštěním a rozloučením se vším, co už člověk nepotřebuje. Se zimou se "
-                     u8"venkov loučil masopustem: maškary obcházely vesnici a hodovalo se, jako "
-                     u8"by se všechno staré mělo spotřebovat až do dna. Potom přicházel půst, "
-                     u8"úklid a smíření, aby člověk vstoupil do nového koloběhu lehčí a čistší. "
-                     u8"Nálada této doby je zasněná, měkká a trochu nostalgická, protože v ní "
-                     u8"končí to, co bylo, a ještě nezačalo to, co bude. Voda, která teče a nic "
-                     u8"si neponechává, je jejím hlavním živlem. Symbolem jsou dvě ryby "
-                     u8"plovoucí opačnými směry, jedna k minulosti a druhá k budoucnosti, "
-                     u8"spojené jedním tokem. Připomínají, že každý konec a každý počátek patří "
-                     u8"k sobě a jeden bez druhého nemůže existovat."));
+                text(u8"Doba obnovy uzavírá koloběh roku a zároveň připravuje jeho nový začátek. "
+                     u8"Sníh na polích šedne a rozbředá, led na rybnících praská a potoky se plní "
+                     u8"tající vodou, která stéká z kopců do údolí. Půda je nasáklá vláhou a "
+                     u8"měkne, ve vzduchu se vznáší vlhká vůně tání, jež ještě není jarní, ale už "
+                     u8"také není zimní. Všechno je v pohybu a splývá: hranice mezi zimou a jarem "
+                     u8"se rozpouští stejně jako hranice mezi sněhem a vodou. Světla přibývá "
+                     u8"rychleji než v kterékoliv jiné části roku, a přece je den téměř až do "
+                     u8"konce této doby kratší než noc. Příroda v této době nic nebuduje, jen se "
+                     u8"čistí, odplavuje staré a uvolňuje místo pro nové. Je to čas snů, tušení a "
+                     u8"odevzdanosti, kdy člověk cítí, že se něco chystá, i když ještě neví co. "
+                     u8"Doba obnovy je spojena se soucitem, odpuštěním a rozloučením se vším, co "
+                     u8"už člověk nepotřebuje. Se zimou se venkov loučil masopustem: maškary "
+                     u8"obcházely vesnici a hodovalo se, jako by se všechno staré mělo "
+                     u8"spotřebovat až do dna. Potom přicházel půst, úklid a smíření, aby člověk "
+                     u8"vstoupil do nového koloběhu lehčí a čistší. Tato doba je zasněná, měkká a "
+                     u8"lehce nostalgická, neboť v ní končí to, co bylo, a ještě nezačalo to, co "
+                     u8"bude. Voda, která teče a nic si neponechává, je jejím hlavním živlem. "
+                     u8"Zobrazují ji dvě ryby plovoucí opačnými směry, jedna k minulosti a druhá "
+                     u8"k budoucnosti, spojené jedním tokem. Připomínají, že každý konec a každý "
+                     u8"počátek patří k sobě a jeden bez druhého nemůže existovat."));
 constexpr auto obnovyCharacter = piece<675>(
     "Doba obnovy, character", textSoFar, tabs(5), spaces(7), tabs(1), spaces(14), tabs(12), spaces(24),
     text(u8"Citlivost, soucit a bohatá fantazie jsou dary lidí narozených v době "
