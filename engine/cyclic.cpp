@@ -17,9 +17,9 @@ constexpr auto probuzeniNature =
                text(u8"Doba probuzení je chvílí, kdy se příroda teprve protahuje po dlouhém "
                     u8"spánku. Sníh ustupuje do stínů, z rozmoklé země vykukují sasanky a "
                     u8"podběl a ptáci se vracejí z teplých krajin a hlasitě ohlašují svůj "
-                    u8"příchod. Vzduch voní vlhkou hlínou a slunce má poprvé skutečnou sílu. "
-                    u8"Je to čas odvahy a začátků, kdy se všechno dere na světlo, i když ještě "
-                    u8"hrozí mráz. Symbolem této doby je pupen, který slibuje víc, než zatím "
+                    u8"příchod. Vzduch voní vlhkou hlínou a slunce má poprvé skutečnou sílu. Je "
+                    u8"to čas odvahy a začátků, kdy se všechno dere na světlo, i když ještě "
+                    u8"hrozí mrazy. Obrazem této doby je pupen, který slibuje víc, než zatím "
                     u8"ukazuje."));
 constexpr auto probuzeniCharacter =
     piece<1146>("Doba probuzení, character", textSoFar, tabs(14),
@@ -147,14 +147,14 @@ constexpr auto rozkvetuLove =
 // Doba dlouhých dnů
 constexpr auto dlouhychDnuNature =
     piece<560>("Doba dlouhých dnů, nature", text(u8"Doba dlouhých dnů"), spaces(19), pad,
-               text(u8"Doba dlouhých dnů je vrcholem světla. Slunce vystoupá nejvýše a noci "
-                    u8"jsou tak krátké, že se večerní červánky téměř potkávají s ranními. "
-                    u8"Příroda je v plné síle, lesy jsou temně zelené, na loukách schne seno a "
-                    u8"zahrady nabízejí třešně, rybíz a maliny. Zároveň však právě teď začíná "
-                    u8"světla nepatrně ubývat, a tak má tato doba něco citlivého a "
-                    u8"ochranitelského. Je to čas hnízd, rodin a péče o mladé, kteří ještě "
-                    u8"nejsou samostatní: ptáci krmí mláďata a srnčata se drží při matce. "
-                    u8"Symbolem je ptačí hnízdo ukryté v koruně stromu."));
+               text(u8"Doba dlouhých dnů je vrcholem světla. Slunce vystoupá nejvýš a noci jsou "
+                    u8"tak krátké, že se večerní červánky téměř potkávají s ranními. Příroda je "
+                    u8"v plné síle, lesy jsou temně zelené, na loukách schne seno a zahrady "
+                    u8"nabízejí třešně, rybíz a maliny. Zároveň však právě teď začíná světla "
+                    u8"nepatrně ubývat, a tak má tato doba něco citlivého a ochranitelského. Je "
+                    u8"to čas hnízd, rodin a péče o mladé, kteří ještě nejsou samostatní: ptáci "
+                    u8"krmí mláďata a srnčata se drží při matce. Jejím znakem je ptačí hnízdo "
+                    u8"schované ve větvích."));
 constexpr auto dlouhychDnuCharacter =
     piece<1238>("Doba dlouhých dnů, character", textSoFar, tabs(12),
                 text(u8"Lidé, jejichž narozeniny připadají na dobu dlouhých dnů, jsou citliví, "
@@ -245,11 +245,11 @@ constexpr auto zniNature =
                     u8"jsou chladnější a v trávě leží rosa. Po bujarém vrcholu přichází čas "
                     u8"střízlivého účtování: co se urodilo, je třeba roztřídit, uskladnit a "
                     u8"spočítat. Nic nesmí přijít nazmar, neboť na tom závisí celá zima. "
-                    u8"Nálada této doby je pracovitá, soustředěná a trochu přísná, ale i "
-                    u8"vděčná za všechno, co země vydala, a ten vděk se slaví dožínkami. "
-                    u8"Symbolem je snop svázaný pečlivou rukou a plná stodola, v níž má každá "
-                    u8"věc své místo. Doba žní učí, že hojnost bez řádu se rozplyne a že i "
-                    u8"drobná práce má velký smysl."));
+                    u8"Nálada této doby je pracovitá, soustředěná a poněkud přísná, ale vděčná "
+                    u8"za všechno, co země vydala, a ten vděk se slaví dožínkami. Vystihují ji "
+                    u8"snop svázaný pečlivou rukou a plná stodola, v níž má každá věc své "
+                    u8"místo. Doba žní učí, že hojnost bez řádu se rozplyne a že i drobná "
+                    u8"práce má velký smysl."));
 constexpr auto zniCharacter =
     piece<1081>("Doba žní, character", textSoFar, tabs(16),
                 text(u8"Pro narozené v době žní je typická pečlivost, pracovitost a mimořádná "
@@ -373,20 +373,20 @@ constexpr auto prvnichMrazuLove =
 // Doba dlouhých nocí
 constexpr auto dlouhychNociNature =
     piece<1002>("Doba dlouhých nocí, nature", text(u8"Doba dlouhých nocí"), spaces(18), pad,
-                text(u8"Doba dlouhých nocí přichází, když se svět ponoří do šera. Slunce "
-                     u8"vychází pozdě a zapadá časně, takže většinu dne provází umělé světlo. "
-                     u8"Krajina je holá a syrová, vítr honí po polích poslední suché listí a "
-                     u8"první sníh se střídá s deštěm. Ve vzduchu voní pečená jablka a kouř z "
-                     u8"komínů. Přesto v této době nevládne smutek, ale zvláštní očekávání. "
-                     u8"Lidé se obracejí k ohni, k lampě a ke hvězdám, které jsou teď vidět "
-                     u8"jasněji než jindy. Noční obloha je vysoká a plná souhvězdí a právě ona "
-                     u8"odedávna podněcovala touhu po poznání, dalekých cestách a smyslu "
-                     u8"života. Je to čas, kdy se vyprávějí příběhy, čtou se knihy a plánují se "
-                     u8"výpravy na příští rok. Ve tmě se mnohem snadněji myslí na to, co leží "
-                     u8"za obzorem, a proto tato doba přeje filozofii, víře a vzdělání. Nálada "
-                     u8"je optimistická, i když poněkud neklidná, jako by se něco chystalo. "
-                     u8"Symbolem doby dlouhých nocí je šíp vypuštěný ke hvězdám a poutník, "
-                     u8"který se vydává na cestu s lucernou v ruce, přestože neví, kde skončí."));
+                text(u8"Doba dlouhých nocí přichází, když se svět ponoří do šera. Slunce vychází "
+                     u8"pozdě a zapadá časně, takže většinu dne provází umělé světlo. Krajina je "
+                     u8"holá a syrová, vítr honí po polích poslední suché listí a první sníh se "
+                     u8"střídá s deštěm. Ve vzduchu voní pečená jablka a kouř z komínů. Přesto v "
+                     u8"této době nevládne smutek, ale zvláštní očekávání. Lidé se obracejí k "
+                     u8"ohni, k lampě a ke hvězdám, které jsou teď vidět jasněji než jindy. "
+                     u8"Noční obloha je vysoká a plná souhvězdí a právě ona odedávna podněcovala "
+                     u8"touhu po poznání, dalekých cestách a smyslu života. Je to čas, kdy se "
+                     u8"vyprávějí příběhy, čtou se knihy a plánují se výpravy na příští rok. Ve "
+                     u8"tmě se mnohem snadněji myslí na to, co leží za obzorem, a proto tato "
+                     u8"doba přeje filozofii, víře a vzdělání. Panuje v ní optimismus, i když "
+                     u8"poněkud neklidný, jako by se něco chystalo. Symbolem doby dlouhých nocí "
+                     u8"je šíp vypuštěný ke hvězdám a poutník, který se vydává na cestu s "
+                     u8"lucernou v ruce, přestože neví, kde skončí."));
 constexpr auto dlouhychNociCharacter =
     piece<768>("Doba dlouhých nocí, character", textSoFar, tabs(22),
                text(u8"Mezi lidmi narozenými v době dlouhých nocí najdeme optimisty, "
@@ -415,14 +415,14 @@ constexpr auto dlouhychNociLove =
 // Doba hlubokého spánku
 constexpr auto hlubokehoSpankuNature =
     piece<659>("Doba hlubokého spánku, nature", text(u8"Doba hlubokého spánku"), spaces(9), pad,
-               text(u8"Doba hlubokého spánku začíná zimním slunovratem. Po nejdelší noci roku "
-                    u8"se slunce vrací, ale zatím to není znát; mrazy sílí a krajina leží pod "
+               text(u8"Doba hlubokého spánku začíná zimním slunovratem. Po nejdelší noci roku se "
+                    u8"slunce vrací, ale zatím to není znát; mrazy sílí a krajina leží pod "
                     u8"sněhem, tichá a nehybná. Rybníky zamrzly a ve vzduchu zvoní každý krok. "
                     u8"Stromy spí, zvířata přečkávají zimu v norách a doupatech a život se "
-                    u8"zdánlivě zastavil. Ve skutečnosti však příroda šetří silami a pevně "
-                    u8"drží to, co má. Je to čas vytrvalosti, kázně a hospodaření se zásobami, "
-                    u8"kdy přežije ten, kdo umí plánovat a nevzdává se. Nálada této doby je "
-                    u8"vážná, střízlivá a důstojná. Symbolem je horský štít, který odolává "
+                    u8"zdánlivě zastavil. Ve skutečnosti však příroda šetří silami a pevně drží "
+                    u8"to, co má. Je to čas vytrvalosti, kázně a hospodaření se zásobami, kdy "
+                    u8"přežije ten, kdo umí plánovat a nevzdává se. Zima nyní působí vážně, "
+                    u8"střízlivě a důstojně. Představují ji horský štít, který odolává "
                     u8"vichřicím, a kamzík, jenž trpělivě a jistě stoupá po skalách vzhůru."));
 constexpr auto hlubokehoSpankuCharacter =
     piece<1036>("Doba hlubokého spánku, character", textSoFar, tabs(13),
@@ -458,10 +458,10 @@ constexpr auto hlubokehoSpankuLove =
 // Doba ticha
 constexpr auto tichaNature =
     piece<282>("Doba ticha, nature", text(u8"Doba ticha"), spaces(18), pad,
-               text(u8"Doba ticha je samým srdcem zimy. Mrazy teď bývají nejtužší, na řekách "
+               text(u8"Doba ticha je samým srdcem zimy. Mrazy bývají nejtužší, na řekách "
                     u8"stojí led a sníh vrže pod nohama. Krajina je čistá a prázdná jako "
                     u8"nepopsaný list. V tom tichu se rodí nápady, které zatím nikdo nevidí. "
-                    u8"Symbolem je jasná hvězda nad zasněženou plání."));
+                    u8"Jeho obrazem je jasná hvězda nad zasněženou plání."));
 constexpr auto tichaCharacter =
     piece<1337>("Doba ticha, character", textSoFar, tabs(19),
                 text(u8"Lidé narození v době ticha jsou nezávislí, originální a svým způsobem "
