@@ -42,15 +42,15 @@ constexpr auto probuzeniCharacter =
                      u8"měli včas naučit odkládat si něco stranou."));
 constexpr auto probuzeniLove =
     piece<872>("Doba probuzení, love and health", textSoFar, tabs(17),
-               text(u8"V lásce jsou lidé doby probuzení dobyvateli. Zamilovávají se prudce, na "
-                    u8"první pohled, a neváhají udělat první krok. Líbí se jim partner, který "
-                    u8"jim klade drobné překážky a nenechá se získat příliš snadno; přílišná "
-                    u8"povolnost je rychle omrzí. Ve vztahu potřebují volnost a společné "
-                    u8"zážitky, nejlépe výlety, sport a cestování. Žárlivost v nich umí prudce "
-                    u8"vzplanout, ale dlouho nedoutná a mstivost je jim úplně cizí. Nejvíce "
-                    u8"harmonie jim přinášejí lidé doby zrání nebo dlouhých nocí, kteří s nimi "
-                    u8"dokážou udržet krok. Pokud jde o zdraví, bývají odolní a rychle se "
-                    u8"zotavují, jen sklon ke spěchu je vystavuje úrazům, zejména hlavy a "
+               text(u8"V lásce jsou lidé doby probuzení dobyvateli. Zamilovávají se prudce, "
+                    u8"takřka okamžitě, a neváhají udělat první krok. Líbí se jim partner, "
+                    u8"který jim klade drobné překážky a nenechá se získat příliš snadno; "
+                    u8"přílišná povolnost je rychle omrzí. Ve vztahu potřebují volnost a "
+                    u8"společné zážitky, nejlépe výlety, sport a cestování. Žárlivost v nich "
+                    u8"umí prudce vzplanout, ale dlouho nedoutná a mstivost je jim úplně cizí. "
+                    u8"Nejvíce harmonie jim přinášejí lidé doby zrání nebo dlouhých nocí, kteří "
+                    u8"s nimi dokážou udržet krok. Pokud jde o zdraví, bývají odolní a rychle "
+                    u8"se zotavují, jen sklon ke spěchu je vystavuje úrazům, zejména hlavy a "
                     u8"obličeje. Trpívají bolestmi hlavy z přepracování a mívají vyšší krevní "
                     u8"tlak. Svědčí jim běh nebo kolo v přírodě, dostatek spánku a strava "
                     u8"bohatá na zeleninu a ovoce; naopak by se měli vyhýbat alkoholu a příliš "
@@ -87,18 +87,18 @@ constexpr auto rustuCharacter =
                      u8"vlastní."));
 constexpr auto rustuLove =
     piece<802>("Doba růstu, love and health", textSoFar, tabs(16),
-               text(u8"Ve vztazích jsou lidé doby růstu něžní, smyslní a velmi věrní. Netouží "
-                    u8"po krátkých dobrodružstvích; hledají stálý vztah a dávají si na čas, "
-                    u8"než se skutečně rozhodnou. Své city projevují spíš péčí a drobnými "
+               text(u8"Ve vztazích jsou lidé doby růstu něžní, smyslní a velice věrní. Netouží "
+                    u8"po krátkých dobrodružstvích; hledají stálý vztah a dávají si na čas, než "
+                    u8"se skutečně rozhodnou. Své city projevují spíš péčí a drobnými "
                     u8"pozornostmi než velkými slovy a rádi pro milované vaří. Potřebují "
                     u8"jistotu, dotek a klidný domov, kde se mohou spolehnout na každodenní "
-                    u8"rytmus. Žárlivost a majetnické sklony jim mohou vztah zkomplikovat, "
-                    u8"proto by se měli naučit dopřát partnerovi volnost. Klidné a pevné "
+                    u8"rytmus. Žárlivost a majetnické sklony jim mohou vztah zkomplikovat; lépe "
+                    u8"udělají, když partnerovi nechají dostatek volnosti. Klidné a pevné "
                     u8"soužití je čeká s protějškem z doby žní nebo hlubokého spánku. Co se "
                     u8"zdraví týče, mají většinou silnou konstituci, ale slabinou bývá krk: "
-                    u8"hrdlo, hlasivky a štítná žláza. Kvůli zálibě v dobrém jídle mívají "
-                    u8"sklon k nadváze, a proto jim prospívá pravidelný pohyb, nejlépe práce "
-                    u8"na zahradě nebo dlouhé procházky."));
+                    u8"hrdlo, hlasivky a štítná žláza. Kvůli zálibě v dobrém jídle mívají sklon "
+                    u8"k nadváze, a proto jim svědčí pravidelný pohyb, ať už péče o zahradu, či "
+                    u8"dlouhé procházky."));
 
 // Doba rozkvětu
 constexpr auto rozkvetuNature =
@@ -121,16 +121,15 @@ constexpr auto rozkvetuCharacter =
                     u8"společenští. Mluví rádi a dobře, mají bystrý postřeh a umějí se rychle "
                     u8"zorientovat v jakékoliv nové situaci. Mívají obratné ruce stejně jako "
                     u8"jazyk. Zajímá je mnoho věcí najednou, takže často studují více oborů, "
-                    u8"čtou několik knih současně a mají přátele ve všech vrstvách "
-                    u8"společnosti. Jejich slabinou je jistá povrchnost a nestálost; nadchnou "
-                    u8"se, ale když je věc přestane bavit, odběhnou jinam. Umějí však "
-                    u8"vyjednávat, přesvědčovat a spojovat lidi, kteří by se jinak nikdy "
-                    u8"nepotkali. Své nadání nejlépe zúročí jako novináři, překladatelé, "
-                    u8"učitelé, obchodní zástupci, moderátoři, spisovatelé či pracovníci "
-                    u8"reklamy, tedy všude, kde se pracuje se slovem a informacemi. Láká je i "
-                    u8"cestovní ruch a doprava. Potřebují prostředí, které se stále mění; "
-                    u8"jednotvárná práce u jednoho stolu by je brzy unavila a vzala by jim "
-                    u8"chuť do života."));
+                    u8"čtou několik knih současně a mají přátele ve všech vrstvách společnosti. "
+                    u8"Do hloubky však jdou zřídka a vytrvalosti mají málo; nadchnou se, ale "
+                    u8"když je věc přestane bavit, odběhnou jinam. Zato umějí vyjednávat, "
+                    u8"přesvědčovat a spojovat lidi, kteří by se jinak nikdy nepotkali. Své "
+                    u8"nadání nejlépe zúročí jako novináři, překladatelé, učitelé, obchodní "
+                    u8"zástupci, moderátoři, spisovatelé či pracovníci reklamy, tedy všude, kde "
+                    u8"se pracuje se slovem a informacemi. Láká je i cestovní ruch a doprava. "
+                    u8"Potřebují prostředí, které se stále mění; jednotvárná práce u jednoho "
+                    u8"stolu by je brzy unavila a připravila by je o elán."));
 constexpr auto rozkvetuLove =
     piece<684>("Doba rozkvětu, love and health", textSoFar, tabs(20),
                text(u8"Lidé doby rozkvětu hledají v lásce především partnera rovného duchem, s "
@@ -179,18 +178,18 @@ constexpr auto dlouhychDnuLove =
     piece<964>("Doba dlouhých dnů, love and health", textSoFar, tabs(17),
                text(u8"Jako partneři jsou lidé doby dlouhých dnů oddaní, něžní a nesmírně "
                     u8"starostliví. Lásku berou vážně a nedokážou si představit život bez "
-                    u8"blízkého člověka po boku. Partnera si pečlivě vybírají a zprvu jsou "
+                    u8"blízkého člověka po boku. Partnera si pečlivě vybírají a zpočátku jsou "
                     u8"nesmělí, protože se bojí odmítnutí; když se však jednou otevřou, "
-                    u8"rozdávají teplo štědřeji, než by kdo čekal. Touží po rodině, dětech a "
+                    u8"rozdávají teplo s překvapivou štědrostí. Touží po rodině, dětech a "
                     u8"společném domově, kde budou mít svůj klid. Někdy se ale starají až "
                     u8"příliš a partner se může cítit jako pod dohledem, proto by si měli dát "
-                    u8"pozor, aby se péče neproměnila v kontrolu. Nejhlubší porozumění najdou "
-                    u8"u lidí doby prvních mrazů a doby obnovy. Nejcitlivějším místem jejich "
-                    u8"těla bývá žaludek: každá starost a každý smutek se jim hned promítne do "
+                    u8"pozor, aby se péče neproměnila v kontrolu. Nejhlubší porozumění najdou u "
+                    u8"lidí doby prvních mrazů a doby obnovy. Nejcitlivějším místem jejich těla "
+                    u8"bývá žaludek: každá starost a každý smutek se jim hned promítne do "
                     u8"trávení a často je svádí k tomu, aby chmury zajídali sladkým. Mívají "
-                    u8"také sklon k zadržování vody. Měli by jíst pravidelně a v klidu, "
-                    u8"vyhýbat se těžkým pokrmům a najít si činnost, která jim pomůže uvolnit "
-                    u8"napětí, například plavání nebo procházky podél vody."));
+                    u8"také sklon k zadržování vody. Měli by jíst pravidelně a v klidu, vyhýbat "
+                    u8"se těžkým pokrmům a najít si činnost, která jim pomůže uvolnit napětí, "
+                    u8"například plavání nebo procházky podél vody."));
 
 // Doba zrání
 constexpr auto zraniNature =
@@ -253,12 +252,12 @@ constexpr auto zniNature =
 constexpr auto zniCharacter =
     piece<1081>("Doba žní, character", textSoFar, tabs(16),
                 text(u8"Pro narozené v době žní je typická pečlivost, pracovitost a mimořádná "
-                     u8"spolehlivost. Mají smysl pro detail a pořádek, všimnou si chyby, kterou "
-                     u8"jiní přehlédnou, a nespokojí se s prací odvedenou napůl. Přemýšlejí "
-                     u8"analyticky a věci si rádi ověřují, než se rozhodnou. Jsou skromní, "
-                     u8"nevyhledávají slávu a jejich pomoc bývá praktická a nenápadná. Rádi "
-                     u8"pomáhají druhým, ale nečekají za to obdiv; stačí jim vědomí, že je věc "
-                     u8"dobře udělaná. Mnohdy jsou však k sobě i k okolí příliš kritičtí a "
+                     u8"spolehlivost. Mají smysl pro detail a pořádek, postřehnou i tu "
+                     u8"nejdrobnější nepřesnost a nespokojí se s prací odvedenou napůl. "
+                     u8"Přemýšlejí analyticky a věci si rádi ověřují, než se rozhodnou. Jsou "
+                     u8"skromní, nevyhledávají slávu a jejich pomoc bývá praktická a nenápadná. "
+                     u8"Rádi pomáhají druhým, ale nečekají za to obdiv; stačí jim vědomí, že je "
+                     u8"věc dobře udělaná. Mnohdy jsou však k sobě i k okolí příliš kritičtí a "
                      u8"snadno propadají starostem o to, co by se mohlo pokazit. Potřebují se "
                      u8"naučit přijímat nedokonalost, svou i cizí, a odpočinout si bez pocitu "
                      u8"viny. S penězi zacházejí rozvážně a nerozhazují je, takže si vždy něco "
@@ -267,7 +266,7 @@ constexpr auto zniCharacter =
                      u8"programátoři. Dobře se uplatní všude, kde se třídí, kontroluje a "
                      u8"zlepšuje, tedy i v knihovnách, ve veřejné správě a v řízení jakosti. Ve "
                      u8"volném čase je uklidní trpělivá práce rukama, třeba modelářství, "
-                     u8"vyšívání či sušení bylin."));
+                     u8"vyšívání nebo sušení bylin."));
 constexpr auto zniLove =
     piece<914>("Doba žní, love and health", textSoFar, tabs(14),
                text(u8"Ve věcech srdce jsou lidé doby žní zdrženliví a opatrní. Neradi dávají "
@@ -389,17 +388,17 @@ constexpr auto dlouhychNociNature =
                      u8"lucernou v ruce, přestože neví, kde skončí."));
 constexpr auto dlouhychNociCharacter =
     piece<768>("Doba dlouhých nocí, character", textSoFar, tabs(22),
-               text(u8"Mezi lidmi narozenými v době dlouhých nocí najdeme optimisty, "
-                    u8"dobrodruhy a myslitele. Milují svobodu, cestování a vše, co rozšiřuje "
-                    u8"obzory, ať jde o cizí země, kultury, či filozofické myšlenky. Rádi se "
-                    u8"učí po celý život a často ovládají několik jazyků. Jsou upřímní až "
-                    u8"nediplomatičtí a řeknou pravdu i tam, kde by bylo lépe mlčet. Mají "
-                    u8"velký smysl pro humor a dokážou rozveselit každou společnost. Nesnášejí "
-                    u8"omezování, rutinu a malichernost a snadno se rozhodnou změnit bydliště "
-                    u8"či zaměstnání. Vynikají jako učitelé, vysokoškolští pedagogové, "
-                    u8"cestovatelé, průvodci, misionáři, filozofové, právníci, nakladatelé "
-                    u8"nebo sportovci. Uplatní se také v zahraničním obchodě a diplomacii. "
-                    u8"Nejlepší je pro ně práce, která jim dává volnost a smysl zároveň."));
+               text(u8"Mezi lidmi narozenými v době dlouhých nocí najdeme optimisty, dobrodruhy "
+                    u8"a myslitele. Milují svobodu, cestování a vše, co rozšiřuje obzory, ať "
+                    u8"jde o cizí země, kultury, či filozofické myšlenky. Rádi se učí po celý "
+                    u8"život a často ovládají několik jazyků. Jsou upřímní až nediplomatičtí a "
+                    u8"řeknou pravdu i tam, kde by bylo lépe mlčet. Oplývají jiskřivým humorem "
+                    u8"a dokážou rozveselit každou společnost. Nesnášejí omezování, rutinu a "
+                    u8"malichernost a snadno se rozhodnou změnit bydliště či zaměstnání. "
+                    u8"Vynikají jako učitelé, vysokoškolští pedagogové, cestovatelé, průvodci, "
+                    u8"misionáři, filozofové, právníci, nakladatelé nebo sportovci. Uplatní se "
+                    u8"také v zahraničním obchodě a diplomacii. Nejlepší je pro ně práce, která "
+                    u8"jim dává volnost a smysl zároveň."));
 constexpr auto dlouhychNociLove =
     piece<619>("Doba dlouhých nocí, love and health", textSoFar, tabs(12),
                text(u8"Ve vztahu jsou lidé doby dlouhých nocí veselí, spontánní a štědří. "
@@ -430,8 +429,8 @@ constexpr auto hlubokehoSpankuCharacter =
                      u8"nesmírně vytrvalí. Nemají rádi zmatek a improvizaci a nejjistěji se "
                      u8"cítí, když mají před sebou jasný plán. Mají vrozený smysl pro "
                      u8"odpovědnost a pořádek, dodržují slovo a očekávají totéž od ostatních. "
-                     u8"Cíle si stanovují na dlouhou dobu dopředu a jdou k nim krok za krokem, "
-                     u8"bez ohledu na překážky a pochybnosti. Na rychlé zisky nevěří; raději "
+                     u8"Cíle si stanovují na dlouhou dobu dopředu a jdou za nimi houževnatě, "
+                     u8"navzdory všem překážkám i pochybnostem. Na rychlé zisky nevěří; raději "
                      u8"budují pomalu a pevně, jako by stavěli pro staletí. Nejsou okázalí a "
                      u8"city neukazují rádi, ale kdo si získá jejich důvěru, najde v nich "
                      u8"oporu, která nezklame. Slabinou bývá přílišná strohost, pesimismus a "
@@ -444,16 +443,16 @@ constexpr auto hlubokehoSpankuCharacter =
 constexpr auto hlubokehoSpankuLove =
     piece<725>("Doba hlubokého spánku, love and health", textSoFar, tabs(16),
                text(u8"Také v lásce zůstávají lidé doby hlubokého spánku zdrženliví, opatrní a "
-                    u8"velmi stálí. Dlouho váhají, než se někomu otevřou, a city projevují "
-                    u8"spíš spolehlivostí než slovy. Partnera si vybírají s rozmyslem a vztah "
+                    u8"velmi stálí. Dlouho váhají, než se někomu otevřou, a city neprojevují "
+                    u8"slovy, nýbrž spolehlivostí. Partnera si vybírají s rozmyslem a vztah "
                     u8"berou jako celoživotní závazek. Jakmile se rozhodnou, jsou věrní a "
                     u8"pečují o rodinu s obětavostí, ale měli by nezapomínat na něhu a "
                     u8"obyčejnou radost ze společných chvil. Nejpevnější svazky uzavírají s "
-                    u8"partnery z doby růstu či žní. Zdravotně jsou jejich slabým místem "
-                    u8"kosti, klouby, kolena a zuby, a také kůže. Trápit je může revma a "
-                    u8"ztuhlost, zvláště za vlhka a chladu. Prospívá jim teplo, pravidelný "
-                    u8"pohyb, dostatek vápníku a vitamínů a hlavně schopnost se občas skutečně "
-                    u8"uvolnit a odpočinout si."));
+                    u8"partnery z doby růstu či žní. Zdravotně jsou jejich slabým místem kosti, "
+                    u8"klouby, kolena a zuby, a také kůže. Trápit je může revma a ztuhlost, "
+                    u8"zvláště za vlhka a chladu. Prospívá jim teplo, pravidelný pohyb, "
+                    u8"dostatek vápníku a vitamínů a hlavně schopnost se občas skutečně uvolnit "
+                    u8"a odpočinout si."));
 
 // Doba ticha
 constexpr auto tichaNature =
@@ -537,11 +536,11 @@ constexpr auto obnovyLove =
                text(u8"Láska lidí doby obnovy je romantická, obětavá a něžná. Pro milovaného "
                     u8"člověka se umějí vzdát mnohého, někdy až příliš, proto by si měli "
                     u8"hlídat, aby je partner nevyužíval. Snadno odpouštějí, dokonce i to, co "
-                    u8"by neměli. Touží po duchovním souznění a vztahu, jenž připomíná "
-                    u8"pohádku. Nejbližší jsou jim lidé doby dlouhých dnů a doby prvních "
-                    u8"mrazů. Zdravotně mají citlivé nohy, hlavně chodidla, a imunitu, která "
-                    u8"slábne při únavě a smutku. Měli by se vyhýbat alkoholu a lékům bez rady "
-                    u8"lékaře. Svědčí jim plavání, hodně spánku a klid."));
+                    u8"by neměli. Touží po duchovním souznění a vztahu, jenž připomíná pohádku. "
+                    u8"Nejbližší jsou jim lidé z doby prvních mrazů nebo dlouhých dnů. "
+                    u8"Zdravotně mají citlivé nohy, hlavně chodidla, a imunitu, která slábne "
+                    u8"při únavě a smutku. Měli by se vyhýbat alkoholu a lékům bez rady lékaře. "
+                    u8"Svědčí jim plavání, hodně spánku a klid."));
 
 constexpr PadLengths cyclicPads{.pad = cyclicPadLength};
 
