@@ -17,9 +17,9 @@ constexpr auto probuzeniNature =
                text(u8"Doba probuzení je chvílí, kdy se příroda teprve protahuje po dlouhém "
                     u8"spánku. Sníh ustupuje do stínů, z rozmoklé země vykukují sasanky a "
                     u8"podběl a ptáci se vracejí z teplých krajin a hlasitě ohlašují svůj "
-                    u8"příchod. Vzduch voní vlhkou hlínou a slunce má poprvé skutečnou sílu. "
-                    u8"Je to čas odvahy a začátků, kdy se všechno dere na světlo, i když ještě "
-                    u8"hrozí mráz. Symbolem této doby je pupen, který slibuje víc, než zatím "
+                    u8"příchod. Vzduch voní vlhkou hlínou a slunce má poprvé skutečnou sílu. Je "
+                    u8"to čas odvahy a začátků, kdy se všechno dere na světlo, i když ještě "
+                    u8"hrozí mrazy. Obrazem této doby je pupen, který slibuje víc, než zatím "
                     u8"ukazuje."));
 constexpr auto probuzeniCharacter =
     piece<1146>("Doba probuzení, character", textSoFar, tabs(14),
@@ -42,15 +42,15 @@ constexpr auto probuzeniCharacter =
                      u8"měli včas naučit odkládat si něco stranou."));
 constexpr auto probuzeniLove =
     piece<872>("Doba probuzení, love and health", textSoFar, tabs(17),
-               text(u8"V lásce jsou lidé doby probuzení dobyvateli. Zamilovávají se prudce, na "
-                    u8"první pohled, a neváhají udělat první krok. Líbí se jim partner, který "
-                    u8"jim klade drobné překážky a nenechá se získat příliš snadno; přílišná "
-                    u8"povolnost je rychle omrzí. Ve vztahu potřebují volnost a společné "
-                    u8"zážitky, nejlépe výlety, sport a cestování. Žárlivost v nich umí prudce "
-                    u8"vzplanout, ale dlouho nedoutná a mstivost je jim úplně cizí. Nejvíce "
-                    u8"harmonie jim přinášejí lidé doby zrání nebo dlouhých nocí, kteří s nimi "
-                    u8"dokážou udržet krok. Pokud jde o zdraví, bývají odolní a rychle se "
-                    u8"zotavují, jen sklon ke spěchu je vystavuje úrazům, zejména hlavy a "
+               text(u8"V lásce jsou lidé doby probuzení dobyvateli. Zamilovávají se prudce, "
+                    u8"takřka okamžitě, a neváhají udělat první krok. Líbí se jim partner, "
+                    u8"který jim klade drobné překážky a nenechá se získat příliš snadno; "
+                    u8"přílišná povolnost je rychle omrzí. Ve vztahu potřebují volnost a "
+                    u8"společné zážitky, nejlépe výlety, sport a cestování. Žárlivost v nich "
+                    u8"umí prudce vzplanout, ale dlouho nedoutná a mstivost je jim úplně cizí. "
+                    u8"Nejvíce harmonie jim přinášejí lidé doby zrání nebo dlouhých nocí, kteří "
+                    u8"s nimi dokážou udržet krok. Pokud jde o zdraví, bývají odolní a rychle "
+                    u8"se zotavují, jen sklon ke spěchu je vystavuje úrazům, zejména hlavy a "
                     u8"obličeje. Trpívají bolestmi hlavy z přepracování a mívají vyšší krevní "
                     u8"tlak. Svědčí jim běh nebo kolo v přírodě, dostatek spánku a strava "
                     u8"bohatá na zeleninu a ovoce; naopak by se měli vyhýbat alkoholu a příliš "
@@ -64,9 +64,9 @@ constexpr auto rustuNature =
                     u8"kvetou jabloně a pole pokryl hustý koberec osení. Zvířatům se rodí "
                     u8"mláďata a celá krajina jako by se nadechla k dlouhé a vytrvalé práci. "
                     u8"Už nejde o nesmělé pokusy, ale o soustavné přibývání, o sílu, která "
-                    u8"roste den po dni bez okázalosti. Tato doba symbolizuje trpělivost, "
-                    u8"plodnost a hmotný dostatek. Jejím znamením je mladý kmen, který "
-                    u8"zapouští kořeny hluboko do země."));
+                    u8"roste den po dni bez okázalosti. Tato doba přeje trpělivosti, "
+                    u8"plodnosti a hmotnému dostatku. Jejím symbolem je mladý strom, který "
+                    u8"zapouští kořeny hluboko do hlíny."));
 constexpr auto rustuCharacter =
     piece<1052>("Doba růstu, character", textSoFar, tabs(16),
                 text(u8"Ti, kdo přišli na svět v době růstu, jsou klidní, vytrvalí a pevně "
@@ -87,50 +87,49 @@ constexpr auto rustuCharacter =
                      u8"vlastní."));
 constexpr auto rustuLove =
     piece<802>("Doba růstu, love and health", textSoFar, tabs(16),
-               text(u8"Ve vztazích jsou lidé doby růstu něžní, smyslní a velmi věrní. Netouží "
-                    u8"po krátkých dobrodružstvích; hledají stálý vztah a dávají si na čas, "
-                    u8"než se skutečně rozhodnou. Své city projevují spíš péčí a drobnými "
+               text(u8"Ve vztazích jsou lidé doby růstu něžní, smyslní a velice věrní. Netouží "
+                    u8"po krátkých dobrodružstvích; hledají stálý vztah a dávají si na čas, než "
+                    u8"se skutečně rozhodnou. Své city projevují spíš péčí a drobnými "
                     u8"pozornostmi než velkými slovy a rádi pro milované vaří. Potřebují "
                     u8"jistotu, dotek a klidný domov, kde se mohou spolehnout na každodenní "
-                    u8"rytmus. Žárlivost a majetnické sklony jim mohou vztah zkomplikovat, "
-                    u8"proto by se měli naučit dopřát partnerovi volnost. Klidné a pevné "
+                    u8"rytmus. Žárlivost a majetnické sklony jim mohou vztah zkomplikovat; lépe "
+                    u8"udělají, když partnerovi nechají dostatek volnosti. Klidné a pevné "
                     u8"soužití je čeká s protějškem z doby žní nebo hlubokého spánku. Co se "
                     u8"zdraví týče, mají většinou silnou konstituci, ale slabinou bývá krk: "
-                    u8"hrdlo, hlasivky a štítná žláza. Kvůli zálibě v dobrém jídle mívají "
-                    u8"sklon k nadváze, a proto jim prospívá pravidelný pohyb, nejlépe práce "
-                    u8"na zahradě nebo dlouhé procházky."));
+                    u8"hrdlo, hlasivky a štítná žláza. Kvůli zálibě v dobrém jídle mívají sklon "
+                    u8"k nadváze, a proto jim svědčí pravidelný pohyb, ať už péče o zahradu, či "
+                    u8"dlouhé procházky."));
 
 // Doba rozkvětu
 constexpr auto rozkvetuNature =
     piece<852>("Doba rozkvětu, nature", text(u8"Doba rozkvětu"), spaces(25), pad,
-               text(u8"Doba rozkvětu završuje jaro. Louky před první sečí jsou vysoké a "
-                    u8"pestré, v obilí svítí vlčí máky a chrpy, na zahradách se rozvíjejí "
-                    u8"pivoňky a růže a podél cest voní bez, jasmín a nakonec i lípy. Vzduch "
-                    u8"je plný bzučení včel, večery bývají vlahé a světlé a lidé vysedávají "
-                    u8"venku až dlouho do noci. Příroda v této době neplýtvá silou na budování "
+               text(u8"Doba rozkvětu završuje jaro. Louky před první sečí jsou vysoké a pestré, "
+                    u8"v obilí svítí vlčí máky a chrpy, na zahradách se rozvíjejí pivoňky a "
+                    u8"růže a podél cest voní bez černý, jasmín a nakonec i lípy. Vzduch je "
+                    u8"plný bzučení včel, večery bývají vlahé a světlé a lidé vysedávají venku "
+                    u8"až dlouho do noci. Příroda v této době neplýtvá silou na budování "
                     u8"kořenů; všechno se soustředí na květ, na to, aby upoutal pozornost a "
-                    u8"přilákal opylovače. Je to čas pestrosti, výměny a setkávání, čas, kdy "
-                    u8"se vítr stává poslem a nosí pyl travin z louky na louku. Nálada této "
-                    u8"doby je lehká, zvědavá a trochu roztěkaná, protože všude je k vidění "
-                    u8"něco nového. Symbolem je motýl, který přelétá z květu na květ a nikde "
-                    u8"se nezdrží dlouho, a přesto je jeho cesta pro zahradu nezbytná. Doba "
-                    u8"rozkvětu připomíná, že i krása a sdílení nesou plody."));
+                    u8"přilákal opylovače. Je to čas pestrosti, výměny a setkávání, čas, kdy se "
+                    u8"vítr stává poslem a nosí pyl travin z louky na louku. Všude je k vidění "
+                    u8"něco nového, a proto je tato doba lehká, zvědavá a mírně roztěkaná. "
+                    u8"Ztělesňuje ji motýl, který přelétá z květu na květ a nikde se nezdrží "
+                    u8"dlouho, a přesto je jeho cesta pro zahradu nezbytná. Doba rozkvětu "
+                    u8"připomíná, že i krása a sdílení nesou plody."));
 constexpr auto rozkvetuCharacter =
     piece<909>("Doba rozkvětu, character", textSoFar, tabs(17),
                text(u8"Lidé, kteří se narodili v době rozkvětu, jsou zvídaví, pohotoví a "
                     u8"společenští. Mluví rádi a dobře, mají bystrý postřeh a umějí se rychle "
                     u8"zorientovat v jakékoliv nové situaci. Mívají obratné ruce stejně jako "
                     u8"jazyk. Zajímá je mnoho věcí najednou, takže často studují více oborů, "
-                    u8"čtou několik knih současně a mají přátele ve všech vrstvách "
-                    u8"společnosti. Jejich slabinou je jistá povrchnost a nestálost; nadchnou "
-                    u8"se, ale když je věc přestane bavit, odběhnou jinam. Umějí však "
-                    u8"vyjednávat, přesvědčovat a spojovat lidi, kteří by se jinak nikdy "
-                    u8"nepotkali. Své nadání nejlépe zúročí jako novináři, překladatelé, "
-                    u8"učitelé, obchodní zástupci, moderátoři, spisovatelé či pracovníci "
-                    u8"reklamy, tedy všude, kde se pracuje se slovem a informacemi. Láká je i "
-                    u8"cestovní ruch a doprava. Potřebují prostředí, které se stále mění; "
-                    u8"jednotvárná práce u jednoho stolu by je brzy unavila a vzala by jim "
-                    u8"chuť do života."));
+                    u8"čtou několik knih současně a mají přátele ve všech vrstvách společnosti. "
+                    u8"Do hloubky však jdou zřídka a vytrvalosti mají málo; nadchnou se, ale "
+                    u8"když je věc přestane bavit, odběhnou jinam. Zato umějí vyjednávat, "
+                    u8"přesvědčovat a spojovat lidi, kteří by se jinak nikdy nepotkali. Své "
+                    u8"nadání nejlépe zúročí jako novináři, překladatelé, učitelé, obchodní "
+                    u8"zástupci, moderátoři, spisovatelé či pracovníci reklamy, tedy všude, kde "
+                    u8"se pracuje se slovem a informacemi. Láká je i cestovní ruch a doprava. "
+                    u8"Potřebují prostředí, které se stále mění; jednotvárná práce u jednoho "
+                    u8"stolu by je brzy unavila a připravila by je o elán."));
 constexpr auto rozkvetuLove =
     piece<684>("Doba rozkvětu, love and health", textSoFar, tabs(20),
                text(u8"Lidé doby rozkvětu hledají v lásce především partnera rovného duchem, s "
@@ -147,14 +146,14 @@ constexpr auto rozkvetuLove =
 // Doba dlouhých dnů
 constexpr auto dlouhychDnuNature =
     piece<560>("Doba dlouhých dnů, nature", text(u8"Doba dlouhých dnů"), spaces(19), pad,
-               text(u8"Doba dlouhých dnů je vrcholem světla. Slunce vystoupá nejvýše a noci "
-                    u8"jsou tak krátké, že se večerní červánky téměř potkávají s ranními. "
-                    u8"Příroda je v plné síle, lesy jsou temně zelené, na loukách schne seno a "
-                    u8"zahrady nabízejí třešně, rybíz a maliny. Zároveň však právě teď začíná "
-                    u8"světla nepatrně ubývat, a tak má tato doba něco citlivého a "
-                    u8"ochranitelského. Je to čas hnízd, rodin a péče o mladé, kteří ještě "
-                    u8"nejsou samostatní: ptáci krmí mláďata a srnčata se drží při matce. "
-                    u8"Symbolem je ptačí hnízdo ukryté v koruně stromu."));
+               text(u8"Doba dlouhých dnů je vrcholem světla. Slunce vystoupá nejvýš a noci jsou "
+                    u8"tak krátké, že se večerní červánky téměř potkávají s ranními. Příroda je "
+                    u8"v plné síle, lesy jsou temně zelené, na loukách schne seno a zahrady "
+                    u8"nabízejí třešně, rybíz a maliny. Zároveň však právě teď začíná světla "
+                    u8"nepatrně ubývat, a tak má tato doba něco citlivého a ochranitelského. Je "
+                    u8"to čas hnízd, rodin a péče o mladé, kteří ještě nejsou samostatní: ptáci "
+                    u8"krmí mláďata a srnčata se drží při matce. Jejím znakem je ptačí hnízdo "
+                    u8"schované ve větvích."));
 constexpr auto dlouhychDnuCharacter =
     piece<1238>("Doba dlouhých dnů, character", textSoFar, tabs(12),
                 text(u8"Lidé, jejichž narozeniny připadají na dobu dlouhých dnů, jsou citliví, "
@@ -179,29 +178,29 @@ constexpr auto dlouhychDnuLove =
     piece<964>("Doba dlouhých dnů, love and health", textSoFar, tabs(17),
                text(u8"Jako partneři jsou lidé doby dlouhých dnů oddaní, něžní a nesmírně "
                     u8"starostliví. Lásku berou vážně a nedokážou si představit život bez "
-                    u8"blízkého člověka po boku. Partnera si pečlivě vybírají a zprvu jsou "
+                    u8"blízkého člověka po boku. Partnera si pečlivě vybírají a zpočátku jsou "
                     u8"nesmělí, protože se bojí odmítnutí; když se však jednou otevřou, "
-                    u8"rozdávají teplo štědřeji, než by kdo čekal. Touží po rodině, dětech a "
+                    u8"rozdávají teplo s překvapivou štědrostí. Touží po rodině, dětech a "
                     u8"společném domově, kde budou mít svůj klid. Někdy se ale starají až "
                     u8"příliš a partner se může cítit jako pod dohledem, proto by si měli dát "
-                    u8"pozor, aby se péče neproměnila v kontrolu. Nejhlubší porozumění najdou "
-                    u8"u lidí doby prvních mrazů a doby obnovy. Nejcitlivějším místem jejich "
-                    u8"těla bývá žaludek: každá starost a každý smutek se jim hned promítne do "
+                    u8"pozor, aby se péče neproměnila v kontrolu. Nejhlubší porozumění najdou u "
+                    u8"lidí doby prvních mrazů a doby obnovy. Nejcitlivějším místem jejich těla "
+                    u8"bývá žaludek: každá starost a každý smutek se jim hned promítne do "
                     u8"trávení a často je svádí k tomu, aby chmury zajídali sladkým. Mívají "
-                    u8"také sklon k zadržování vody. Měli by jíst pravidelně a v klidu, "
-                    u8"vyhýbat se těžkým pokrmům a najít si činnost, která jim pomůže uvolnit "
-                    u8"napětí, například plavání nebo procházky podél vody."));
+                    u8"také sklon k zadržování vody. Měli by jíst pravidelně a v klidu, vyhýbat "
+                    u8"se těžkým pokrmům a najít si činnost, která jim pomůže uvolnit napětí, "
+                    u8"například plavání nebo procházky podél vody."));
 
 // Doba zrání
 constexpr auto zraniNature =
     piece<520>("Doba zrání, nature", text(u8"Doba zrání"), spaces(27), pad,
-               text(u8"Doba zrání je vrcholem léta, kdy slunce pálí nejvíc a vzduch se nad "
-                    u8"poli chvěje horkem. Obilí zlátne a na polích začínají žně, na stromech "
-                    u8"se barví meruňky a broskve a slunečnice sklánějí k zemi své těžké "
-                    u8"hlavy. Příroda už nic neslibuje, ale ukazuje, co dokázala: plody se "
-                    u8"nalévají sladkostí a krajina hraje plnými barvami. Je to čas hojnosti, "
-                    u8"sebevědomí a veselých slavností pod širým nebem. Nálada doby zrání je "
-                    u8"hrdá a velkorysá a jejím symbolem je zlatý klas, plný zralého zrna."));
+               text(u8"Doba zrání je vrcholem léta, kdy slunce pálí nejvíc a vzduch se nad poli "
+                    u8"chvěje horkem. Obilí zlátne a na polích začínají žně, na stromech se "
+                    u8"barví meruňky a broskve a nad ploty září veliké žluté květy slunečnic. "
+                    u8"Příroda už nic neslibuje, ale ukazuje, co dokázala: plody se nalévají "
+                    u8"sladkostí a krajina hraje plnými barvami. Je to čas hojnosti, sebevědomí "
+                    u8"a veselých slavností pod širým nebem. Hrdé a velkorysé léto se v tuto "
+                    u8"dobu zdobí korunou ze zlatých klasů plných zralých zrn."));
 constexpr auto zraniCharacter =
     piece<869>("Doba zrání, character", textSoFar, tabs(17),
                text(u8"Narodit se v době zrání znamená mít v sobě cosi královského. Tito lidé "
@@ -245,20 +244,20 @@ constexpr auto zniNature =
                     u8"jsou chladnější a v trávě leží rosa. Po bujarém vrcholu přichází čas "
                     u8"střízlivého účtování: co se urodilo, je třeba roztřídit, uskladnit a "
                     u8"spočítat. Nic nesmí přijít nazmar, neboť na tom závisí celá zima. "
-                    u8"Nálada této doby je pracovitá, soustředěná a trochu přísná, ale i "
-                    u8"vděčná za všechno, co země vydala, a ten vděk se slaví dožínkami. "
-                    u8"Symbolem je snop svázaný pečlivou rukou a plná stodola, v níž má každá "
-                    u8"věc své místo. Doba žní učí, že hojnost bez řádu se rozplyne a že i "
-                    u8"drobná práce má velký smysl."));
+                    u8"Nálada této doby je pracovitá, soustředěná a poněkud přísná, ale vděčná "
+                    u8"za všechno, co země vydala, a ten vděk se slaví dožínkami. Vystihují ji "
+                    u8"snop svázaný pečlivou rukou a plná stodola, v níž má každá věc své "
+                    u8"místo. Doba žní učí, že hojnost bez řádu se rozplyne a že i drobná "
+                    u8"práce má velký smysl."));
 constexpr auto zniCharacter =
     piece<1081>("Doba žní, character", textSoFar, tabs(16),
                 text(u8"Pro narozené v době žní je typická pečlivost, pracovitost a mimořádná "
-                     u8"spolehlivost. Mají smysl pro detail a pořádek, všimnou si chyby, kterou "
-                     u8"jiní přehlédnou, a nespokojí se s prací odvedenou napůl. Přemýšlejí "
-                     u8"analyticky a věci si rádi ověřují, než se rozhodnou. Jsou skromní, "
-                     u8"nevyhledávají slávu a jejich pomoc bývá praktická a nenápadná. Rádi "
-                     u8"pomáhají druhým, ale nečekají za to obdiv; stačí jim vědomí, že je věc "
-                     u8"dobře udělaná. Mnohdy jsou však k sobě i k okolí příliš kritičtí a "
+                     u8"spolehlivost. Mají smysl pro detail a pořádek, postřehnou i tu "
+                     u8"nejdrobnější nepřesnost a nespokojí se s prací odvedenou napůl. "
+                     u8"Přemýšlejí analyticky a věci si rádi ověřují, než se rozhodnou. Jsou "
+                     u8"skromní, nevyhledávají slávu a jejich pomoc bývá praktická a nenápadná. "
+                     u8"Rádi pomáhají druhým, ale nečekají za to obdiv; stačí jim vědomí, že je "
+                     u8"věc dobře udělaná. Mnohdy jsou však k sobě i k okolí příliš kritičtí a "
                      u8"snadno propadají starostem o to, co by se mohlo pokazit. Potřebují se "
                      u8"naučit přijímat nedokonalost, svou i cizí, a odpočinout si bez pocitu "
                      u8"viny. S penězi zacházejí rozvážně a nerozhazují je, takže si vždy něco "
@@ -267,7 +266,7 @@ constexpr auto zniCharacter =
                      u8"programátoři. Dobře se uplatní všude, kde se třídí, kontroluje a "
                      u8"zlepšuje, tedy i v knihovnách, ve veřejné správě a v řízení jakosti. Ve "
                      u8"volném čase je uklidní trpělivá práce rukama, třeba modelářství, "
-                     u8"vyšívání či sušení bylin."));
+                     u8"vyšívání nebo sušení bylin."));
 constexpr auto zniLove =
     piece<914>("Doba žní, love and health", textSoFar, tabs(14),
                text(u8"Ve věcech srdce jsou lidé doby žní zdrženliví a opatrní. Neradi dávají "
@@ -332,34 +331,33 @@ constexpr auto prvnichMrazuNature =
                      u8"většinu listí a jejich holé větve se rýsují proti šedivé obloze. Ráno "
                      u8"leží na trávě jinovatka a kaluže se potahují tenkou vrstvou ledu, který "
                      u8"přes den opět roztaje. Ve vzduchu je cítit kouř z ohníčků, v nichž hoří "
-                     u8"bramborová nať a listí. Mlhy se válejí po údolích, dny se zkracují a "
+                     u8"shrabané listí a roští. Mlhy se válejí po údolích, dny se zkracují a "
                      u8"světla rychle ubývá. Příroda zdánlivě umírá, ale ve skutečnosti se jen "
                      u8"stahuje dovnitř: míza klesá ke kořenům, semena se ukrývají v zemi a "
                      u8"zvířata se připravují k zimnímu spánku. Nic z toho, co žilo, se "
-                     u8"neztrácí; jen to mění podobu. Proto k této době patří tajemství, "
-                     u8"hloubka a všechno, co není na první pohled vidět. V této části roku "
-                     u8"lidé odjakživa vzpomínají na zemřelé, zapalují svíčky a rozjímají o "
-                     u8"pomíjivosti, ale také o tom, že každý konec nese semínko nového "
-                     u8"počátku. Nálada doby prvních mrazů je vážná, soustředěná a intenzivní. "
-                     u8"Pod klidným povrchem se však skrývá velká síla, stejně jako v "
-                     u8"nenápadném ořechu dřímá celý budoucí strom. Symbolem tohoto období je "
-                     u8"had, který svléká starou kůži, a fénix, který vstává z popela obnovený "
-                     u8"a silnější než předtím."));
+                     u8"neztrácí; jen to mění podobu. Proto k této době patří tajemství, hloubka "
+                     u8"a všechno, co není na první pohled vidět. V této části roku lidé "
+                     u8"odjakživa vzpomínají na zemřelé, zapalují svíčky a rozjímají o "
+                     u8"pomíjivosti, ale také o tom, že každý konec nese semínko nového počátku. "
+                     u8"Celá doba prvních mrazů dýchá vážností a tichým soustředěním. Pod "
+                     u8"klidným povrchem se však skrývá velká síla, stejně jako v nenápadném "
+                     u8"ořechu dřímá celý budoucí strom. Symbolem tohoto období je had, který "
+                     u8"svléká starou kůži, a fénix, který vstává z popela obnovený a silnější "
+                     u8"než předtím."));
 constexpr auto prvnichMrazuCharacter =
     piece<857>("Doba prvních mrazů, character", textSoFar, tabs(17),
                text(u8"Ti, jejichž život začal v době prvních mrazů, jsou hlubocí, vášniví a "
-                    u8"odolní. Navenek bývají klidní a zdrženliví, ale uvnitř v nich kypí "
-                    u8"silné city, o kterých málokdo ví. Mají pronikavý pohled, rychle "
-                    u8"prokouknou přetvářku a těžko se jim dá něco zatajit. Nemají rádi "
-                    u8"prázdné tlachání a raději mlčí, než aby mluvili o ničem. Jsou "
-                    u8"cílevědomí a vytrvalí, a když si něco předsevzali, nenechají se odradit "
-                    u8"žádnou překážkou. Neodpouštějí snadno a umějí být nepříjemnými soupeři, "
-                    u8"zato jsou nesmírně oddanými přáteli. Přitahuje je všechno skryté a "
-                    u8"tajemné, a proto je láká výzkum, medicína, zejména chirurgie, "
-                    u8"kriminalistika a detektivní práce. Díky mlčenlivosti jsou na místě i ve "
-                    u8"financích a pojišťovnictví. Dobrými psychoterapeuty je dělá to, že se "
-                    u8"nebojí temných stránek duše. Krize je neochromí; naopak v sobě díky nim "
-                    u8"objevují netušené síly."));
+                    u8"odolní. Navenek bývají klidní a zdrženliví, ale uvnitř v nich kypí silné "
+                    u8"city, o kterých málokdo ví. Mají pronikavý pohled, rychle prokouknou "
+                    u8"přetvářku a těžko se jim dá něco zatajit. Nesnášejí prázdné řeči a "
+                    u8"raději mlčí, než aby hovořili o ničem. Jsou cílevědomí a vytrvalí, a "
+                    u8"když si něco předsevzali, nenechají se odradit žádnou překážkou. "
+                    u8"Neodpouštějí snadno a umějí být nepříjemnými soupeři, zato jsou nesmírně "
+                    u8"oddanými přáteli. Přitahuje je všechno skryté a tajemné, a proto je láká "
+                    u8"výzkum, medicína, zejména chirurgie, kriminalistika a detektivní práce. "
+                    u8"Díky mlčenlivosti jsou na svém místě i ve financích a pojišťovnictví. "
+                    u8"Dobrými psychoterapeuty je dělá to, že se nebojí temných stránek duše. "
+                    u8"Krize je neochromí; naopak v sobě díky nim objevují netušené síly."));
 constexpr auto prvnichMrazuLove =
     piece<526>("Doba prvních mrazů, love and health", textSoFar, tabs(13),
                text(u8"Pro lidi doby prvních mrazů je láska věcí vášně a úplné oddanosti. "
@@ -374,33 +372,33 @@ constexpr auto prvnichMrazuLove =
 // Doba dlouhých nocí
 constexpr auto dlouhychNociNature =
     piece<1002>("Doba dlouhých nocí, nature", text(u8"Doba dlouhých nocí"), spaces(18), pad,
-                text(u8"Doba dlouhých nocí přichází, když se svět ponoří do šera. Slunce "
-                     u8"vychází pozdě a zapadá časně, takže většinu dne provází umělé světlo. "
-                     u8"Krajina je holá a syrová, vítr honí po polích poslední suché listí a "
-                     u8"první sníh se střídá s deštěm. Ve vzduchu voní pečená jablka a kouř z "
-                     u8"komínů. Přesto v této době nevládne smutek, ale zvláštní očekávání. "
-                     u8"Lidé se obracejí k ohni, k lampě a ke hvězdám, které jsou teď vidět "
-                     u8"jasněji než jindy. Noční obloha je vysoká a plná souhvězdí a právě ona "
-                     u8"odedávna podněcovala touhu po poznání, dalekých cestách a smyslu "
-                     u8"života. Je to čas, kdy se vyprávějí příběhy, čtou se knihy a plánují se "
-                     u8"výpravy na příští rok. Ve tmě se mnohem snadněji myslí na to, co leží "
-                     u8"za obzorem, a proto tato doba přeje filozofii, víře a vzdělání. Nálada "
-                     u8"je optimistická, i když poněkud neklidná, jako by se něco chystalo. "
-                     u8"Symbolem doby dlouhých nocí je šíp vypuštěný ke hvězdám a poutník, "
-                     u8"který se vydává na cestu s lucernou v ruce, přestože neví, kde skončí."));
+                text(u8"Doba dlouhých nocí přichází, když se svět ponoří do šera. Slunce vychází "
+                     u8"pozdě a zapadá časně, takže většinu dne provází umělé světlo. Krajina je "
+                     u8"holá a syrová, vítr honí po polích poslední suché listí a první sníh se "
+                     u8"střídá s deštěm. Ve vzduchu voní pečená jablka a kouř z komínů. Přesto v "
+                     u8"této době nevládne smutek, ale zvláštní očekávání. Lidé se obracejí k "
+                     u8"ohni, k lampě a ke hvězdám, které jsou teď vidět jasněji než jindy. "
+                     u8"Noční obloha je vysoká a plná souhvězdí a právě ona odedávna podněcovala "
+                     u8"touhu po poznání, dalekých cestách a smyslu života. Je to čas, kdy se "
+                     u8"vyprávějí příběhy, čtou se knihy a plánují se výpravy na příští rok. Ve "
+                     u8"tmě se mnohem snadněji myslí na to, co leží za obzorem, a proto tato "
+                     u8"doba přeje filozofii, víře a vzdělání. Panuje v ní optimismus, i když "
+                     u8"poněkud neklidný, jako by se něco chystalo. Symbolem doby dlouhých nocí "
+                     u8"je šíp vypuštěný ke hvězdám a poutník, který se vydává na cestu s "
+                     u8"lucernou v ruce, přestože neví, kde skončí."));
 constexpr auto dlouhychNociCharacter =
     piece<768>("Doba dlouhých nocí, character", textSoFar, tabs(22),
-               text(u8"Mezi lidmi narozenými v době dlouhých nocí najdeme optimisty, "
-                    u8"dobrodruhy a myslitele. Milují svobodu, cestování a vše, co rozšiřuje "
-                    u8"obzory, ať jde o cizí země, kultury, či filozofické myšlenky. Rádi se "
-                    u8"učí po celý život a často ovládají několik jazyků. Jsou upřímní až "
-                    u8"nediplomatičtí a řeknou pravdu i tam, kde by bylo lépe mlčet. Mají "
-                    u8"velký smysl pro humor a dokážou rozveselit každou společnost. Nesnášejí "
-                    u8"omezování, rutinu a malichernost a snadno se rozhodnou změnit bydliště "
-                    u8"či zaměstnání. Vynikají jako učitelé, vysokoškolští pedagogové, "
-                    u8"cestovatelé, průvodci, misionáři, filozofové, právníci, nakladatelé "
-                    u8"nebo sportovci. Uplatní se také v zahraničním obchodě a diplomacii. "
-                    u8"Nejlepší je pro ně práce, která jim dává volnost a smysl zároveň."));
+               text(u8"Mezi lidmi narozenými v době dlouhých nocí najdeme optimisty, dobrodruhy "
+                    u8"a myslitele. Milují svobodu, cestování a vše, co rozšiřuje obzory, ať "
+                    u8"jde o cizí země, kultury, či filozofické myšlenky. Rádi se učí po celý "
+                    u8"život a často ovládají několik jazyků. Jsou upřímní až nediplomatičtí a "
+                    u8"řeknou pravdu i tam, kde by bylo lépe mlčet. Oplývají jiskřivým humorem "
+                    u8"a dokážou rozveselit každou společnost. Nesnášejí omezování, rutinu a "
+                    u8"malichernost a snadno se rozhodnou změnit bydliště či zaměstnání. "
+                    u8"Vynikají jako učitelé, vysokoškolští pedagogové, cestovatelé, průvodci, "
+                    u8"misionáři, filozofové, právníci, nakladatelé nebo sportovci. Uplatní se "
+                    u8"také v zahraničním obchodě a diplomacii. Nejlepší je pro ně práce, která "
+                    u8"jim dává volnost a smysl zároveň."));
 constexpr auto dlouhychNociLove =
     piece<619>("Doba dlouhých nocí, love and health", textSoFar, tabs(12),
                text(u8"Ve vztahu jsou lidé doby dlouhých nocí veselí, spontánní a štědří. "
@@ -416,14 +414,14 @@ constexpr auto dlouhychNociLove =
 // Doba hlubokého spánku
 constexpr auto hlubokehoSpankuNature =
     piece<659>("Doba hlubokého spánku, nature", text(u8"Doba hlubokého spánku"), spaces(9), pad,
-               text(u8"Doba hlubokého spánku začíná zimním slunovratem. Po nejdelší noci roku "
-                    u8"se slunce vrací, ale zatím to není znát; mrazy sílí a krajina leží pod "
+               text(u8"Doba hlubokého spánku začíná zimním slunovratem. Po nejdelší noci roku se "
+                    u8"slunce vrací, ale zatím to není znát; mrazy sílí a krajina leží pod "
                     u8"sněhem, tichá a nehybná. Rybníky zamrzly a ve vzduchu zvoní každý krok. "
                     u8"Stromy spí, zvířata přečkávají zimu v norách a doupatech a život se "
-                    u8"zdánlivě zastavil. Ve skutečnosti však příroda šetří silami a pevně "
-                    u8"drží to, co má. Je to čas vytrvalosti, kázně a hospodaření se zásobami, "
-                    u8"kdy přežije ten, kdo umí plánovat a nevzdává se. Nálada této doby je "
-                    u8"vážná, střízlivá a důstojná. Symbolem je horský štít, který odolává "
+                    u8"zdánlivě zastavil. Ve skutečnosti však příroda šetří silami a pevně drží "
+                    u8"to, co má. Je to čas vytrvalosti, kázně a hospodaření se zásobami, kdy "
+                    u8"přežije ten, kdo umí plánovat a nevzdává se. Zima nyní působí vážně, "
+                    u8"střízlivě a důstojně. Představují ji horský štít, který odolává "
                     u8"vichřicím, a kamzík, jenž trpělivě a jistě stoupá po skalách vzhůru."));
 constexpr auto hlubokehoSpankuCharacter =
     piece<1036>("Doba hlubokého spánku, character", textSoFar, tabs(13),
@@ -431,8 +429,8 @@ constexpr auto hlubokehoSpankuCharacter =
                      u8"nesmírně vytrvalí. Nemají rádi zmatek a improvizaci a nejjistěji se "
                      u8"cítí, když mají před sebou jasný plán. Mají vrozený smysl pro "
                      u8"odpovědnost a pořádek, dodržují slovo a očekávají totéž od ostatních. "
-                     u8"Cíle si stanovují na dlouhou dobu dopředu a jdou k nim krok za krokem, "
-                     u8"bez ohledu na překážky a pochybnosti. Na rychlé zisky nevěří; raději "
+                     u8"Cíle si stanovují na dlouhou dobu dopředu a jdou za nimi houževnatě, "
+                     u8"navzdory všem překážkám i pochybnostem. Na rychlé zisky nevěří; raději "
                      u8"budují pomalu a pevně, jako by stavěli pro staletí. Nejsou okázalí a "
                      u8"city neukazují rádi, ale kdo si získá jejich důvěru, najde v nich "
                      u8"oporu, která nezklame. Slabinou bývá přílišná strohost, pesimismus a "
@@ -445,24 +443,24 @@ constexpr auto hlubokehoSpankuCharacter =
 constexpr auto hlubokehoSpankuLove =
     piece<725>("Doba hlubokého spánku, love and health", textSoFar, tabs(16),
                text(u8"Také v lásce zůstávají lidé doby hlubokého spánku zdrženliví, opatrní a "
-                    u8"velmi stálí. Dlouho váhají, než se někomu otevřou, a city projevují "
-                    u8"spíš spolehlivostí než slovy. Partnera si vybírají s rozmyslem a vztah "
+                    u8"velmi stálí. Dlouho váhají, než se někomu otevřou, a city neprojevují "
+                    u8"slovy, nýbrž spolehlivostí. Partnera si vybírají s rozmyslem a vztah "
                     u8"berou jako celoživotní závazek. Jakmile se rozhodnou, jsou věrní a "
                     u8"pečují o rodinu s obětavostí, ale měli by nezapomínat na něhu a "
                     u8"obyčejnou radost ze společných chvil. Nejpevnější svazky uzavírají s "
-                    u8"partnery z doby růstu či žní. Zdravotně jsou jejich slabým místem "
-                    u8"kosti, klouby, kolena a zuby, a také kůže. Trápit je může revma a "
-                    u8"ztuhlost, zvláště za vlhka a chladu. Prospívá jim teplo, pravidelný "
-                    u8"pohyb, dostatek vápníku a vitamínů a hlavně schopnost se občas skutečně "
-                    u8"uvolnit a odpočinout si."));
+                    u8"partnery z doby růstu či žní. Zdravotně jsou jejich slabým místem kosti, "
+                    u8"klouby, kolena a zuby, a také kůže. Trápit je může revma a ztuhlost, "
+                    u8"zvláště za vlhka a chladu. Prospívá jim teplo, pravidelný pohyb, "
+                    u8"dostatek vápníku a vitamínů a hlavně schopnost se občas skutečně uvolnit "
+                    u8"a odpočinout si."));
 
 // Doba ticha
 constexpr auto tichaNature =
     piece<282>("Doba ticha, nature", text(u8"Doba ticha"), spaces(18), pad,
-               text(u8"Doba ticha je samým srdcem zimy. Mrazy teď bývají nejtužší, na řekách "
+               text(u8"Doba ticha je samým srdcem zimy. Mrazy bývají nejtužší, na řekách "
                     u8"stojí led a sníh vrže pod nohama. Krajina je čistá a prázdná jako "
                     u8"nepopsaný list. V tom tichu se rodí nápady, které zatím nikdo nevidí. "
-                    u8"Symbolem je jasná hvězda nad zasněženou plání."));
+                    u8"Jeho obrazem je jasná hvězda nad zasněženou plání."));
 constexpr auto tichaCharacter =
     piece<1337>("Doba ticha, character", textSoFar, tabs(19),
                 text(u8"Lidé narození v době ticha jsou nezávislí, originální a svým způsobem "
@@ -502,27 +500,26 @@ constexpr auto tichaLove =
 // Doba obnovy
 constexpr auto obnovyNature =
     piece<1455>("Doba obnovy, nature", text(u8"Doba obnovy"), spaces(21), pad,
-                text(u8"Doba obnovy uzavírá koloběh roku a zároveň připravuje jeho nový "
-                     u8"začátek. Sníh se mění v rozbředlou kaši, led na rybnících praská a "
-                     u8"potoky se plní tající vodou, která stéká z kopců do údolí. Půda je "
-                     u8"nasáklá vláhou a měkne, ve vzduchu se vznáší mlhavá vůně, jež ještě "
-                     u8"není jarní, ale už také není zimní. Všechno je v pohybu a splývá: "
-                     u8"hranice mezi zimou a jarem se rozpouští stejně jako hranice mezi sněhem "
-                     u8"a vodou. Světla přibývá rychleji než v kterékoliv jiné části roku, a "
-                     u8"přece je den až do konce této doby kratší než noc. Příroda v této době "
-                     u8"nic nebuduje, jen se čistí, odplavuje staré a uvolňuje místo pro nové. "
-                     u8"Je to čas snů, tušení a odevzdanosti, kdy člověk cítí, že se něco "
-                     u8"chystá, i když ještě neví co. Doba obnovy je spojena se soucitem, "
-                     u8"odpuštěním a rozloučením se vším, co už člověk nepotřebuje. Se zimou se "
-                     u8"venkov loučil masopustem: maškary obcházely vesnici a hodovalo se, jako "
-                     u8"by se všechno staré mělo spotřebovat až do dna. Potom přicházel půst, "
-                     u8"úklid a smíření, aby člověk vstoupil do nového koloběhu lehčí a čistší. "
-                     u8"Nálada této doby je zasněná, měkká a trochu nostalgická, protože v ní "
-                     u8"končí to, co bylo, a ještě nezačalo to, co bude. Voda, která teče a nic "
-                     u8"si neponechává, je jejím hlavním živlem. Symbolem jsou dvě ryby "
-                     u8"plovoucí opačnými směry, jedna k minulosti a druhá k budoucnosti, "
-                     u8"spojené jedním tokem. Připomínají, že každý konec a každý počátek patří "
-                     u8"k sobě a jeden bez druhého nemůže existovat."));
+                text(u8"Doba obnovy uzavírá koloběh roku a zároveň připravuje jeho nový začátek. "
+                     u8"Sníh na polích šedne a rozbředá, led na rybnících praská a potoky se plní "
+                     u8"tající vodou, která stéká z kopců do údolí. Půda je nasáklá vláhou a "
+                     u8"měkne, ve vzduchu se vznáší vlhká vůně tání, jež ještě není jarní, ale už "
+                     u8"také není zimní. Všechno je v pohybu a splývá: hranice mezi zimou a jarem "
+                     u8"se rozpouští stejně jako hranice mezi sněhem a vodou. Světla přibývá "
+                     u8"rychleji než v kterékoliv jiné části roku, a přece je den téměř až do "
+                     u8"konce této doby kratší než noc. Příroda v této době nic nebuduje, jen se "
+                     u8"čistí, odplavuje staré a uvolňuje místo pro nové. Je to čas snů, tušení a "
+                     u8"odevzdanosti, kdy člověk cítí, že se něco chystá, i když ještě neví co. "
+                     u8"Doba obnovy je spojena se soucitem, odpuštěním a rozloučením se vším, co "
+                     u8"už člověk nepotřebuje. Se zimou se venkov loučil masopustem: maškary "
+                     u8"obcházely vesnici a hodovalo se, jako by se všechno staré mělo "
+                     u8"spotřebovat až do dna. Potom přicházel půst, úklid a smíření, aby člověk "
+                     u8"vstoupil do nového koloběhu lehčí a čistší. Tato doba je zasněná, měkká a "
+                     u8"lehce nostalgická, neboť v ní končí to, co bylo, a ještě nezačalo to, co "
+                     u8"bude. Voda, která teče a nic si neponechává, je jejím hlavním živlem. "
+                     u8"Zobrazují ji dvě ryby plovoucí opačnými směry, jedna k minulosti a druhá "
+                     u8"k budoucnosti, spojené jedním tokem. Připomínají, že každý konec a každý "
+                     u8"počátek patří k sobě a jeden bez druhého nemůže existovat."));
 constexpr auto obnovyCharacter = piece<675>(
     "Doba obnovy, character", textSoFar, tabs(5), spaces(7), tabs(1), spaces(14), tabs(12), spaces(24),
     text(u8"Citlivost, soucit a bohatá fantazie jsou dary lidí narozených v době "
@@ -539,11 +536,11 @@ constexpr auto obnovyLove =
                text(u8"Láska lidí doby obnovy je romantická, obětavá a něžná. Pro milovaného "
                     u8"člověka se umějí vzdát mnohého, někdy až příliš, proto by si měli "
                     u8"hlídat, aby je partner nevyužíval. Snadno odpouštějí, dokonce i to, co "
-                    u8"by neměli. Touží po duchovním souznění a vztahu, jenž připomíná "
-                    u8"pohádku. Nejbližší jsou jim lidé doby dlouhých dnů a doby prvních "
-                    u8"mrazů. Zdravotně mají citlivé nohy, hlavně chodidla, a imunitu, která "
-                    u8"slábne při únavě a smutku. Měli by se vyhýbat alkoholu a lékům bez rady "
-                    u8"lékaře. Svědčí jim plavání, hodně spánku a klid."));
+                    u8"by neměli. Touží po duchovním souznění a vztahu, jenž připomíná pohádku. "
+                    u8"Nejbližší jsou jim lidé z doby prvních mrazů nebo dlouhých dnů. "
+                    u8"Zdravotně mají citlivé nohy, hlavně chodidla, a imunitu, která slábne "
+                    u8"při únavě a smutku. Měli by se vyhýbat alkoholu a lékům bez rady lékaře. "
+                    u8"Svědčí jim plavání, hodně spánku a klid."));
 
 constexpr PadLengths cyclicPads{.pad = cyclicPadLength};
 
