@@ -26,7 +26,7 @@ constexpr Text heading(int totem) { return text(indianHeadings[totem]); }
 constexpr auto sokol1 =
     piece<696>("Sokol, piece 1", heading(0), spaces(38), pad,
                text(u8"Lidi narozené mezi 21. březnem a 19. dubnem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Sokoly\". Tyto zrozence ovlivňuje ohnivý živel a "
+                    u8"indiánského horoskopu „Sokoly“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr východní. "),
                text(u8"Sokol otevírá kruh roku v čase, kdy se příroda probouzí ze zimního "
                     u8"spánku, sníh mizí z horských svahů a první teplé paprsky slunce budí "
@@ -70,8 +70,8 @@ constexpr auto sokol4 =
 // Bobr
 constexpr auto bobr1 =
     piece<574>("Bobr, piece 1", heading(1), spaces(38), pad,
-               text(u8"Lidé narození mezi 20. dubnem a 20. květnem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Bobry\". Tyto zrozence ovlivňuje zemský živel a "
+               text(u8"Lidi narozené mezi 20. dubnem a 20. květnem zveme v názvosloví "
+                    u8"indiánského horoskopu „Bobry“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr východní. "),
                text(u8"Bobr přichází v době, kdy jaro sílí, louky se zelenají a řeky se po tání "
                     u8"vracejí do koryt. Příroda už nejen kvete, ale i buduje a zakládá to, co "
@@ -134,7 +134,7 @@ constexpr auto bobr5 =
 constexpr auto jelen1 =
     piece<556>("Jelen, piece 1", heading(2), spaces(38), pad,
                text(u8"Lidi narozené mezi 21. květnem a 20. červnem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Jeleny\". Tyto zrozence ovlivňuje vzdušný živel a "
+                    u8"indiánského horoskopu „Jeleny“. Tyto zrozence ovlivňuje vzdušný živel a "
                     u8"vítr východní. "),
                text(u8"Jelen vládne poslednímu úseku jara, kdy se dny prodlužují, lesy jsou "
                     u8"plné ptačího zpěvu a vzduch voní rozkvetlou loukou. Jelen je ladné, "
@@ -187,7 +187,7 @@ constexpr auto jelen4 =
 constexpr auto datel1 =
     piece<636>("Datel, piece 1", heading(3), spaces(38), pad,
                text(u8"Lidi narozené mezi 21. červnem a 21. červencem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Datly\". Tyto zrozence ovlivňuje vodní živel a "
+                    u8"indiánského horoskopu „Datly“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr jižní. "),
                text(u8"Datel nastupuje v nejdelších dnech roku, kdy slunce stojí vysoko, obilí "
                     u8"dozrává a v hnízdech pípají mláďata. Léto je v plném proudu a příroda "
@@ -233,7 +233,7 @@ constexpr auto datel4 =
 constexpr auto losos1 =
     piece<610>("Losos, piece 1", heading(4), spaces(38), pad,
                text(u8"Lidi narozené mezi 22. červencem a 21. srpnem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Lososy\". Tyto zrozence ovlivňuje ohnivý živel a "
+                    u8"indiánského horoskopu „Lososy“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr jižní. "),
                text(u8"Losos vládne vrcholu léta, kdy je slunce nejsilnější, pole zlátnou a "
                     u8"horké dny střídají bouřlivé noci. Příroda je plná síly, zralosti a "
@@ -290,7 +290,7 @@ constexpr auto losos4 =
 constexpr auto medved1 =
     piece<473>("Medvěd, piece 1", heading(5), spaces(37), pad,
                text(u8"Lidi narozené mezi 22. srpnem a 21. zářím zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Medvědy\". Tyto zrozence ovlivňuje zemský živel a "
+                    u8"indiánského horoskopu „Medvědy“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr jižní. "),
                text(u8"Medvěd přichází v čase sklizně, kdy se sváží z polí úroda, v sadech "
                     u8"dozrávají jablka a les nabízí ostružiny, ořechy a houby. Medvěd je "
@@ -335,8 +335,8 @@ constexpr auto medved4 =
 // Havran
 constexpr auto havran1 =
     piece<549>("Havran, piece 1", heading(6), spaces(38), pad,
-               text(u8"Lidi narozené mezi 22. září a 22. říjnem zveme v názvosloví Indiánského "
-                    u8"horoskopu \"Havrany\". Tyto zrozence ovlivňuje vzdušný živel a vítr "
+               text(u8"Lidi narozené mezi 22. září a 22. říjnem zveme v názvosloví indiánského "
+                    u8"horoskopu „Havrany“. Tyto zrozence ovlivňuje vzdušný živel a vítr "
                     u8"západní. "),
                text(u8"Havran otevírá podzim, kdy se den s nocí vyrovnávají, listí žloutne a "
                     u8"rudne a krajina se chystá ke spánku. Patří k nejchytřejším ptákům: v "
@@ -380,7 +380,7 @@ constexpr auto havran4 =
 constexpr auto had1 =
     piece<758>("Had, piece 1", heading(7), spaces(40), pad,
                text(u8"Lidi narozené mezi 23. říjnem a 22. listopadem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Hady\". Tyto zrozence ovlivňuje vodní živel a "
+                    u8"indiánského horoskopu „Hady“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr západní. "),
                text(u8"Had vládne pozdnímu podzimu, času mlh, dlouhých večerů a opadaného "
                     u8"listí, kdy příroda odumírá, aby se na jaře mohla znovu narodit. Je to "
@@ -428,7 +428,7 @@ constexpr auto had4 =
 constexpr auto sova1 =
     piece<428>("Sova, piece 1", heading(8), spaces(38), pad,
                text(u8"Lidi narozené mezi 23. listopadem a 21. prosincem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Sovy\". Tyto zrozence ovlivňuje ohnivý živel a "
+                    u8"indiánského horoskopu „Sovy“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr západní. "),
                text(u8"Sova vládne nejdelším nocím, kdy se svět halí do tmy a mrazu. V šeru "
                     u8"vidí a slyší lépe než jiní ptáci, kořist najde i pod sněhem a letí téměř "
@@ -475,7 +475,7 @@ constexpr auto sova4 =
 constexpr auto husa1 =
     piece<551>("Husa, piece 1", heading(9), spaces(38), pad,
                text(u8"Lidi narozené mezi 22. prosincem a 19. lednem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Husy\". Tyto zrozence ovlivňuje zemský živel a "
+                    u8"indiánského horoskopu „Husy“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr severní. "),
                text(u8"Čas Husy přichází se zimním slunovratem, kdy je příroda zdánlivě mrtvá, "
                     u8"ale dny se začínají prodlužovat a ohlašují návrat světla. Divoká husa je "
@@ -524,7 +524,7 @@ constexpr auto husa4 =
 constexpr auto vydra1 =
     piece<598>("Vydra, piece 1", heading(10), spaces(38), pad,
                text(u8"Lidi narozené mezi 20. lednem a 18. únorem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Vydry\". Tyto zrozence ovlivňuje vzdušný živel a "
+                    u8"indiánského horoskopu „Vydry“. Tyto zrozence ovlivňuje vzdušný živel a "
                     u8"vítr severní. "),
                text(u8"Vydra vládne období očišťování, kdy je zima ještě v plné kráse, ale pod "
                     u8"ledem už se pomalu probouzí nový život. Vydra je hbité, hravé a "
@@ -572,7 +572,7 @@ constexpr auto vydra4 =
 constexpr auto vlk1 =
     piece<686>("Vlk, piece 1", heading(11), spaces(41), pad,
                text(u8"Lidi narozené mezi 19. únorem a 20. březnem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Vlky\". Tyto zrozence ovlivňuje vodní živel a "
+                    u8"indiánského horoskopu „Vlky“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr severní. "),
                text(u8"Vlk uzavírá kruh roku v čase, kdy zima pomalu ustupuje, sníh se mění v "
                     u8"bystřiny a příroda se připravuje na nový začátek. Je to období konců i "
