@@ -28,25 +28,24 @@ constexpr auto sokol1 =
                text(u8"Lidi narozené mezi 21. březnem a 19. dubnem zveme v názvosloví "
                     u8"indiánského horoskopu „Sokoly“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr východní. "),
-               text(u8"Sokol otevírá kruh roku v čase, kdy se příroda probouzí ze zimního "
-                    u8"spánku, sníh mizí z horských svahů a první teplé paprsky slunce budí "
-                    u8"semena ukrytá v zemi. Je to období začátků, odvahy a čerstvé síly. Sokol "
-                    u8"krouží vysoko nad krajinou, vidí daleko a na kořist se vrhá bez "
-                    u8"zaváhání. Podobně i lidé tohoto totemu mají bystrý zrak pro příležitosti "
-                    u8"a nebojí se jednat rychle a rázně. Kamenem Sokola bývá ohnivý opál, "
-                    u8"rostlinou pampeliška a barvou žlutozelená, barva mladé trávy, která "
-                    u8"právě prorazila zem."));
+               text(u8"Sokol otevírá roční kruh v době, kdy se příroda probouzí ze zimního spánku, "
+                    u8"sníh mizí z horských svahů a první teplé paprsky slunce budí semena ukrytá "
+                    u8"v zemi. Je to období začátků, odvahy a čerstvé síly. Sokol krouží vysoko "
+                    u8"nad krajinou, vidí daleko a na kořist se vrhá bez zaváhání. Podobně i lidé "
+                    u8"tohoto totemu mají bystré oko pro příležitosti a nebojí se jednat rychle a "
+                    u8"rázně. Kamenem Sokola bývá ohnivý opál, rostlinou pampeliška a barvou "
+                    u8"žlutozelená, barva mladé trávy, která právě prorazila zem."));
 constexpr auto sokol2 =
     piece<640>("Sokol, piece 2", textSoFar, tabs(10),
-               text(u8"Sokol je rozený průkopník. Jeho mysl pracuje rychle a nápady z ní srší "
-                    u8"jako jiskry z ohně. Nerad čeká, nerad žádá o svolení a ještě méně rád "
-                    u8"poslouchá dlouhé výklady. Když se pro něco nadchne, pustí se do díla "
-                    u8"celým srdcem a strhne s sebou i druhé. Má přirozenou autoritu, a proto "
-                    u8"se často ocitá v čele skupiny, aniž by o to usiloval. Jeho slabinou je "
-                    u8"netrpělivost: rozdělanou práci nechá jiným, jakmile ho přestane bavit. "
-                    u8"Umí být prudký a v rozčilení řekne víc, než chtěl; za ostrá slova se "
-                    u8"však dokáže omluvit. Rád soutěží, prohry nese těžce, přesto se vždy "
-                    u8"zvedne. Upřímnost je jeho největší ctností, lež a přetvářku nesnáší."));
+               text(u8"Sokol je rozený průkopník. Jeho mysl pracuje rychle a nápady z ní srší jako "
+                    u8"jiskry z ohně. Nerad čeká, nerad žádá o svolení a ještě méně rád poslouchá "
+                    u8"dlouhé výklady. Když se pro něco nadchne, pustí se do díla celým srdcem a "
+                    u8"strhne s sebou i druhé. Má přirozenou autoritu, a proto se často ocitá v "
+                    u8"čele skupiny, aniž by o to usiloval. Jeho slabinou je netrpělivost: "
+                    u8"rozdělanou práci nechá jiným, jakmile ho přestane bavit. Bývá prudký a v "
+                    u8"rozčilení z něho vyletí slova, jichž brzy lituje; dokáže se však omluvit. "
+                    u8"Rád soutěží, prohry nese těžce, přesto se vždy zvedne. Upřímnost je jeho "
+                    u8"největší ctností, lež a přetvářku nesnáší."));
 constexpr auto sokol3 =
     piece<711>("Sokol, piece 3", textSoFar, tabs(3),
                text(u8"V lásce se Sokol chová jako při lovu. Zamiluje se rychle, na první "
@@ -574,42 +573,40 @@ constexpr auto vlk1 =
                text(u8"Lidi narozené mezi 19. únorem a 20. březnem zveme v názvosloví "
                     u8"indiánského horoskopu „Vlky“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr severní. "),
-               text(u8"Vlk uzavírá kruh roku v čase, kdy zima pomalu ustupuje, sníh se mění v "
-                    u8"bystřiny a příroda se připravuje na nový začátek. Je to období konců i "
-                    u8"nadějí, kdy se staré rozpouští a nové ještě nemá tvar. O vlku koluje "
-                    u8"mnoho pověstí; podle jedné z nich vyje na měsíc, vytím se ale jen "
-                    u8"dorozumívá se smečkou. Té je oddaný: smečku tvoří rodina, jež o mláďata "
-                    u8"pečuje společně. Pro mnohé indiánské kmeny byl vlk moudrým učitelem a "
-                    u8"průvodcem. Ti, které Vlk provází, jsou citliví, věrní a mají silnou "
-                    u8"intuici."));
+               text(u8"Vlk uzavírá roční kruh v týdnech, kdy zima pomalu ustupuje, sníh se mění v "
+                    u8"bystřiny a příroda se chystá na nový začátek. Je to období konců i nadějí, "
+                    u8"kdy se staré rozpouští a nové ještě nemá tvar. O vlku koluje mnoho pověstí; "
+                    u8"traduje se, že vyje na měsíc, vytí mu ale slouží k dorozumění se smečkou. "
+                    u8"Té je oddaný: smečku tvoří rodina, jež o mláďata pečuje společně. Pro mnohé "
+                    u8"indiánské kmeny byl vlk moudrým učitelem a průvodcem. Ti, které Vlk "
+                    u8"provází, jsou citliví, věrní a mají silnou intuici."));
 constexpr auto vlk2 =
     piece<743>("Vlk, piece 2", textSoFar, tabs(1), spaces(75), tabs(15), spaces(2), tabs(1),
-               text(u8"Vlk je snílek s bohatým vnitřním světem. Vnímá i věci, které jiní "
-                    u8"přehlédnou, a jeho předtuchy se často až nápadně vyplní. Je soucitný, "
-                    u8"laskavý a neumí zůstat lhostejný k cizímu trápení; pomůže každému, kdo o "
-                    u8"to požádá, a někdy i tomu, kdo si to nezaslouží. Má umělecké nadání, "
-                    u8"lásku k hudbě, poezii a všemu tajemnému. Potřebuje čas o samotě, aby si "
-                    u8"srovnal myšlenky a nabral sílu. Přátelům bývá věrnou oporou a dokáže "
-                    u8"trpělivě naslouchat i dlouhé hodiny. Jeho přílišná citlivost je však i "
-                    u8"slabinou: snadno podléhá náladám, nechá se ovlivnit a před nepříjemnou "
-                    u8"realitou rád utíká do světa fantazie. Mívá potíže říct ne a stanovit si "
-                    u8"jasné hranice."));
+               text(u8"Vlk je snílek s bohatým vnitřním světem. Postřehne i to, co nikdo "
+                    u8"nevyslovil, a jeho předtuchy se často až nápadně vyplní. Je soucitný, "
+                    u8"laskavý a neumí zůstat lhostejný k cizímu trápení; pomůže každému, kdo o to "
+                    u8"požádá, a někdy i tomu, kdo si to nezaslouží. Má umělecké nadání, lásku k "
+                    u8"hudbě, poezii a všemu tajemnému. Potřebuje čas o samotě, aby si srovnal "
+                    u8"myšlenky a nabral sílu. Přátelům bývá věrnou oporou a dokáže trpělivě "
+                    u8"naslouchat i dlouhé hodiny. Jeho přílišná citlivost je však i slabinou: "
+                    u8"snadno podléhá náladám, nechá se ovlivnit a před nepříjemnou realitou rád "
+                    u8"utíká do světa fantazie. Mívá potíže říct ne a stanovit si jasné hranice."));
 constexpr auto vlk3 =
     piece<647>("Vlk, piece 3", textSoFar, tabs(8), spaces(74),
-               text(u8"Vlk miluje oddaně, něžně a bez výhrad. Ve vztahu je romantický, chápavý "
-                    u8"a obětavý a pro partnera udělá cokoli. Lásku projevuje drobnými "
-                    u8"pozornostmi, dopisy anebo básněmi a na druhém pozná, co ho trápí, i když "
-                    u8"nic neříká. Potřebuje cítit hluboké duševní spojení a porozumění beze "
-                    u8"slov. Nesnáší hrubost a chlad a v prostředí plném hádek vadne. Pozor by "
-                    u8"si měl dát na to, aby nesplýval s druhým natolik, že zapomene na sebe, a "
-                    u8"aby nevybíral partnery, které je třeba zachraňovat. Oporu nachází u "
-                    u8"Datla a Hada i u zemských totemů, které mu dají pevnou půdu pod nohama."));
+               text(u8"Vlk miluje oddaně, něžně a bez výhrad. Ve vztahu je romantický, chápavý a "
+                    u8"obětavý a pro partnera udělá cokoli. Lásku projevuje drobnými pozornostmi, "
+                    u8"dopisy anebo básněmi a na druhém pozná, co ho trápí, i když nic neříká. "
+                    u8"Potřebuje cítit hluboké duševní spojení a porozumění beze slov. Nesnáší "
+                    u8"hrubost a chlad a v prostředí plném hádek vadne. Pozor by si měl dát na to, "
+                    u8"aby nesplýval s druhým natolik, že zapomene na sebe, a aby nevybíral "
+                    u8"partnery, které je třeba zachraňovat. Oporu nachází u Datla a Hada i u "
+                    u8"zemských totemů, které ho vracejí oběma nohama na zem."));
 constexpr auto vlk4 =
     piece<272>("Vlk, piece 4", textSoFar, tabs(19), spaces(13),
                text(u8"Vlkovi dělá dobře voda, hudba a klid přírody, měl by se však vyhýbat "
-                    u8"alkoholu a jiným únikům před stresem. Citlivými místy jsou u něho "
-                    u8"chodidla, mízní uzliny a obranyschopnost. Vlk by měl věřit intuici, ale "
-                    u8"nezapomínat na střízlivý rozum."));
+                    u8"alkoholu a dalším únikům před stresem. Citlivá má chodidla a mízní uzliny a "
+                    u8"obranyschopnost mívá oslabenou. Vlk by měl věřit intuici, ale nezapomínat "
+                    u8"na střízlivý rozum."));
 
 constexpr PadLengths indianPads{.pad = indianPadLength};
 
