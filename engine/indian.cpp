@@ -80,17 +80,17 @@ constexpr auto bobr1 =
                     u8"i ti, jež Bobr hlídá."));
 constexpr auto bobr2 =
     piece<768>("Bobr, piece 2", textSoFar, tabs(2),
-               text(u8"Bobr je povahou klidný, vytrvalý a spolehlivý. Nerozhoduje se ukvapeně; "
-                    u8"než něco udělá, všechno si dobře rozmyslí, zváží a spočítá. Jakmile si "
-                    u8"však stanoví cíl, jde za ním krok za krokem a málokdy to vzdá. Má "
-                    u8"praktický rozum a šikovné ruce, a co jiní jen plánují, to on dokáže "
-                    u8"skutečně postavit. Okolí si na něm cení rozvahy, věrnosti a smyslu pro "
-                    u8"pořádek. Slovo, které jednou dá, vždy dodrží, a totéž očekává i od "
-                    u8"druhých. Bobr nesnáší chaos a náhlé změny, protože ho vytrhují z dobře "
-                    u8"zavedených zvyků, a někdy proto působí jako zarputilý tvrdohlavec. Umí "
-                    u8"být také majetnický, a to jak ke svým věcem, tak i k lidem. Přitom je "
-                    u8"laskavý a ke spokojenosti mu stačí klid, pohodlí a hezké věci kolem "
-                    u8"sebe. Rád dobře jí, poslouchá hudbu a užívá si všeho, co těší smysly."));
+               text(u8"Bobr je povahou klidný, vytrvalý a spolehlivý. Nerozhoduje se ukvapeně; než "
+                    u8"něco udělá, všechno si dobře rozmyslí, zváží a spočítá. Jakmile se však "
+                    u8"rozhodne, pracuje trpělivě a soustavně a málokdy to vzdá. Má praktický "
+                    u8"rozum a šikovné ruce, a co jiní jen plánují, to on dokáže skutečně "
+                    u8"postavit. Okolí si na něm cení rozvahy, věrnosti a smyslu pro pořádek. "
+                    u8"Slovo, které jednou dá, vždy dodrží, a totéž očekává i od druhých. Bobr "
+                    u8"nesnáší chaos a náhlé změny, protože ho vytrhují z dobře zavedených zvyků, "
+                    u8"a někdy proto působí jako zarputilý tvrdohlavec. Umí být také majetnický, a "
+                    u8"to jak ke svým věcem, tak i k lidem. Přitom je laskavý a ke spokojenosti mu "
+                    u8"stačí klid, pohodlí a hezké věci kolem sebe. Rád dobře jí, poslouchá hudbu "
+                    u8"a užívá si všeho, co těší smysly."));
 constexpr auto bobr3 =
     piece<599>("Bobr, piece 3", textSoFar, tabs(19), spaces(9),
                text(u8"V práci je Bobr neúnavný a pečlivý a nejraději má obory, v nichž po něm "
@@ -103,14 +103,14 @@ constexpr auto bobr3 =
                     u8"Potřebuje jasná pravidla a dostatek času, pak odvede práci, která vydrží."));
 constexpr auto bobr4 =
     piece<598>("Bobr, piece 4", textSoFar, tabs(19), spaces(17),
-               text(u8"Láska je pro Bobra vážná věc. Nezačíná vztahy lehkomyslně a dlouho "
-                    u8"zkoumá, zda si s druhým skutečně rozumí. Když však jednou své srdce "
-                    u8"daruje, je věrný, něžný a obětavý. Své city dává najevo spíš činy než "
-                    u8"slovy. Stará se o to, aby partnerovi nic nechybělo, a jeho domov je plný "
-                    u8"tepla a dobrých věcí. Bývá smyslný a umí si užívat společných chvil. "
-                    u8"Horší je to s jeho žárlivostí a potřebou mít vše pod kontrolou, která "
-                    u8"může druhého dusit. Dobře se mu daří s Husou a Medvědem, kteří sdílejí "
-                    u8"jeho zemitost, a s vodními totemy, jež jeho pevnou půdu zavlažují něhou."));
+               text(u8"Láska je pro Bobra vážná věc. Nezačíná vztahy lehkomyslně a dlouho zkoumá, "
+                    u8"zda si s druhým skutečně rozumí. Když však jednou své srdce daruje, je "
+                    u8"věrný, něžný a obětavý. O citech moc nemluví, raději je dokazuje. Stará se "
+                    u8"o to, aby partnerovi nic nechybělo, a jeho domov je plný tepla a dobrých "
+                    u8"věcí. Bývá smyslný a umí si užívat společných chvil. Horší je to s jeho "
+                    u8"žárlivostí a potřebou mít vše pod kontrolou, která může druhého dusit. "
+                    u8"Dobře se mu daří s Husou a Medvědem, kteří sdílejí jeho zemitost, a s "
+                    u8"vodními totemy, jež jeho pevnou půdu zavlažují něhou."));
 // Piece 5 brings the text's second pad after a run of its own: 119 bytes of run, two placeholders
 // and a 712-byte passage make it 835 bytes, so the Bobr's text is 3608 bytes and the longest of
 // the totems.
@@ -145,42 +145,42 @@ constexpr auto jelen2 =
     piece<925>("Jelen, piece 2", textSoFar, tabs(1), spaces(26), tabs(7), spaces(47), tabs(1),
                text(u8"Jelen má živou, zvídavou mysl, která nikdy neodpočívá. Zajímá ho téměř "
                     u8"všechno: knihy, cizí jazyky, novinky, lidé a jejich příběhy. Je výborným "
-                    u8"společníkem, vtipným vypravěčem a duší každé zábavy, protože dokáže "
-                    u8"mluvit s kýmkoli o čemkoli. Dovede odhadnout, co chce kdo slyšet, a "
-                    u8"podle toho volí slova. Myslí rychle a ještě rychleji mluví, a když ho "
-                    u8"něco nadchne, ostatní sotva stačí sledovat jeho myšlenkové skoky. Má dar "
-                    u8"přizpůsobit se každé situaci, takže se v neznámé společnosti cítí jako "
-                    u8"doma. Stinnou stránkou této lehkosti bývá povrchnost a nestálost. Jelen "
-                    u8"se rád pouští do mnoha věcí najednou a jen málokterou dotáhne do konce. "
-                    u8"Snadno se nudí, snadno mění názory a někdy neváhá ohnout pravdu, aby "
-                    u8"jeho historky zněly zajímavěji. Uvnitř je ale citlivý a zranitelný, a "
-                    u8"když cítí tlak, raději uteče, než by se postavil ke sporu čelem."));
+                    u8"společníkem, vtipným vypravěčem a duší každé zábavy, protože dokáže mluvit "
+                    u8"s kýmkoli o čemkoli. Dovede odhadnout, co chce kdo slyšet, a podle toho "
+                    u8"volí slova. Myslí rychle a ještě rychleji mluví, a když ho něco nadchne, "
+                    u8"ostatní sotva stačí sledovat jeho myšlenkové skoky. Má dar přizpůsobit se "
+                    u8"každé situaci, takže se v neznámé společnosti cítí jako doma. Stinnou "
+                    u8"stránkou této lehkosti bývá povrchnost a nestálost. Jelen se rád pouští do "
+                    u8"mnoha věcí najednou a jen málokterou dotáhne do konce. Snadno se nudí, "
+                    u8"snadno mění názory a pravdu rád trochu přibarví, aby jeho historky zněly "
+                    u8"zajímavěji. Uvnitř je ale citlivý a zranitelný, a když cítí tlak, raději "
+                    u8"uteče, než by se postavil ke sporu čelem."));
 constexpr auto jelen3 =
     piece<847>("Jelen, piece 3", textSoFar, tabs(12),
-               text(u8"Jelena nejvíce baví práce, při níž může jednat s lidmi, cestovat a stále "
-                    u8"se učit něčemu novému. Uplatní se jako novinář, spisovatel, učitel, "
+               text(u8"Jelena nejvíce baví práce, při níž může jednat s lidmi, cestovat a stále se "
+                    u8"učit něčemu novému. Uplatní se jako novinář, spisovatel, učitel, "
                     u8"překladatel, prodejce či obchodní zástupce, tedy všude, kde rozhoduje "
                     u8"slovo. Jednotvárná práce za stolem ho ubíjí, a pokud v ní musí zůstat, "
                     u8"vymýšlí si aspoň malé změny, aby se nezbláznil nudou. Rád pracuje ve "
                     u8"skupině s lidmi, kteří ho povzbuzují, a potřebuje volnost v tom, jak si "
-                    u8"práci rozvrhne. Jeho silou jsou nápady, vyjednávání a schopnost "
-                    u8"propojovat lidi; slabinou je nedostatek trpělivosti při dokončování. "
-                    u8"Hodí se mu proto kolega, který jeho návrhy dovede k cíli. Peníze pro "
-                    u8"Jelena nejsou cílem, ale prostředkem k zážitkům, a tak mu dlouho "
-                    u8"nevydrží: utratí je většinou za cestování, knihy nebo dárky pro přátele. "
-                    u8"Bylo by moudré, kdyby si zvykl část svého výdělku pravidelně odkládat."));
+                    u8"práci rozvrhne. Jeho silou jsou nápady, vyjednávání a schopnost propojovat "
+                    u8"lidi; slabinou je nedostatek trpělivosti při dokončování. Hodí se mu proto "
+                    u8"kolega, který jeho návrhy dovede k cíli. Peníze Jelenovi slouží hlavně k "
+                    u8"tomu, aby mohl něco prožít, a tak mu dlouho nevydrží: utratí je většinou za "
+                    u8"cestování, knihy nebo dárky pro přátele. Bylo by moudré, kdyby si zvykl "
+                    u8"část svého výdělku pravidelně odkládat."));
 constexpr auto jelen4 =
     piece<725>("Jelen, piece 4", textSoFar, tabs(19), spaces(35),
-               text(u8"V lásce hledá Jelen ze všeho nejvíc přítele, se kterým si bude mít stále "
-                    u8"co říct. Přitahuje ho spíš chytrost a humor než krása a dobrý rozhovor "
-                    u8"pro něj znamená víc než jakékoli sliby. Je okouzlující, něžný a hravý, "
-                    u8"ale také nestálý; než se usadí, projde často několika vztahy. Nesnáší "
-                    u8"žárlivost a pocit, že ho někdo svazuje, a jakmile se cítí uvězněný, "
-                    u8"ztratí o vztah zájem. Rozumí si se Sokolem a Vydrou, s Havranem i se "
-                    u8"Sovou, tedy s lidmi, kteří mu dají dost prostoru. Až najde partnera, "
-                    u8"který s ním sdílí zvědavost, stane se věrným a pozorným druhem. Zdraví "
-                    u8"Jelena nejvíc ohrožuje nervové vyčerpání, proto potřebuje dostatek "
-                    u8"spánku, klidné chvíle a pobyt v přírodě."));
+               text(u8"V lásce hledá Jelen ze všeho nejvíc přítele, se kterým si bude mít stále co "
+                    u8"říct. Přitahuje ho spíš chytrost a humor než krása a dobrý rozhovor pro něj "
+                    u8"znamená víc než jakékoli sliby. Je okouzlující, něžný a hravý, ale také "
+                    u8"nestálý; než se usadí, projde často několika vztahy. Nesnáší žárlivost a "
+                    u8"pocit, že ho někdo svazuje, a jakmile se cítí uvězněný, ztratí o vztah "
+                    u8"zájem. Rozumí si se Sokolem a Vydrou, s Havranem i se Sovou, tedy s lidmi, "
+                    u8"kteří mu dají dost prostoru. Až najde partnera, který s ním sdílí "
+                    u8"zvědavost, dokáže mu zůstat věrný celý život. Zdraví Jelena nejvíc ohrožuje "
+                    u8"nervové vyčerpání, proto potřebuje dostatek spánku, klidné chvíle a pobyt v "
+                    u8"přírodě."));
 
 // Datel
 constexpr auto datel1 =
