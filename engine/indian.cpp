@@ -234,27 +234,26 @@ constexpr auto losos1 =
                text(u8"Lidi narozené mezi 22. červencem a 21. srpnem zveme v názvosloví "
                     u8"indiánského horoskopu „Lososy“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr jižní. "),
-               text(u8"Losos vládne vrcholu léta, kdy je slunce nejsilnější, pole zlátnou a "
-                    u8"horké dny střídají bouřlivé noci. Příroda je plná síly, zralosti a "
-                    u8"hojnosti. Losos je ryba neobyčejné vůle: když přijde jeho čas, vydá se "
-                    u8"proti proudu své řeky, přeskakuje peřeje, kameny i vodopády a nevzdá se, "
-                    u8"dokud nedoplave k místu, kde se kdysi sám narodil. Tato vytrvalá cesta "
-                    u8"dobře vystihuje i zrozence Lososa, které nezastaví žádná překážka."));
+               text(u8"Losos vládne nejteplejším týdnům roku, kdy pole zlátnou a po parných dnech "
+                    u8"přicházejí i bouřlivé noci. Příroda je plná síly, zralosti a hojnosti. "
+                    u8"Losos je ryba neobyčejné vůle: když přijde jeho čas, vydá se proti proudu "
+                    u8"své řeky, přeskakuje peřeje, kameny i vodopády a nevzdá se, dokud nedoplave "
+                    u8"k místu, kde se kdysi sám narodil. Tato vytrvalá cesta dobře vystihuje i "
+                    u8"zrozence Lososa, které nezastaví žádná překážka."));
 constexpr auto losos2 =
     piece<884>("Losos, piece 2", textSoFar, tabs(17), spaces(19),
                text(u8"Losos je člověk velkého srdce a ještě větší energie. Vyzařuje z něj "
-                    u8"sebevědomí, vřelost a chuť do života, a tak přitahuje lidi jako oheň v "
-                    u8"chladné noci. Rád je středem pozornosti, rád dává a rád dostává obdiv. "
-                    u8"Je velkorysý, často až rozhazovačný, a pro své blízké udělá první "
-                    u8"poslední. Má silné přesvědčení a vysoké ideály, za které se dokáže bít. "
-                    u8"Nesnáší křivdu a malichernost a nebojí se zastat slabšího. Když se pro "
-                    u8"něco rozhodne, plave jako jeho totem proti proudu, i když mu všichni "
-                    u8"radí opak. Jeho stinnou stránkou je pýcha: špatně snáší kritiku a nerad "
-                    u8"přiznává chybu. Umí být panovačný a někdy si plete vedení lidí s "
-                    u8"poroučením. Pokud se cítí přehlížený, umí hlučně dávat najevo svou "
-                    u8"nespokojenost. Uznání a lásku ale potřebuje víc, než by přiznal, a každá "
-                    u8"výtka od blízkých ho zabolí. Stačí mu upřímně poděkovat a Losos rozzáří "
-                    u8"celý dům."));
+                    u8"sebevědomí, vřelost a radost ze života, a tak přitahuje lidi jako oheň v "
+                    u8"chladné noci. Rád na sebe strhává pozornost, rád dává a rád dostává obdiv. "
+                    u8"Je velkorysý, často až rozhazovačný, a pro své blízké udělá první poslední. "
+                    u8"Má silné přesvědčení a vysoké ideály, za které se dokáže bít. Nesnáší "
+                    u8"křivdu a malichernost a nebojí se zastat slabšího. Když se pro něco "
+                    u8"rozhodne, plave jako jeho totem proti proudu, i když mu všichni radí opak. "
+                    u8"Jeho stinnou stránkou je pýcha: špatně snáší kritiku a nerad přiznává "
+                    u8"chybu. Umí být panovačný a někdy si plete vedení lidí s poroučením. Pokud "
+                    u8"se cítí přehlížený, dá hlasitě najevo svou nespokojenost. Uznání a lásku "
+                    u8"ale potřebuje víc, než by přiznal, a každá výtka od blízkých ho zabolí. "
+                    u8"Stačí mu upřímně poděkovat a Losos rozzáří celý dům."));
 constexpr auto losos3 =
     piece<681>("Losos, piece 3", textSoFar, tabs(12), spaces(3),
                text(u8"Losos je rozený vůdce a v zaměstnání se dříve či později dostane do "
@@ -298,15 +297,15 @@ constexpr auto medved1 =
                     u8"prozíraví."));
 constexpr auto medved2 =
     piece<758>("Medvěd, piece 2", textSoFar, tabs(1), spaces(67), tabs(1), spaces(93),
-               text(u8"Medvěd je skromný, klidný a spolehlivý člověk, který nerad stojí v "
-                    u8"popředí. Má bystrý analytický rozum a všimne si podrobností, které "
-                    u8"ostatním uniknou. Je pečlivý, pořádný a rád má věci promyšlené do "
-                    u8"posledního detailu. Jeho dobrosrdečnost a ochota pomáhat jsou pověstné; "
-                    u8"když někdo potřebuje radu nebo pomocnou ruku, Medvěd nikdy neodmítne. "
-                    u8"Bývá ale až příliš kritický, k sobě i k okolí, a zbytečně se trápí "
-                    u8"drobnostmi. Nové věci přijímá s nedůvěrou, ale jakmile je jednou "
-                    u8"vyzkouší a osvědčí se mu, zůstane jim věrný. Nemá rád hluk a zbytečné "
-                    u8"řeči, ale v kruhu přátel umí být vtipný a srdečný."));
+               text(u8"Medvěd je skromný, klidný a spolehlivý člověk, který nerad stojí v popředí. "
+                    u8"Má bystrý analytický rozum a jeho oku neujde ani maličkost. Je pečlivý, "
+                    u8"pořádný a nic nenechává náhodě; než se do něčeho pustí, má vše promyšlené. "
+                    u8"Jeho dobrosrdečnost a ochota pomáhat jsou pověstné; když někdo potřebuje "
+                    u8"radu nebo pomocnou ruku, Medvěd nikdy neodmítne. Sobě samému však bývá "
+                    u8"nejpřísnějším soudcem a zbytečně se trápí drobnostmi. Nové věci přijímá s "
+                    u8"nedůvěrou, ale jakmile je jednou vyzkouší a osvědčí se mu, zůstane jim "
+                    u8"věrný. Nemá rád hluk a zbytečné řeči, ale v kruhu přátel umí být vtipný a "
+                    u8"srdečný."));
 constexpr auto medved3 =
     piece<647>("Medvěd, piece 3", textSoFar, tabs(16), spaces(8),
                text(u8"Jako spolupracovník je Medvěd neocenitelný. Je důkladný, trpělivý a "
@@ -321,15 +320,15 @@ constexpr auto medved3 =
 constexpr auto medved4 =
     piece<707>("Medvěd, piece 4", textSoFar, tabs(14),
                text(u8"Ve věcech srdce bývá Medvěd plachý. Trvá dlouho, než své city přizná, a "
-                    u8"ještě déle, než je vysloví nahlas. Když se však zamiluje, myslí to vážně "
-                    u8"a natrvalo. Je spolehlivý, pozorný a starostlivý partner, který svou "
-                    u8"lásku projevuje spíš skutky než slovy: opraví, co se rozbilo, a uvaří, "
-                    u8"když je druhý nemocný. Ocení klidný a harmonický vztah bez dramat a "
-                    u8"bouří. Dobře si rozumí s Bobrem a Husou, ale také s vodními totemy, "
-                    u8"které ho naučí více projevovat city. Nejcitlivější má Medvěd střeva a "
-                    u8"trávení. Pomáhá mu pravidelný denní režim, zdravá strava bohatá na "
-                    u8"zeleninu a pohyb v lesích, třeba houbaření nebo túry. Medvědovi se "
-                    u8"vyplatí být na sebe méně přísný a občas si dovolit i nedokonalost."));
+                    u8"ještě déle, než je vysloví nahlas. Když se však zamiluje, myslí to vážně a "
+                    u8"natrvalo. Je spolehlivý, pozorný a starostlivý partner, který svou lásku "
+                    u8"projevuje hlavně obyčejnou péčí: opraví, co se rozbilo, a uvaří, když je "
+                    u8"druhý nemocný. Ocení klidný a harmonický vztah bez dramat a bouří. Dobře si "
+                    u8"rozumí s Bobrem a Husou, ale také s vodními totemy, které ho naučí více "
+                    u8"projevovat city. Nejcitlivější má Medvěd střeva a trávení. Pomáhá mu jíst v "
+                    u8"pravidelnou dobu, dopřávat si dostatek vlákniny a toulat se lesem, nejlépe "
+                    u8"s košíkem na houby. Medvědovi se vyplatí být na sebe méně přísný a občas si "
+                    u8"dovolit i nedokonalost."));
 
 // Havran
 constexpr auto havran1 =
