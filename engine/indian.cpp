@@ -336,34 +336,32 @@ constexpr auto havran1 =
                text(u8"Lidi narozené mezi 22. září a 22. říjnem zveme v názvosloví indiánského "
                     u8"horoskopu „Havrany“. Tyto zrozence ovlivňuje vzdušný živel a vítr "
                     u8"západní. "),
-               text(u8"Havran otevírá podzim, kdy se den s nocí vyrovnávají, listí žloutne a "
-                    u8"rudne a krajina se chystá ke spánku. Patří k nejchytřejším ptákům: v "
-                    u8"pokusech ohnul drát do háčku a vylovil si jím potravu. Hnízdí v "
+               text(u8"Havran otevírá podzim, kdy se den vyrovná noci, listí žloutne a rudne a "
+                    u8"krajina se chystá ke spánku. Patří k nejchytřejším ptákům: v pokusech "
+                    u8"havrani dokázali ohnout drát do háčku a vytáhnout jím potravu. Hnízdí v "
                     u8"koloniích a na zimu k nám přilétají hejna z východu. Lidští Havrani jsou "
-                    u8"stejně bystří a společenští a celý život hledají rovnováhu mezi rozumem "
-                    u8"a citem."));
+                    u8"stejně bystří a společenští a hledají rovnováhu mezi rozumem a citem."));
 constexpr auto havran2 =
     piece<835>("Havran, piece 2", textSoFar, tabs(2), spaces(180),
                text(u8"Havran je diplomat od přírody. Má vytříbený vkus, smysl pro krásu a "
-                    u8"spravedlnost a usiluje o to, aby kolem něho vládl klid a soulad. "
-                    u8"Zbožňuje hudbu, umění a módu. Je zdvořilý, vlídný a okouzlující, s lidmi "
-                    u8"vychází snadno a umí urovnat spory, které by jiní jen přiživovali. "
-                    u8"Dokáže se vžít do situace druhého, a proto je skvělým prostředníkem. "
-                    u8"Tato schopnost vidět každou věc z několika stran má ale i svou "
-                    u8"odvrácenou tvář: Havran se těžko rozhoduje. Dlouho váhá, zvažuje a sbírá "
-                    u8"názory ostatních, zatímco druzí už dávno jednají. Nesnáší konflikty, a "
-                    u8"tak raději ustoupí, než aby se pohádal. Samota mu nesvědčí, potřebuje "
-                    u8"lidi kolem sebe a jejich uznání."));
+                    u8"spravedlnost a usiluje o to, aby kolem něho vládl klid a soulad. Zbožňuje "
+                    u8"hudbu, umění a módu. Je zdvořilý, vlídný a okouzlující, s lidmi vychází "
+                    u8"snadno a umí urovnat spory, které by jiní jen přiživovali. Dokáže se vžít "
+                    u8"do situace druhého, a proto je skvělým prostředníkem. Tato schopnost vidět "
+                    u8"každou věc z několika stran má ale i svou odvrácenou tvář: Havran se těžko "
+                    u8"rozhoduje. Dlouho váhá, zvažuje a sbírá názory ostatních, zatímco druzí už "
+                    u8"dávno jednají. Nesnáší konflikty a kvůli klidu ustoupí i tam, kde by neměl. "
+                    u8"Samota mu nesvědčí, potřebuje lidi kolem sebe a jejich uznání."));
 constexpr auto havran3 =
     piece<591>("Havran, piece 3", textSoFar, tabs(19), spaces(9),
-               text(u8"Pro Havrana je partnerství jednou z nejdůležitějších věcí v životě. "
-                    u8"Samotě se vyhýbá a po boku milovaného člověka rozkvétá. Je romantický, "
-                    u8"něžný a všímavý, rád dělá radost a vytváří doma krásnou a harmonickou "
-                    u8"atmosféru. V lásce však hledá dokonalost a občas se zamiluje spíše do "
-                    u8"představy než do skutečného člověka. Svým kouzlem přitahuje mnoho "
-                    u8"obdivovatelů, a výběr mu proto dá práci. Ve vztazích vyžaduje rovnost a "
-                    u8"ohleduplnost. Nejlépe mu bude s Jelenem či Vydrou, s nimiž sdílí lehkost "
-                    u8"vzduchu, anebo s ohnivými totemy, které mu dodají odvahu k rozhodování."));
+               text(u8"Pro Havrana je partnerství jednou z nejdůležitějších věcí v životě. Teprve "
+                    u8"po boku milovaného člověka se doopravdy rozvine. Je romantický, něžný a "
+                    u8"všímavý, rád dělá radost a vytváří doma krásnou a harmonickou atmosféru. V "
+                    u8"lásce však hledá dokonalost a občas se zamiluje spíše do představy než do "
+                    u8"skutečného člověka. Svým kouzlem přitahuje mnoho obdivovatelů, a výběr mu "
+                    u8"proto dá práci. Ve vztazích vyžaduje rovnost a ohleduplnost. Nejlépe mu "
+                    u8"bude s Jelenem či Vydrou, s nimiž sdílí lehkost vzduchu, anebo s ohnivými "
+                    u8"totemy, které mu dodají odvahu k rozhodování."));
 constexpr auto havran4 =
     piece<480>("Havran, piece 4", textSoFar, tabs(19),
                text(u8"V práci Havran vyniká tam, kde se jedná s lidmi nebo tvoří krása: jako "
