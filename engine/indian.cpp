@@ -378,47 +378,45 @@ constexpr auto had1 =
                text(u8"Lidi narozené mezi 23. říjnem a 22. listopadem zveme v názvosloví "
                     u8"indiánského horoskopu „Hady“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr západní. "),
-               text(u8"Had vládne pozdnímu podzimu, času mlh, dlouhých večerů a opadaného "
-                    u8"listí, kdy příroda odumírá, aby se na jaře mohla znovu narodit. Je to "
-                    u8"období proměn a tajemství. Had je zvíře, které lidi odedávna fascinuje i "
-                    u8"děsí. Plazí se tiše a nenápadně, dokáže trpělivě vyčkávat a pak zaútočit "
-                    u8"bleskurychle. Několikrát do roka svléká starou kůži a vychází z ní "
-                    u8"obnovený, a proto se stal symbolem znovuzrození a léčivé síly. Některé "
-                    u8"kmeny amerického Jihozápadu tančily s hady při obřadech za déšť. Lidé "
-                    u8"zrození pod Hadem v sobě nesou stejnou hloubku, sílu a schopnost měnit "
-                    u8"se."));
+               text(u8"Had vládne pozdnímu podzimu, času mlh, dlouhých večerů a opadaného listí, "
+                    u8"kdy příroda odumírá, aby se na jaře mohla znovu narodit. Je to období "
+                    u8"proměn a tajemství. Had je zvíře, které lidi odedávna fascinuje i děsí. "
+                    u8"Plazí se tiše a nenápadně, dokáže trpělivě vyčkávat a pak zaútočit "
+                    u8"bleskurychle. Několikrát za rok se svléká z kůže a vyklouzne z ní jako "
+                    u8"nový, a proto se stal symbolem znovuzrození a léčivé síly. Některé kmeny "
+                    u8"amerického Jihozápadu tančily s hady při obřadech za déšť. Lidé zrození pod "
+                    u8"Hadem v sobě nesou stejnou hloubku, sílu a schopnost měnit se."));
 constexpr auto had2 =
     piece<796>("Had, piece 2", textSoFar, tabs(2), spaces(201),
-               text(u8"Had je povaha silná, vášnivá a neprůhledná. Navenek působí klidně a "
-                    u8"zdrženlivě, ale pod hladinou se v něm odehrávají bouře. Má mimořádnou "
+               text(u8"Had je povaha silná, vášnivá a neprůhledná. Na povrchu je klidný a "
+                    u8"zdrženlivý, ale pod hladinou se v něm rozpoutávají bouře. Má mimořádnou "
                     u8"intuici a vidí lidem až do duše, sám však o sobě prozradí jen málo. Je "
-                    u8"odhodlaný a houževnatý, a když si vytkne cíl, půjde za ním bez ohledu na "
-                    u8"překážky. Nezná polovičatá řešení: buď miluje, nebo nenávidí, buď věří, "
-                    u8"nebo pochybuje. Přátelům je oddaný až za hrob, ale zradu nikdy neodpustí "
-                    u8"a dokáže být i mstivý. Má také léčivý dar a umí druhé podržet i v "
-                    u8"obdobích, kdy ostatní utíkají. Zajímají ho tajemství, psychologie, "
-                    u8"záhady a otázky života a smrti."));
+                    u8"odhodlaný a houževnatý, a když si vytkne cíl, nedá si pokoj, dokud ho "
+                    u8"nedosáhne. Nezná polovičatá řešení: buď miluje, nebo nenávidí, buď věří, "
+                    u8"nebo pochybuje. Přátelům je oddaný až za hrob, ale zradu nikdy neodpouští a "
+                    u8"dokáže být i mstivý. Má také léčivý dar a umí druhé podržet i v obdobích, "
+                    u8"kdy ostatní utíkají. Zajímají ho tajemství, psychologie, záhady i poslední "
+                    u8"věci člověka."));
 constexpr auto had3 =
     piece<543>("Had, piece 3", textSoFar, tabs(13), spaces(6), tabs(1), spaces(8), tabs(1), spaces(9),
-               text(u8"Had je v práci cílevědomý a vytrvalý a nevzdá se ani tehdy, když jiní "
-                    u8"dávno odešli domů. Nejlépe se uplatní v oborech, kde je třeba jít věcem "
-                    u8"na kořen: jako detektiv, psycholog, lékař, chirurg, výzkumník nebo "
-                    u8"vědec. Láká ho i léčitelství a alternativní medicína. Práce pro něj není "
-                    u8"jen zdrojem výdělku, ale posláním, kterému se umí oddat celou duší. "
-                    u8"Pracuje raději sám než ve skupině. Umí hospodařit s cizími penězi a má "
-                    u8"čich na výhodné investice. Kolegům vadí jeho nedůvěřivost a sklon vše "
-                    u8"kontrolovat."));
+               text(u8"Had je v práci cílevědomý a vytrvalý a nevzdá se ani tehdy, když jiní dávno "
+                    u8"odešli domů. Nejlépe se uplatní v oborech, kde se pátrá po skryté pravdě: "
+                    u8"jako detektiv, psycholog, lékař, chirurg, výzkumník nebo vědec. Láká ho i "
+                    u8"léčitelství a alternativní medicína. Práce pro něj není jen zdrojem "
+                    u8"výdělku, ale posláním, kterému se umí oddat celou duší. Pracuje raději sám "
+                    u8"než ve skupině. Umí hospodařit i s cizími penězi a má čich na výhodné "
+                    u8"investice. Kolegům vadí jeho nedůvěřivost a sklon vše kontrolovat."));
 constexpr auto had4 =
     piece<639>("Had, piece 4", textSoFar, tabs(14), spaces(17),
                text(u8"Láska je pro Hada hlubokou a vášnivou zkušeností, nikdy ne pouhou hrou. "
-                    u8"Dává se celý a od partnera čeká stejnou oddanost a naprostou upřímnost. "
-                    u8"Je smyslný, přitažlivý a má tajemné kouzlo, kterému jen málokdo odolá. "
-                    u8"Bývá však majetnický a žárlivý a potřebuje čas, než někomu skutečně "
-                    u8"důvěřuje. Rozumí si s Datlem a Vlkem a se zemskými totemy, které mu "
-                    u8"dávají jistotu. Pokud jde o zdraví, citlivé jsou u něho močové cesty, "
-                    u8"pohlavní orgány a vylučovací soustava, proto by neměl prochladnout. "
-                    u8"Prospívá mu sauna, masáže, koupele nebo meditace. Uleví se mu, jakmile "
-                    u8"se naučí odpouštět, zejména kvůli sobě samému."));
+                    u8"Dává se celý a od partnera čeká stejnou oddanost a naprostou upřímnost. Je "
+                    u8"smyslný, přitažlivý a má tajemné kouzlo, kterému jen málokdo odolá. Bývá "
+                    u8"však majetnický a žárlivý a potřebuje čas, než někomu skutečně důvěřuje. "
+                    u8"Rozumí si s Datlem a Vlkem a se zemskými totemy, které mu dávají jistotu. "
+                    u8"Pokud jde o zdraví, citlivé bývají u něho především močové cesty a pohlavní "
+                    u8"orgány, a proto by měl dbát, aby neprochladl. Prospívá mu sauna, masáže, "
+                    u8"koupele nebo meditace. Uleví se mu, jakmile se naučí odpouštět, zejména "
+                    u8"kvůli sobě samému."));
 
 // Sova
 constexpr auto sova1 =
