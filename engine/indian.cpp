@@ -430,16 +430,16 @@ constexpr auto sova1 =
                     u8"ho jiní nehledají."));
 constexpr auto sova2 =
     piece<892>("Sova, piece 2", textSoFar, tabs(2), spaces(233),
-               text(u8"Sova je nezávislý duch s nezdolným optimismem. Miluje svobodu, cestování "
-                    u8"a všechno, co rozšiřuje obzory: cizí kraje, jazyky, filozofii, "
-                    u8"náboženství i dobrodružné romány. Je přímá a upřímná, mnohdy až příliš, "
-                    u8"protože řekne pravdu bez obalu a ani ji nenapadne, že by mohla někoho "
-                    u8"zranit. Má velkorysé srdce, smysl pro humor a nakažlivé nadšení, které "
-                    u8"dokáže povzbudit i ty nejsmutnější. Snadno se ale nadchne pro nové plány "
-                    u8"a stejně snadno je opustí. Pravidla, povinnosti a rutina ji dusí, a tak "
-                    u8"doma dlouho nevydrží. Je netrpělivá, občas lehkomyslná a zapomíná na "
-                    u8"sliby, které v zápalu dala. Hledá smysl života a často se stává "
-                    u8"učitelkou a rádkyní druhých."));
+               text(u8"Sova je nezávislý duch s nezdolným optimismem. Miluje svobodu, cestování a "
+                    u8"všechno, co rozšiřuje obzory: cizí kraje, jazyky, filozofii, náboženství i "
+                    u8"dobrodružné romány. Je přímá a upřímná, často až příliš, protože řekne "
+                    u8"pravdu bez okolků a ani ji nenapadne, že by mohla někoho zranit. Má "
+                    u8"velkorysé srdce, smysl pro humor a nakažlivé nadšení, které dokáže "
+                    u8"povzbudit i ty nejsmutnější. Snadno se ale nadchne pro nové plány a stejně "
+                    u8"snadno je opustí. Pravidla, povinnosti a rutina ji dusí, a tak doma dlouho "
+                    u8"nevydrží. Je netrpělivá, občas lehkomyslná a zapomíná na sliby, které v "
+                    u8"zápalu dala. Hledá smysl života a často se stává učitelkou a rádkyní "
+                    u8"druhých."));
 constexpr auto sova3 =
     piece<846>("Sova, piece 3", textSoFar, tabs(10), spaces(2), tabs(1), spaces(5),
                text(u8"V pracovním životě potřebuje Sova především volnost a smysluplnost. Daří "
@@ -456,14 +456,13 @@ constexpr auto sova3 =
                     u8"svědčí jízda na koni, lukostřelba a dlouhé výlety po horách."));
 constexpr auto sova4 =
     piece<527>("Sova, piece 4", textSoFar, tabs(11), spaces(6), tabs(3),
-               text(u8"Sova se do lásky vrhá s nadšením, ale nerada se váže. Partner pro ni "
-                    u8"musí být především kamarádem a spolucestujícím, s nímž může objevovat "
-                    u8"svět a vést dlouhé debaty. Žárlivost a omezování nesnese a na jejich "
-                    u8"projevy odpovídá útěkem. Je-li jí však dopřána volnost, zůstává věrná a "
-                    u8"rozdává lásku plnými hrstmi. Ve vztahu miluje humor a spontánnost. "
-                    u8"Souzní zejména se Sokolem a Lososem, ale také se vzdušnými totemy. Před "
-                    u8"ostrou poznámkou na partnerův účet by si měla rozmyslet, zda ji opravdu "
-                    u8"musí vyslovit."));
+               text(u8"Sova se do lásky vrhá s nadšením, ale nerada se váže. Partner pro ni musí "
+                    u8"být především kamarádem a spolucestujícím, s nímž může objevovat svět a "
+                    u8"vést dlouhé debaty. Žárlivost ani omezování nesnese a na jejich projevy "
+                    u8"odpovídá útěkem. Je-li jí však dopřána volnost, zůstává věrná a její láska "
+                    u8"hřeje jako oheň. Ve vztahu miluje humor a spontánnost. Souzní hlavně se "
+                    u8"Sokolem a Lososem, ale také se vzdušnými totemy. Před ostrou poznámkou na "
+                    u8"partnerův účet by si měla rozmyslet, zda ji opravdu musí vyslovit."));
 
 // Husa
 constexpr auto husa1 =
