@@ -382,7 +382,7 @@ constexpr auto had1 =
                     u8"kdy příroda odumírá, aby se na jaře mohla znovu narodit. Je to období "
                     u8"proměn a tajemství. Had je zvíře, které lidi odedávna fascinuje i děsí. "
                     u8"Plazí se tiše a nenápadně, dokáže trpělivě vyčkávat a pak zaútočit "
-                    u8"bleskurychle. Několikrát za rok se svléká z kůže a vyklouzne z ní jako "
+                    u8"bleskurychle. Několikrát ročně se svlékne z kůže a vyklouzne z ní jako "
                     u8"nový, a proto se stal symbolem znovuzrození a léčivé síly. Některé kmeny "
                     u8"amerického Jihozápadu tančily s hady při obřadech za déšť. Lidé zrození pod "
                     u8"Hadem v sobě nesou stejnou hloubku, sílu a schopnost měnit se."));
