@@ -26,27 +26,26 @@ constexpr Text heading(int totem) { return text(indianHeadings[totem]); }
 constexpr auto sokol1 =
     piece<696>("Sokol, piece 1", heading(0), spaces(38), pad,
                text(u8"Lidi narozené mezi 21. březnem a 19. dubnem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Sokoly\". Tyto zrozence ovlivňuje ohnivý živel a "
+                    u8"indiánského horoskopu „Sokoly“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr východní. "),
-               text(u8"Sokol otevírá kruh roku v čase, kdy se příroda probouzí ze zimního "
-                    u8"spánku, sníh mizí z horských svahů a první teplé paprsky slunce budí "
-                    u8"semena ukrytá v zemi. Je to období začátků, odvahy a čerstvé síly. Sokol "
-                    u8"krouží vysoko nad krajinou, vidí daleko a na kořist se vrhá bez "
-                    u8"zaváhání. Podobně i lidé tohoto totemu mají bystrý zrak pro příležitosti "
-                    u8"a nebojí se jednat rychle a rázně. Kamenem Sokola bývá ohnivý opál, "
-                    u8"rostlinou pampeliška a barvou žlutozelená, barva mladé trávy, která "
-                    u8"právě prorazila zem."));
+               text(u8"Sokol otevírá roční kruh v době, kdy se příroda probouzí ze zimního spánku, "
+                    u8"sníh mizí z horských svahů a první teplé paprsky slunce budí semena ukrytá "
+                    u8"v zemi. Je to období začátků, odvahy a čerstvé síly. Sokol krouží vysoko "
+                    u8"nad krajinou, vidí daleko a na kořist se vrhá bez zaváhání. Podobně i lidé "
+                    u8"tohoto totemu mají bystré oko pro příležitosti a nebojí se jednat rychle a "
+                    u8"rázně. Kamenem Sokola bývá ohnivý opál, rostlinou pampeliška a barvou "
+                    u8"žlutozelená, barva mladé trávy, která právě prorazila zem."));
 constexpr auto sokol2 =
     piece<640>("Sokol, piece 2", textSoFar, tabs(10),
-               text(u8"Sokol je rozený průkopník. Jeho mysl pracuje rychle a nápady z ní srší "
-                    u8"jako jiskry z ohně. Nerad čeká, nerad žádá o svolení a ještě méně rád "
-                    u8"poslouchá dlouhé výklady. Když se pro něco nadchne, pustí se do díla "
-                    u8"celým srdcem a strhne s sebou i druhé. Má přirozenou autoritu, a proto "
-                    u8"se často ocitá v čele skupiny, aniž by o to usiloval. Jeho slabinou je "
-                    u8"netrpělivost: rozdělanou práci nechá jiným, jakmile ho přestane bavit. "
-                    u8"Umí být prudký a v rozčilení řekne víc, než chtěl; za ostrá slova se "
-                    u8"však dokáže omluvit. Rád soutěží, prohry nese těžce, přesto se vždy "
-                    u8"zvedne. Upřímnost je jeho největší ctností, lež a přetvářku nesnáší."));
+               text(u8"Sokol je rozený průkopník. Jeho mysl pracuje rychle a nápady z ní srší jako "
+                    u8"jiskry z ohně. Nerad čeká, nerad žádá o svolení a ještě méně rád poslouchá "
+                    u8"dlouhé výklady. Když se pro něco nadchne, pustí se do díla celým srdcem a "
+                    u8"strhne s sebou i druhé. Má přirozenou autoritu, a proto se často ocitá v "
+                    u8"čele skupiny, aniž by o to usiloval. Jeho slabinou je netrpělivost: "
+                    u8"rozdělanou práci nechá jiným, jakmile ho přestane bavit. Bývá prudký a v "
+                    u8"rozčilení z něho vyletí slova, jichž brzy lituje; dokáže se však omluvit. "
+                    u8"Rád soutěží, prohry nese těžce, přesto se vždy zvedne. Upřímnost je jeho "
+                    u8"největší ctností, lež a přetvářku nesnáší."));
 constexpr auto sokol3 =
     piece<711>("Sokol, piece 3", textSoFar, tabs(3),
                text(u8"V lásce se Sokol chová jako při lovu. Zamiluje se rychle, na první "
@@ -70,8 +69,8 @@ constexpr auto sokol4 =
 // Bobr
 constexpr auto bobr1 =
     piece<574>("Bobr, piece 1", heading(1), spaces(38), pad,
-               text(u8"Lidé narození mezi 20. dubnem a 20. květnem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Bobry\". Tyto zrozence ovlivňuje zemský živel a "
+               text(u8"Lidi narozené mezi 20. dubnem a 20. květnem zveme v názvosloví "
+                    u8"indiánského horoskopu „Bobry“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr východní. "),
                text(u8"Bobr přichází v době, kdy jaro sílí, louky se zelenají a řeky se po tání "
                     u8"vracejí do koryt. Příroda už nejen kvete, ale i buduje a zakládá to, co "
@@ -81,17 +80,17 @@ constexpr auto bobr1 =
                     u8"i ti, jež Bobr hlídá."));
 constexpr auto bobr2 =
     piece<768>("Bobr, piece 2", textSoFar, tabs(2),
-               text(u8"Bobr je povahou klidný, vytrvalý a spolehlivý. Nerozhoduje se ukvapeně; "
-                    u8"než něco udělá, všechno si dobře rozmyslí, zváží a spočítá. Jakmile si "
-                    u8"však stanoví cíl, jde za ním krok za krokem a málokdy to vzdá. Má "
-                    u8"praktický rozum a šikovné ruce, a co jiní jen plánují, to on dokáže "
-                    u8"skutečně postavit. Okolí si na něm cení rozvahy, věrnosti a smyslu pro "
-                    u8"pořádek. Slovo, které jednou dá, vždy dodrží, a totéž očekává i od "
-                    u8"druhých. Bobr nesnáší chaos a náhlé změny, protože ho vytrhují z dobře "
-                    u8"zavedených zvyků, a někdy proto působí jako zarputilý tvrdohlavec. Umí "
-                    u8"být také majetnický, a to jak ke svým věcem, tak i k lidem. Přitom je "
-                    u8"laskavý a ke spokojenosti mu stačí klid, pohodlí a hezké věci kolem "
-                    u8"sebe. Rád dobře jí, poslouchá hudbu a užívá si všeho, co těší smysly."));
+               text(u8"Bobr je povahou klidný, vytrvalý a spolehlivý. Nerozhoduje se ukvapeně; než "
+                    u8"něco udělá, všechno si dobře rozmyslí, zváží a spočítá. Jakmile se však "
+                    u8"rozhodne, pracuje trpělivě a soustavně a málokdy to vzdá. Má praktický "
+                    u8"rozum a šikovné ruce, a co jiní jen plánují, to on dokáže skutečně "
+                    u8"postavit. Okolí si na něm cení rozvahy, věrnosti a smyslu pro pořádek. "
+                    u8"Slovo, které jednou dá, vždy dodrží, a totéž očekává i od druhých. Bobr "
+                    u8"nesnáší chaos a náhlé změny, protože ho vytrhují z dobře zavedených zvyků, "
+                    u8"a někdy proto působí jako zarputilý tvrdohlavec. Umí být také majetnický, a "
+                    u8"to jak ke svým věcem, tak i k lidem. Přitom je laskavý a ke spokojenosti mu "
+                    u8"stačí klid, pohodlí a hezké věci kolem sebe. Rád dobře jí, poslouchá hudbu "
+                    u8"a užívá si všeho, co těší smysly."));
 constexpr auto bobr3 =
     piece<599>("Bobr, piece 3", textSoFar, tabs(19), spaces(9),
                text(u8"V práci je Bobr neúnavný a pečlivý a nejraději má obory, v nichž po něm "
@@ -104,14 +103,14 @@ constexpr auto bobr3 =
                     u8"Potřebuje jasná pravidla a dostatek času, pak odvede práci, která vydrží."));
 constexpr auto bobr4 =
     piece<598>("Bobr, piece 4", textSoFar, tabs(19), spaces(17),
-               text(u8"Láska je pro Bobra vážná věc. Nezačíná vztahy lehkomyslně a dlouho "
-                    u8"zkoumá, zda si s druhým skutečně rozumí. Když však jednou své srdce "
-                    u8"daruje, je věrný, něžný a obětavý. Své city dává najevo spíš činy než "
-                    u8"slovy. Stará se o to, aby partnerovi nic nechybělo, a jeho domov je plný "
-                    u8"tepla a dobrých věcí. Bývá smyslný a umí si užívat společných chvil. "
-                    u8"Horší je to s jeho žárlivostí a potřebou mít vše pod kontrolou, která "
-                    u8"může druhého dusit. Dobře se mu daří s Husou a Medvědem, kteří sdílejí "
-                    u8"jeho zemitost, a s vodními totemy, jež jeho pevnou půdu zavlažují něhou."));
+               text(u8"Láska je pro Bobra vážná věc. Nezačíná vztahy lehkomyslně a dlouho zkoumá, "
+                    u8"zda si s druhým skutečně rozumí. Když však jednou své srdce daruje, je "
+                    u8"věrný, něžný a obětavý. O citech moc nemluví, raději je dokazuje. Stará se "
+                    u8"o to, aby partnerovi nic nechybělo, a jeho domov je plný tepla a dobrých "
+                    u8"věcí. Bývá smyslný a umí si užívat společných chvil. Horší je to s jeho "
+                    u8"žárlivostí a potřebou mít vše pod kontrolou, která může druhého dusit. "
+                    u8"Dobře se mu daří s Husou a Medvědem, kteří sdílejí jeho zemitost, a s "
+                    u8"vodními totemy, jež jeho pevnou půdu zavlažují něhou."));
 // Piece 5 brings the text's second pad after a run of its own: 119 bytes of run, two placeholders
 // and a 712-byte passage make it 835 bytes, so the Bobr's text is 3608 bytes and the longest of
 // the totems.
@@ -134,7 +133,7 @@ constexpr auto bobr5 =
 constexpr auto jelen1 =
     piece<556>("Jelen, piece 1", heading(2), spaces(38), pad,
                text(u8"Lidi narozené mezi 21. květnem a 20. červnem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Jeleny\". Tyto zrozence ovlivňuje vzdušný živel a "
+                    u8"indiánského horoskopu „Jeleny“. Tyto zrozence ovlivňuje vzdušný živel a "
                     u8"vítr východní. "),
                text(u8"Jelen vládne poslednímu úseku jara, kdy se dny prodlužují, lesy jsou "
                     u8"plné ptačího zpěvu a vzduch voní rozkvetlou loukou. Jelen je ladné, "
@@ -146,48 +145,48 @@ constexpr auto jelen2 =
     piece<925>("Jelen, piece 2", textSoFar, tabs(1), spaces(26), tabs(7), spaces(47), tabs(1),
                text(u8"Jelen má živou, zvídavou mysl, která nikdy neodpočívá. Zajímá ho téměř "
                     u8"všechno: knihy, cizí jazyky, novinky, lidé a jejich příběhy. Je výborným "
-                    u8"společníkem, vtipným vypravěčem a duší každé zábavy, protože dokáže "
-                    u8"mluvit s kýmkoli o čemkoli. Dovede odhadnout, co chce kdo slyšet, a "
-                    u8"podle toho volí slova. Myslí rychle a ještě rychleji mluví, a když ho "
-                    u8"něco nadchne, ostatní sotva stačí sledovat jeho myšlenkové skoky. Má dar "
-                    u8"přizpůsobit se každé situaci, takže se v neznámé společnosti cítí jako "
-                    u8"doma. Stinnou stránkou této lehkosti bývá povrchnost a nestálost. Jelen "
-                    u8"se rád pouští do mnoha věcí najednou a jen málokterou dotáhne do konce. "
-                    u8"Snadno se nudí, snadno mění názory a někdy neváhá ohnout pravdu, aby "
-                    u8"jeho historky zněly zajímavěji. Uvnitř je ale citlivý a zranitelný, a "
-                    u8"když cítí tlak, raději uteče, než by se postavil ke sporu čelem."));
+                    u8"společníkem, vtipným vypravěčem a duší každé zábavy, protože dokáže mluvit "
+                    u8"s kýmkoli o čemkoli. Dovede odhadnout, co chce kdo slyšet, a podle toho "
+                    u8"volí slova. Myslí rychle a ještě rychleji mluví, a když ho něco nadchne, "
+                    u8"ostatní sotva stačí sledovat jeho myšlenkové skoky. Má dar přizpůsobit se "
+                    u8"každé situaci, takže se v neznámé společnosti cítí jako doma. Stinnou "
+                    u8"stránkou této lehkosti bývá povrchnost a nestálost. Jelen se rád pouští do "
+                    u8"mnoha věcí najednou a jen málokterou dotáhne do konce. Snadno se nudí, "
+                    u8"snadno mění názory a pravdu rád trochu přibarví, aby jeho historky zněly "
+                    u8"zajímavěji. Uvnitř je ale citlivý a zranitelný, a když cítí tlak, raději "
+                    u8"uteče, než by se postavil ke sporu čelem."));
 constexpr auto jelen3 =
     piece<847>("Jelen, piece 3", textSoFar, tabs(12),
-               text(u8"Jelena nejvíce baví práce, při níž může jednat s lidmi, cestovat a stále "
-                    u8"se učit něčemu novému. Uplatní se jako novinář, spisovatel, učitel, "
+               text(u8"Jelena nejvíce baví práce, při níž může jednat s lidmi, cestovat a stále se "
+                    u8"učit něčemu novému. Uplatní se jako novinář, spisovatel, učitel, "
                     u8"překladatel, prodejce či obchodní zástupce, tedy všude, kde rozhoduje "
                     u8"slovo. Jednotvárná práce za stolem ho ubíjí, a pokud v ní musí zůstat, "
                     u8"vymýšlí si aspoň malé změny, aby se nezbláznil nudou. Rád pracuje ve "
                     u8"skupině s lidmi, kteří ho povzbuzují, a potřebuje volnost v tom, jak si "
-                    u8"práci rozvrhne. Jeho silou jsou nápady, vyjednávání a schopnost "
-                    u8"propojovat lidi; slabinou je nedostatek trpělivosti při dokončování. "
-                    u8"Hodí se mu proto kolega, který jeho návrhy dovede k cíli. Peníze pro "
-                    u8"Jelena nejsou cílem, ale prostředkem k zážitkům, a tak mu dlouho "
-                    u8"nevydrží: utratí je většinou za cestování, knihy nebo dárky pro přátele. "
-                    u8"Bylo by moudré, kdyby si zvykl část svého výdělku pravidelně odkládat."));
+                    u8"práci rozvrhne. Jeho silou jsou nápady, vyjednávání a schopnost propojovat "
+                    u8"lidi; slabinou je nedostatek trpělivosti při dokončování. Hodí se mu proto "
+                    u8"kolega, který jeho návrhy dovede k cíli. Peníze Jelenovi slouží hlavně k "
+                    u8"tomu, aby mohl něco prožít, a tak mu dlouho nevydrží: utratí je většinou za "
+                    u8"cestování, knihy nebo dárky pro přátele. Bylo by moudré, kdyby si zvykl "
+                    u8"část svého výdělku pravidelně odkládat."));
 constexpr auto jelen4 =
     piece<725>("Jelen, piece 4", textSoFar, tabs(19), spaces(35),
-               text(u8"V lásce hledá Jelen ze všeho nejvíc přítele, se kterým si bude mít stále "
-                    u8"co říct. Přitahuje ho spíš chytrost a humor než krása a dobrý rozhovor "
-                    u8"pro něj znamená víc než jakékoli sliby. Je okouzlující, něžný a hravý, "
-                    u8"ale také nestálý; než se usadí, projde často několika vztahy. Nesnáší "
-                    u8"žárlivost a pocit, že ho někdo svazuje, a jakmile se cítí uvězněný, "
-                    u8"ztratí o vztah zájem. Rozumí si se Sokolem a Vydrou, s Havranem i se "
-                    u8"Sovou, tedy s lidmi, kteří mu dají dost prostoru. Až najde partnera, "
-                    u8"který s ním sdílí zvědavost, stane se věrným a pozorným druhem. Zdraví "
-                    u8"Jelena nejvíc ohrožuje nervové vyčerpání, proto potřebuje dostatek "
-                    u8"spánku, klidné chvíle a pobyt v přírodě."));
+               text(u8"V lásce hledá Jelen ze všeho nejvíc přítele, se kterým si bude mít stále co "
+                    u8"říct. Přitahuje ho spíš chytrost a humor než krása a dobrý rozhovor pro něj "
+                    u8"znamená víc než jakékoli sliby. Je okouzlující, něžný a hravý, ale také "
+                    u8"nestálý; než se usadí, projde často několika vztahy. Nesnáší žárlivost a "
+                    u8"pocit, že ho někdo svazuje, a jakmile se cítí uvězněný, ztratí o vztah "
+                    u8"zájem. Rozumí si se Sokolem a Vydrou, s Havranem i se Sovou, tedy s lidmi, "
+                    u8"kteří mu dají dost prostoru. Až najde partnera, který s ním sdílí "
+                    u8"zvědavost, dokáže mu zůstat věrný celý život. Zdraví Jelena nejvíc ohrožuje "
+                    u8"nervové vyčerpání, proto potřebuje dostatek spánku, klidné chvíle a pobyt v "
+                    u8"přírodě."));
 
 // Datel
 constexpr auto datel1 =
     piece<636>("Datel, piece 1", heading(3), spaces(38), pad,
                text(u8"Lidi narozené mezi 21. červnem a 21. červencem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Datly\". Tyto zrozence ovlivňuje vodní živel a "
+                    u8"indiánského horoskopu „Datly“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr jižní. "),
                text(u8"Datel nastupuje v nejdelších dnech roku, kdy slunce stojí vysoko, obilí "
                     u8"dozrává a v hnízdech pípají mláďata. Léto je v plném proudu a příroda "
@@ -233,29 +232,28 @@ constexpr auto datel4 =
 constexpr auto losos1 =
     piece<610>("Losos, piece 1", heading(4), spaces(38), pad,
                text(u8"Lidi narozené mezi 22. červencem a 21. srpnem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Lososy\". Tyto zrozence ovlivňuje ohnivý živel a "
+                    u8"indiánského horoskopu „Lososy“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr jižní. "),
-               text(u8"Losos vládne vrcholu léta, kdy je slunce nejsilnější, pole zlátnou a "
-                    u8"horké dny střídají bouřlivé noci. Příroda je plná síly, zralosti a "
-                    u8"hojnosti. Losos je ryba neobyčejné vůle: když přijde jeho čas, vydá se "
-                    u8"proti proudu své řeky, přeskakuje peřeje, kameny i vodopády a nevzdá se, "
-                    u8"dokud nedoplave k místu, kde se kdysi sám narodil. Tato vytrvalá cesta "
-                    u8"dobře vystihuje i zrozence Lososa, které nezastaví žádná překážka."));
+               text(u8"Losos vládne nejteplejším týdnům roku, kdy pole zlátnou a po parných dnech "
+                    u8"přicházejí i bouřlivé noci. Příroda je plná síly, zralosti a hojnosti. "
+                    u8"Losos je ryba neobyčejné vůle: když přijde jeho čas, vydá se proti proudu "
+                    u8"své řeky, přeskakuje peřeje, kameny i vodopády a nevzdá se, dokud nedoplave "
+                    u8"k místu, kde se kdysi sám narodil. Tato vytrvalá cesta dobře vystihuje i "
+                    u8"zrozence Lososa, které nezastaví žádná překážka."));
 constexpr auto losos2 =
     piece<884>("Losos, piece 2", textSoFar, tabs(17), spaces(19),
                text(u8"Losos je člověk velkého srdce a ještě větší energie. Vyzařuje z něj "
-                    u8"sebevědomí, vřelost a chuť do života, a tak přitahuje lidi jako oheň v "
-                    u8"chladné noci. Rád je středem pozornosti, rád dává a rád dostává obdiv. "
-                    u8"Je velkorysý, často až rozhazovačný, a pro své blízké udělá první "
-                    u8"poslední. Má silné přesvědčení a vysoké ideály, za které se dokáže bít. "
-                    u8"Nesnáší křivdu a malichernost a nebojí se zastat slabšího. Když se pro "
-                    u8"něco rozhodne, plave jako jeho totem proti proudu, i když mu všichni "
-                    u8"radí opak. Jeho stinnou stránkou je pýcha: špatně snáší kritiku a nerad "
-                    u8"přiznává chybu. Umí být panovačný a někdy si plete vedení lidí s "
-                    u8"poroučením. Pokud se cítí přehlížený, umí hlučně dávat najevo svou "
-                    u8"nespokojenost. Uznání a lásku ale potřebuje víc, než by přiznal, a každá "
-                    u8"výtka od blízkých ho zabolí. Stačí mu upřímně poděkovat a Losos rozzáří "
-                    u8"celý dům."));
+                    u8"sebevědomí, vřelost a radost ze života, a tak přitahuje lidi jako oheň v "
+                    u8"chladné noci. Rád na sebe strhává pozornost, rád dává a rád dostává obdiv. "
+                    u8"Je velkorysý, často až rozhazovačný, a pro své blízké udělá první poslední. "
+                    u8"Má silné přesvědčení a vysoké ideály, za které se dokáže bít. Nesnáší "
+                    u8"křivdu a malichernost a nebojí se zastat slabšího. Když se pro něco "
+                    u8"rozhodne, plave jako jeho totem proti proudu, i když mu všichni radí opak. "
+                    u8"Jeho stinnou stránkou je pýcha: špatně snáší kritiku a nerad přiznává "
+                    u8"chybu. Umí být panovačný a někdy si plete vedení lidí s poroučením. Pokud "
+                    u8"se cítí přehlížený, dá hlasitě najevo svou nespokojenost. Uznání a lásku "
+                    u8"ale potřebuje víc, než by přiznal, a každá výtka od blízkých ho zabolí. "
+                    u8"Stačí mu upřímně poděkovat a Losos rozzáří celý dům."));
 constexpr auto losos3 =
     piece<681>("Losos, piece 3", textSoFar, tabs(12), spaces(3),
                text(u8"Losos je rozený vůdce a v zaměstnání se dříve či později dostane do "
@@ -290,7 +288,7 @@ constexpr auto losos4 =
 constexpr auto medved1 =
     piece<473>("Medvěd, piece 1", heading(5), spaces(37), pad,
                text(u8"Lidi narozené mezi 22. srpnem a 21. zářím zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Medvědy\". Tyto zrozence ovlivňuje zemský živel a "
+                    u8"indiánského horoskopu „Medvědy“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr jižní. "),
                text(u8"Medvěd přichází v čase sklizně, kdy se sváží z polí úroda, v sadech "
                     u8"dozrávají jablka a les nabízí ostružiny, ořechy a houby. Medvěd je "
@@ -299,15 +297,15 @@ constexpr auto medved1 =
                     u8"prozíraví."));
 constexpr auto medved2 =
     piece<758>("Medvěd, piece 2", textSoFar, tabs(1), spaces(67), tabs(1), spaces(93),
-               text(u8"Medvěd je skromný, klidný a spolehlivý člověk, který nerad stojí v "
-                    u8"popředí. Má bystrý analytický rozum a všimne si podrobností, které "
-                    u8"ostatním uniknou. Je pečlivý, pořádný a rád má věci promyšlené do "
-                    u8"posledního detailu. Jeho dobrosrdečnost a ochota pomáhat jsou pověstné; "
-                    u8"když někdo potřebuje radu nebo pomocnou ruku, Medvěd nikdy neodmítne. "
-                    u8"Bývá ale až příliš kritický, k sobě i k okolí, a zbytečně se trápí "
-                    u8"drobnostmi. Nové věci přijímá s nedůvěrou, ale jakmile je jednou "
-                    u8"vyzkouší a osvědčí se mu, zůstane jim věrný. Nemá rád hluk a zbytečné "
-                    u8"řeči, ale v kruhu přátel umí být vtipný a srdečný."));
+               text(u8"Medvěd je skromný, klidný a spolehlivý člověk, který nerad stojí v popředí. "
+                    u8"Má bystrý analytický rozum a jeho oku neujde ani maličkost. Je pečlivý, "
+                    u8"pořádný a nic nenechává náhodě; než se do něčeho pustí, má vše promyšlené. "
+                    u8"Jeho dobrosrdečnost a ochota pomáhat jsou pověstné; když někdo potřebuje "
+                    u8"radu nebo pomocnou ruku, Medvěd nikdy neodmítne. Sobě samému však bývá "
+                    u8"nejpřísnějším soudcem a zbytečně se trápí drobnostmi. Nové věci přijímá s "
+                    u8"nedůvěrou, ale jakmile je jednou vyzkouší a osvědčí se mu, zůstane jim "
+                    u8"věrný. Nemá rád hluk a zbytečné řeči, ale v kruhu přátel umí být vtipný a "
+                    u8"srdečný."));
 constexpr auto medved3 =
     piece<647>("Medvěd, piece 3", textSoFar, tabs(16), spaces(8),
                text(u8"Jako spolupracovník je Medvěd neocenitelný. Je důkladný, trpělivý a "
@@ -322,50 +320,48 @@ constexpr auto medved3 =
 constexpr auto medved4 =
     piece<707>("Medvěd, piece 4", textSoFar, tabs(14),
                text(u8"Ve věcech srdce bývá Medvěd plachý. Trvá dlouho, než své city přizná, a "
-                    u8"ještě déle, než je vysloví nahlas. Když se však zamiluje, myslí to vážně "
-                    u8"a natrvalo. Je spolehlivý, pozorný a starostlivý partner, který svou "
-                    u8"lásku projevuje spíš skutky než slovy: opraví, co se rozbilo, a uvaří, "
-                    u8"když je druhý nemocný. Ocení klidný a harmonický vztah bez dramat a "
-                    u8"bouří. Dobře si rozumí s Bobrem a Husou, ale také s vodními totemy, "
-                    u8"které ho naučí více projevovat city. Nejcitlivější má Medvěd střeva a "
-                    u8"trávení. Pomáhá mu pravidelný denní režim, zdravá strava bohatá na "
-                    u8"zeleninu a pohyb v lesích, třeba houbaření nebo túry. Medvědovi se "
-                    u8"vyplatí být na sebe méně přísný a občas si dovolit i nedokonalost."));
+                    u8"ještě déle, než je vysloví nahlas. Když se však zamiluje, myslí to vážně a "
+                    u8"natrvalo. Je spolehlivý, pozorný a starostlivý partner, který svou lásku "
+                    u8"projevuje hlavně obyčejnou péčí: opraví, co se rozbilo, a uvaří, když je "
+                    u8"druhý nemocný. Ocení klidný a harmonický vztah bez dramat a bouří. Dobře si "
+                    u8"rozumí s Bobrem a Husou, ale také s vodními totemy, které ho naučí více "
+                    u8"projevovat city. Nejcitlivější má Medvěd střeva a trávení. Pomáhá mu jíst v "
+                    u8"pravidelnou dobu, dopřávat si dostatek vlákniny a toulat se lesem, nejlépe "
+                    u8"s košíkem na houby. Medvědovi se vyplatí být na sebe méně přísný a občas si "
+                    u8"dovolit i nedokonalost."));
 
 // Havran
 constexpr auto havran1 =
     piece<549>("Havran, piece 1", heading(6), spaces(38), pad,
-               text(u8"Lidi narozené mezi 22. září a 22. říjnem zveme v názvosloví Indiánského "
-                    u8"horoskopu \"Havrany\". Tyto zrozence ovlivňuje vzdušný živel a vítr "
+               text(u8"Lidi narozené mezi 22. září a 22. říjnem zveme v názvosloví indiánského "
+                    u8"horoskopu „Havrany“. Tyto zrozence ovlivňuje vzdušný živel a vítr "
                     u8"západní. "),
-               text(u8"Havran otevírá podzim, kdy se den s nocí vyrovnávají, listí žloutne a "
-                    u8"rudne a krajina se chystá ke spánku. Patří k nejchytřejším ptákům: v "
-                    u8"pokusech ohnul drát do háčku a vylovil si jím potravu. Hnízdí v "
+               text(u8"Havran otevírá podzim, kdy se den vyrovná noci, listí žloutne a rudne a "
+                    u8"krajina se chystá ke spánku. Patří k nejchytřejším ptákům: v pokusech "
+                    u8"havrani dokázali ohnout drát do háčku a vytáhnout jím potravu. Hnízdí v "
                     u8"koloniích a na zimu k nám přilétají hejna z východu. Lidští Havrani jsou "
-                    u8"stejně bystří a společenští a celý život hledají rovnováhu mezi rozumem "
-                    u8"a citem."));
+                    u8"stejně bystří a společenští a hledají rovnováhu mezi rozumem a citem."));
 constexpr auto havran2 =
     piece<835>("Havran, piece 2", textSoFar, tabs(2), spaces(180),
                text(u8"Havran je diplomat od přírody. Má vytříbený vkus, smysl pro krásu a "
-                    u8"spravedlnost a usiluje o to, aby kolem něho vládl klid a soulad. "
-                    u8"Zbožňuje hudbu, umění a módu. Je zdvořilý, vlídný a okouzlující, s lidmi "
-                    u8"vychází snadno a umí urovnat spory, které by jiní jen přiživovali. "
-                    u8"Dokáže se vžít do situace druhého, a proto je skvělým prostředníkem. "
-                    u8"Tato schopnost vidět každou věc z několika stran má ale i svou "
-                    u8"odvrácenou tvář: Havran se těžko rozhoduje. Dlouho váhá, zvažuje a sbírá "
-                    u8"názory ostatních, zatímco druzí už dávno jednají. Nesnáší konflikty, a "
-                    u8"tak raději ustoupí, než aby se pohádal. Samota mu nesvědčí, potřebuje "
-                    u8"lidi kolem sebe a jejich uznání."));
+                    u8"spravedlnost a usiluje o to, aby kolem něho vládl klid a soulad. Zbožňuje "
+                    u8"hudbu, umění a módu. Je zdvořilý, vlídný a okouzlující, s lidmi vychází "
+                    u8"snadno a umí urovnat spory, které by jiní jen přiživovali. Dokáže se vžít "
+                    u8"do situace druhého, a proto je skvělým prostředníkem. Tato schopnost vidět "
+                    u8"každou věc z několika stran má ale i svou odvrácenou tvář: Havran se těžko "
+                    u8"rozhoduje. Dlouho váhá, zvažuje a sbírá názory ostatních, zatímco druzí už "
+                    u8"dávno jednají. Nesnáší konflikty a kvůli klidu ustoupí i tam, kde by neměl. "
+                    u8"Samota mu nesvědčí, potřebuje lidi kolem sebe a jejich uznání."));
 constexpr auto havran3 =
     piece<591>("Havran, piece 3", textSoFar, tabs(19), spaces(9),
-               text(u8"Pro Havrana je partnerství jednou z nejdůležitějších věcí v životě. "
-                    u8"Samotě se vyhýbá a po boku milovaného člověka rozkvétá. Je romantický, "
-                    u8"něžný a všímavý, rád dělá radost a vytváří doma krásnou a harmonickou "
-                    u8"atmosféru. V lásce však hledá dokonalost a občas se zamiluje spíše do "
-                    u8"představy než do skutečného člověka. Svým kouzlem přitahuje mnoho "
-                    u8"obdivovatelů, a výběr mu proto dá práci. Ve vztazích vyžaduje rovnost a "
-                    u8"ohleduplnost. Nejlépe mu bude s Jelenem či Vydrou, s nimiž sdílí lehkost "
-                    u8"vzduchu, anebo s ohnivými totemy, které mu dodají odvahu k rozhodování."));
+               text(u8"Pro Havrana je partnerství jednou z nejdůležitějších věcí v životě. Teprve "
+                    u8"po boku milovaného člověka se doopravdy rozvine. Je romantický, něžný a "
+                    u8"všímavý, rád dělá radost a vytváří doma krásnou a harmonickou atmosféru. V "
+                    u8"lásce však hledá dokonalost a občas se zamiluje spíše do představy než do "
+                    u8"skutečného člověka. Svým kouzlem přitahuje mnoho obdivovatelů, a výběr mu "
+                    u8"proto dá práci. Ve vztazích vyžaduje rovnost a ohleduplnost. Nejlépe mu "
+                    u8"bude s Jelenem či Vydrou, s nimiž sdílí lehkost vzduchu, anebo s ohnivými "
+                    u8"totemy, které mu dodají odvahu k rozhodování."));
 constexpr auto havran4 =
     piece<480>("Havran, piece 4", textSoFar, tabs(19),
                text(u8"V práci Havran vyniká tam, kde se jedná s lidmi nebo tvoří krása: jako "
@@ -380,55 +376,53 @@ constexpr auto havran4 =
 constexpr auto had1 =
     piece<758>("Had, piece 1", heading(7), spaces(40), pad,
                text(u8"Lidi narozené mezi 23. říjnem a 22. listopadem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Hady\". Tyto zrozence ovlivňuje vodní živel a "
+                    u8"indiánského horoskopu „Hady“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr západní. "),
-               text(u8"Had vládne pozdnímu podzimu, času mlh, dlouhých večerů a opadaného "
-                    u8"listí, kdy příroda odumírá, aby se na jaře mohla znovu narodit. Je to "
-                    u8"období proměn a tajemství. Had je zvíře, které lidi odedávna fascinuje i "
-                    u8"děsí. Plazí se tiše a nenápadně, dokáže trpělivě vyčkávat a pak zaútočit "
-                    u8"bleskurychle. Několikrát do roka svléká starou kůži a vychází z ní "
-                    u8"obnovený, a proto se stal symbolem znovuzrození a léčivé síly. Některé "
-                    u8"kmeny amerického Jihozápadu tančily s hady při obřadech za déšť. Lidé "
-                    u8"zrození pod Hadem v sobě nesou stejnou hloubku, sílu a schopnost měnit "
-                    u8"se."));
+               text(u8"Had vládne pozdnímu podzimu, času mlh, dlouhých večerů a opadaného listí, "
+                    u8"kdy příroda odumírá, aby se na jaře mohla znovu narodit. Je to období "
+                    u8"proměn a tajemství. Had je zvíře, které lidi odedávna fascinuje i děsí. "
+                    u8"Plazí se tiše a nenápadně, dokáže trpělivě vyčkávat a pak zaútočit "
+                    u8"bleskurychle. Několikrát ročně se svlékne z kůže a vyklouzne z ní jako "
+                    u8"nový, a proto se stal symbolem znovuzrození a léčivé síly. Některé kmeny "
+                    u8"amerického Jihozápadu tančily s hady při obřadech za déšť. Lidé zrození pod "
+                    u8"Hadem v sobě nesou stejnou hloubku, sílu a schopnost měnit se."));
 constexpr auto had2 =
     piece<796>("Had, piece 2", textSoFar, tabs(2), spaces(201),
-               text(u8"Had je povaha silná, vášnivá a neprůhledná. Navenek působí klidně a "
-                    u8"zdrženlivě, ale pod hladinou se v něm odehrávají bouře. Má mimořádnou "
+               text(u8"Had je povaha silná, vášnivá a neprůhledná. Na povrchu je klidný a "
+                    u8"zdrženlivý, ale pod hladinou se v něm rozpoutávají bouře. Má mimořádnou "
                     u8"intuici a vidí lidem až do duše, sám však o sobě prozradí jen málo. Je "
-                    u8"odhodlaný a houževnatý, a když si vytkne cíl, půjde za ním bez ohledu na "
-                    u8"překážky. Nezná polovičatá řešení: buď miluje, nebo nenávidí, buď věří, "
-                    u8"nebo pochybuje. Přátelům je oddaný až za hrob, ale zradu nikdy neodpustí "
-                    u8"a dokáže být i mstivý. Má také léčivý dar a umí druhé podržet i v "
-                    u8"obdobích, kdy ostatní utíkají. Zajímají ho tajemství, psychologie, "
-                    u8"záhady a otázky života a smrti."));
+                    u8"odhodlaný a houževnatý, a když si vytkne cíl, nedá si pokoj, dokud ho "
+                    u8"nedosáhne. Nezná polovičatá řešení: buď miluje, nebo nenávidí, buď věří, "
+                    u8"nebo pochybuje. Přátelům je oddaný až za hrob, ale zradu nikdy neodpouští a "
+                    u8"dokáže být i mstivý. Má také léčivý dar a umí druhé podržet i v obdobích, "
+                    u8"kdy ostatní utíkají. Zajímají ho tajemství, psychologie, záhady i poslední "
+                    u8"věci člověka."));
 constexpr auto had3 =
     piece<543>("Had, piece 3", textSoFar, tabs(13), spaces(6), tabs(1), spaces(8), tabs(1), spaces(9),
-               text(u8"Had je v práci cílevědomý a vytrvalý a nevzdá se ani tehdy, když jiní "
-                    u8"dávno odešli domů. Nejlépe se uplatní v oborech, kde je třeba jít věcem "
-                    u8"na kořen: jako detektiv, psycholog, lékař, chirurg, výzkumník nebo "
-                    u8"vědec. Láká ho i léčitelství a alternativní medicína. Práce pro něj není "
-                    u8"jen zdrojem výdělku, ale posláním, kterému se umí oddat celou duší. "
-                    u8"Pracuje raději sám než ve skupině. Umí hospodařit s cizími penězi a má "
-                    u8"čich na výhodné investice. Kolegům vadí jeho nedůvěřivost a sklon vše "
-                    u8"kontrolovat."));
+               text(u8"Had je v práci cílevědomý a vytrvalý a nevzdá se ani tehdy, když jiní dávno "
+                    u8"odešli domů. Nejlépe se uplatní v oborech, kde se pátrá po skryté pravdě: "
+                    u8"jako detektiv, psycholog, lékař, chirurg, výzkumník nebo vědec. Láká ho i "
+                    u8"léčitelství a alternativní medicína. Práce pro něj není jen zdrojem "
+                    u8"výdělku, ale posláním, kterému se umí oddat celou duší. Pracuje raději sám "
+                    u8"než ve skupině. Umí hospodařit i s cizími penězi a má čich na výhodné "
+                    u8"investice. Kolegům vadí jeho nedůvěřivost a sklon vše kontrolovat."));
 constexpr auto had4 =
     piece<639>("Had, piece 4", textSoFar, tabs(14), spaces(17),
                text(u8"Láska je pro Hada hlubokou a vášnivou zkušeností, nikdy ne pouhou hrou. "
-                    u8"Dává se celý a od partnera čeká stejnou oddanost a naprostou upřímnost. "
-                    u8"Je smyslný, přitažlivý a má tajemné kouzlo, kterému jen málokdo odolá. "
-                    u8"Bývá však majetnický a žárlivý a potřebuje čas, než někomu skutečně "
-                    u8"důvěřuje. Rozumí si s Datlem a Vlkem a se zemskými totemy, které mu "
-                    u8"dávají jistotu. Pokud jde o zdraví, citlivé jsou u něho močové cesty, "
-                    u8"pohlavní orgány a vylučovací soustava, proto by neměl prochladnout. "
-                    u8"Prospívá mu sauna, masáže, koupele nebo meditace. Uleví se mu, jakmile "
-                    u8"se naučí odpouštět, zejména kvůli sobě samému."));
+                    u8"Dává se celý a od partnera čeká stejnou oddanost a naprostou upřímnost. Je "
+                    u8"smyslný, přitažlivý a má tajemné kouzlo, kterému jen málokdo odolá. Bývá "
+                    u8"však majetnický a žárlivý a potřebuje čas, než někomu skutečně důvěřuje. "
+                    u8"Rozumí si s Datlem a Vlkem a se zemskými totemy, které mu dávají jistotu. "
+                    u8"Pokud jde o zdraví, citlivé bývají u něho především močové cesty a pohlavní "
+                    u8"orgány, a proto by měl dbát, aby neprochladl. Prospívá mu sauna, masáže, "
+                    u8"koupele nebo meditace. Uleví se mu, jakmile se naučí odpouštět, zejména "
+                    u8"kvůli sobě samému."));
 
 // Sova
 constexpr auto sova1 =
     piece<428>("Sova, piece 1", heading(8), spaces(38), pad,
                text(u8"Lidi narozené mezi 23. listopadem a 21. prosincem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Sovy\". Tyto zrozence ovlivňuje ohnivý živel a "
+                    u8"indiánského horoskopu „Sovy“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr západní. "),
                text(u8"Sova vládne nejdelším nocím, kdy se svět halí do tmy a mrazu. V šeru "
                     u8"vidí a slyší lépe než jiní ptáci, kořist najde i pod sněhem a letí téměř "
@@ -436,16 +430,16 @@ constexpr auto sova1 =
                     u8"ho jiní nehledají."));
 constexpr auto sova2 =
     piece<892>("Sova, piece 2", textSoFar, tabs(2), spaces(233),
-               text(u8"Sova je nezávislý duch s nezdolným optimismem. Miluje svobodu, cestování "
-                    u8"a všechno, co rozšiřuje obzory: cizí kraje, jazyky, filozofii, "
-                    u8"náboženství i dobrodružné romány. Je přímá a upřímná, mnohdy až příliš, "
-                    u8"protože řekne pravdu bez obalu a ani ji nenapadne, že by mohla někoho "
-                    u8"zranit. Má velkorysé srdce, smysl pro humor a nakažlivé nadšení, které "
-                    u8"dokáže povzbudit i ty nejsmutnější. Snadno se ale nadchne pro nové plány "
-                    u8"a stejně snadno je opustí. Pravidla, povinnosti a rutina ji dusí, a tak "
-                    u8"doma dlouho nevydrží. Je netrpělivá, občas lehkomyslná a zapomíná na "
-                    u8"sliby, které v zápalu dala. Hledá smysl života a často se stává "
-                    u8"učitelkou a rádkyní druhých."));
+               text(u8"Sova je nezávislý duch s nezdolným optimismem. Miluje svobodu, cestování a "
+                    u8"všechno, co rozšiřuje obzory: cizí kraje, jazyky, filozofii, náboženství i "
+                    u8"dobrodružné romány. Je přímá a upřímná, často až příliš, protože řekne "
+                    u8"pravdu bez okolků a ani ji nenapadne, že by mohla někoho zranit. Má "
+                    u8"velkorysé srdce, smysl pro humor a nakažlivé nadšení, které dokáže "
+                    u8"povzbudit i ty nejsmutnější. Snadno se ale nadchne pro nové plány a stejně "
+                    u8"snadno je opustí. Pravidla, povinnosti a rutina ji dusí, a tak doma dlouho "
+                    u8"nevydrží. Je netrpělivá, občas lehkomyslná a zapomíná na sliby, které v "
+                    u8"zápalu dala. Hledá smysl života a často se stává učitelkou a rádkyní "
+                    u8"druhých."));
 constexpr auto sova3 =
     piece<846>("Sova, piece 3", textSoFar, tabs(10), spaces(2), tabs(1), spaces(5),
                text(u8"V pracovním životě potřebuje Sova především volnost a smysluplnost. Daří "
@@ -462,20 +456,19 @@ constexpr auto sova3 =
                     u8"svědčí jízda na koni, lukostřelba a dlouhé výlety po horách."));
 constexpr auto sova4 =
     piece<527>("Sova, piece 4", textSoFar, tabs(11), spaces(6), tabs(3),
-               text(u8"Sova se do lásky vrhá s nadšením, ale nerada se váže. Partner pro ni "
-                    u8"musí být především kamarádem a spolucestujícím, s nímž může objevovat "
-                    u8"svět a vést dlouhé debaty. Žárlivost a omezování nesnese a na jejich "
-                    u8"projevy odpovídá útěkem. Je-li jí však dopřána volnost, zůstává věrná a "
-                    u8"rozdává lásku plnými hrstmi. Ve vztahu miluje humor a spontánnost. "
-                    u8"Souzní zejména se Sokolem a Lososem, ale také se vzdušnými totemy. Před "
-                    u8"ostrou poznámkou na partnerův účet by si měla rozmyslet, zda ji opravdu "
-                    u8"musí vyslovit."));
+               text(u8"Sova se do lásky vrhá s nadšením, ale nerada se váže. Partner pro ni musí "
+                    u8"být především kamarádem a spolucestujícím, s nímž může objevovat svět a "
+                    u8"vést dlouhé debaty. Žárlivost ani omezování nesnese a na jejich projevy "
+                    u8"odpovídá útěkem. Je-li jí však dopřána volnost, zůstává věrná a její láska "
+                    u8"hřeje jako oheň. Ve vztahu miluje humor a spontánnost. Souzní hlavně se "
+                    u8"Sokolem a Lososem, ale také se vzdušnými totemy. Před ostrou poznámkou na "
+                    u8"partnerův účet by si měla rozmyslet, zda ji opravdu musí vyslovit."));
 
 // Husa
 constexpr auto husa1 =
     piece<551>("Husa, piece 1", heading(9), spaces(38), pad,
                text(u8"Lidi narozené mezi 22. prosincem a 19. lednem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Husy\". Tyto zrozence ovlivňuje zemský živel a "
+                    u8"indiánského horoskopu „Husy“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr severní. "),
                text(u8"Čas Husy přichází se zimním slunovratem, kdy je příroda zdánlivě mrtvá, "
                     u8"ale dny se začínají prodlužovat a ohlašují návrat světla. Divoká husa je "
@@ -524,7 +517,7 @@ constexpr auto husa4 =
 constexpr auto vydra1 =
     piece<598>("Vydra, piece 1", heading(10), spaces(38), pad,
                text(u8"Lidi narozené mezi 20. lednem a 18. únorem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Vydry\". Tyto zrozence ovlivňuje vzdušný živel a "
+                    u8"indiánského horoskopu „Vydry“. Tyto zrozence ovlivňuje vzdušný živel a "
                     u8"vítr severní. "),
                text(u8"Vydra vládne období očišťování, kdy je zima ještě v plné kráse, ale pod "
                     u8"ledem už se pomalu probouzí nový život. Vydra je hbité, hravé a "
@@ -572,44 +565,42 @@ constexpr auto vydra4 =
 constexpr auto vlk1 =
     piece<686>("Vlk, piece 1", heading(11), spaces(41), pad,
                text(u8"Lidi narozené mezi 19. únorem a 20. březnem zveme v názvosloví "
-                    u8"Indiánského horoskopu \"Vlky\". Tyto zrozence ovlivňuje vodní živel a "
+                    u8"indiánského horoskopu „Vlky“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr severní. "),
-               text(u8"Vlk uzavírá kruh roku v čase, kdy zima pomalu ustupuje, sníh se mění v "
-                    u8"bystřiny a příroda se připravuje na nový začátek. Je to období konců i "
-                    u8"nadějí, kdy se staré rozpouští a nové ještě nemá tvar. O vlku koluje "
-                    u8"mnoho pověstí; podle jedné z nich vyje na měsíc, vytím se ale jen "
-                    u8"dorozumívá se smečkou. Té je oddaný: smečku tvoří rodina, jež o mláďata "
-                    u8"pečuje společně. Pro mnohé indiánské kmeny byl vlk moudrým učitelem a "
-                    u8"průvodcem. Ti, které Vlk provází, jsou citliví, věrní a mají silnou "
-                    u8"intuici."));
+               text(u8"Vlk uzavírá roční kruh v týdnech, kdy zima pomalu ustupuje, sníh se mění v "
+                    u8"bystřiny a příroda se chystá na nový začátek. Je to období konců i nadějí, "
+                    u8"kdy se staré rozpouští a nové ještě nemá tvar. O vlku koluje mnoho pověstí; "
+                    u8"traduje se, že vyje na měsíc, vytí mu ale slouží k dorozumění se smečkou. "
+                    u8"Té je oddaný: smečku tvoří rodina, jež o mláďata pečuje společně. Pro mnohé "
+                    u8"indiánské kmeny byl vlk moudrým učitelem a průvodcem. Ti, které Vlk "
+                    u8"provází, jsou citliví, věrní a mají silnou intuici."));
 constexpr auto vlk2 =
     piece<743>("Vlk, piece 2", textSoFar, tabs(1), spaces(75), tabs(15), spaces(2), tabs(1),
-               text(u8"Vlk je snílek s bohatým vnitřním světem. Vnímá i věci, které jiní "
-                    u8"přehlédnou, a jeho předtuchy se často až nápadně vyplní. Je soucitný, "
-                    u8"laskavý a neumí zůstat lhostejný k cizímu trápení; pomůže každému, kdo o "
-                    u8"to požádá, a někdy i tomu, kdo si to nezaslouží. Má umělecké nadání, "
-                    u8"lásku k hudbě, poezii a všemu tajemnému. Potřebuje čas o samotě, aby si "
-                    u8"srovnal myšlenky a nabral sílu. Přátelům bývá věrnou oporou a dokáže "
-                    u8"trpělivě naslouchat i dlouhé hodiny. Jeho přílišná citlivost je však i "
-                    u8"slabinou: snadno podléhá náladám, nechá se ovlivnit a před nepříjemnou "
-                    u8"realitou rád utíká do světa fantazie. Mívá potíže říct ne a stanovit si "
-                    u8"jasné hranice."));
+               text(u8"Vlk je snílek s bohatým vnitřním světem. Postřehne i to, co nikdo "
+                    u8"nevyslovil, a jeho předtuchy se často až nápadně vyplní. Je soucitný, "
+                    u8"laskavý a neumí zůstat lhostejný k cizímu trápení; pomůže každému, kdo o to "
+                    u8"požádá, a někdy i tomu, kdo si to nezaslouží. Má umělecké nadání, lásku k "
+                    u8"hudbě, poezii a všemu tajemnému. Potřebuje čas o samotě, aby si srovnal "
+                    u8"myšlenky a nabral sílu. Přátelům bývá věrnou oporou a dokáže trpělivě "
+                    u8"naslouchat i dlouhé hodiny. Jeho přílišná citlivost je však i slabinou: "
+                    u8"snadno podléhá náladám, nechá se ovlivnit a před nepříjemnou realitou rád "
+                    u8"utíká do světa fantazie. Mívá potíže říct ne a stanovit si jasné hranice."));
 constexpr auto vlk3 =
     piece<647>("Vlk, piece 3", textSoFar, tabs(8), spaces(74),
-               text(u8"Vlk miluje oddaně, něžně a bez výhrad. Ve vztahu je romantický, chápavý "
-                    u8"a obětavý a pro partnera udělá cokoli. Lásku projevuje drobnými "
-                    u8"pozornostmi, dopisy anebo básněmi a na druhém pozná, co ho trápí, i když "
-                    u8"nic neříká. Potřebuje cítit hluboké duševní spojení a porozumění beze "
-                    u8"slov. Nesnáší hrubost a chlad a v prostředí plném hádek vadne. Pozor by "
-                    u8"si měl dát na to, aby nesplýval s druhým natolik, že zapomene na sebe, a "
-                    u8"aby nevybíral partnery, které je třeba zachraňovat. Oporu nachází u "
-                    u8"Datla a Hada i u zemských totemů, které mu dají pevnou půdu pod nohama."));
+               text(u8"Vlk miluje oddaně, něžně a bez výhrad. Ve vztahu je romantický, chápavý a "
+                    u8"obětavý a pro partnera udělá cokoli. Lásku projevuje drobnými pozornostmi, "
+                    u8"dopisy anebo básněmi a na druhém pozná, co ho trápí, i když nic neříká. "
+                    u8"Potřebuje cítit hluboké duševní spojení a porozumění beze slov. Nesnáší "
+                    u8"hrubost a chlad a v prostředí plném hádek vadne. Pozor by si měl dát na to, "
+                    u8"aby nesplýval s druhým natolik, že zapomene na sebe, a aby nevybíral "
+                    u8"partnery, které je třeba zachraňovat. Oporu nachází u Datla a Hada i u "
+                    u8"zemských totemů, které ho vracejí oběma nohama na zem."));
 constexpr auto vlk4 =
     piece<272>("Vlk, piece 4", textSoFar, tabs(19), spaces(13),
                text(u8"Vlkovi dělá dobře voda, hudba a klid přírody, měl by se však vyhýbat "
-                    u8"alkoholu a jiným únikům před stresem. Citlivými místy jsou u něho "
-                    u8"chodidla, mízní uzliny a obranyschopnost. Vlk by měl věřit intuici, ale "
-                    u8"nezapomínat na střízlivý rozum."));
+                    u8"alkoholu a dalším únikům před stresem. Citlivá má chodidla a mízní uzliny a "
+                    u8"obranyschopnost mívá oslabenou. Vlk by měl věřit intuici, ale nezapomínat "
+                    u8"na střízlivý rozum."));
 
 constexpr PadLengths indianPads{.pad = indianPadLength};
 

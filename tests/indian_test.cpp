@@ -101,9 +101,9 @@ TEST(IndianTexts, TheFirstPassageCarriesTheTotemsLabels) {
     SCOPED_TRACE(signOf(l.day, l.month));
     const std::string t = text(l.day, l.month);
     const std::size_t passage = t.find_first_not_of(' ', cp(headings[i]).size());
-    const std::string opening = cp(i == 1 ? u8"Lidé narození mezi " : u8"Lidi narozené mezi ") + cp(l.span) +
-                                cp(u8" zveme v názvosloví Indiánského horoskopu \"") + cp(l.plural) +
-                                cp(u8"\". Tyto zrozence ovlivňuje ") + cp(l.element) +
+    const std::string opening = cp(u8"Lidi narozené mezi ") + cp(l.span) +
+                                cp(u8" zveme v názvosloví indiánského horoskopu „") + cp(l.plural) +
+                                cp(u8"“. Tyto zrozence ovlivňuje ") + cp(l.element) +
                                 cp(u8" živel a vítr ") + cp(l.wind) + ". ";
     EXPECT_EQ(t.substr(passage, opening.size()), opening);
   }

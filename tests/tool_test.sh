@@ -54,7 +54,7 @@ run 4 1 5 1980
 check "Indian: exit 0" test $status -eq 0
 check "Indian: the title" test "$(head -n 1 "$out")" = "Indiánsky horoskop (1. 5. 1980)"
 check "Indian: the Bobr's text" grep -q '^Bobr$' "$out"
-check "Indian: the first passage's labels" grep -q 'Lidé narození mezi 20. dubnem a 20. květnem' "$out"
+check "Indian: the first passage's labels" grep -q 'Lidi narozené mezi 20. dubnem a 20. květnem zveme v názvosloví indiánského' "$out"
 run --raw 4 1 5 1980
 check "Indian --raw: the Bobr is 3608 bytes" test "$(tail -n +2 "$out" | wc -c)" -eq 3608
 check "Indian --raw: tabs stand between the passages" test "$(tail -n +2 "$out" | tr -cd '\t' | wc -c)" -eq 44
