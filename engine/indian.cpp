@@ -105,7 +105,7 @@ constexpr auto bobr4 =
     piece<598>("Bobr, piece 4", textSoFar, tabs(19), spaces(17),
                text(u8"Láska je pro Bobra vážná věc. Nezačíná vztahy lehkomyslně a dlouho zkoumá, "
                     u8"zda si s druhým skutečně rozumí. Když však jednou své srdce daruje, je "
-                    u8"věrný, něžný a obětavý. O citech moc nemluví, raději je dokazuje. Stará se "
+                    u8"věrný, něžný a obětavý. O citech mluví málo, raději je prokazuje. Stará se "
                     u8"o to, aby partnerovi nic nechybělo, a jeho domov je plný tepla a dobrých "
                     u8"věcí. Bývá smyslný a umí si užívat společných chvil. Horší je to s jeho "
                     u8"žárlivostí a potřebou mít vše pod kontrolou, která může druhého dusit. "
@@ -400,7 +400,7 @@ constexpr auto had2 =
 constexpr auto had3 =
     piece<543>("Had, piece 3", textSoFar, tabs(13), spaces(6), tabs(1), spaces(8), tabs(1), spaces(9),
                text(u8"Had je v práci cílevědomý a vytrvalý a nevzdá se ani tehdy, když jiní dávno "
-                    u8"odešli domů. Nejlépe se uplatní v oborech, kde se pátrá po skryté pravdě: "
+                    u8"odešli domů. Nejlépe se uplatní v oborech, kde se hledají skryté příčiny: "
                     u8"jako detektiv, psycholog, lékař, chirurg, výzkumník nebo vědec. Láká ho i "
                     u8"léčitelství a alternativní medicína. Práce pro něj není jen zdrojem "
                     u8"výdělku, ale posláním, kterému se umí oddat celou duší. Pracuje raději sám "
@@ -598,7 +598,7 @@ constexpr auto vlk3 =
 constexpr auto vlk4 =
     piece<272>("Vlk, piece 4", textSoFar, tabs(19), spaces(13),
                text(u8"Vlkovi dělá dobře voda, hudba a klid přírody, měl by se však vyhýbat "
-                    u8"alkoholu a dalším únikům před stresem. Citlivá má chodidla a mízní uzliny a "
+                    u8"alkoholu a dalším únikům před stresem. Citlivá má chodidla i mízní uzliny a "
                     u8"obranyschopnost mívá oslabenou. Vlk by měl věřit intuici, ale nezapomínat "
                     u8"na střízlivý rozum."));
 
