@@ -388,8 +388,8 @@ constexpr auto had1 =
                     u8"Hadem v sobě nesou stejnou hloubku, sílu a schopnost měnit se."));
 constexpr auto had2 =
     piece<796>("Had, piece 2", textSoFar, tabs(2), spaces(201),
-               text(u8"Had je povaha silná, vášnivá a neprůhledná. Na povrchu je klidný a "
-                    u8"zdrženlivý, ale pod hladinou se v něm rozpoutávají bouře. Má mimořádnou "
+               text(u8"Had je povaha silná, vášnivá a neprůhledná. Jeho klid a zdrženlivost "
+                    u8"klamou, protože v nitru se mu často rozpoutávají bouře. Má mimořádnou "
                     u8"intuici a vidí lidem až do duše, sám však o sobě prozradí jen málo. Je "
                     u8"odhodlaný a houževnatý, a když si vytkne cíl, nedá si pokoj, dokud ho "
                     u8"nedosáhne. Nezná polovičatá řešení: buď miluje, nebo nenávidí, buď věří, "
