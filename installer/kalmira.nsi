@@ -1,6 +1,8 @@
 ; The setup program of Kalmira horoskop (kalmira-VERSION-setup.exe), built by CMake with makensis.
-; makensis -INPUTCHARSET UTF8 -DVERSION=1.0 -DVERSION_FULL=1.0.0.0 -DEXE=kalmira.exe -DREADME=README.md
+; makensis -INPUTCHARSET UTF8 -DVERSION=1.0 -DVERSION_FULL=1.0.0.0 -DEXE=kalmira.exe -DREADME=citajma.txt
 ;          -DOUTFILE=kalmira-1.0-setup.exe kalmira.nsi
+; EXE and README are the staged copies (stage_release.sh), whose file times, kept by File, are the
+; commit's: the setup program is then the same bytes whenever and wherever it is made.
 Unicode true
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
@@ -57,7 +59,9 @@ FunctionEnd
 Section "${PRODUCT}"
   SetOutPath "$INSTDIR"
   File "/oname=kalmira.exe" "${EXE}"
-  File "/oname=README.md" "${README}"
+  File "/oname=citajma.txt" "${README}"
+  ; Earlier setups of this version shipped the English README.md instead.
+  Delete "$INSTDIR\README.md"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortCut "${SHORTCUT}" "$INSTDIR\kalmira.exe" "" "$INSTDIR\kalmira.exe" 0
 
@@ -79,7 +83,7 @@ SectionEnd
 Section "Uninstall"
   Delete "${SHORTCUT}"
   Delete "$INSTDIR\kalmira.exe"
-  Delete "$INSTDIR\README.md"
+  Delete "$INSTDIR\citajma.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

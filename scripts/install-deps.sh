@@ -5,11 +5,18 @@ set -euo pipefail
 
 engine_packages=(cmake make g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
                  hunspell hunspell-cs hunspell-sk perl libc-bin)
-windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb imagemagick zip unzip file
-                  nsis)
+windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 googletest wine wine32:i386 fonts-wine xvfb imagemagick
+                  zip unzip file nsis)
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+# Nothing may wait for an answer: no debconf questions, no change log or restart prompts, and a
+# changed configuration file keeps the machine's version. The environment goes through env, past
+# sudo's env_reset.
+apt_get() {
+  $sudo env DEBIAN_FRONTEND=noninteractive APT_LISTCHANGES_FRONTEND=none NEEDRESTART_MODE=a \
+    apt-get -y -q -o Dpkg::Options::=--force-confdef -o Dpkg::Options::=--force-confold "$@" < /dev/null
+}
 
 wanted=()
 for group in "$@"; do
@@ -31,11 +38,10 @@ install_missing() {  # [--target-release=SUITE] packages
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "installing: ${missing[*]}"
   if printf '%s\n' "${missing[@]}" | grep -q ':i386$' && ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $sudo dpkg --add-architecture i386
+    $sudo dpkg --add-architecture i386 < /dev/null
   fi
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${options[@]}" \
-    "${missing[@]}" > /dev/null
+  apt_get -qq update
+  apt_get -qq install --no-install-recommends "${options[@]}" "${missing[@]}" > /dev/null
 }
 
 # Wine's loader for 32-bit programs is itself a 32-bit Linux program. Where the kernel runs no 32-bit
@@ -107,7 +113,7 @@ add_backports() {
   case $keyring in /*) ;; *) keyring=/usr/share/keyrings/debian-archive-keyring.gpg ;; esac
   printf '%s\n' "Types: deb" "URIs: $uri" "Suites: bookworm-backports" "Components: main" "Signed-By: $keyring" |
     $sudo tee /etc/apt/sources.list.d/bookworm-backports.sources > /dev/null
-  $sudo apt-get update -qq
+  apt_get -qq update
 }
 
 enable_i386_emulation() {

@@ -3,7 +3,7 @@
 // installed program through its Start menu shortcut, and uninstalls the way Windows does.
 // Usage: release_check version EXE VERSION
 //        release_check manifest EXE VERSION
-//        release_check installed BUILT_EXE BUILT_README VERSION
+//        release_check installed BUILT_EXE BUILT_CITAJMA VERSION
 //        release_check start
 //        release_check uninstall
 // Prints one line per check and exits with 0 when all passed.
@@ -253,10 +253,11 @@ std::wstring shortcutTarget(std::wstring& workingDir) {
   return target;
 }
 
-int installed(const std::wstring& builtExe, const std::wstring& builtReadme, const std::wstring& version) {
+int installed(const std::wstring& builtExe, const std::wstring& builtCitajma, const std::wstring& version) {
   const std::wstring dir = installDir();
   check(sameFile(dir + L"\\kalmira.exe", builtExe), L"kalmira.exe is in " + dir);
-  check(sameFile(dir + L"\\README.md", builtReadme), L"README.md is in " + dir);
+  check(sameFile(dir + L"\\citajma.txt", builtCitajma), L"citajma.txt is in " + dir);
+  check(!exists(dir + L"\\README.md"), L"no README.md in " + dir);
   check(exists(dir + L"\\uninstall.exe"), L"uninstall.exe is in " + dir);
 
   CoInitialize(nullptr);
@@ -279,7 +280,7 @@ int installed(const std::wstring& builtExe, const std::wstring& builtReadme, con
     DWORD kilobytes = 0, size = sizeof kilobytes;
     RegGetValueW(key, nullptr, L"EstimatedSize", RRF_RT_REG_DWORD, nullptr, &kilobytes, &size);
     DWORD bytes = 0;
-    for (const wchar_t* name : {L"\\kalmira.exe", L"\\README.md", L"\\uninstall.exe"}) {
+    for (const wchar_t* name : {L"\\kalmira.exe", L"\\citajma.txt", L"\\uninstall.exe"}) {
       WIN32_FILE_ATTRIBUTE_DATA data;
       if (GetFileAttributesExW((dir + name).c_str(), GetFileExInfoStandard, &data))
         bytes += data.nFileSizeLow;

@@ -2,6 +2,7 @@
 # Puts the setup program beside the release zip and prints (and writes) the SHA-256 sums of both.
 # Usage: release_sums.sh SETUP_EXE ZIP RELEASE_DIR
 set -euo pipefail
+[ $# -eq 3 ] || { echo "usage: release_sums.sh SETUP_EXE ZIP RELEASE_DIR"; exit 2; }
 setup=$1
 zip=$2
 dir=$3

@@ -3,8 +3,12 @@
 # file properties and the manifest of kalmira.exe, then a silent install, an install over it, a
 # start from the Start menu, and a silent uninstall, after which the prefix's files and its
 # Software registry must be as they were before the install.
-# Usage: run_release.sh KALMIRA_EXE README SETUP_EXE RELEASE_CHECK_EXE VERSION DISPLAY_VERSION WORK_DIR
+# Usage: run_release.sh KALMIRA_EXE CITAJMA_TXT SETUP_EXE RELEASE_CHECK_EXE VERSION DISPLAY_VERSION WORK_DIR
 set -uo pipefail
+if [ $# -ne 7 ]; then
+  echo "usage: run_release.sh KALMIRA_EXE CITAJMA_TXT SETUP_EXE RELEASE_CHECK_EXE VERSION DISPLAY_VERSION WORK_DIR"
+  exit 2
+fi
 exe=$1
 readme=$2
 setup=$3
@@ -74,7 +78,7 @@ echo "== manifest"
 drive manifest "$win_exe" "$version"
 
 if [ ! -f "$setup" ]; then
-  echo "  FAIL  no setup program at $setup (is makensis installed?)"
+  echo "  FAIL  no setup program at $setup"
   echo "wine release: $passed passed, $((failed + 1)) failed"
   exit 1
 fi
@@ -97,6 +101,8 @@ install() {  # a silent setup run, then everything it must have put in place
 install "silent install"
 echo "== the installed program"
 drive start
+# As an earlier setup of this version left it: with the English README.md, which this one replaces.
+echo "Kalmira" > "$WINEPREFIX/drive_c/Program Files/Kalmira/README.md"
 install "silent install over the installed one"
 
 echo "== silent uninstall"
