@@ -20,7 +20,12 @@ inline std::string cp(std::u8string_view utf8) {
   std::string out;
   for (std::size_t at = 0; at < utf8.size();) {
     const Utf8Char decoded = decodeUtf8(utf8, at);
-    out += static_cast<char>(unicodeToCp1250(decoded.codePoint));
+    const int byte = decoded.length == 0 ? -1 : unicodeToCp1250(decoded.codePoint);
+    if (byte < 0) {
+      ADD_FAILURE() << "no code page 1250 character at UTF-8 byte " << at;
+      return out;
+    }
+    out += static_cast<char>(byte);
     at += decoded.length;
   }
   return out;
