@@ -21,7 +21,6 @@ struct BirthDate {
 };
 
 inline constexpr std::size_t resultTextSize = 6000;
-using ResultText = char[resultTextSize];
 
 // The whole text when a date falls in no sign (only a month outside 1 to 12 does).
 inline constexpr auto signNotFoundMessage = cp1250(u8"Nastala chyba nemôžem nájsť tvoje znamenie");
@@ -172,9 +171,5 @@ inline constexpr FinishedText<Length> finishedText =
 constexpr std::string_view signText(int sign, std::span<const std::string_view> texts) {
   return sign < 0 ? signNotFoundMessage.view() : texts[static_cast<std::size_t>(sign)];
 }
-
-// Copies `text` into `out` as the program's 6000-byte result text: one copy and the terminator;
-// a text longer than the result text (none of the program's is) would be cut short.
-void copyToResultText(std::string_view text, ResultText& out);
 
 }  // namespace kalmira

@@ -114,7 +114,7 @@ constexpr Sample samples[] = {
     {"EuropeanShort/not-found", 5, 1, -1, 1980},
 };
 
-ResultText text;
+char text[resultTextSize];
 
 // The text of a sample as the program asks for it.
 std::string_view textOf(const Sample& sample) {
@@ -141,20 +141,6 @@ void request(benchmark::State& state, Sample sample) {
   count(state, sample, before);
 }
 
-// A request for a caller that wants the text in a result text of its own: the lookup and one copy.
-void copy(benchmark::State& state, Sample sample) {
-  const std::size_t length = textOf(sample).size();
-  const long before = allocations.load();
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(&sample);
-    copyToResultText(textOf(sample), text);
-    benchmark::DoNotOptimize(text);
-    benchmark::ClobberMemory();
-  }
-  count(state, sample, before);
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * length));
-}
-
 // The floor: copying the same bytes, terminator included, from where they already are.
 void plainCopy(benchmark::State& state, Sample sample) {
   const std::string_view source = textOf(sample);
@@ -172,7 +158,6 @@ void plainCopy(benchmark::State& state, Sample sample) {
 const bool registered = [] {
   for (const Sample& sample : samples) {
     benchmark::RegisterBenchmark((std::string("request/") + sample.name).c_str(), request, sample);
-    benchmark::RegisterBenchmark((std::string("copy/") + sample.name).c_str(), copy, sample);
     benchmark::RegisterBenchmark((std::string("memcpy/") + sample.name).c_str(), plainCopy, sample);
   }
   return true;
