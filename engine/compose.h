@@ -9,18 +9,10 @@
 #include <span>
 #include <string_view>
 
+#include "engine/birth_date.h"
 #include "engine/text.h"
 
 namespace kalmira {
-
-// The date a generator reads, the fields as the request record holds them.
-struct BirthDate {
-  std::int32_t day;
-  std::int32_t month;
-  std::int32_t year;
-};
-
-inline constexpr std::size_t resultTextSize = 6000;
 
 // The whole text when a date falls in no sign (only a month outside 1 to 12 does).
 inline constexpr auto signNotFoundMessage = cp1250(u8"Nastala chyba nemôžem nájsť tvoje znamenie");
