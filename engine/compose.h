@@ -1,10 +1,9 @@
-// What every generator shares: the birth date, the result text, sign conditions with first-match
-// lookup, layout pads and the composition of a sign's pieces into its finished text.
+// What every generator shares: sign conditions with first-match lookup, layout pads, and the
+// composition of a sign's pieces into its finished text at compile time.
 #pragma once
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <limits>
 #include <span>
 #include <string_view>
@@ -111,7 +110,7 @@ constexpr bool followsCompositionRule(std::span<const Piece> pieces) {
 
 namespace diagnostics {
 inline constexpr char piecesBreakTheCompositionRule[1] = {};
-inline constexpr char composedLengthDiffersFromItsTableAndIs[1] = {};
+inline constexpr char composedTextIsNotLengthBytesButIs[1] = {};
 inline constexpr char composedTextDoesNotFitTheResultTextAndIs[1] = {};
 }  // namespace diagnostics
 
@@ -123,17 +122,17 @@ struct FinishedText {
   constexpr std::string_view view() const { return {bytes.data(), Length}; }
 };
 
-// Composes `pieces` as the program shows them: the pieces one after the other, each placeholder
-// replaced by its pad, the text so far standing where it already is. Fails the build when the
-// pieces break the composition rule, or when the text is not `Length` bytes long or would not fit
-// the result text.
+// Composes `pieces` into one text: the pieces one after the other, each pad's placeholder
+// replaced by its spaces, and the text-so-far placeholder by nothing, since that text already
+// stands before the piece. Fails the build when the pieces break the composition rule, or when the
+// text is not `Length` bytes long or would not fit the result text.
 template <std::size_t Length>
 consteval FinishedText<Length> composeAtCompileTime(std::span<const Piece> pieces, PadLengths pads) {
   FinishedText<Length> text;
   int failure = 0;
   if (!followsCompositionRule(pieces)) failure = diagnostics::piecesBreakTheCompositionRule[1];
   const std::size_t length = composedLength(pieces, pads);
-  if (length != Length) failure = diagnostics::composedLengthDiffersFromItsTableAndIs[length];
+  if (length != Length) failure = diagnostics::composedTextIsNotLengthBytesButIs[length];
   if (Length + 1 > resultTextSize) failure = diagnostics::composedTextDoesNotFitTheResultTextAndIs[Length];
   (void)failure;
   std::size_t at = 0;
@@ -152,8 +151,9 @@ consteval FinishedText<Length> composeAtCompileTime(std::span<const Piece> piece
   return text;
 }
 
-// A sign's finished text, one constant per sign: its length as the sign's table gives it, the pads
-// of its generator, and its pieces in order. A failing build names the pieces in the instantiation.
+// A sign's finished text, one constant per sign: `Length` is its size in bytes without the
+// terminator, `pads` its generator's pads, then its pieces in order. A failing build names the
+// pieces in the instantiation.
 template <std::size_t Length, PadLengths pads, const auto&... pieces>
 inline constexpr FinishedText<Length> finishedText =
     composeAtCompileTime<Length>(std::array<Piece, sizeof...(pieces)>{pieces.view()...}, pads);
