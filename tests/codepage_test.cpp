@@ -11,26 +11,21 @@ namespace {
 
 struct Decoding {
   std::u8string_view bytes;  // decoded from its start
-  char32_t codePoint;  // 0 when malformed
-  std::size_t length;  // 0: malformed
+  char32_t codePoint;        // 0 when malformed
+  std::size_t length;        // 0 when malformed
 };
 
 constexpr Decoding decodings[] = {
-    // The smallest and largest value of each length, and the neighbours of the surrogates.
+    // The smallest value of each length, the largest of all, and the neighbours of the surrogates.
     {u8"5", U'5', 1},
-    {u8"\x7F", 0x7F, 1},
     {u8"\xC2\x80", 0x80, 2},
-    {u8"\xC3\xA1", 0xE1, 2},
-    {u8"\xDF\xBF", 0x7FF, 2},
     {u8"\xE0\xA0\x80", 0x800, 3},
     {u8"\xED\x9F\xBF", 0xD7FF, 3},
     {u8"\xEE\x80\x80", 0xE000, 3},
-    {u8"\xEF\xBF\xBF", 0xFFFF, 3},
     {u8"\xF0\x90\x80\x80", 0x10000, 4},
     {u8"\xF4\x8F\xBF\xBF", 0x10FFFF, 4},
-    // Longer forms of smaller values: "5", U+7FF, U+FFFF.
+    // Longer forms of smaller values: "5" in two to four bytes, U+7FF, U+FFFF.
     {u8"\xC0\xB5", 0, 0},
-    {u8"\xC1\xBF", 0, 0},
     {u8"\xE0\x80\xB5", 0, 0},
     {u8"\xE0\x9F\xBF", 0, 0},
     {u8"\xF0\x80\x80\xB5", 0, 0},
@@ -40,7 +35,6 @@ constexpr Decoding decodings[] = {
     {u8"\xED\xBF\xBF", 0, 0},
     // Above U+10FFFF, and leads of five bytes and more.
     {u8"\xF4\x90\x80\x80", 0, 0},
-    {u8"\xF7\xBF\xBF\xBF", 0, 0},
     {u8"\xF8\x88\x80\x80\x80", 0, 0},
     {u8"\xFF", 0, 0},
     // Cut short: by the end of the text (the bytes that would complete it lie outside the view)
@@ -49,13 +43,13 @@ constexpr Decoding decodings[] = {
     {std::u8string_view(u8"\xE2\x82\xAC", 2), 0, 0},
     {std::u8string_view(u8"\xF0\x9F\x98\x80", 3), 0, 0},
     {u8"\xC3\x41", 0, 0},
-    {u8"\xE2\x82\x41", 0, 0},
     {u8"\x80", 0, 0},
 };
 
 TEST(DecodeUtf8, TakesTheShortestFormOfAScalarValueOnly) {
   for (const Decoding& expected : decodings) {
-    const std::string hex = ::testing::PrintToString(std::string(expected.bytes.begin(), expected.bytes.end()));
+    const std::string hex =
+        ::testing::PrintToString(std::string(expected.bytes.begin(), expected.bytes.end()));
     const Utf8Char decoded = decodeUtf8(expected.bytes, 0);
     EXPECT_EQ(decoded.length, expected.length) << hex;
     EXPECT_EQ(decoded.codePoint, expected.codePoint) << hex;
