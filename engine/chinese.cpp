@@ -129,7 +129,7 @@ constexpr auto buvolRelations = piece<706>(
 constexpr auto buvolFamous =
     piece<124>("Buvol, famous people", textSoFar, spaces(1), longPad, shortPad, shortPad, spaces(27),
                text(u8"Známé osobnosti ve znamení Buvola:"), spaces(1), text(buvolFamousPeople));
-// The question keeps the form "ke Buvola" that the program has always asked it in.
+// The question "Kdo se hodí ke Buvola?" is kept exactly as stored.
 constexpr auto buvolMatches =
     piece<678>("Buvol, compatibility", textSoFar, longPad, spaces(21), text(u8"Kdo se hodí ke Buvola?"),
                spaces(1), shortPad, shortPad, shortPad, spaces(23), text(buvolCompatibility));

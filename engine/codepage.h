@@ -43,20 +43,29 @@ struct Utf8Char {
   std::size_t length;
 };
 
+// Decodes the sequence that begins at `at`. Only the shortest form of a Unicode scalar value is
+// accepted: a longer form of a smaller code point, a UTF-16 surrogate (U+D800 to U+DFFF), a value
+// above U+10FFFF and a sequence cut short are all malformed.
 constexpr Utf8Char decodeUtf8(std::u8string_view text, std::size_t at) {
+  constexpr Utf8Char malformed{0, 0};
+  constexpr char32_t smallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
   const auto lead = static_cast<unsigned char>(text[at]);
-  std::size_t length = lead < 0x80           ? 1
-                       : (lead >> 5) == 0x6  ? 2
-                       : (lead >> 4) == 0xE  ? 3
-                       : (lead >> 3) == 0x1E ? 4
-                                             : 0;
-  if (length == 0 || at + length > text.size()) return {0, 0};
-  char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
+  const std::size_t length = lead < 0x80           ? 1
+                             : (lead >> 5) == 0x6  ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 0;
+  if (length == 0 || length > text.size() - at) return malformed;
+  if (length == 1) return {lead, 1};
+  char32_t codePoint = lead & (0x7F >> length);
   for (std::size_t i = 1; i < length; ++i) {
     const auto next = static_cast<unsigned char>(text[at + i]);
-    if ((next & 0xC0) != 0x80) return {0, 0};
+    if ((next & 0xC0) != 0x80) return malformed;
     codePoint = (codePoint << 6) | (next & 0x3F);
   }
+  if (codePoint < smallestOfLength[length] || (codePoint >= 0xD800 && codePoint <= 0xDFFF) ||
+      codePoint > 0x10FFFF)
+    return malformed;
   return {codePoint, length};
 }
 

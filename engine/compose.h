@@ -1,27 +1,17 @@
-// What every generator shares: the birth date, the result text, sign conditions with first-match
-// lookup, layout pads and the composition of a sign's pieces into its finished text.
+// What every generator shares: sign conditions with first-match lookup, layout pads, and the
+// composition of a sign's pieces into its finished text at compile time.
 #pragma once
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <limits>
 #include <span>
 #include <string_view>
 
+#include "engine/birth_date.h"
 #include "engine/text.h"
 
 namespace kalmira {
-
-// The date a generator reads, the fields as the request record holds them.
-struct BirthDate {
-  std::int32_t day;
-  std::int32_t month;
-  std::int32_t year;
-};
-
-inline constexpr std::size_t resultTextSize = 6000;
-using ResultText = char[resultTextSize];
 
 // The whole text when a date falls in no sign (only a month outside 1 to 12 does).
 inline constexpr auto signNotFoundMessage = cp1250(u8"Nastala chyba nemôžem nájsť tvoje znamenie");
@@ -76,85 +66,6 @@ constexpr int findSign(std::span<const SignCondition> signs, int month, int day)
   return -1;
 }
 
-// First-match lookup worked out for each month at compile time. The days of a month fall into a
-// few stretches, each of one sign (or of none), so that finding a date's sign takes a comparison
-// or two instead of a walk through every clause of the table.
-struct MonthSigns {
-  static constexpr std::size_t maxStretches = 4;
-  std::int32_t firstDay[maxStretches];  // where each stretch begins; the first begins below any day
-  int sign[maxStretches];               // -1 for days that no sign takes
-  std::size_t count;
-};
-
-struct SignIndex {
-  MonthSigns months[12];
-
-  // The same answer as findSign on the table the index was made from.
-  constexpr int find(int month, int day) const {
-    const std::uint32_t monthIndex = static_cast<std::uint32_t>(month) - 1u;  // a month below 1 wraps
-    if (monthIndex >= 12u) return -1;
-    const MonthSigns& stretches = months[monthIndex];
-    int sign = stretches.sign[0];
-    for (std::size_t i = 1; i < stretches.count; ++i)
-      if (day >= stretches.firstDay[i]) sign = stretches.sign[i];
-    return sign;
-  }
-};
-
-namespace diagnostics {
-inline constexpr char tooManyStretchesInMonth[1] = {};
-}  // namespace diagnostics
-
-// Builds the index of a table of sign conditions. Within a month every clause is a stretch of days,
-// so the lookup's answer can change only where a clause begins or ends: the index asks findSign at
-// each of those days and keeps the stretches where the answer changes.
-consteval SignIndex indexByMonth(std::span<const SignCondition> signs) {
-  SignIndex index{};
-  for (int month = 1; month <= 12; ++month) {
-    std::int32_t starts[2 * 3 * 16] = {anyDayBelow};
-    std::size_t startCount = 1;
-    for (const SignCondition& sign : signs) {
-      for (std::size_t c = 0; c < sign.count; ++c) {
-        const Clause& clause = sign.clauses[c];
-        if (clause.month != month) continue;
-        if (clause.firstDay != anyDayBelow) starts[startCount++] = clause.firstDay;
-        if (clause.lastDay != anyDayAbove) starts[startCount++] = clause.lastDay + 1;
-      }
-    }
-    // In order, so that the stretches come out in day order.
-    for (std::size_t i = 1; i < startCount; ++i)
-      for (std::size_t j = i; j > 0 && starts[j] < starts[j - 1]; --j) {
-        const std::int32_t swapped = starts[j];
-        starts[j] = starts[j - 1];
-        starts[j - 1] = swapped;
-      }
-    MonthSigns& stretches = index.months[month - 1];
-    for (std::size_t i = 0; i < startCount; ++i) {
-      const int sign = findSign(signs, month, starts[i]);
-      if (stretches.count > 0 && stretches.sign[stretches.count - 1] == sign) continue;
-      if (stretches.count == MonthSigns::maxStretches) {
-        stretches.count = diagnostics::tooManyStretchesInMonth[month];
-        return index;
-      }
-      stretches.firstDay[stretches.count] = starts[i];
-      stretches.sign[stretches.count++] = sign;
-    }
-  }
-  return index;
-}
-
-// True when the index answers as findSign does over every month from -2 to 14 and every day from
-// -40 to 40, and at the ends of the day's range.
-constexpr bool agreesWithLookup(const SignIndex& index, std::span<const SignCondition> signs) {
-  for (int month = -2; month <= 14; ++month) {
-    for (int day = -40; day <= 40; ++day)
-      if (index.find(month, day) != findSign(signs, month, day)) return false;
-    for (int day : {anyDayBelow, anyDayAbove})
-      if (index.find(month, day) != findSign(signs, month, day)) return false;
-  }
-  return true;
-}
-
 // The layout pad lengths a generator's placeholders take.
 struct PadLengths {
   std::size_t pad = 0;
@@ -199,7 +110,7 @@ constexpr bool followsCompositionRule(std::span<const Piece> pieces) {
 
 namespace diagnostics {
 inline constexpr char piecesBreakTheCompositionRule[1] = {};
-inline constexpr char composedLengthDiffersFromItsTableAndIs[1] = {};
+inline constexpr char composedTextIsNotLengthBytesButIs[1] = {};
 inline constexpr char composedTextDoesNotFitTheResultTextAndIs[1] = {};
 }  // namespace diagnostics
 
@@ -211,17 +122,17 @@ struct FinishedText {
   constexpr std::string_view view() const { return {bytes.data(), Length}; }
 };
 
-// Composes `pieces` as the program shows them: the pieces one after the other, each placeholder
-// replaced by its pad, the text so far standing where it already is. Fails the build when the
-// pieces break the composition rule, or when the text is not `Length` bytes long or would not fit
-// the result text.
+// Composes `pieces` into one text: the pieces one after the other, each pad's placeholder
+// replaced by its spaces, and the text-so-far placeholder by nothing, since that text already
+// stands before the piece. Fails the build when the pieces break the composition rule, or when the
+// text is not `Length` bytes long or would not fit the result text.
 template <std::size_t Length>
 consteval FinishedText<Length> composeAtCompileTime(std::span<const Piece> pieces, PadLengths pads) {
   FinishedText<Length> text;
   int failure = 0;
   if (!followsCompositionRule(pieces)) failure = diagnostics::piecesBreakTheCompositionRule[1];
   const std::size_t length = composedLength(pieces, pads);
-  if (length != Length) failure = diagnostics::composedLengthDiffersFromItsTableAndIs[length];
+  if (length != Length) failure = diagnostics::composedTextIsNotLengthBytesButIs[length];
   if (Length + 1 > resultTextSize) failure = diagnostics::composedTextDoesNotFitTheResultTextAndIs[Length];
   (void)failure;
   std::size_t at = 0;
@@ -240,8 +151,9 @@ consteval FinishedText<Length> composeAtCompileTime(std::span<const Piece> piece
   return text;
 }
 
-// A sign's finished text, one constant per sign: its length as the sign's table gives it, the pads
-// of its generator, and its pieces in order. A failing build names the pieces in the instantiation.
+// A sign's finished text, one constant per sign: `Length` is its size in bytes without the
+// terminator, `pads` its generator's pads, then its pieces in order. A failing build names the
+// pieces in the instantiation.
 template <std::size_t Length, PadLengths pads, const auto&... pieces>
 inline constexpr FinishedText<Length> finishedText =
     composeAtCompileTime<Length>(std::array<Piece, sizeof...(pieces)>{pieces.view()...}, pads);
@@ -251,9 +163,5 @@ inline constexpr FinishedText<Length> finishedText =
 constexpr std::string_view signText(int sign, std::span<const std::string_view> texts) {
   return sign < 0 ? signNotFoundMessage.view() : texts[static_cast<std::size_t>(sign)];
 }
-
-// Copies `text` into `out` as the program's 6000-byte result text: one copy and the terminator;
-// a text longer than the result text (none of the program's is) would be cut short.
-void copyToResultText(std::string_view text, ResultText& out);
 
 }  // namespace kalmira

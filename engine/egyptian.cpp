@@ -27,9 +27,6 @@ constexpr SignCondition egyptianSignConditions[egyptianSignCount] = {
     {from(12, 29), until(1, 29)},               // Hathor
 };
 
-constexpr SignIndex egyptianSignIndex = indexByMonth(egyptianSignConditions);
-static_assert(agreesWithLookup(egyptianSignIndex, egyptianSignConditions));
-
 constexpr std::u8string_view egyptianHeadings[egyptianSignCount] = {
     u8"Amon - Ra", u8"Mut",  u8"Isis",   u8"Horus",  u8"Geb",    u8"Sechmet",
     u8"Toth",      u8"Seth", u8"Osiris", u8"Anubis", u8"Hathor",
@@ -339,7 +336,7 @@ constexpr std::string_view egyptianTexts[egyptianSignCount] = {
 }  // namespace
 
 std::string_view egyptianText(BirthDate date) {
-  return signText(egyptianSignIndex.find(date.month, date.day), egyptianTexts);
+  return signText(findSign(egyptianSignConditions, date.month, date.day), egyptianTexts);
 }
 
 }  // namespace kalmira

@@ -30,10 +30,7 @@ inline constexpr std::u8string_view europeanSignHeadings[europeanSignCount] = {
     u8"Váhy",  u8"Škorpión", u8"Strelec",  u8"Kozorožec", u8"Vodnár", u8"Ryby",
 };
 
-inline constexpr SignIndex europeanSignIndex = indexByMonth(europeanSignConditions);
-static_assert(agreesWithLookup(europeanSignIndex, europeanSignConditions));
-
 // The index of the sign for a day and month, or -1 for a month outside 1 to 12.
-constexpr int findEuropeanSign(int month, int day) { return europeanSignIndex.find(month, day); }
+constexpr int findEuropeanSign(int month, int day) { return findSign(europeanSignConditions, month, day); }
 
 }  // namespace kalmira

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/compose.h"
+#include "engine/birth_date.h"
 
 namespace kalmira {
 

@@ -7,6 +7,7 @@
 #include "engine/european.h"
 #include "engine/european_short.h"
 #include "engine/indian.h"
+#include "engine/text.h"
 
 namespace kalmira {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/compose.h"
+#include "engine/birth_date.h"
 
 namespace kalmira {
 

@@ -1,5 +1,5 @@
 // Compile-time texts: UTF-8 literals in the sources become code page 1250 bytes in the program,
-// and every piece is checked against the length its sign's table gives it.
+// and every piece is checked against the `Length` its piece<Length>(...) call states.
 #pragma once
 
 #include <array>
@@ -62,8 +62,8 @@ inline constexpr Placeholder longPad{Fill::LongPad};
 
 namespace diagnostics {
 // A failed build names one of these; the "in constexpr expansion" line above it names the piece,
-// and an array index in the message is the offending length or byte position.
-inline constexpr char pieceLengthDiffersFromItsTableAndIs[1] = {};
+// and an array index in the message is the length found or the byte position (counted from 1).
+inline constexpr char pieceIsNotLengthBytesButIs[1] = {};
 inline constexpr char characterOutsideCodePage1250AtUtf8Byte[1] = {};
 inline constexpr char malformedUtf8AtByte[1] = {};
 inline constexpr char percentSignInTextAtUtf8Byte[1] = {};
@@ -90,6 +90,7 @@ struct PieceWriter {
   std::size_t size = 0;
   int failure = 0;  // a diagnostics index to report, or 0
 
+  // Bytes past `Length` are counted but not kept, so that a wrong length is reported as found.
   constexpr void put(char byte) {
     if (size < Length) piece.bytes[size] = byte;
     ++size;
@@ -137,8 +138,8 @@ struct PieceWriter {
 }  // namespace detail
 
 // Builds a piece from its layout at compile time. `name` says which sign and piece it is, so that
-// a failing build says where. Fails the build when a text holds a character that code page 1250
-// lacks or a percent sign, or when the piece is not `Length` bytes long.
+// a failing build says where. Fails the build when a text is malformed UTF-8 or holds a character
+// that code page 1250 lacks or a percent sign, or when the piece is not `Length` bytes long.
 template <std::size_t Length, typename... Items>
 consteval FixedPiece<Length> piece(const char* name, const Items&... items) {
   (void)name;
@@ -146,7 +147,7 @@ consteval FixedPiece<Length> piece(const char* name, const Items&... items) {
   (writer.add(items), ...);
   if (writer.failure != 0) return {};
   if (writer.size == 0) writer.failure = diagnostics::pieceIsEmpty[writer.size + 1];
-  if (writer.size != Length) writer.failure = diagnostics::pieceLengthDiffersFromItsTableAndIs[writer.size];
+  if (writer.size != Length) writer.failure = diagnostics::pieceIsNotLengthBytesButIs[writer.size];
   return writer.piece;
 }
 
@@ -161,6 +162,7 @@ struct Cp1250String {
   constexpr std::string_view view() const { return {bytes.data(), size}; }
 };
 
+// Fails the build as a piece's text would.
 template <std::size_t N>
 consteval Cp1250String<N> cp1250(const char8_t (&utf8)[N]) {
   detail::PieceWriter<N - 1> writer;

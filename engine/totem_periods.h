@@ -23,10 +23,7 @@ inline constexpr SignCondition totemPeriodConditions[totemPeriodCount] = {
     {from(2, 19), until(3, 20)},    // Vlk, Doba obnovy
 };
 
-inline constexpr SignIndex totemPeriodIndex = indexByMonth(totemPeriodConditions);
-static_assert(agreesWithLookup(totemPeriodIndex, totemPeriodConditions));
-
 // The index of the totem and period for a day and month, or -1 for a month outside 1 to 12.
-constexpr int findTotemPeriod(int month, int day) { return totemPeriodIndex.find(month, day); }
+constexpr int findTotemPeriod(int month, int day) { return findSign(totemPeriodConditions, month, day); }
 
 }  // namespace kalmira

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "tests/test_support.h"
 
 namespace kalmira {
@@ -52,20 +50,6 @@ TEST(SignText, TheNotFoundMessageForNoSign) {
   constexpr std::string_view texts[] = {"a", "b"};
   EXPECT_EQ(signText(1, texts), "b");
   EXPECT_EQ(signText(-1, texts), testing::cp(u8"Nastala chyba nemôžem nájsť tvoje znamenie"));
-}
-
-TEST(CopyToResultText, OneTerminatedCopyThatNeverRunsPastTheBuffer) {
-  struct {
-    ResultText out;
-    char guard[16];
-  } buffer;
-  std::memset(&buffer, 'G', sizeof buffer);
-  copyToResultText("abc", buffer.out);
-  EXPECT_STREQ(buffer.out, "abc");
-  const std::string huge(resultTextSize * 2, 'x');
-  copyToResultText(huge, buffer.out);
-  EXPECT_EQ(std::strlen(buffer.out), resultTextSize - 1);
-  EXPECT_EQ(std::string(buffer.guard, sizeof buffer.guard), std::string(16, 'G'));
 }
 
 TEST(FindSign, TakesTheFirstSignWhoseClauseHolds) {

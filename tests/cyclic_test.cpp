@@ -91,7 +91,7 @@ TEST(CyclicPeriods, TheYearHasNoEffect) { testing::expectYearHasNoEffect(cyclic,
 
 // Every day from -5 to 40 of every month from -2 to 14 gives the period that the totems'
 // conditions give it (the not-found text where they give none), terminated inside the result
-// text and never written past it.
+// text.
 TEST(CyclicPeriods, EveryDateOfAGridFollowsTheTotemConditions) {
   const auto periodTexts = testing::textsOfTheFifteenths(cyclic);
   ASSERT_EQ(periodTexts.size(), 12u);

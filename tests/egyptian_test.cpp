@@ -64,7 +64,7 @@ TEST(EgyptianSigns, MonthOutsideTheYearGivesTheNotFoundText) {
 TEST(EgyptianSigns, TheYearHasNoEffect) { testing::expectYearHasNoEffect(egyptian, 15, 8); }
 
 // Every day from -5 to 40 of every month from -2 to 14 gives exactly one god's text or the
-// not-found text, terminated inside the result text and never written past it.
+// not-found text, terminated inside the result text.
 TEST(EgyptianSigns, EveryDateOfAGridGivesOneSignOrNotFound) {
   auto signTexts = testing::textsOfTheFifteenths(egyptian);
   signTexts.insert(text(30, 1));

@@ -54,8 +54,7 @@ TEST(EuropeanShortSigns, MonthOutsideTheYearGivesTheNotFoundText) {
 TEST(EuropeanShortSigns, TheYearHasNoEffect) { testing::expectYearHasNoEffect(europeanShort, 5, 9); }
 
 // Every day from -5 to 40 of every month from -2 to 14: the short text names the sign whose long
-// text the same date gets, or both give the not-found text; terminated inside the result text and
-// never written past it.
+// text the same date gets, or both give the not-found text; terminated inside the result text.
 TEST(EuropeanShortSigns, AgreesWithTheLongTextsOnEveryDateOfAGrid) {
   testing::forEachDateOfTheGrid(europeanShort, [](int day, int month, const std::string& shortText) {
     const std::string longText = testing::generateText(european, day, month, 1980);

@@ -45,7 +45,7 @@ TEST(EuropeanSigns, MonthOutsideTheYearGivesTheNotFoundText) {
 TEST(EuropeanSigns, TheYearHasNoEffect) { testing::expectYearHasNoEffect(european, 5, 9); }
 
 // Every day from -5 to 40 of every month from -2 to 14 gives exactly one sign's text or the
-// not-found text, terminated inside the result text and never written past it.
+// not-found text, terminated inside the result text.
 TEST(EuropeanSigns, EveryDateOfAGridGivesOneSignOrNotFound) {
   const auto signTexts = testing::textsOfTheFifteenths(european);
   ASSERT_EQ(signTexts.size(), 12u);

@@ -58,8 +58,7 @@ TEST(IndianTotems, MonthOutsideTheYearGivesTheNotFoundText) { testing::expectNot
 TEST(IndianTotems, TheYearHasNoEffect) { testing::expectYearHasNoEffect(indian, 1, 5); }
 
 // Every day from -5 to 40 of every month from -2 to 14 gives the text of the totem whose span
-// the shared table finds, or the not-found text, terminated inside the result text and never
-// written past it.
+// the shared table finds, or the not-found text, terminated inside the result text.
 TEST(IndianTotems, EveryDateOfAGridGivesTheTotemOfTheSharedSpans) {
   const auto totemTexts = testing::textsOfTheFifteenths(indian);
   ASSERT_EQ(totemTexts.size(), 12u);

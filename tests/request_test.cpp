@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "engine/systems.h"
 #include "tests/test_support.h"
 

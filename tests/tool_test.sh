@@ -144,5 +144,27 @@ run --help
 check "--help exits 0 with the usage" test $status -eq 0
 check "--help prints the usage on stdout" grep -q '^usage:' "$out"
 
+# An argument that is not UTF-8 is refused wherever it stands, with or without --raw and
+# --unchecked: an overlong "5", a surrogate, a value above U+10FFFF, a sequence cut short.
+refused() {  # the argument's name in the message
+  test $status -eq 2 && test ! -s "$out" && test "$(cat "$err")" = "kalmira-text: $1 is not valid UTF-8"
+}
+names=(TYPE DAY MONTH YEAR)
+for bad in $'\xC0\xB5' $'\xE0\x80\xB5' $'\xED\xA0\x80' $'\xF4\x90\x80\x80' $'5\xC3' $'\xE2\x82'; do
+  for position in 0 1 2 3; do
+    args=(0 5 9 1980)
+    args[position]=$bad
+    for mode in --raw --unchecked --; do
+      run "$mode" "${args[@]}"
+      check "$mode: ${names[position]} $(printf '%q' "$bad") is refused" refused "${names[position]}"
+    done
+  done
+done
+run 0 5 9 1980 $'\xFF'
+check "a fifth argument that is not UTF-8 is named by its position" refused "argument 5"
+run 0 $'\xF0\x9F\x98\x80' 9 1980
+check "a well-formed character outside the code page still reaches the checks" \
+  test "$(cat "$err")" = "Nesprávna hodnota dňa"
+
 echo "kalmira-text: $passed passed, $failed failed"
 test $failed -eq 0

@@ -22,8 +22,9 @@ expect() {  # source, then the strings its error must contain
     fi
   done
 }
-expect wrong_length.cpp "Sample sign, description" "pieceLengthDiffersFromItsTableAndIs" "11"
-expect wrong_composed_length.cpp "sampleDescription" "composedLengthDiffersFromItsTableAndIs" "15"
+expect wrong_length.cpp "Sample sign, description" "pieceIsNotLengthBytesButIs" "11"
+expect wrong_composed_length.cpp "sampleDescription" "composedTextIsNotLengthBytesButIs" "15"
 expect outside_code_page.cpp "Sample sign, fact sheet" "characterOutsideCodePage1250AtUtf8Byte"
+expect overlong_utf8.cpp "Sample sign, lucky number" "malformedUtf8AtByte" "9"
 test $failed -eq 0 && echo "broken texts stop the build"
 exit $failed

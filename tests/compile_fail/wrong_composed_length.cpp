@@ -1,5 +1,5 @@
-// A sign whose pieces compose to another length than its table gives: the build fails, and the
-// error names the pieces and gives the length they compose to.
+// A sign whose pieces compose to another length than its finishedText states: the build fails,
+// and the error names the pieces and gives the length they compose to.
 #include "engine/compose.h"
 
 namespace {

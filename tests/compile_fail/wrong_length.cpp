@@ -1,4 +1,4 @@
-// A piece one byte short of its table: the build must stop and name it.
+// A piece one byte short of its stated Length: the build must stop and name it.
 #include "engine/text.h"
 
 using namespace kalmira;

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/codepage.h"
 #include "engine/systems.h"
 #include "tools/kalmira-text/render.h"
 

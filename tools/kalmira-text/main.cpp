@@ -34,6 +34,13 @@ std::string usage() {
   return text;
 }
 
+// An argument that is not UTF-8 is refused before anything reads it, so that no byte of it can
+// be taken for a digit or a letter the user did not type.
+int notUtf8(const std::string& argument) {
+  std::fprintf(stderr, "kalmira-text: %s is not valid UTF-8\n", argument.c_str());
+  return 2;
+}
+
 int usageError(const char* what) {
   std::fprintf(stderr, "kalmira-text: %s\n%s", what, usage().c_str());
   return 2;
@@ -70,7 +77,12 @@ int main(int argc, char** argv) {
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    if (!optionsEnded && arg.size() > 2 && arg.substr(0, 2) == "--") {
+    const bool isOption = !optionsEnded && arg.size() > 2 && arg.substr(0, 2) == "--";
+    if (!isUtf8(arg)) {
+      constexpr const char* fieldNames[] = {"TYPE", "DAY", "MONTH", "YEAR"};
+      return notUtf8(!isOption && count < 4 ? fieldNames[count] : "argument " + std::to_string(i));
+    }
+    if (isOption) {
       if (arg == "--raw") {
         raw = true;
       } else if (arg == "--unchecked") {

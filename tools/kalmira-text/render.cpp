@@ -54,6 +54,16 @@ std::string cp1250ToUtf8(std::string_view text) {
   return out;
 }
 
+bool isUtf8(std::string_view text) {
+  const std::u8string_view utf8{reinterpret_cast<const char8_t*>(text.data()), text.size()};
+  for (std::size_t at = 0; at < utf8.size();) {
+    const std::size_t length = decodeUtf8(utf8, at).length;
+    if (length == 0) return false;
+    at += length;
+  }
+  return true;
+}
+
 std::string utf8ToCp1250(std::string_view text) {
   std::string out;
   const std::u8string_view utf8{reinterpret_cast<const char8_t*>(text.data()), text.size()};

@@ -9,6 +9,9 @@ namespace kalmira {
 
 std::string cp1250ToUtf8(std::string_view text);
 
+// True when `text` is well-formed UTF-8 (shortest forms of Unicode scalar values only).
+bool isUtf8(std::string_view text);
+
 // Code page 1250 bytes of a UTF-8 text; characters the code page lacks become '?'.
 std::string utf8ToCp1250(std::string_view text);
 
