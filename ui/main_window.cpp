@@ -1,6 +1,7 @@
 // The program's entry point, the splash window and its painting.
 #include "ui/main_window.h"
 
+#include "kalmira_version.h"
 #include "resources/resource.h"
 #include "ui/dialogs.h"
 
@@ -10,7 +11,7 @@ HWND mainWindow = nullptr;
 namespace {
 
 const wchar_t mainClassName[] = L"WinAPIMainClass";
-const wchar_t mainWindowTitle[] = L"Kalmira horoskop 1.0";
+const wchar_t mainWindowTitle[] = L"" KALMIRA_TITLE;
 const COLORREF backgroundColour = RGB(250, 241, 232);
 const COLORREF publisherColour = RGB(206, 31, 31);
 
@@ -22,7 +23,7 @@ struct Caption {
 };
 
 const Caption captions[] = {
-    {-18, 195, 150, RGB(0, 0, 0), L"Kalmira horoskop 1.0"},
+    {-18, 195, 150, RGB(0, 0, 0), mainWindowTitle},
     {-11, 172, 280, RGB(0, 0, 0), L"Výrobu tohoto programu zabezpečil server"},
     {-12, 227, 300, publisherColour, L"www.kalmira.example"},
 };

@@ -72,7 +72,7 @@ const TemplateControl birthDateControls[] = {
 
 const TemplateControl aboutControls[] = {
     {IDCANCEL, L"Button", {72, 72, 50, 14}, 0x50018080, 0, 0, L"Cancel"},
-    {-1, L"Static", {60, 5, 73, 8}, 0x50020000, 0, 0, L"Kalmira Horoskop 1.0"},
+    {-1, L"Static", {60, 5, 73, 8}, 0x50020000, 0, 0, L"Kalmira Horoskop " KALMIRA_VERSION},
     {-1, L"Static", {13, 20, 48, 8}, 0x50020000, 0, WS_EX_TRANSPARENT, L"Autor: Kalmira"},
     {-1, L"Static", {13, 32, 84, 8}, 0x50020000, 0, WS_EX_TRANSPARENT, L"Email: ja@kalmira.example"},
     {-1,
