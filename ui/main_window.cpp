@@ -127,7 +127,7 @@ int registerAndCreateMainWindow() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   instanceHandle = instance;
   if (!registerAndCreateMainWindow()) return 0;
-  MSG message;
+  MSG message{};  // a retrieval that fails at once leaves it as it is
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
