@@ -22,6 +22,7 @@
 
 #include "resources/resource.h"
 #include "tests/bench/bench_support.h"
+#include "tests/bench/driver.h"
 
 namespace {
 
@@ -190,15 +191,14 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
   checks.check(windowText(window) == L"Kalmira horoskop " KALMIRA_VERSION, "titled Kalmira horoskop " KALMIRA_VERSION);
   checks.check(GetParent(window) == nullptr && GetMenu(window) == nullptr, "no parent, no menu");
 
-  Sleep(300);
-  Capture first = captureWindow(window);
+  Capture first = settledCapture(window);
   checkSplashPixels(checks, exe, clientOf(window, first), "first paint");
   checks.check(first.saveBmp(outDir + L"\\splash-" + tag + L".bmp"), "screenshot saved");
 
   // A click on the one-pixel border is no click in the window: it opens nothing.
   PostMessageW(window, WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(rect.left, rect.top + 100));
   PostMessageW(window, WM_NCLBUTTONUP, HTBORDER, MAKELPARAM(rect.left, rect.top + 100));
-  Sleep(300);
+  waitHandled(window);
   checks.check(visibleWindows(program.process.dwProcessId).size() == 1,
                "a click on the border opens nothing");
 
