@@ -75,11 +75,30 @@ void paintSplash(HWND window) {
   ReleaseDC(window, dc);
 }
 
+// The key of the splash's keyboard opening while it is held down, 0 otherwise.
+WPARAM keyPressedOnSplash = 0;
+const LPARAM keyWasDown = 1 << 30;  // a key message's previous-state bit: set on auto-repeat
+
+void openBirthDateDialog(HWND window) {
+  DialogBoxParamW(instanceHandle, MAKEINTRESOURCEW(IDD_BIRTH_DATE), window, birthDateDialogProc, 0);
+}
+
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY: PostQuitMessage(0); break;
-    case WM_LBUTTONDOWN:
-      DialogBoxParamW(instanceHandle, MAKEINTRESOURCEW(IDD_BIRTH_DATE), window, birthDateDialogProc, 0);
+    case WM_LBUTTONDOWN: openBirthDateDialog(window); break;
+    // Enter and Space do what the click does, so that the program can be used without a mouse. The
+    // dialog opens when the key comes up, as a button takes Space: a key held down would otherwise
+    // repeat into the dialog, where Enter ends the program. Only a key pressed on the splash counts,
+    // not the release of the Enter that started the program from a file manager.
+    case WM_KEYDOWN:
+      if ((wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & keyWasDown)) keyPressedOnSplash = wParam;
+      break;
+    case WM_KEYUP:
+      if (keyPressedOnSplash != 0 && wParam == keyPressedOnSplash) {
+        keyPressedOnSplash = 0;
+        openBirthDateDialog(window);
+      }
       break;
     case WM_PAINT: {
       // The default handling begins the paint cycle, which erases the background with the class

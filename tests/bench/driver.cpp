@@ -267,13 +267,17 @@ bool clickWhenEnabled(HWND dialog, int id, DWORD milliseconds = 10000) {
 
 }  // namespace
 
-bool openEntry(const wchar_t* exe, Session& session) {
+bool openEntry(const wchar_t* exe, Session& session, Opening by) {
   if (!start(exe, session.program)) return false;
   session.splash = waitUntilReady(session.program, L"WinAPIMainClass");
   // The first paint of a fresh prefix is slow (Wine builds its font cache): a person waits for it.
   if (session.splash == nullptr || !waitPainted(session.splash, firstStartLimit)) return false;
-  PostMessageW(session.splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(270, 200));
-  PostMessageW(session.splash, WM_LBUTTONUP, 0, MAKELPARAM(270, 200));
+  if (by == Opening::click) {
+    PostMessageW(session.splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(270, 200));
+    PostMessageW(session.splash, WM_LBUTTONUP, 0, MAKELPARAM(270, 200));
+  } else {
+    press(session.splash, by == Opening::enter ? VK_RETURN : VK_SPACE);
+  }
   // The first dialog of a fresh prefix loads its fonts for the first time: slow too.
   session.entry = waitForOwnedDialog(session.program.process.dwProcessId, session.splash, firstStartLimit);
   return session.entry != nullptr;

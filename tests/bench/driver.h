@@ -79,8 +79,10 @@ struct Session {
   HWND splash = nullptr;
   HWND entry = nullptr;
 };
-// Starts the program, waits for its splash and clicks it; the birth-date dialog is then open.
-bool openEntry(const wchar_t* exe, Session& session);
+// How a person opens the birth-date dialog from the splash.
+enum class Opening { click, enter, space };
+// Starts the program, waits for its splash and opens the birth-date dialog from it.
+bool openEntry(const wchar_t* exe, Session& session, Opening by = Opening::click);
 HWND openOwned(const Session& session, int id);
 // Computes what the dialog holds and returns the window that answers: a message box or the result.
 HWND computeAndWait(const Session& session);
