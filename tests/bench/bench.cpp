@@ -188,7 +188,8 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
       rect.left == 100 && rect.top == 150 && rect.right - rect.left == 550 && rect.bottom - rect.top == 350,
       "at (100, 150), 550 x 350", detail);
   checks.check(IsWindowVisible(window) != 0, "visible with no show call");
-  checks.check(windowText(window) == L"Kalmira horoskop " KALMIRA_VERSION, "titled Kalmira horoskop " KALMIRA_VERSION);
+  checks.check(windowText(window) == L"Kalmira horoskop " KALMIRA_VERSION,
+               "titled Kalmira horoskop " KALMIRA_VERSION);
   checks.check(GetParent(window) == nullptr && GetMenu(window) == nullptr, "no parent, no menu");
 
   Capture first = settledCapture(window);

@@ -435,7 +435,8 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     Opening key;
     const char *keyName, *closing;
   };
-  for (const ByKey& by : {ByKey{Opening::enter, "Enter", "Escape"}, ByKey{Opening::space, "Space", "Cancel"}}) {
+  for (const ByKey& by :
+       {ByKey{Opening::enter, "Enter", "Escape"}, ByKey{Opening::space, "Space", "Cancel"}}) {
     Session other;
     bool byKey = openEntry(exe, other, by.key) && GetDlgItem(other.entry, IDC_DAY) != nullptr &&
                  waitHandled(other.entry);
@@ -444,7 +445,8 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     for (HWND window : topLevelWindows(other.program.process.dwProcessId))
       entries += className(window) == L"#32770" && GetWindow(window, GW_OWNER) == other.splash;
     byKey = byKey && entries == 1;
-    if (!checks.check(byKey, (std::string(by.keyName) + " on the splash opens the birth-date dialog, once").c_str(),
+    if (!checks.check(byKey,
+                      (std::string(by.keyName) + " on the splash opens the birth-date dialog, once").c_str(),
                       describeWindows(other.program.process.dwProcessId))) {
       stop(other.program);
       continue;
@@ -457,8 +459,9 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     }
     DWORD code = 1;
     const bool done = waitForExit(other.program, 10000, code);
-    checks.check(done && code == 0,
-                 (std::string(by.closing) + " in the birth-date dialog ends the program with exit code 0").c_str());
+    checks.check(
+        done && code == 0,
+        (std::string(by.closing) + " in the birth-date dialog ends the program with exit code 0").c_str());
     stop(other.program);
   }
   return checks.finish("dialogs");

@@ -127,7 +127,8 @@ HWND waitForOwnedDialog(DWORD processId, HWND owner, DWORD milliseconds) {
   do {
     const std::vector<HWND> found = ownedDialogs(processId, owner);
     // What a person works is a dialog they see: one that has painted.
-    if (!found.empty() && waitPainted(found.front(), static_cast<DWORD>(std::max(0.0, deadline - now()) * 1000)))
+    if (!found.empty() &&
+        waitPainted(found.front(), static_cast<DWORD>(std::max(0.0, deadline - now()) * 1000)))
       return found.front();
     Sleep(2);
   } while (now() < deadline);

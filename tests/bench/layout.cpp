@@ -207,8 +207,8 @@ std::string closeButtonProblem(HWND box) {
     const POINT p = todo.back();
     todo.pop_back();
     const size_t at = static_cast<size_t>(p.y - shot.top) * shot.width + (p.x - shot.left);
-    if (p.x < caption.left || p.x >= caption.right || p.y < caption.top || p.y >= caption.bottom || seen[at] ||
-        shot.at(p.x, p.y) != face)
+    if (p.x < caption.left || p.x >= caption.right || p.y < caption.top || p.y >= caption.bottom ||
+        seen[at] || shot.at(p.x, p.y) != face)
       continue;
     seen[at] = true;
     button.left = std::min(button.left, p.x), button.right = std::max<LONG>(button.right, p.x + 1);
@@ -216,7 +216,9 @@ std::string closeButtonProblem(HWND box) {
     for (POINT next : {POINT{p.x + 1, p.y}, POINT{p.x - 1, p.y}, POINT{p.x, p.y + 1}, POINT{p.x, p.y - 1}})
       todo.push_back(next);
   }
-  auto brightness = [](COLORREF c) { return (GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11) / 100; };
+  auto brightness = [](COLORREF c) {
+    return (GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11) / 100;
+  };
   auto dark = [&](int x, int y) { return brightness(shot.at(x, y)) < brightness(face) - 48; };
   RECT glyph{button.right, button.bottom, button.left, button.top};
   int pixels = 0;
@@ -289,9 +291,11 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
 
   // A message box's caption: its close button shows the cross, so the face Wine draws it with is here.
   const std::string marlett = marlettFace();
-  checks.check(marlett == "Marlett", "Marlett, the face of the caption buttons, is installed", "got " + marlett);
+  checks.check(marlett == "Marlett", "Marlett, the face of the caption buttons, is installed",
+               "got " + marlett);
   enter(entry, L"", L"", L"", -1);
-  if (HWND box = computeAndWait(session); checks.check(box != nullptr && isMessageBox(box), "a message box opens")) {
+  if (HWND box = computeAndWait(session);
+      checks.check(box != nullptr && isMessageBox(box), "a message box opens")) {
     const std::string problem = closeButtonProblem(box);
     checks.check(problem.empty(), "the message box's close button shows a cross, not a letter", problem);
     closeWith(box, IDOK);
