@@ -21,6 +21,6 @@ shots=$PWD/build/screenshots
 mkdir -p "$shots"
 wine build/windows/tests/bench/bench.exe tour "$(winepath -w "$exe")" "$(winepath -w "$shots")" 2> /dev/null | tr -d '\r'
 for bmp in "$shots"/run-*.bmp; do
-  /usr/bin/convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
   echo "${bmp%.bmp}.png"
 done

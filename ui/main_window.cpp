@@ -1,6 +1,7 @@
 // The program's entry point, the splash window and its painting.
 #include "ui/main_window.h"
 
+#include "kalmira_version.h"
 #include "resources/resource.h"
 #include "ui/dialogs.h"
 
@@ -10,7 +11,7 @@ HWND mainWindow = nullptr;
 namespace {
 
 const wchar_t mainClassName[] = L"WinAPIMainClass";
-const wchar_t mainWindowTitle[] = L"Kalmira horoskop 1.0";
+const wchar_t mainWindowTitle[] = L"" KALMIRA_TITLE;
 const COLORREF backgroundColour = RGB(250, 241, 232);
 const COLORREF publisherColour = RGB(206, 31, 31);
 
@@ -22,7 +23,7 @@ struct Caption {
 };
 
 const Caption captions[] = {
-    {-18, 195, 150, RGB(0, 0, 0), L"Kalmira horoskop 1.0"},
+    {-18, 195, 150, RGB(0, 0, 0), mainWindowTitle},
     {-11, 172, 280, RGB(0, 0, 0), L"Výrobu tohoto programu zabezpečil server"},
     {-12, 227, 300, publisherColour, L"www.kalmira.example"},
 };
@@ -74,11 +75,30 @@ void paintSplash(HWND window) {
   ReleaseDC(window, dc);
 }
 
+// The key of the splash's keyboard opening while it is held down, 0 otherwise.
+WPARAM keyPressedOnSplash = 0;
+const LPARAM keyWasDown = 1 << 30;  // a key message's previous-state bit: set on auto-repeat
+
+void openBirthDateDialog(HWND window) {
+  DialogBoxParamW(instanceHandle, MAKEINTRESOURCEW(IDD_BIRTH_DATE), window, birthDateDialogProc, 0);
+}
+
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY: PostQuitMessage(0); break;
-    case WM_LBUTTONDOWN:
-      DialogBoxParamW(instanceHandle, MAKEINTRESOURCEW(IDD_BIRTH_DATE), window, birthDateDialogProc, 0);
+    case WM_LBUTTONDOWN: openBirthDateDialog(window); break;
+    // Enter and Space do what the click does, so that the program can be used without a mouse. The
+    // dialog opens when the key comes up, as a button takes Space: a key held down would otherwise
+    // repeat into the dialog, where Enter ends the program. Only a key pressed on the splash counts,
+    // not the release of the Enter that started the program from a file manager.
+    case WM_KEYDOWN:
+      if ((wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & keyWasDown)) keyPressedOnSplash = wParam;
+      break;
+    case WM_KEYUP:
+      if (keyPressedOnSplash != 0 && wParam == keyPressedOnSplash) {
+        keyPressedOnSplash = 0;
+        openBirthDateDialog(window);
+      }
       break;
     case WM_PAINT: {
       // The default handling begins the paint cycle, which erases the background with the class
@@ -126,7 +146,7 @@ int registerAndCreateMainWindow() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   instanceHandle = instance;
   if (!registerAndCreateMainWindow()) return 0;
-  MSG message;
+  MSG message{};  // a retrieval that fails at once leaves it as it is
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -22,6 +22,7 @@
 
 #include "resources/resource.h"
 #include "tests/bench/bench_support.h"
+#include "tests/bench/driver.h"
 
 namespace {
 
@@ -187,18 +188,18 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
       rect.left == 100 && rect.top == 150 && rect.right - rect.left == 550 && rect.bottom - rect.top == 350,
       "at (100, 150), 550 x 350", detail);
   checks.check(IsWindowVisible(window) != 0, "visible with no show call");
-  checks.check(windowText(window) == L"Kalmira horoskop 1.0", "titled Kalmira horoskop 1.0");
+  checks.check(windowText(window) == L"Kalmira horoskop " KALMIRA_VERSION,
+               "titled Kalmira horoskop " KALMIRA_VERSION);
   checks.check(GetParent(window) == nullptr && GetMenu(window) == nullptr, "no parent, no menu");
 
-  Sleep(300);
-  Capture first = captureWindow(window);
+  Capture first = settledCapture(window);
   checkSplashPixels(checks, exe, clientOf(window, first), "first paint");
   checks.check(first.saveBmp(outDir + L"\\splash-" + tag + L".bmp"), "screenshot saved");
 
   // A click on the one-pixel border is no click in the window: it opens nothing.
   PostMessageW(window, WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(rect.left, rect.top + 100));
   PostMessageW(window, WM_NCLBUTTONUP, HTBORDER, MAKELPARAM(rect.left, rect.top + 100));
-  Sleep(300);
+  waitHandled(window);
   checks.check(visibleWindows(program.process.dwProcessId).size() == 1,
                "a click on the border opens nothing");
 

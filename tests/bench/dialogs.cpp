@@ -72,7 +72,7 @@ const TemplateControl birthDateControls[] = {
 
 const TemplateControl aboutControls[] = {
     {IDCANCEL, L"Button", {72, 72, 50, 14}, 0x50018080, 0, 0, L"Cancel"},
-    {-1, L"Static", {60, 5, 73, 8}, 0x50020000, 0, 0, L"Kalmira Horoskop 1.0"},
+    {-1, L"Static", {60, 5, 73, 8}, 0x50020000, 0, 0, L"Kalmira Horoskop " KALMIRA_VERSION},
     {-1, L"Static", {13, 20, 48, 8}, 0x50020000, 0, WS_EX_TRANSPARENT, L"Autor: Kalmira"},
     {-1, L"Static", {13, 32, 84, 8}, 0x50020000, 0, WS_EX_TRANSPARENT, L"Email: ja@kalmira.example"},
     {-1,
@@ -227,9 +227,8 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     checks.check(SendDlgItemMessageW(entry, id, EM_GETLIMITTEXT, 0, 0) >= 30000,
                  "a field has no character limit");
 
-  Sleep(300);
   {
-    const Capture shot = captureWindow(entry);
+    const Capture shot = settledCapture(entry);
     checks.check(countColour(shot, entry, entryUnits, {2, 2, 60, 12}, dialogBackground) > 0,
                  "the dialog's background is RGB(250,241,232)");
     checks.check(countColour(shot, entry, entryUnits, {95, 24, 55, 8}, staticTextBackground) > 0,
@@ -269,13 +268,12 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
                      buttons == 1 && GetDlgItem(box, IDOK) != nullptr,
                  (label + ": captioned Pozor, the message, one OK button").c_str());
     if (firstBox) {
-      Sleep(200);
-      captureWindow(box).saveBmp(outDir + L"\\message-box.bmp");
+      settledCapture(box).saveBmp(outDir + L"\\message-box.bmp");
       firstBox = false;
     }
     clickButton(box, IDOK);
     checks.check(waitGone(box), (label + ": OK closes it").c_str());
-    Sleep(50);
+    waitHandled(entry);
     checks.check(ownedDialogs(processId, entry).empty(), (label + ": no second box, no result").c_str());
     checks.check(controlText(entry, IDC_DAY) == bad.day && controlText(entry, IDC_MONTH) == bad.month &&
                      controlText(entry, IDC_YEAR) == bad.year &&
@@ -303,8 +301,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
                  (label + ": its text, in the paragraphs kalmira-text shows").c_str(), difference);
     if (!shotOf[request.type]) {
       shotOf[request.type] = true;
-      Sleep(250);
-      captureWindow(result).saveBmp(outDir + L"\\result-" + std::to_wstring(request.type) + L".bmp");
+      settledCapture(result).saveBmp(outDir + L"\\result-" + std::to_wstring(request.type) + L".bmp");
       RECT placedResult;
       GetWindowRect(result, &placedResult);
       POINT owner{};
@@ -315,7 +312,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
                        placedResult.right - placedResult.left == expectedResult.right - expectedResult.left,
                    (label + ": the result lies over the birth-date dialog").c_str());
       press(GetDlgItem(result, IDC_RESULT_TEXT), VK_RETURN);
-      Sleep(150);
+      waitHandled(result);
       checks.check(IsWindowVisible(result), (label + ": Enter leaves the result open").c_str());
     }
     press(GetDlgItem(result, IDC_RESULT_TEXT), VK_ESCAPE);
@@ -342,8 +339,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     }
   }
   enter(entry, L"5", L"9", L"1980", 0);
-  Sleep(200);
-  captureWindow(entry).saveBmp(outDir + L"\\entry-filled.bmp");
+  settledCapture(entry).saveBmp(outDir + L"\\entry-filled.bmp");
 
   // The About box.
   clickButton(entry, IDC_ABOUT);
@@ -368,15 +364,14 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
                  "it stands at (90, 15) dialog units from the birth-date dialog",
                  std::to_string(client.x - owner.x) + "," + std::to_string(client.y - owner.y) + " not " +
                      std::to_string(expectedAbout.left) + "," + std::to_string(expectedAbout.top));
-    Sleep(250);
-    const Capture shot = captureWindow(about);
+    const Capture shot = settledCapture(about);
     shot.saveBmp(outDir + L"\\about.bmp");
     checks.check(countColour(shot, about, aboutUnits, {150, 60, 30, 8}, aboutBackground) > 0,
                  "the About box's background is RGB(253,236,215)");
     checks.check(countColour(shot, about, aboutUnits, {14, 57, 44, 8}, dialogBackground) > 0,
                  "its static controls are filled with RGB(250,241,232)");
     press(GetDlgItem(about, IDCANCEL), VK_RETURN);
-    Sleep(150);
+    waitHandled(about);
     checks.check(IsWindowVisible(about), "Enter leaves the About box open");
     press(GetDlgItem(about, IDCANCEL), VK_ESCAPE);
     checks.check(waitGone(about), "Escape closes the About box");
@@ -409,11 +404,11 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
                                   {"splash repaint", repaint}}) {
     const double started = now();
     run();
-    Sleep(50);
+    waitHandled(entry);
     const int first = gdiObjectCount(process);
     int done = 0;
     while (done < cycles && run()) ++done;
-    Sleep(50);
+    waitHandled(entry);
     const int after = gdiObjectCount(process);
     const std::string label = std::to_string(cycles) + " cycles of the " + what;
     checks.check(done == cycles, (label + " run to the end").c_str(),
@@ -434,20 +429,39 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
                std::to_string(exitCode));
   stop(session.program);
 
-  for (const char* way : {"Escape", "Cancel"}) {
+  // Without a mouse: Enter or Space on the splash opens the birth-date dialog, once, as the click
+  // does; Escape or Cancel there ends the program.
+  struct ByKey {
+    Opening key;
+    const char *keyName, *closing;
+  };
+  for (const ByKey& by :
+       {ByKey{Opening::enter, "Enter", "Escape"}, ByKey{Opening::space, "Space", "Cancel"}}) {
     Session other;
-    if (!openEntry(exe, other)) {
-      checks.check(false, "the program starts again");
+    bool byKey = openEntry(exe, other, by.key) && GetDlgItem(other.entry, IDC_DAY) != nullptr &&
+                 waitHandled(other.entry);
+    // A second dialog, opened over the first before that one showed, would leave the first hidden.
+    int entries = 0;
+    for (HWND window : topLevelWindows(other.program.process.dwProcessId))
+      entries += className(window) == L"#32770" && GetWindow(window, GW_OWNER) == other.splash;
+    byKey = byKey && entries == 1;
+    if (!checks.check(byKey,
+                      (std::string(by.keyName) + " on the splash opens the birth-date dialog, once").c_str(),
+                      describeWindows(other.program.process.dwProcessId))) {
+      stop(other.program);
       continue;
     }
-    if (std::string(way) == "Escape")
+    if (by.key == Opening::enter) {
+      settledCapture(other.splash).saveBmp(outDir + L"\\entry-by-keyboard.bmp");
       press(GetDlgItem(other.entry, IDC_MONTH), VK_ESCAPE);
-    else
+    } else {
       clickButton(other.entry, IDCANCEL);
+    }
     DWORD code = 1;
     const bool done = waitForExit(other.program, 10000, code);
-    checks.check(done && code == 0,
-                 (std::string(way) + " in the birth-date dialog ends the program with exit code 0").c_str());
+    checks.check(
+        done && code == 0,
+        (std::string(by.closing) + " in the birth-date dialog ends the program with exit code 0").c_str());
     stop(other.program);
   }
   return checks.finish("dialogs");
@@ -458,15 +472,12 @@ int tour(const wchar_t* exe, const std::wstring& outDir) {
   Session session;
   const bool opened = openEntry(exe, session);
   if (checks.check(opened, "the splash opens the birth-date dialog")) {
-    Sleep(300);
-    captureWindow(session.splash).saveBmp(outDir + L"\\run-1-splash-and-entry.bmp");
+    settledCapture(session.splash).saveBmp(outDir + L"\\run-1-splash-and-entry.bmp");
     enter(session.entry, L"5", L"9", L"1980", 0);
-    Sleep(300);
-    captureWindow(session.entry).saveBmp(outDir + L"\\run-2-entry.bmp");
+    settledCapture(session.entry).saveBmp(outDir + L"\\run-2-entry.bmp");
     HWND result = computeAndWait(session);
     if (checks.check(result != nullptr && !isMessageBox(result), "compute opens the result")) {
-      Sleep(300);
-      captureWindow(session.splash).saveBmp(outDir + L"\\run-3-result.bmp");  // it lies inside the splash
+      settledCapture(session.splash).saveBmp(outDir + L"\\run-3-result.bmp");  // it lies inside the splash
       clickButton(result, IDCANCEL);
       waitGone(result);
     }

@@ -1,6 +1,7 @@
 // Working kalmira.exe's dialogs from the bench, each step waiting for the program as a person would.
 #include "tests/bench/driver.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -27,7 +28,64 @@ bool answers(HWND window) {
   return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
 }
 
+BOOL CALLBACK notePaintPending(HWND window, LPARAM pending) {
+  RECT area;
+  if (IsWindowVisible(window) && GetUpdateRect(window, &area, FALSE)) {
+    *reinterpret_cast<bool*>(pending) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// True while the window or one of its shown children still has something to paint.
+bool paintPending(HWND window) {
+  bool pending = false;
+  notePaintPending(window, reinterpret_cast<LPARAM>(&pending));
+  if (!pending) EnumChildWindows(window, notePaintPending, reinterpret_cast<LPARAM>(&pending));
+  return pending;
+}
+
 }  // namespace
+
+bool waitPainted(HWND window, DWORD milliseconds) {
+  const double deadline = now() + milliseconds / 1000.0;
+  while (paintPending(window)) {
+    if (now() > deadline) return false;
+    Sleep(2);
+  }
+  // A window stops asking for paint as its painting begins; the thread answers once that is done.
+  // Short tries: a thread still painting counts as hung to SMTO_ABORTIFHUNG.
+  while (!answers(window)) {
+    if (now() > deadline || !IsWindow(window)) return false;
+    Sleep(2);
+  }
+  return true;
+}
+
+bool waitHandled(HWND window, DWORD milliseconds) {
+  // A thread paints only once it has handled every message posted to it: a window asked to repaint
+  // has handled all that was posted before the request when it has painted.
+  InvalidateRect(window, nullptr, FALSE);
+  return waitPainted(window, milliseconds);
+}
+
+Capture settledCapture(HWND window, DWORD milliseconds) {
+  const double deadline = now() + milliseconds / 1000.0;
+  auto left = [&] { return static_cast<DWORD>(std::max(0.0, deadline - now()) * 1000); };
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  Capture last;
+  for (;;) {
+    for (HWND shown : topLevelWindows(processId))
+      if (IsWindowVisible(shown)) waitPainted(shown, left());
+    // Wine hands what a window painted to the X server in its own time: the shot is the one that
+    // a tenth of a second later is still the same.
+    Capture next = captureWindow(window);
+    if ((next.pixels == last.pixels && next.width == last.width) || left() == 0) return next;
+    last = std::move(next);
+    Sleep(100);
+  }
+}
 
 // Measured on a copy of the program's own template made in this process. The copy is destroyed
 // at once: a bench that keeps windows of its own would have to answer the messages other programs
@@ -68,10 +126,10 @@ HWND waitForOwnedDialog(DWORD processId, HWND owner, DWORD milliseconds) {
   const double deadline = now() + milliseconds / 1000.0;
   do {
     const std::vector<HWND> found = ownedDialogs(processId, owner);
-    if (!found.empty() && answers(found.front())) {
-      Sleep(10);
+    // What a person works is a dialog they see: one that has painted.
+    if (!found.empty() &&
+        waitPainted(found.front(), static_cast<DWORD>(std::max(0.0, deadline - now()) * 1000)))
       return found.front();
-    }
     Sleep(2);
   } while (now() < deadline);
   return nullptr;
@@ -86,11 +144,7 @@ bool waitGone(HWND window, DWORD milliseconds) {
     if (now() > deadline) return false;
     Sleep(2);
   }
-  if (owner != nullptr) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
-    Sleep(10);
-  }
+  if (owner != nullptr) waitPainted(owner, 5000);
   return true;
 }
 
@@ -214,13 +268,17 @@ bool clickWhenEnabled(HWND dialog, int id, DWORD milliseconds = 10000) {
 
 }  // namespace
 
-bool openEntry(const wchar_t* exe, Session& session) {
+bool openEntry(const wchar_t* exe, Session& session, Opening by) {
   if (!start(exe, session.program)) return false;
   session.splash = waitUntilReady(session.program, L"WinAPIMainClass");
-  if (session.splash == nullptr) return false;
-  Sleep(200);
-  PostMessageW(session.splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(270, 200));
-  PostMessageW(session.splash, WM_LBUTTONUP, 0, MAKELPARAM(270, 200));
+  // The first paint of a fresh prefix is slow (Wine builds its font cache): a person waits for it.
+  if (session.splash == nullptr || !waitPainted(session.splash, firstStartLimit)) return false;
+  if (by == Opening::click) {
+    PostMessageW(session.splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(270, 200));
+    PostMessageW(session.splash, WM_LBUTTONUP, 0, MAKELPARAM(270, 200));
+  } else {
+    press(session.splash, by == Opening::enter ? VK_RETURN : VK_SPACE);
+  }
   // The first dialog of a fresh prefix loads its fonts for the first time: slow too.
   session.entry = waitForOwnedDialog(session.program.process.dwProcessId, session.splash, firstStartLimit);
   return session.entry != nullptr;

@@ -38,6 +38,14 @@ TemplateFont templateFont(const wchar_t* exe, int templateId);
 std::vector<HWND> ownedDialogs(DWORD processId, HWND owner);
 HWND waitForOwnedDialog(DWORD processId, HWND owner, DWORD milliseconds = 10000);
 bool waitGone(HWND window, DWORD milliseconds = 10000);
+// Waits until the window and its shown children have painted all they were asked to, and its
+// thread has finished that painting.
+bool waitPainted(HWND window, DWORD milliseconds = 10000);
+// Waits until the window's thread has handled every message posted to it so far (it repaints the
+// window to tell).
+bool waitHandled(HWND window, DWORD milliseconds = 10000);
+// A screenshot of the window once its process has painted everything and the screen holds still.
+Capture settledCapture(HWND window, DWORD milliseconds = 10000);
 
 std::wstring controlText(HWND dialog, int id);
 std::wstring longText(HWND window);
@@ -71,8 +79,10 @@ struct Session {
   HWND splash = nullptr;
   HWND entry = nullptr;
 };
-// Starts the program, waits for its splash and clicks it; the birth-date dialog is then open.
-bool openEntry(const wchar_t* exe, Session& session);
+// How a person opens the birth-date dialog from the splash.
+enum class Opening { click, enter, space };
+// Starts the program, waits for its splash and opens the birth-date dialog from it.
+bool openEntry(const wchar_t* exe, Session& session, Opening by = Opening::click);
 HWND openOwned(const Session& session, int id);
 // Computes what the dialog holds and returns the window that answers: a message box or the result.
 HWND computeAndWait(const Session& session);

@@ -3,6 +3,7 @@
 // inside their box and read as the console tool shows them.
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -164,6 +165,85 @@ void checkLabels(Checks& checks, const Measure& measure, HWND dialog, const char
                "cannot draw " + undrawn);
 }
 
+// The face this prefix gives to a font asked for as Marlett, the symbol face with which Wine draws a
+// caption's buttons.
+std::string marlettFace() {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Marlett");
+  HGDIOBJ previous = SelectObject(dc, font);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, previous);
+  DeleteObject(font);
+  DeleteDC(dc);
+  return narrow(face);
+}
+
+// Empty when the close button in a message box's caption shows a cross, otherwise what it shows.
+// The glyph is what is darker than the button's face. Marlett's cross reads the same mirrored left
+// to right and top to bottom; a letter drawn in its place (the "r" of a prefix without Marlett) does
+// not.
+std::string closeButtonProblem(HWND box) {
+  RECT outer;
+  GetWindowRect(box, &outer);
+  RECT client;
+  GetClientRect(box, &client);
+  POINT origin{};
+  ClientToScreen(box, &origin);
+  const Capture shot = settledCapture(box);
+  // The caption bar: between the frame (as wide as the left one) and the client area.
+  const RECT caption{origin.x, outer.top + (origin.x - outer.left), origin.x + client.right, origin.y};
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  // The button's face: the face-coloured area around the glyph, reached from its right end.
+  const int middle = (caption.top + caption.bottom) / 2;
+  int startX = caption.right - 1;
+  while (startX >= caption.left && shot.at(startX, middle) != face) --startX;
+  if (startX < caption.left) return "no button face in the caption";
+  RECT button{startX, middle, startX + 1, middle + 1};
+  std::vector<bool> seen(static_cast<size_t>(shot.width) * shot.height);
+  std::vector<POINT> todo{{startX, middle}};
+  while (!todo.empty()) {
+    const POINT p = todo.back();
+    todo.pop_back();
+    const size_t at = static_cast<size_t>(p.y - shot.top) * shot.width + (p.x - shot.left);
+    if (p.x < caption.left || p.x >= caption.right || p.y < caption.top || p.y >= caption.bottom ||
+        seen[at] || shot.at(p.x, p.y) != face)
+      continue;
+    seen[at] = true;
+    button.left = std::min(button.left, p.x), button.right = std::max<LONG>(button.right, p.x + 1);
+    button.top = std::min(button.top, p.y), button.bottom = std::max<LONG>(button.bottom, p.y + 1);
+    for (POINT next : {POINT{p.x + 1, p.y}, POINT{p.x - 1, p.y}, POINT{p.x, p.y + 1}, POINT{p.x, p.y - 1}})
+      todo.push_back(next);
+  }
+  auto brightness = [](COLORREF c) {
+    return (GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11) / 100;
+  };
+  auto dark = [&](int x, int y) { return brightness(shot.at(x, y)) < brightness(face) - 48; };
+  RECT glyph{button.right, button.bottom, button.left, button.top};
+  int pixels = 0;
+  for (int y = button.top; y < button.bottom; ++y)
+    for (int x = button.left; x < button.right; ++x)
+      if (dark(x, y)) {
+        ++pixels;
+        glyph.left = std::min<LONG>(glyph.left, x), glyph.right = std::max<LONG>(glyph.right, x + 1);
+        glyph.top = std::min<LONG>(glyph.top, y), glyph.bottom = std::max<LONG>(glyph.bottom, y + 1);
+      }
+  int acrossMismatch = 0, downMismatch = 0;
+  std::string drawn;
+  for (int y = glyph.top; y < glyph.bottom; ++y) {
+    drawn += drawn.empty() ? "" : "/";
+    for (int x = glyph.left; x < glyph.right; ++x) {
+      drawn += dark(x, y) ? '#' : '.';
+      acrossMismatch += dark(x, y) != dark(glyph.left + glyph.right - 1 - x, y);
+      downMismatch += dark(x, y) != dark(x, glyph.top + glyph.bottom - 1 - y);
+    }
+  }
+  if (pixels >= 6 && acrossMismatch * 5 <= pixels && downMismatch * 5 <= pixels) return {};
+  return "the glyph " + drawn + ": " + std::to_string(pixels) + " pixels, " + std::to_string(acrossMismatch) +
+         " and " + std::to_string(downMismatch) + " unlike their mirror images";
+}
+
 }  // namespace
 
 int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstring& expectedDir) {
@@ -207,6 +287,18 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
     checkBaseUnits(checks, about, 190, 94, "About box");
     checkLabels(checks, aboutFont, about, "About box");
     closeWith(about, IDCANCEL);
+  }
+
+  // A message box's caption: its close button shows the cross, so the face Wine draws it with is here.
+  const std::string marlett = marlettFace();
+  checks.check(marlett == "Marlett", "Marlett, the face of the caption buttons, is installed",
+               "got " + marlett);
+  enter(entry, L"", L"", L"", -1);
+  if (HWND box = computeAndWait(session);
+      checks.check(box != nullptr && isMessageBox(box), "a message box opens")) {
+    const std::string problem = closeButtonProblem(box);
+    checks.check(problem.empty(), "the message box's close button shows a cross, not a letter", problem);
+    closeWith(box, IDOK);
   }
 
   // One result for every sign of every system.

@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Runs the Windows bench against the real kalmira.exe under Wine, in a display (Xvfb) and a Wine
-# prefix of its own, once with a Central European locale and once with a Western one; the two
-# splash screenshots must be identical. Screenshots go to BUILD/screenshots as PNG.
+# prefix of its own (WINE_DIR/wineprefix), once with a Central European locale and once with a
+# Western one; the two splash screenshots must be identical. Screenshots go to SHOTS (by default
+# WINE_DIR/screenshots) as PNG.
 # The layout suite (in both locales) and the dialog suite compare every result with what the console
 # tool KALMIRA_TEXT (the engine built for Linux) shows for the same input.
-# Usage: run_bench.sh KALMIRA_EXE BENCH_EXE MINIMAL_EXE BUILD_DIR KALMIRA_TEXT
+# Usage: run_bench.sh KALMIRA_EXE BENCH_EXE MINIMAL_EXE WINE_DIR KALMIRA_TEXT [SHOTS]
 set -uo pipefail
 exe=$1
 bench=$2
 minimal=$3
 build=$4
 tool=$5
+shots=${6:-$build/screenshots}
 here=$(dirname "$0")
-shots=$build/screenshots
 mkdir -p "$shots"
 
 source "$here/wine_session.sh"
@@ -75,7 +76,7 @@ LC_ALL=en_US.UTF-8 timeout 1500 wine "$bench" dialogs "$win_exe" "$win_shots" "$
 tally "$log"
 
 for bmp in "$shots"/*.bmp; do
-  [ -f "$bmp" ] && /usr/bin/convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+  [ -f "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
 done
 
 echo "== cold start"

@@ -31,13 +31,19 @@ wine_prefix_setup() {
 # run a pixel wider, and the Western bitmap face lacks ň, č, ě, ř, š, ž and ů. Wine loads a bitmap
 # face only when the registry lists it, and lists the faces of the locale's code page only, so this
 # one gets a listing of its own: then it is the one "MS Sans Serif" in a Western locale too.
+#
+# Wine draws the buttons of a caption (a message box's close button) with the symbol face Marlett,
+# which fonts-wine brings too; without it they show letters, an "r" where the cross belongs. Wine
+# loads a TrueType face from the Fonts folder without a listing.
 wine_prefix_fonts() {
   local fonts=$WINEPREFIX/drive_c/windows/Fonts
-  [ -e "$fonts/sserifee.fon" ] && return 0
   mkdir -p "$fonts"
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
-    /v 'MS Sans Serif 8,10,12,14,18,24 (Central European)' /d sserifee.fon /f > /dev/null 2>&1 &&
-    cp /usr/share/wine/fonts/sserifee.fon "$fonts/"
+  if [ ! -e "$fonts/sserifee.fon" ]; then
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+      /v 'MS Sans Serif 8,10,12,14,18,24 (Central European)' /d sserifee.fon /f > /dev/null 2>&1 &&
+      cp /usr/share/wine/fonts/sserifee.fon "$fonts/" || return 1
+  fi
+  [ -e "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
 }
 
 wine_session_start() {
