@@ -111,7 +111,7 @@ constexpr bool followsCompositionRule(std::span<const Piece> pieces) {
 namespace diagnostics {
 inline constexpr char piecesBreakTheCompositionRule[1] = {};
 inline constexpr char composedTextIsNotLengthBytesButIs[1] = {};
-inline constexpr char composedTextDoesNotFitTheResultTextAndIs[1] = {};
+inline constexpr char composedTextTooLongForTheResultBufferAndIs[1] = {};
 }  // namespace diagnostics
 
 // A sign's whole text, composed at compile time: NUL-terminated, `Length` bytes before it.
@@ -133,7 +133,7 @@ consteval FinishedText<Length> composeAtCompileTime(std::span<const Piece> piece
   if (!followsCompositionRule(pieces)) failure = diagnostics::piecesBreakTheCompositionRule[1];
   const std::size_t length = composedLength(pieces, pads);
   if (length != Length) failure = diagnostics::composedTextIsNotLengthBytesButIs[length];
-  if (Length + 1 > resultTextSize) failure = diagnostics::composedTextDoesNotFitTheResultTextAndIs[Length];
+  if (Length + 1 > resultTextSize) failure = diagnostics::composedTextTooLongForTheResultBufferAndIs[Length];
   (void)failure;
   std::size_t at = 0;
   for (const Piece& piece : pieces) {
