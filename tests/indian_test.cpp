@@ -102,8 +102,8 @@ TEST(IndianTexts, TheFirstPassageCarriesTheTotemsLabels) {
     const std::size_t passage = t.find_first_not_of(' ', cp(headings[i]).size());
     const std::string opening = cp(u8"Lidi narozené mezi ") + cp(l.span) +
                                 cp(u8" zveme v názvosloví indiánského horoskopu „") + cp(l.plural) +
-                                cp(u8"“. Tyto zrozence ovlivňuje ") + cp(l.element) +
-                                cp(u8" živel a vítr ") + cp(l.wind) + ". ";
+                                cp(u8"“. Tyto zrozence ovlivňuje ") + cp(l.element) + cp(u8" živel a vítr ") +
+                                cp(l.wind) + ". ";
     EXPECT_EQ(t.substr(passage, opening.size()), opening);
   }
 }

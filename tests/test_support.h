@@ -149,8 +149,7 @@ inline std::set<std::string> textsOfTheFifteenths(int typeIndex) {
 
 // Generates every day from -5 to 40 of every month from -2 to 14, dates outside the calendar
 // included, and hands each text to `check` once it is known to be terminated inside the result
-// text. Stops at the first fatal failure, as the loop would if it
-// stood in the test itself.
+// text. Stops at the first fatal failure, as the loop would if it stood in the test itself.
 template <class Check>
 void forEachDateOfTheGrid(int typeIndex, Check check) {
   for (int month = -2; month <= 14; ++month) {

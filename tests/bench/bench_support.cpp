@@ -92,17 +92,21 @@ HWND findWindow(DWORD processId, const wchar_t* wanted, DWORD milliseconds) {
   return nullptr;
 }
 
+DWORD millisecondsUntil(double deadline) {
+  return static_cast<DWORD>(std::max(0.0, deadline - now()) * 1000);
+}
+
 HWND waitUntilReady(const Program& program, const wchar_t* wanted, DWORD milliseconds) {
   const double deadline = now() + milliseconds / 1000.0;
-  auto left = [&] { return static_cast<DWORD>(std::max(0.0, deadline - now()) * 1000); };
-  WaitForInputIdle(program.process.hProcess, left());
-  HWND window = findWindow(program.process.dwProcessId, wanted, left());
+  WaitForInputIdle(program.process.hProcess, millisecondsUntil(deadline));
+  HWND window = findWindow(program.process.dwProcessId, wanted, millisecondsUntil(deadline));
   // Short tries, again and again: a thread busy with its first paint counts as hung to
   // SMTO_ABORTIFHUNG, and a single long try would only move the limit.
   while (window != nullptr) {
     DWORD_PTR result = 0;
     if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result)) return window;
-    if (left() == 0 || WaitForSingleObject(program.process.hProcess, 0) == WAIT_OBJECT_0) return nullptr;
+    if (millisecondsUntil(deadline) == 0 || WaitForSingleObject(program.process.hProcess, 0) == WAIT_OBJECT_0)
+      return nullptr;
     Sleep(100);
   }
   return nullptr;

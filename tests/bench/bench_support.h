@@ -23,6 +23,8 @@ struct Program {
 };
 
 double now();
+// What is left of the time until `deadline` (a now() value), in milliseconds; 0 once it is past.
+DWORD millisecondsUntil(double deadline);
 bool start(const wchar_t* exe, Program& program);
 // Waits for the program to end; true with its exit code when it did within the time.
 bool waitForExit(Program& program, DWORD milliseconds, DWORD& exitCode);

@@ -1,7 +1,6 @@
 // Working kalmira.exe's dialogs from the bench, each step waiting for the program as a person would.
 #include "tests/bench/driver.h"
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -71,17 +70,17 @@ bool waitHandled(HWND window, DWORD milliseconds) {
 
 Capture settledCapture(HWND window, DWORD milliseconds) {
   const double deadline = now() + milliseconds / 1000.0;
-  auto left = [&] { return static_cast<DWORD>(std::max(0.0, deadline - now()) * 1000); };
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
   Capture last;
   for (;;) {
     for (HWND shown : topLevelWindows(processId))
-      if (IsWindowVisible(shown)) waitPainted(shown, left());
+      if (IsWindowVisible(shown)) waitPainted(shown, millisecondsUntil(deadline));
     // Wine hands what a window painted to the X server in its own time: the shot is the one that
     // a tenth of a second later is still the same.
     Capture next = captureWindow(window);
-    if ((next.pixels == last.pixels && next.width == last.width) || left() == 0) return next;
+    if ((next.pixels == last.pixels && next.width == last.width) || millisecondsUntil(deadline) == 0)
+      return next;
     last = std::move(next);
     Sleep(100);
   }
@@ -127,9 +126,7 @@ HWND waitForOwnedDialog(DWORD processId, HWND owner, DWORD milliseconds) {
   do {
     const std::vector<HWND> found = ownedDialogs(processId, owner);
     // What a person works is a dialog they see: one that has painted.
-    if (!found.empty() &&
-        waitPainted(found.front(), static_cast<DWORD>(std::max(0.0, deadline - now()) * 1000)))
-      return found.front();
+    if (!found.empty() && waitPainted(found.front(), millisecondsUntil(deadline))) return found.front();
     Sleep(2);
   } while (now() < deadline);
   return nullptr;

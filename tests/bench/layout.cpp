@@ -180,6 +180,14 @@ std::string marlettFace() {
   return narrow(face);
 }
 
+// Makes `area` take in the pixel at (x, y).
+void widen(RECT& area, LONG x, LONG y) {
+  area.left = std::min(area.left, x);
+  area.top = std::min(area.top, y);
+  area.right = std::max(area.right, x + 1);
+  area.bottom = std::max(area.bottom, y + 1);
+}
+
 // Empty when the close button in a message box's caption shows a cross, otherwise what it shows.
 // The glyph is what is darker than the button's face. Marlett's cross reads the same mirrored left
 // to right and top to bottom; a letter drawn in its place (the "r" of a prefix without Marlett) does
@@ -211,8 +219,7 @@ std::string closeButtonProblem(HWND box) {
         seen[at] || shot.at(p.x, p.y) != face)
       continue;
     seen[at] = true;
-    button.left = std::min(button.left, p.x), button.right = std::max<LONG>(button.right, p.x + 1);
-    button.top = std::min(button.top, p.y), button.bottom = std::max<LONG>(button.bottom, p.y + 1);
+    widen(button, p.x, p.y);
     for (POINT next : {POINT{p.x + 1, p.y}, POINT{p.x - 1, p.y}, POINT{p.x, p.y + 1}, POINT{p.x, p.y - 1}})
       todo.push_back(next);
   }
@@ -226,8 +233,7 @@ std::string closeButtonProblem(HWND box) {
     for (int x = button.left; x < button.right; ++x)
       if (dark(x, y)) {
         ++pixels;
-        glyph.left = std::min<LONG>(glyph.left, x), glyph.right = std::max<LONG>(glyph.right, x + 1);
-        glyph.top = std::min<LONG>(glyph.top, y), glyph.bottom = std::max<LONG>(glyph.bottom, y + 1);
+        widen(glyph, x, y);
       }
   int acrossMismatch = 0, downMismatch = 0;
   std::string drawn;

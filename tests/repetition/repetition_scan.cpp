@@ -132,7 +132,8 @@ std::map<std::string, std::set<std::size_t>> runs(const std::vector<std::vector<
 
 // The pairs of texts that one birth date reaches: every day of a leap year, through the systems
 // that go by the date (all but the Chinese, which goes by the year alone).
-std::set<std::pair<std::size_t, std::size_t>> textsOfOneDate(const std::map<std::string_view, std::size_t>& index) {
+std::set<std::pair<std::size_t, std::size_t>> textsOfOneDate(
+    const std::map<std::string_view, std::size_t>& index) {
   static constexpr int daysInMonth[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   std::set<std::pair<std::size_t, std::size_t>> pairs;
   for (int month = 1; month <= 12; ++month) {

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Runs the cross-built engine tests under Wine, in the bench's prefix (BUILD_DIR/wineprefix).
-# Usage: run_unit_tests.sh BUILD_DIR TESTS_EXE...
+# Runs the cross-built engine tests under Wine, in the bench's prefix (WINE_DIR/wineprefix).
+# Usage: run_unit_tests.sh WINE_DIR TESTS_EXE...
 set -uo pipefail
-[ $# -ge 2 ] || { echo "usage: run_unit_tests.sh BUILD_DIR TESTS_EXE..." >&2; exit 2; }
-build=$1
+[ $# -ge 2 ] || { echo "usage: run_unit_tests.sh WINE_DIR TESTS_EXE..." >&2; exit 2; }
+wine_dir=$1
 shift
 source "$(dirname "$0")/../bench/wine_session.sh"
-wine_session_start "$build" || exit 1
+wine_session_start "$wine_dir" || exit 1
 trap wine_session_stop EXIT
 # GoogleTest's summary carries the result; the exit status alone would also pass a crash of Wine
 # before any test ran, so both must say so.
