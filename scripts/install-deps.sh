@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [engine] [windows]
 set -euo pipefail
 
-engine_packages=(cmake make g++ libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+engine_packages=(cmake make g++ libgtest-dev libbenchmark-dev clang libclang-rt-dev
                  hunspell hunspell-cs hunspell-sk perl libc-bin)
 windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 googletest wine wine32:i386 fonts-wine xvfb imagemagick
                   zip unzip file nsis)
@@ -47,9 +47,9 @@ install_missing() {  # [--target-release=SUITE] packages
 # Wine's loader for 32-bit programs is itself a 32-bit Linux program. Where the kernel runs no 32-bit
 # code (some virtual machines switch IA-32 emulation off), QEMU's user-mode emulator runs it,
 # registered for 32-bit x86 ELF files through binfmt_misc, and the 64-bit Wine server serves it
-# natively. Wine probes its address space with MAP_FIXED_NOREPLACE: Debian 12's own QEMU (7.2)
-# ignores that flag, and each Wine process then takes most of a minute to start; the QEMU of
-# bookworm-backports honours it.
+# natively. Wine probes its address space with MAP_FIXED_NOREPLACE: QEMU 7 ignores that flag, and
+# each Wine process then takes most of a minute to start; QEMU 8 and later honour it. A release
+# whose own QEMU is older gets it from that release's backports.
 runs_i386() { /usr/lib/wine/wine --version > /dev/null 2>&1; }
 
 # The archive this machine already installs Debian from, as "URI<tab>KEYRING": the first source of
@@ -97,31 +97,43 @@ debian_source_of() {  # suite
   fi
 }
 
-# Adds bookworm-backports, from the same archive as bookworm, to the apt sources.
-add_backports() {
-  grep -rqs "bookworm-backports" /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
+# Adds RELEASE-backports, from the same archive as RELEASE, to the apt sources.
+add_backports() {  # release
+  local suite=$1-backports
+  grep -rqs -- "$suite" /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
   local source uri keyring
-  source=$(debian_source_of bookworm | head -n 1)
+  source=$(debian_source_of "$1" | head -n 1)
   uri=${source%%$'\t'*}
   keyring=${source#*$'\t'}
   if [ -z "$uri" ]; then
-    echo "install-deps: no apt source for bookworm found to take bookworm-backports from." >&2
-    echo "  Add bookworm-backports to the apt sources (see the Debian backports instructions), then run" >&2
+    echo "install-deps: no apt source for $1 found to take $suite from." >&2
+    echo "  Add $suite to the apt sources (see the Debian backports instructions), then run" >&2
     echo "  this command again." >&2
     return 1
   fi
   case $keyring in /*) ;; *) keyring=/usr/share/keyrings/debian-archive-keyring.gpg ;; esac
-  printf '%s\n' "Types: deb" "URIs: $uri" "Suites: bookworm-backports" "Components: main" "Signed-By: $keyring" |
-    $sudo tee /etc/apt/sources.list.d/bookworm-backports.sources > /dev/null
+  printf '%s\n' "Types: deb" "URIs: $uri" "Suites: $suite" "Components: main" "Signed-By: $keyring" |
+    $sudo tee "/etc/apt/sources.list.d/$suite.sources" > /dev/null
   apt_get -qq update
+}
+
+# The major version of the QEMU that apt would install from the given suite (empty: the default).
+qemu_candidate_major() {  # [suite]
+  apt-cache policy ${1:+-t "$1"} qemu-user 2> /dev/null |
+    sed -n -E 's/^ *Candidate: ([0-9]+:)?([0-9]+)\..*/\2/p'
 }
 
 enable_i386_emulation() {
   runs_i386 && return 0
   echo "this kernel runs no 32-bit programs: running Wine's 32-bit side through QEMU"
-  if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ]; then
-    add_backports || return 1
-    install_missing --target-release=bookworm-backports qemu-user
+  apt_get -qq update
+  local major release
+  major=$(qemu_candidate_major)
+  if [ "${major:-0}" -lt 8 ]; then
+    release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+    [ -n "$release" ] || { echo "install-deps: this release's QEMU is too old and its name is unknown" >&2; return 1; }
+    add_backports "$release" || return 1
+    install_missing --target-release="$release-backports" qemu-user
   else
     install_missing qemu-user
   fi
