@@ -27,17 +27,17 @@ constexpr Entry temperament(std::u8string_view value) { return entry(u8"Povaha:"
 // Baran
 constexpr auto baranDescription = piece<1000>(
     "Baran, description", heading(0), spaces(34), pad,
-    text(u8"Beran se rodí s ohněm v krvi a s chutí být první. Jeho vládce Mars mu dává odvahu, rychlé "
-         u8"rozhodování a energii, s níž nevydrží dlouho sedět na místě. Je to průkopník, který se pouští do "
-         u8"nových věcí dřív, než ostatní domyslí, co se může zvrtnout. Cholerická povaha způsobuje, že "
-         u8"snadno vzplane, ale zlost v sobě nenosí a druhý den si na spor už sotva vzpomene. Jeho silou je "
-         u8"upřímnost, nadšení a schopnost strhnout druhé k činu; slabinou netrpělivost, sklon skákat lidem "
-         u8"do řeči a ztrácet zájem, jakmile práce přestane být výzvou. Rád vede, rozhoduje a výsledky chce "
-         u8"vidět hned; stereotyp ho dusí. Přepracování se u něj ohlásí bolestí hlavy. V lásce bývá vášnivý "
-         u8"a přímý, dobývá rád a otevřeně, jen se musí naučit naslouchat a dopřát partnerovi prostor. "
-         u8"Přátelé na něm oceňují věrnost a ochotu postavit se za ně, i když jeho slova bývají ostřejší, "
-         u8"než zamýšlel. Dobře mu je, když má pohyb, cíl před očima a kolem sebe lidi, kteří se jeho "
-         u8"prudkosti nezaleknou."));
+    text(u8"Beran otevírá zvěrokruh a rodí se s ohněm v krvi a s chutí být první. Mars mu vložil do vínku "
+         u8"odvahu, rychlé rozhodování a energii, která mu nedovolí dlouho sedět na místě. Patří ke "
+         u8"kardinálním znamením, která věci zakládají: pouští se do nich dřív, než ostatní domyslí, co se "
+         u8"může zvrtnout. Povahou cholerik, snadno vzplane, ale zlost v sobě nenosí a druhý den na spor "
+         u8"sotva pomyslí. Jeho silou je upřímnost, nadšení a schopnost zvednout lidi ze židle; slabinou "
+         u8"netrpělivost, skákání do řeči a nuda, která ho přepadne, sotva je bitva vybojována. Výsledek "
+         u8"chce vidět hned, stereotyp ho dusí. Hlava, jíž znamení vládne, odnáší jeho spěch migrénou, "
+         u8"horečkou nebo boulí. V lásce je dobyvatel: vyznává se první a bez okolků, jen se musí naučit "
+         u8"naslouchat a dopřát partnerovi prostor. Přátelé na něm oceňují věrnost a ochotu postavit se za "
+         u8"ně, i když je ostřejší, než zamýšlel. Jeho znakem jsou sklopené beraní rohy: i do každého "
+         u8"nového dne vstupuje hlavou napřed."));
 constexpr auto baranFacts =
     piece<870>("Baran, fact sheet", textSoFar, pad, spaces(62), ruler(u8"Mars"), spaces(1), pad, spaces(6),
                element(u8"oheň"), spaces(1), pad, spaces(16), harmony(u8"Lev, Střelec"), spaces(117),
@@ -49,17 +49,17 @@ constexpr auto baranFacts =
 // Býk
 constexpr auto bykDescription = piece<1038>(
     "Býk, description", heading(1), spaces(43), pad,
-    text(u8"Býk je znamením klidné síly a trpělivosti. Venuše mu dává cit pro krásné věci, pro hudbu, dobrou "
-         u8"kuchyni a útulný domov; rád se obklopuje předměty, které něco vydrží, a lidmi, na které se může "
-         u8"spolehnout. Zemský živel ho drží nohama na pevné půdě: nejdříve zvažuje, potom jedná, a "
+    text(u8"Býk je znamením klidné síly a trpělivosti. Venuše mu dává cit pro krásné věci, pro hudbu, "
+         u8"dobrou kuchyni a útulný domov; rád se obklopuje předměty, které něco vydrží, a lidmi, na které "
+         u8"se může spolehnout. Zemský živel ho drží nohama na pevné půdě: nejdříve zvažuje, potom jedná, a "
          u8"započatou práci nenechá ležet. Jeho povaha spojuje melancholickou hloubku s flegmatickou "
-         u8"rozvahou, proto se jen tak nerozčílí, ale když ho někdo dráždí dlouho, dokáže být neústupný jako "
-         u8"skála. V práci je vytrvalý, pečlivý a praktický a nejlépe mu jde to, co roste postupně a co se "
-         u8"dá nakonec vzít do ruky: stavba, zahrada nebo řemeslo. Náhlé změny ho znepokojují a novotám "
-         u8"zpočátku nevěří. Miluje něžně, smyslně a věrně, city nedává okázale najevo, zato vydrží; hlídat "
-         u8"si musí pouze žárlivost a sklon pokládat blízkého člověka za svůj majetek. Kamarádů má jen "
-         u8"hrstku, na ty však nedá dopustit. Ke spokojenosti potřebuje jistotu, klidný domov, hmatatelné "
-         u8"výsledky a čas, aby všechno mohlo zrát vlastním tempem."));
+         u8"rozvahou, proto se jen tak nerozčílí, ale když ho někdo dráždí dlouho, dokáže být neústupný "
+         u8"jako skála. V práci je vytrvalý, pečlivý a praktický a nejlépe mu jde to, co roste postupně a "
+         u8"co se dá nakonec vzít do ruky: stavba, zahrada nebo řemeslo. Náhlé změny ho znepokojují a "
+         u8"novotám zpočátku nevěří. Miluje něžně, smyslně a věrně, city nedává okázale najevo, zato "
+         u8"vydrží; hlídat si musí pouze žárlivost a sklon pokládat blízkého člověka za svůj majetek. "
+         u8"Kamarádů má jen hrstku, na ty však nedá dopustit. Ke spokojenosti potřebuje jistotu, klidný "
+         u8"domov, hmatatelné výsledky a čas, aby všechno mohlo zrát vlastním tempem."));
 constexpr auto bykFacts =
     piece<1111>("Býk, fact sheet", textSoFar, pad, spaces(163), ruler(u8"Venuše"), pad, spaces(11),
                 element(u8"země"), spaces(141), harmony(u8"Panna, Kozoroh, Rak, Ryby"), spaces(94),
@@ -74,18 +74,18 @@ constexpr auto blizenciDescription = piece<1366>(
     text(u8"Blíženci mají v sobě dvě duše a málokdy vydrží u jediné myšlenky. Merkur, jejich vládce, jim "
          u8"dává rychlý rozum, hbitý jazyk a zvědavost, která se nespokojí s první odpovědí. Vzdušný živel "
          u8"je nese od jednoho zájmu k druhému, od knihy k rozhovoru, od plánu k cestě, a všude sbírají "
-         u8"nápady, souvislosti a novinky. Jejich povaha kolísá mezi sangvinickou veselostí a melancholickým "
-         u8"zamyšlením: dnes rozdávají vtipy a dobrou náladu, zítra se uzavřou a přemýšlejí, zda to všechno "
-         u8"má smysl. Kdo je nezná, pokládá je za nevyzpytatelné, ve skutečnosti však jen rychleji než druzí "
-         u8"zpracovávají dojmy a střídají nálady. Velkou předností je jejich přizpůsobivost, výmluvnost a "
-         u8"dar vysvětlit i složité věci jednoduše; stinnou stránkou roztěkanost, povrchnost a lehkomyslně "
-         u8"dávané sliby. Práce je baví, pokud je pestrá a spojená s lidmi, jazyky, obchodem nebo psaním; "
-         u8"jednotvárnost je rychle unaví. V lásce hledají hlavně partnera k rozhovoru, někoho, kdo je "
-         u8"překvapí a nebude je svazovat, protože pocit sevření je spolehlivě zažene. Známých mají spoustu "
-         u8"a s každým najdou společné téma, hlubší pouto však vzniká jen s těmi, kdo snesou jejich "
-         u8"proměnlivost. Mají citlivé plíce i nervy, jimž věčný spěch škodí. Bez podnětů, volnosti a "
-         u8"zajímavé společnosti strádají a občas jim prospěje někdo, kdo jim pomůže dovést rozdělanou věc "
-         u8"do konce."));
+         u8"nápady, souvislosti a novinky. Jejich povaha kolísá mezi sangvinickou veselostí a "
+         u8"melancholickým zamyšlením: dnes rozdávají vtipy a dobrou náladu, zítra se uzavřou a přemýšlejí, "
+         u8"zda to všechno má smysl. Kdo je nezná, pokládá je za nevyzpytatelné, ve skutečnosti však jen "
+         u8"rychleji než druzí zpracovávají dojmy a střídají nálady. Velkou předností je jejich "
+         u8"přizpůsobivost, výmluvnost a dar vysvětlit i složité věci jednoduše; stinnou stránkou "
+         u8"roztěkanost, povrchnost a lehkomyslně dávané sliby. Práce je baví, pokud je pestrá a spojená s "
+         u8"lidmi, jazyky, obchodem nebo psaním; jednotvárnost je rychle unaví. V lásce hledají hlavně "
+         u8"partnera k rozhovoru, někoho, kdo je překvapí a nebude je svazovat, protože pocit sevření je "
+         u8"spolehlivě zažene. Známých mají spoustu a s každým najdou společné téma, hlubší pouto však "
+         u8"vzniká jen s těmi, kdo snesou jejich proměnlivost. Mají citlivé plíce i nervy, jimž věčný spěch "
+         u8"škodí. Bez podnětů, volnosti a zajímavé společnosti strádají a občas jim prospěje někdo, kdo "
+         u8"jim pomůže dovést rozdělanou věc do konce."));
 constexpr auto blizenciFacts =
     piece<950>("Blíženci, fact sheet", textSoFar, pad, spaces(133), ruler(u8"Merkur"), spaces(1), pad,
                spaces(11), element(u8"vzduch"), spaces(1), pad, spaces(11), harmony(u8"Váhy, Vodnář"),
@@ -102,16 +102,17 @@ constexpr auto rakDescription = piece<1444>(
          u8"živlu čerpá bohatou fantazii, intuici a schopnost vycítit, co druhý prožívá, i když o tom ani "
          u8"slovem nemluví. Navenek působí klidně a rozvážně, neboť ho flegmatická povaha chrání před "
          u8"ukvapenými kroky; za pokojnou tváří se však skrývá citlivé nitro, které si pamatuje každé "
-         u8"nevlídné slovo. Má silný vztah k minulosti, k rodinným zvykům i k místům, kde vyrůstal; babiččin "
-         u8"recept nebo vzpomínka z dětství pro něj znamenají víc než drahý dárek. Domov a rodina jsou "
-         u8"středem jeho světa: rád pečuje, vaří, hostí a drží pohromadě ty, na kterých mu záleží. Vyniká "
-         u8"věrností, obětavostí, dobrou pamětí a trpělivostí, s níž dokáže vyčkat na tu pravou chvíli. "
-         u8"Potíže mu působí přecitlivělost a sklon cítit se ukřivděný; křivdu sice odpustí, ale nezapomene "
-         u8"ji. Pracuje svědomitě a opatrně a hodí se mu obory, kde jde o péči o lidi, o historii, o domov "
-         u8"nebo o hospodaření s penězi, s nimiž zachází šetrně a s rozmyslem. Partnerovi je oddaný, něžný a "
-         u8"pozorný, potřebuje však cítit bezpečí, jinak se raději uzavře do sebe, než by riskoval zranění. "
-         u8"Jeho přátelství je trvalé a hluboké: kdo si jednou získá jeho důvěru, má v něm oporu. Ke štěstí "
-         u8"mu stačí klidné zázemí, pár blízkých lidí a jistota, že jeho city nikdo nezlehčuje."));
+         u8"nevlídné slovo. Má silný vztah k minulosti, k rodinným zvykům i k místům, kde vyrůstal; "
+         u8"babiččin recept nebo vzpomínka z dětství pro něj znamenají víc než drahý dárek. Domov a rodina "
+         u8"jsou středem jeho světa: rád pečuje, vaří, hostí a drží pohromadě ty, na kterých mu záleží. "
+         u8"Vyniká věrností, obětavostí, dobrou pamětí a trpělivostí, s níž dokáže vyčkat na tu pravou "
+         u8"chvíli. Potíže mu působí přecitlivělost a sklon cítit se ukřivděný; křivdu sice odpustí, ale "
+         u8"nezapomene ji. Pracuje svědomitě a opatrně a hodí se mu obory, kde jde o péči o lidi, o "
+         u8"historii, o domov nebo o hospodaření s penězi, s nimiž zachází šetrně a s rozmyslem. Partnerovi "
+         u8"je oddaný, něžný a pozorný, potřebuje však cítit bezpečí, jinak se raději uzavře do sebe, než "
+         u8"by riskoval zranění. Jeho přátelství je trvalé a hluboké: kdo si jednou získá jeho důvěru, má v "
+         u8"něm oporu. Ke štěstí mu stačí klidné zázemí, pár blízkých lidí a jistota, že jeho city nikdo "
+         u8"nezlehčuje."));
 constexpr auto rakFacts =
     piece<999>("Rak, fact sheet", textSoFar, pad, spaces(198), ruler(u8"Měsíc"), spaces(1), pad, spaces(6),
                element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Štír, Ryby"), spaces(117),
@@ -124,39 +125,39 @@ constexpr auto rakFacts =
 constexpr auto levDescription = piece<1720>(
     "Lev, description", heading(4), spaces(43), pad,
     text(u8"Lev je jediné znamení, jemuž vládne samo Slunce, a kdo se v něm narodil, jako by si kus toho "
-         u8"světla nesl s sebou. Oheň, jeho živel, mu dodává teplo, odvahu a chuť do života, které se "
+         u8"světla nesl s sebou. Oheň, jeho živel, v něm živí teplo, odvahu a chuť do života, které se "
          u8"projevují v úplně obyčejných věcech: ráno vstává s plánem na celý den, v práci se ujme slova, "
-         u8"když ostatní mlčí, a večer ho nejvíc potěší stůl plný přátel. Jeho temperament spojuje "
-         u8"cholerický a flegmatický sklon. Dokáže se rychle rozhořet a prudce vybuchnout, po bouřce však "
-         u8"přichází pevný klid, z něhož čerpají jistotu i ostatní. Lidé si ho všimnou, sotva vstoupí do "
-         u8"místnosti, i tehdy, když o pozornost vůbec neusiluje. Má přirozenou autoritu, smysl pro "
-         u8"důstojnost a potřebu dávat věcem řád a lesk. S průměrem se nikdy nesmíří; chce, aby jeho práce, "
-         u8"domov i vztahy měly úroveň, na kterou může být hrdý. V nitru mu dřímá tvořivá síla, která se "
-         u8"hlásí o slovo v umění, ve hře i v tom, jak se obléká, zařizuje byt nebo chystá oslavu. Největším "
-         u8"bohatstvím Lva je štědré srdce. Umí se upřímně radovat z úspěchu druhých, rád pomáhá a podá ruku "
-         u8"i tomu, kdo by si ji podle ostatních nezasloužil. Je věrný, čestný a přímý, intriky jsou mu "
-         u8"cizí, a svým nadšením strhne celé okolí. Odpovědnost převezme i tam, kde jiní couvají, a v krizi "
-         u8"si zachová chladnou hlavu, protože ví, že se na něj ostatní dívají. Stinnou stránkou téže síly "
-         u8"bývá pýcha. Kritiku snáší těžko, zvlášť zazní-li před svědky, a kvůli zraněné ješitnosti dokáže "
-         u8"být uražený celé týdny. Rád má poslední slovo i tam, kde na něm nezáleží, a obdiv si občas "
-         u8"splete s úctou, takže snadno naletí lichotníkům. Naučí-li se vyslechnout druhé a přiznat chybu, "
-         u8"jeho autorita tím neutrpí, naopak poroste. V zaměstnání potřebuje prostor a uznání."));
+         u8"když všichni mlčí, a večer ho nejvíc potěší stůl plný přátel. Lev patří k pevným znamením a "
+         u8"jeho oheň nehoří jako sláma: dokáže se rychle rozhořet a prudce vybuchnout, po bouřce však "
+         u8"přichází klid, z něhož čerpají jistotu i ostatní. Cholerik s flegmatikem si v něm tak podávají "
+         u8"ruce. Lidé si ho všimnou, sotva vstoupí do místnosti, i když o pozornost neusiluje. Má vrozenou "
+         u8"důstojnost a potřebu dávat věcem řád a lesk. S průměrem se nesmíří; chce, aby jeho práce, domov "
+         u8"i vztahy měly úroveň, na niž může být hrdý. V nitru mu dřímá tvořivá síla, která se hlásí o "
+         u8"slovo v umění, ve hře i v tom, jak se obléká, zařizuje byt nebo chystá oslavu. Největším "
+         u8"bohatstvím Lva je štědré srdce. Umí se upřímně radovat z úspěchu druhých, ochotně pomáhá a podá "
+         u8"ruku i tomu, kdo by si ji podle ostatních nezasloužil. Je věrný, čestný a přímý a intriky jsou "
+         u8"mu cizí; svým nadšením umí rozehřát celé okolí. Odpovědnost převezme, i když jiní couvají, a v "
+         u8"krizi si zachová chladnou hlavu, protože ví, že se na něj druzí dívají. Rub téže síly se "
+         u8"jmenuje pýcha. Výtky snáší těžko, zvlášť zazní-li před svědky, a kvůli zraněné ješitnosti "
+         u8"dokáže být dotčený celé týdny. Potrpí si na poslední slovo i tam, kde na něm nezáleží, a obdiv "
+         u8"si občas splete s úctou, takže snadno naletí lichotníkům. Naučí-li se vyslechnout druhé a "
+         u8"přiznat chybu, jeho autorita tím neutrpí, naopak poroste. V práci potřebuje prostor a uznání."));
 constexpr auto levContinuation = piece<1249>(
     "Lev, continuation", textSoFar, spaces(1),
-    text(u8"Nejvíc ho těší role, v níž může vést, tvořit a rozhodovat, ať už jako podnikatel, manažer, "
-         u8"učitel, herec nebo lékař. Podřízené místo ho brzy unaví, pokud v něm nevidí smysl a nikdo "
-         u8"neocení jeho snahu. Jako vedoucí bývá spravedlivý a ochranitelský a za své lidi se postaví, jen "
-         u8"musí hlídat, aby jim nechal dost prostoru pro vlastní nápady. Peníze se u něj dlouho neohřejí: "
-         u8"rád dopřává sobě i druhým, leckdy i nad vlastní poměry. Jako milenec je vášnivý a romantický: "
-         u8"na schůzku přijde s květinami a rád překvapuje, ale stejně tak chce být sám hýčkán. Rád dobývá, "
-         u8"rád obdarovává a je pyšný na partnera, kterého si vybral. Od něj však čeká věrnost, obdiv a "
-         u8"pozornost; chladný nezájem ho zabolí víc než výčitky. Kdo ho opravdu miluje, tomu se odmění "
-         u8"oddaností a něhou. Děti ho zbožňují, protože si s nimi umí hrát a nebojí se být trochu dětinský. "
-         u8"V přátelství je štědrým hostitelem a spolehlivým ochráncem a přátelé se na něj mohou obrátit ve "
-         u8"dne v noci. Potřebuje však, aby jeho dobrota nebyla brána jako samozřejmost, a kdo ho zradí, ten "
-         u8"druhou šanci dostane jen velmi těžko. Srdce a záda by měl šetřit, ale v zápalu pro věc zapomíná "
-         u8"na spánek i na odpočinek. Kde má své publikum, uznání a pocit, že na něm záleží, tam rozdává "
-         u8"radost plnými hrstmi."));
+    text(u8"Nejvíc ho těší místo, kde je vidět a nese odpovědnost: jeviště, vedení firmy, zlatnictví, "
+         u8"politika nebo škola, v níž si získá celou třídu. Podřízené místo ho brzy unaví, pokud nikdo "
+         u8"neocení jeho snahu. V čele týmu se chová jako patriarcha a za své lidi se postaví, jen musí "
+         u8"hlídat, aby jim nechal dost prostoru pro vlastní nápady. Peníze se u něj dlouho neohřejí: "
+         u8"dopřává sobě i druhým, leckdy nad vlastní poměry. V lásce hoří jasným plamenem: na schůzku "
+         u8"přijde s květinami a umí překvapit, ale stejně tak chce být sám hýčkán. Rád dobývá, rád "
+         u8"obdarovává a je pyšný na partnera, jehož si vybral. Od něj ale čeká věrnost, obdiv a pozornost; "
+         u8"chladný nezájem ho zabolí víc než výčitky. Kdo ho opravdu miluje, tomu se odmění oddaností a "
+         u8"něhou. Děti ho zbožňují, protože si s nimi umí hrát a nebojí se být trochu dětinský. V "
+         u8"přátelství je štědrým hostitelem a věrným ochráncem a přátelé se na něj mohou obrátit ve dne v "
+         u8"noci. Nesnese však, aby jeho dobrotu někdo bral jako samozřejmost, a kdo ho zradí, druhou šanci "
+         u8"dostane stěží. Srdce, záda a páteř, které astrologie Lvu přisuzuje, by měl šetřit, ale v zápalu "
+         u8"pro věc zapomíná na spánek i odpočinek. Nejjasnější hvězdě jeho souhvězdí se odedávna říká Lví "
+         u8"srdce: i on svítí nejvíc, když může rozdávat."));
 constexpr auto levFacts = piece<1331>(
     "Lev, fact sheet", textSoFar, pad, spaces(274), ruler(u8"Slunce"), pad, spaces(10), element(u8"oheň"),
     spaces(141), harmony(u8"Beran, Střelec"), spaces(108), colour(u8"červená, oranžová, žlutá", 2),
@@ -168,8 +169,8 @@ constexpr auto levFacts = piece<1331>(
 // Panna
 constexpr auto pannaDescription = piece<317>(
     "Panna, description", heading(5), spaces(26), pad, spaces(3),
-    text(u8"Panna patří k živlu země, vládne jí Merkur a povahou je melancholická. Bývá svědomitá, skromná a "
-         u8"pracovitá, všimne si podrobností, které jiní přehlédnou, a ráda pomáhá. Příliš se však trápí "
+    text(u8"Panna patří k živlu země, vládne jí Merkur a povahou je melancholická. Bývá svědomitá, skromná "
+         u8"a pracovitá, všimne si podrobností, které jiní přehlédnou, a ráda pomáhá. Příliš se však trápí "
          u8"chybami, svými i cizími. Potřebuje řád, klid a lidi, kteří její tichou péči dokážou ocenit."));
 constexpr auto pannaFacts =
     piece<1025>("Panna, fact sheet", textSoFar, pad, spaces(292), ruler(u8"Merkur"), pad, spaces(10),
@@ -187,15 +188,15 @@ constexpr auto vahyDescription = piece<1473>(
          u8"prostředníky, diplomaty a rádci. Pohádané přátele mnohdy usmíří právě oni. Mají vytříbený vkus, "
          u8"cit pro barvy, hudbu i slovo a v ošklivém či hlučném prostředí trpí. Na lidech oceňují "
          u8"zdvořilost a dobré vychování a hrubost je zraňuje víc, než dávají najevo. Jejich slabinou je "
-         u8"nerozhodnost. Důvody pro a proti váží tak dlouho, že se mezitím rozhodne někdo jiný, a sporům se "
-         u8"raději vyhnou velkým obloukem, i za cenu ústupku. Okolí je pak může považovat za povrchní nebo "
-         u8"nestálé, ačkoli jen nechtějí ublížit. V práci vynikají tam, kde se uplatní takt, šarm a dar "
-         u8"vyjednávat: v právu, obchodě, umění, módě či architektuře. Samotu a jednotvárnou dřinu snášejí "
-         u8"špatně, nejlépe pracují v páru nebo v sehraném týmu. V lásce jsou něžní, pozorní a romantičtí; "
-         u8"partnerství je pro ně přirozeným stavem, a když jsou sami, něco jim chybí. Hledají někoho, kdo "
-         u8"bude jejich protějškem, ne pánem. V přátelství jsou ohleduplní, věrní a oblíbení. Citlivým "
-         u8"místem bývají ledviny a kříž. Potřebují harmonii, krásu kolem sebe a jistotu, že jsou milováni; "
-         u8"pak ze sebe vydají to nejlepší."));
+         u8"nerozhodnost. Důvody pro a proti váží tak dlouho, že se mezitím rozhodne někdo jiný, a sporům "
+         u8"se raději vyhnou velkým obloukem, i za cenu ústupku. Okolí je pak může považovat za povrchní "
+         u8"nebo nestálé, ačkoli jen nechtějí ublížit. V práci vynikají tam, kde se uplatní takt, šarm a "
+         u8"dar vyjednávat: v právu, obchodě, umění, módě či architektuře. Samotu a jednotvárnou dřinu "
+         u8"snášejí špatně, nejlépe pracují v páru nebo v sehraném týmu. V lásce jsou něžní, pozorní a "
+         u8"romantičtí; partnerství je pro ně přirozeným stavem, a když jsou sami, něco jim chybí. Hledají "
+         u8"někoho, kdo bude jejich protějškem, ne pánem. V přátelství jsou ohleduplní, věrní a oblíbení. "
+         u8"Citlivým místem bývají ledviny a kříž. Potřebují harmonii, krásu kolem sebe a jistotu, že jsou "
+         u8"milováni; pak ze sebe vydají to nejlepší."));
 constexpr auto vahyFacts =
     piece<1047>("Váhy, fact sheet", textSoFar, pad, spaces(126), ruler(u8"Venuše"), spaces(1), pad, spaces(6),
                 element(u8"vzduch"), spaces(1), pad, spaces(13), harmony(u8"Blíženci, Vodnář"), spaces(112),
@@ -207,23 +208,22 @@ constexpr auto vahyFacts =
 // Škorpión
 constexpr auto skorpionDescription = piece<1537>(
     "Škorpión, description", heading(7), spaces(32), pad,
-    text(u8"Štír prožívá svět do hloubky a povrchnost mu nic neříká. Navenek bývá klidný, zdrženlivý a těžko "
-         u8"čitelný, ale pod hladinou v něm pracuje silný proud citů, vůle a vášně. Tato směs flegmatického "
-         u8"klidu a cholerické síly, kterou mu dávají vodní živel i vládci Pluto a Mars, z něj dělá člověka, "
-         u8"který dokáže dlouho mlčet a vyčkávat, a když se pak rozhodne, jde za svým cílem s neúprosnou "
-         u8"vytrvalostí. Má výborný odhad na lidi, bleskově pozná faleš a za zdvořilými slovy vycítí "
-         u8"skutečné pohnutky. Jeho silnou stránkou je odvaha podívat se věcem až na kořen, schopnost "
-         u8"vydržet tlak a proměnit krizi v nový začátek. Slabinou bývají podezíravost, žárlivost a sklon "
-         u8"nezapomínat na křivdy; kdo jeho důvěru zklame, získá ji zpět stěží. Zahnaný do kouta se brání "
-         u8"jako štír: jediným slovem, jež zasáhne přesně tam, kde to bolí. Uplatní se všude, kde je třeba "
-         u8"soustředění, diskrétnost a odhodlání jít až do konce: ve výzkumu, medicíně, psychologii, "
+    text(u8"Štír prožívá svět do hloubky a povrchnost mu nic neříká. Navenek bývá klidný, zdrženlivý a "
+         u8"těžko čitelný, ale pod hladinou v něm pracuje silný proud citů, vůle a vášně. Tato směs "
+         u8"flegmatického klidu a cholerické síly, kterou mu dávají vodní živel i vládci Pluto a Mars, z "
+         u8"něj dělá člověka, který dokáže dlouho mlčet a vyčkávat, a když se pak rozhodne, jde za svým "
+         u8"cílem s neúprosnou vytrvalostí. Má výborný odhad na lidi, bleskově pozná faleš a za zdvořilými "
+         u8"slovy vycítí skutečné pohnutky. Jeho silnou stránkou je odvaha podívat se věcem až na kořen, "
+         u8"schopnost vydržet tlak a proměnit krizi v nový začátek. Slabinou bývají podezíravost, žárlivost "
+         u8"a sklon nezapomínat na křivdy; kdo jeho důvěru zklame, získá ji zpět stěží. Zahnaný do kouta se "
+         u8"brání jako štír: jediným slovem, jež zasáhne přesně tam, kde to bolí. Uplatní se všude, kde je "
+         u8"třeba soustředění, diskrétnost a odhodlání jít až do konce: ve výzkumu, medicíně, psychologii, "
          u8"financích nebo tam, kde se odhaluje to, co je skryté. Nesnáší dozor ani polovičatá řešení a "
-         u8"nejraději pracuje sám. V lásce je oddaný a vášnivý, miluje celou bytostí; vlažný vztah "
-         u8"bez opravdové blízkosti by ho trápil více než samota. Přátele si vybírá pečlivě a pomalu, ale "
-         u8"ty, které si vybere, bere vážně a v nouzi za nimi stojí bez zaváhání. Klid najde teprve tehdy, "
-         u8"když bude mít soukromí, život ve vlastních rukou a vedle sebe člověka, před nímž nemusí nic "
-         u8"skrývat. Učí se nechávat staré křivdy za sebou a věřit, že ho otevřenost neoslabí, "
-         u8"ale naopak posílí."));
+         u8"nejraději pracuje sám. V lásce je oddaný a vášnivý, miluje celou bytostí; vlažný vztah bez "
+         u8"opravdové blízkosti by ho trápil více než samota. Přátele si vybírá pečlivě a pomalu, ale ty, "
+         u8"které si vybere, bere vážně a v nouzi za nimi stojí bez zaváhání. Klid najde teprve tehdy, když "
+         u8"bude mít soukromí, život ve vlastních rukou a vedle sebe člověka, před nímž nemusí nic skrývat. "
+         u8"Učí se nechávat staré křivdy za sebou a věřit, že ho otevřenost neoslabí, ale naopak posílí."));
 constexpr auto skorpionFacts =
     piece<1135>("Škorpión, fact sheet", textSoFar, pad, spaces(199), ruler(u8"Pluto, Mars"), pad, spaces(1),
                 element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Rak, Ryby"), spaces(117),
@@ -235,24 +235,24 @@ constexpr auto skorpionFacts =
 // Strelec
 constexpr auto strelecDescription = piece<1666>(
     "Strelec, description", heading(8), spaces(34), pad,
-    text(u8"Střelec je rozený poutník, a to nejen po mapách, ale i po myšlenkách, knihách a lidských "
-         u8"osudech. Oheň mu dává nadšení a odvahu, vládce Jupiter velkorysost, optimismus a touhu po "
-         u8"smyslu, a tak se v jeho povaze cholerický zápal potkává se sangvinickou lehkostí. Rád jde s kůží "
-         u8"na trh, věří, že za obzorem čeká něco lepšího, a své okolí dokáže strhnout upřímným smíchem i "
-         u8"vírou v dobrý konec. Je přímý, někdy až nešikovně otevřený: řekne, co si myslí, a teprve pak "
-         u8"zjistí, že tím někoho ranil. Zlé úmysly ovšem nemívá a za chybu se umí omluvit. Rád se učí, "
-         u8"vyptává se a přemýšlí o tom, proč je svět takový, jaký je. K jeho přednostem patří poctivost, "
-         u8"smysl pro spravedlnost, široký rozhled a schopnost vidět věci v souvislostech. Slabší stránkou "
-         u8"je netrpělivost, přehnaný optimismus, s nímž si naloží víc úkolů, než unese, a nechuť k drobné "
-         u8"každodenní práci. Od zaměstnání čeká volnost, pohyb a pocit, že jeho úsilí má vyšší cíl; dobře "
-         u8"se uplatní ve vzdělávání, cestovním ruchu, právu, publicistice, sportu nebo všude, kde se "
-         u8"setkává s cizími kulturami. Jako partner je vřelý, hravý a štědrý, ale těžko snáší žárlivost a "
-         u8"omezování; nejlépe si rozumí s tím, kdo s ním sdílí chuť objevovat a zároveň mu nechá prostor. "
-         u8"Přátelství bere jako společné dobrodružství, mívá kamarády po celém světě a rád je spojuje "
-         u8"dohromady. Slabinou jeho těla jsou kyčle, stehna a játra, a proto by měl jíst a pít střídmě. Aby "
-         u8"byl spokojený, potřebuje před sebou vždy nějaký cíl, víru, že život dává smysl, a dost svobody, "
-         u8"aby mohl kdykoli vyrazit na další cestu. Učit by se měl vytrvalosti a tomu, že i malé, pečlivě "
-         u8"dokončené věci mají svou cenu."));
+    text(u8"Na obloze je Střelec kentaurem s lukem napjatým ke hvězdám a také v životě putuje nejen po "
+         u8"mapách, ale i po myšlenkách, knihách a lidských osudech. Od ohně má nadšení a odvahu, od "
+         u8"Jupitera, největší z planet, jemuž se odedávna říká velké štěstí, velkorysost, optimismus a "
+         u8"touhu po smyslu; v jeho povaze se tak cholerický zápal potkává se sangvinickou lehkostí. Rád "
+         u8"jde s kůží na trh, věří, že za obzorem čeká něco lepšího, a okolí dokáže nakazit upřímným "
+         u8"smíchem i vírou v dobrý konec. Je přímý, někdy až nešikovně otevřený: řekne, co si myslí, a pak "
+         u8"zjistí, že tím někoho ranil. Zlé úmysly však nemívá a za chybu se umí omluvit stejně upřímně. "
+         u8"Proměnlivý oheň ho žene od otázky k otázce: rád se učí, vyptává se a přemýšlí o tom, proč je "
+         u8"svět takový, jaký je. K jeho přednostem patří poctivost, smysl pro spravedlnost, široký rozhled "
+         u8"a schopnost vidět věci v souvislostech. Slabší stránkou je netrpělivost, přehnaný optimismus, s "
+         u8"nímž si naloží víc úkolů, než unese, a nechuť k drobné každodenní práci. Od zaměstnání čeká "
+         u8"volnost, pohyb a pocit, že jeho úsilí má vyšší cíl; jako filozof na katedře, trenér, soudce, "
+         u8"horský vůdce nebo zahraniční zpravodaj bývá ve svém živlu. Jako partner bývá vřelý, hravý a "
+         u8"štědrý, ale těžko snáší žárlivost a omezování; nejlépe si rozumí s tím, kdo s ním sdílí chuť "
+         u8"objevovat a zároveň mu nechá prostor. Přátelství bere jako společné dobrodružství, mívá "
+         u8"kamarády na třech kontinentech a rád je seznamuje mezi sebou. Kyčle, stehna a játra jsou jeho "
+         u8"slabinou, a proto by měl jíst a pít střídmě. Vytrvalosti se učí pomalu, ale jednou pochopí, že "
+         u8"i malé, pečlivě dokončené věci mají svou cenu."));
 constexpr auto strelecFacts = piece<959>(
     "Strelec, fact sheet", textSoFar, pad, spaces(139), ruler(u8"Jupiter"), spaces(1), pad, spaces(11),
     element(u8"oheň"), spaces(1), pad, spaces(16), harmony(u8"Beran, Lev"), spaces(117),
@@ -270,14 +270,14 @@ constexpr auto kozorozecDescription = piece<1255>(
          u8"nesází; věří spíše poctivé práci, plánu a času. Ctižádost schovává za skromné vystupování a o "
          u8"svých záměrech mluví, až když je dotáhne. Za vážnou tváří mívá nečekaně uštěpačný vtip, kterým "
          u8"překvapí i ty, kdo ho znají roky. Jeho předností je vytrvalost, praktický rozum, smysl pro "
-         u8"povinnost a schopnost nést zátěž, pod níž by jiní dávno povolili. Škodí mu ale přílišná přísnost "
-         u8"k sobě samému i k druhým, pesimismus a neochota dát najevo city. Pracovně je pilný, cení si "
-         u8"řádu, jasných pravidel a postupného růstu; uplatní se ve vedení, správě, stavebnictví, "
+         u8"povinnost a schopnost nést zátěž, pod níž by jiní dávno povolili. Škodí mu ale přílišná "
+         u8"přísnost k sobě samému i k druhým, pesimismus a neochota dát najevo city. Pracovně je pilný, "
+         u8"cení si řádu, jasných pravidel a postupného růstu; uplatní se ve vedení, správě, stavebnictví, "
          u8"architektuře, financích nebo ve vědě. Citově bývá opatrný, ale když se rozhodne, je věrný a "
          u8"oddaný partner, který náklonnost projevuje spíš činy než slovy. Přítel, jemuž jednou otevře "
-         u8"dveře, se na něj může obrátit i po letech. Trápit ho mohou kolena, kosti a zuby. Šťastný je tam, "
-         u8"kde se jeho úsilí uznává, kde ví, na čem je, a kde ho někdo občas přiměje odložit povinnosti a "
-         u8"zasmát se."));
+         u8"dveře, se na něj může obrátit i po letech. Trápit ho mohou kolena, kosti a zuby. Šťastný je "
+         u8"tam, kde se jeho úsilí uznává, kde ví, na čem je, a kde ho někdo občas přiměje odložit "
+         u8"povinnosti a zasmát se."));
 constexpr auto kozorozecFacts =
     piece<920>("Kozorožec, fact sheet", textSoFar, pad, spaces(126), ruler(u8"Saturn"), spaces(1), pad,
                spaces(11), element(u8"země"), spaces(1), pad, spaces(11), harmony(u8"Býk, Štír"), spaces(117),
@@ -293,16 +293,16 @@ constexpr auto vodnarDescription = piece<1294>(
          u8"zvídavost a chuť komunikovat, Uran touhu po změně a originalitě, Saturn zase nečekanou "
          u8"vytrvalost a zásadovost. Díky sangvinické povaze je společenský a přátelský, ale i uprostřed "
          u8"davu si uchová kus nezávislosti. Má v sobě ducha vynálezce a reformátora: zajímá ho budoucnost, "
-         u8"technika, nové myšlenky i spravedlivé uspořádání společnosti. Rád zkoumá, proč věci fungují tak, "
-         u8"jak fungují, a zda to nejde jinak. Je tolerantní a velkorysý, nápady ochotně rozdává a předsudky "
-         u8"nesnáší. Názor mění, jen když ho přesvědčí argumenty, ne tlak či autorita. Potíže mu dělá "
-         u8"tvrdohlavost, nevyzpytatelnost a jistý chlad v citech; na lidstvu mu záleží, s blízkým člověkem "
-         u8"ve slzách si ale někdy neví rady. K práci potřebuje volnost a prostor pro experimenty; daří se "
-         u8"mu ve vědě, technických oborech, médiích nebo v neziskových projektech. V partnerství hledá "
-         u8"hlavně přítele a rovnocenného druha; žárlivost a svazování ho odrazují. Přátelství je pro něj "
-         u8"posvátné a kamarádům zůstává věrný, i když se vidí jen zřídka. Hlídat by si měl krevní oběh, "
-         u8"lýtka i kotníky. Nejlépe se cítí mezi lidmi, kteří mu nechají svobodu, přinesou inspiraci a "
-         u8"přijmou ho i s jeho výstřednostmi."));
+         u8"technika, nové myšlenky i spravedlivé uspořádání společnosti. Rád zkoumá, proč věci fungují "
+         u8"tak, jak fungují, a zda to nejde jinak. Je tolerantní a velkorysý, nápady ochotně rozdává a "
+         u8"předsudky nesnáší. Názor mění, jen když ho přesvědčí argumenty, ne tlak či autorita. Potíže mu "
+         u8"dělá tvrdohlavost, nevyzpytatelnost a jistý chlad v citech; na lidstvu mu záleží, s blízkým "
+         u8"člověkem ve slzách si ale někdy neví rady. K práci potřebuje volnost a prostor pro experimenty; "
+         u8"daří se mu ve vědě, technických oborech, médiích nebo v neziskových projektech. V partnerství "
+         u8"hledá hlavně přítele a rovnocenného druha; žárlivost a svazování ho odrazují. Přátelství je pro "
+         u8"něj posvátné a kamarádům zůstává věrný, i když se vidí jen zřídka. Hlídat by si měl krevní "
+         u8"oběh, lýtka i kotníky. Nejlépe se cítí mezi lidmi, kteří mu nechají svobodu, přinesou inspiraci "
+         u8"a přijmou ho i s jeho výstřednostmi."));
 constexpr auto vodnarFacts =
     piece<892>("Vodnár, fact sheet", textSoFar, pad, spaces(91), ruler(u8"Uran, Saturn"), spaces(1), pad,
                element(u8"vzduch"), spaces(1), pad, spaces(11), harmony(u8"Blíženci, Váhy"), spaces(116),
@@ -315,20 +315,20 @@ constexpr auto vodnarFacts =
 constexpr auto rybyDescription = piece<1381>(
     "Ryby, description", heading(11), spaces(34), pad,
     text(u8"Ryby vnímají svět víc srdcem a intuicí než rozumem. Vodní živel a vládce Neptun jim dávají "
-         u8"citlivost, fantazii a schopnost vcítit se do druhých tak hluboko, že cizí bolest často prožívají "
-         u8"jako vlastní; Jupiter k tomu přidává dobrotu, víru a štědrost. Povaha, v níž se flegmatický klid "
-         u8"mísí se sangvinickou vstřícností, z nich dělá lidi mírné, přizpůsobivé a vlídné, kteří neradi "
-         u8"vstupují do sporů a raději ustoupí, než aby někomu ublížili. Vynikají soucitem, tvořivostí, "
-         u8"smyslem pro hudbu a poezii a schopností porozumět i tomu, co zůstalo nevyřčeno. Mají bohatý "
-         u8"vnitřní svět, živé sny a zvláštní tušení, které je zřídka zklame. Úskalím jejich povahy je "
-         u8"nerozhodnost, sklon utíkat před tvrdou skutečností do snů a nechat se snadno ovlivnit nebo "
-         u8"zneužít; s penězi a úředními lhůtami si leckdy nevědí rady. Profesně je přitahují obory, v nichž "
-         u8"mohou pomáhat nebo tvořit: zdravotnictví, sociální služby, umění, hudba či duchovní povolání. "
-         u8"Ostré lokty a hlučné prostředí jim berou sílu. Zamilované Ryby jsou romantické, oddané a něžné, "
-         u8"partnera idealizují a pak bolestně narážejí na jeho lidské chyby. Přátelům dávají čas, pozornost "
-         u8"a ochotu naslouchat, i když přitom zapomínají na sebe. Nejzranitelnějším místem jejich těla jsou "
-         u8"chodidla. Potřebují bezpečí, porozumění a někoho pevného, kdo jim pomůže stát nohama na zemi, "
-         u8"aniž by jim bral sny."));
+         u8"citlivost, fantazii a schopnost vcítit se do druhých tak hluboko, že cizí bolest často "
+         u8"prožívají jako vlastní; Jupiter k tomu přidává dobrotu, víru a štědrost. Povaha, v níž se "
+         u8"flegmatický klid mísí se sangvinickou vstřícností, z nich dělá lidi mírné, přizpůsobivé a "
+         u8"vlídné, kteří neradi vstupují do sporů a raději ustoupí, než aby někomu ublížili. Vynikají "
+         u8"soucitem, tvořivostí, smyslem pro hudbu a poezii a schopností porozumět i tomu, co zůstalo "
+         u8"nevyřčeno. Mají bohatý vnitřní svět, živé sny a zvláštní tušení, které je zřídka zklame. "
+         u8"Úskalím jejich povahy je nerozhodnost, sklon utíkat před tvrdou skutečností do snů a nechat se "
+         u8"snadno ovlivnit nebo zneužít; s penězi a úředními lhůtami si leckdy nevědí rady. Profesně je "
+         u8"přitahují obory, v nichž mohou pomáhat nebo tvořit: zdravotnictví, sociální služby, umění, "
+         u8"hudba či duchovní povolání. Ostré lokty a hlučné prostředí jim berou sílu. Zamilované Ryby jsou "
+         u8"romantické, oddané a něžné, partnera idealizují a pak bolestně narážejí na jeho lidské chyby. "
+         u8"Přátelům dávají čas, pozornost a ochotu naslouchat, i když přitom zapomínají na sebe. "
+         u8"Nejzranitelnějším místem jejich těla jsou chodidla. Potřebují bezpečí, porozumění a někoho "
+         u8"pevného, kdo jim pomůže stát nohama na zemi, aniž by jim bral sny."));
 constexpr auto rybyFacts =
     piece<1174>("Ryby, fact sheet", textSoFar, pad, spaces(121), ruler(u8"Neptun, Jupiter"), spaces(121),
                 element(u8"voda"), spaces(1), pad, spaces(13), harmony(u8"Rak, Štír"), spaces(120),
