@@ -49,17 +49,17 @@ constexpr auto baranFacts =
 // Býk
 constexpr auto bykDescription = piece<1038>(
     "Býk, description", heading(1), spaces(43), pad,
-    text(u8"Býk je znamením klidné síly a trpělivosti. Venuše mu dává cit pro krásné věci, pro hudbu, "
-         u8"dobrou kuchyni a útulný domov; rád se obklopuje předměty, které něco vydrží, a lidmi, na které "
-         u8"se může spolehnout. Zemský živel ho drží nohama na pevné půdě: nejdříve zvažuje, potom jedná, a "
-         u8"započatou práci nenechá ležet. Jeho povaha spojuje melancholickou hloubku s flegmatickou "
-         u8"rozvahou, proto se jen tak nerozčílí, ale když ho někdo dráždí dlouho, dokáže být neústupný "
-         u8"jako skála. V práci je vytrvalý, pečlivý a praktický a nejlépe mu jde to, co roste postupně a "
-         u8"co se dá nakonec vzít do ruky: stavba, zahrada nebo řemeslo. Náhlé změny ho znepokojují a "
-         u8"novotám zpočátku nevěří. Miluje něžně, smyslně a věrně, city nedává okázale najevo, zato "
-         u8"vydrží; hlídat si musí pouze žárlivost a sklon pokládat blízkého člověka za svůj majetek. "
-         u8"Kamarádů má jen hrstku, na ty však nedá dopustit. Ke spokojenosti potřebuje jistotu, klidný "
-         u8"domov, hmatatelné výsledky a čas, aby všechno mohlo zrát vlastním tempem."));
+    text(u8"Býk je znamením klidné síly a trpělivosti. Z Venuše čerpá cit pro krásné věci, pro hudbu, vůně "
+         u8"a chutě; obklopuje se předměty, které hodně vydrží. Jako pevné zemské znamení se nedá snadno "
+         u8"pohnout z místa: nejdřív zvažuje, potom jedná a započatou práci nenechá ležet. Jeho povaha "
+         u8"spojuje melancholickou hloubku s flegmatickou rozvahou, proto se jen tak nerozčílí; kdo však "
+         u8"jeho trpělivost zkouší příliš dlouho, narazí na neústupnou skálu. V práci je vytrvalý, pečlivý "
+         u8"a praktický a nejlépe mu jde to, co roste postupně a co je nakonec hmatatelné: dílo zlatníka, "
+         u8"sochaře či cukráře nebo rozumně spravované peníze. V lásce je smyslný a stálý, city nedává "
+         u8"okázale najevo, zato jsou trvalé; hlídat si musí jen sklon pokládat blízkého člověka za svůj "
+         u8"majetek. Přátel má hrstku, na ně však nedá dopustit. Slabým místem jsou u něj krk a šíje: "
+         u8"nejdřív ho zradí hlasivky a mandle. Podobá se bílému býkovi z báje, který nesl přes moře "
+         u8"fénickou princeznu: pomalu, ale jistě doplave tam, kam se rozhodl."));
 constexpr auto bykFacts =
     piece<1111>("Býk, fact sheet", textSoFar, pad, spaces(163), ruler(u8"Venuše"), pad, spaces(11),
                 element(u8"země"), spaces(141), harmony(u8"Panna, Kozoroh, Rak, Ryby"), spaces(94),
@@ -169,9 +169,10 @@ constexpr auto levFacts = piece<1331>(
 // Panna
 constexpr auto pannaDescription = piece<317>(
     "Panna, description", heading(5), spaces(26), pad, spaces(3),
-    text(u8"Panna patří k živlu země, vládne jí Merkur a povahou je melancholická. Bývá svědomitá, skromná "
-         u8"a pracovitá, všimne si podrobností, které jiní přehlédnou, a ráda pomáhá. Příliš se však trápí "
-         u8"chybami, svými i cizími. Potřebuje řád, klid a lidi, kteří její tichou péči dokážou ocenit."));
+    text(
+        u8"Panna je proměnlivé znamení: přizpůsobí se, dává-li věc smysl. Mluví věcně, pracuje pečlivě a "
+        u8"chybu v účtech najde dřív, než ji kdo hledá; sebe přitom soudí přísněji než jiné. Na obloze "
+        u8"drží v ruce obilný klas, a tak i ona v životě sbírá zrnko po zrnku, dokud z nich nesloží celek."));
 constexpr auto pannaFacts =
     piece<1025>("Panna, fact sheet", textSoFar, pad, spaces(292), ruler(u8"Merkur"), pad, spaces(10),
                 element(u8"země"), spaces(140), harmony(u8"Býk, Kozoroh"), spaces(116), metal(u8"rtuť"),
@@ -264,20 +265,20 @@ constexpr auto strelecFacts = piece<959>(
 // Kozorožec
 constexpr auto kozorozecDescription = piece<1255>(
     "Kozorožec, description", heading(9), spaces(33), pad,
-    text(u8"Kozoroh stoupá životem jako kozorožec po skalách: krok za krokem, beze spěchu a s vrcholem "
-         u8"neustále na očích. Živel země a vládce Saturn mu dávají trpělivost, vážnost a smysl pro "
-         u8"odpovědnost, melancholická povaha pak sklon k přemýšlení a jistou zdrženlivost. Na štěstí "
-         u8"nesází; věří spíše poctivé práci, plánu a času. Ctižádost schovává za skromné vystupování a o "
-         u8"svých záměrech mluví, až když je dotáhne. Za vážnou tváří mívá nečekaně uštěpačný vtip, kterým "
-         u8"překvapí i ty, kdo ho znají roky. Jeho předností je vytrvalost, praktický rozum, smysl pro "
-         u8"povinnost a schopnost nést zátěž, pod níž by jiní dávno povolili. Škodí mu ale přílišná "
-         u8"přísnost k sobě samému i k druhým, pesimismus a neochota dát najevo city. Pracovně je pilný, "
-         u8"cení si řádu, jasných pravidel a postupného růstu; uplatní se ve vedení, správě, stavebnictví, "
-         u8"architektuře, financích nebo ve vědě. Citově bývá opatrný, ale když se rozhodne, je věrný a "
-         u8"oddaný partner, který náklonnost projevuje spíš činy než slovy. Přítel, jemuž jednou otevře "
-         u8"dveře, se na něj může obrátit i po letech. Trápit ho mohou kolena, kosti a zuby. Šťastný je "
-         u8"tam, kde se jeho úsilí uznává, kde ví, na čem je, a kde ho někdo občas přiměje odložit "
-         u8"povinnosti a zasmát se."));
+    text(u8"Kozoroh si cíl vybírá předem a jde k němu houževnatě, krok za krokem a bez spěchu. Saturn, "
+         u8"přísný vládce času, ho naučil trpělivosti, vážnosti a smyslu pro odpovědnost; země dodala "
+         u8"praktický rozum a melancholická povaha sklon k přemýšlení. Na štěstí nesází; věří spíše poctivé "
+         u8"práci, plánu a času. Ctižádost schovává za skromné vystupování a o svých záměrech mluví, až "
+         u8"když je dotáhne. Za vážnou tváří mívá suchý humor, kterým překvapí i dávné známé. Jeho "
+         u8"předností je vytrvalost, smysl pro povinnost a schopnost nést zátěž dlouho a bez reptání. Škodí "
+         u8"mu přísnost k sobě i k druhým, pesimismus a neochota dát najevo city. Z kardinálního znamení si "
+         u8"bere chuť řídit: cení si řádu, jasných pravidel a postupného růstu a dobře se mu daří jako "
+         u8"stavbyvedoucí, notář, ředitel školy, geolog nebo zubař. V lásce se nevrhá po hlavě; náklonnost "
+         u8"projevuje spíš činy než slovy a vztah, který založí, buduje jako dům, na desítky let. Přítel, "
+         u8"jemuž jednou otevře dveře, se na něj může obrátit i po mnoha letech. Saturn mu svěřil kosti, "
+         u8"klouby a chrup, a právě ty ho s léty nejspíše potrápí. Bájný tvor jeho znamení má kozí tělo a "
+         u8"rybí ocas, napůl z hor a napůl z moře: pod kamennou vážností nosí i hloubku, o níž tuší "
+         u8"málokdo."));
 constexpr auto kozorozecFacts =
     piece<920>("Kozorožec, fact sheet", textSoFar, pad, spaces(126), ruler(u8"Saturn"), spaces(1), pad,
                spaces(11), element(u8"země"), spaces(1), pad, spaces(11), harmony(u8"Býk, Štír"), spaces(117),
