@@ -71,21 +71,21 @@ constexpr auto bykFacts =
 // Blíženci
 constexpr auto blizenciDescription = piece<1366>(
     "Blíženci, description", heading(2), spaces(34), pad,
-    text(u8"Blíženci mají v sobě dvě duše a málokdy vydrží u jediné myšlenky. Merkur, jejich vládce, jim "
-         u8"dává rychlý rozum, hbitý jazyk a zvědavost, která se nespokojí s první odpovědí. Vzdušný živel "
-         u8"je nese od jednoho zájmu k druhému, od knihy k rozhovoru, od plánu k cestě, a všude sbírají "
-         u8"nápady, souvislosti a novinky. Jejich povaha kolísá mezi sangvinickou veselostí a "
-         u8"melancholickým zamyšlením: dnes rozdávají vtipy a dobrou náladu, zítra se uzavřou a přemýšlejí, "
-         u8"zda to všechno má smysl. Kdo je nezná, pokládá je za nevyzpytatelné, ve skutečnosti však jen "
-         u8"rychleji než druzí zpracovávají dojmy a střídají nálady. Velkou předností je jejich "
-         u8"přizpůsobivost, výmluvnost a dar vysvětlit i složité věci jednoduše; stinnou stránkou "
-         u8"roztěkanost, povrchnost a lehkomyslně dávané sliby. Práce je baví, pokud je pestrá a spojená s "
-         u8"lidmi, jazyky, obchodem nebo psaním; jednotvárnost je rychle unaví. V lásce hledají hlavně "
-         u8"partnera k rozhovoru, někoho, kdo je překvapí a nebude je svazovat, protože pocit sevření je "
-         u8"spolehlivě zažene. Známých mají spoustu a s každým najdou společné téma, hlubší pouto však "
-         u8"vzniká jen s těmi, kdo snesou jejich proměnlivost. Mají citlivé plíce i nervy, jimž věčný spěch "
-         u8"škodí. Bez podnětů, volnosti a zajímavé společnosti strádají a občas jim prospěje někdo, kdo "
-         u8"jim pomůže dovést rozdělanou věc do konce."));
+    text(u8"Blíženec má v sobě dvě duše a málokdy vydrží u jediné myšlenky. Vládce Merkur, posel bohů, mu "
+         u8"propůjčil rychlý rozum, hbitý jazyk a zvědavost, která se nespokojí s první odpovědí. Jeho "
+         u8"živlem je vzduch a znamení patří k proměnlivým, a tak přelétá od knihy k rozhovoru, od plánu k "
+         u8"cestě a všude sbírá nápady, souvislosti a novinky. Sangvinická veselost se v něm střídá s "
+         u8"melancholickým zamyšlením: dnes rozdává vtipy, zítra přemýšlí, zda to všechno má smysl. Kdo ho "
+         u8"nezná, pokládá ho za nevyzpytatelného, ve skutečnosti však jen rychleji než druzí zpracovává "
+         u8"dojmy a dochází k závěrům. Velkou předností je jeho přizpůsobivost, výmluvnost a dar vysvětlit "
+         u8"i složité věci jednoduše; daní za ni bývá roztěkanost, povrchnost a lehkomyslně dávané sliby. "
+         u8"Daří se mu jako novinář, tlumočník, obchodník, učitel nebo moderátor, prostě tam, kde se každý "
+         u8"den mění témata i tváře. V lásce hledá duchovní spřízněnost a lehkost: partner ho musí bavit a "
+         u8"nechat mu volnost; pocit sevření ho zažene. Známých má spoustu, hlubší pouto však vzniká jen s "
+         u8"těmi, kdo snesou jeho proměnlivost. Znamení vládne rukám, ramenům a plícím i nervům, jimž věčný "
+         u8"spěch škodí. Nejlépe ho vystihuje báje o dvou bratrech, smrtelném a nesmrtelném, kteří se "
+         u8"nechtěli rozdělit a střídali den v podsvětí se dnem na Olympu: i on žije napůl tady a napůl "
+         u8"někde jinde."));
 constexpr auto blizenciFacts =
     piece<950>("Blíženci, fact sheet", textSoFar, pad, spaces(133), ruler(u8"Merkur"), spaces(1), pad,
                spaces(11), element(u8"vzduch"), spaces(1), pad, spaces(11), harmony(u8"Váhy, Vodnář"),
@@ -182,22 +182,22 @@ constexpr auto pannaFacts =
 // Váhy
 constexpr auto vahyDescription = piece<1473>(
     "Váhy, description", heading(6), spaces(34), pad,
-    text(u8"Lidem narozeným ve znamení Vah vládne Venuše a jejich živlem je vzduch, proto v nich žije touha "
-         u8"po kráse, souladu a spravedlnosti. Jejich temperament je směsí sangvinika a flegmatika v tom "
-         u8"nejlepším smyslu: jsou společenští, vlídní a veselí, přitom vyrovnaní a málokdy ztrácejí nervy. "
-         u8"Dokážou se vcítit do druhých a vidí každou věc z více stran, a proto bývají skvělými "
-         u8"prostředníky, diplomaty a rádci. Pohádané přátele mnohdy usmíří právě oni. Mají vytříbený vkus, "
-         u8"cit pro barvy, hudbu i slovo a v ošklivém či hlučném prostředí trpí. Na lidech oceňují "
-         u8"zdvořilost a dobré vychování a hrubost je zraňuje víc, než dávají najevo. Jejich slabinou je "
-         u8"nerozhodnost. Důvody pro a proti váží tak dlouho, že se mezitím rozhodne někdo jiný, a sporům "
-         u8"se raději vyhnou velkým obloukem, i za cenu ústupku. Okolí je pak může považovat za povrchní "
-         u8"nebo nestálé, ačkoli jen nechtějí ublížit. V práci vynikají tam, kde se uplatní takt, šarm a "
-         u8"dar vyjednávat: v právu, obchodě, umění, módě či architektuře. Samotu a jednotvárnou dřinu "
-         u8"snášejí špatně, nejlépe pracují v páru nebo v sehraném týmu. V lásce jsou něžní, pozorní a "
-         u8"romantičtí; partnerství je pro ně přirozeným stavem, a když jsou sami, něco jim chybí. Hledají "
-         u8"někoho, kdo bude jejich protějškem, ne pánem. V přátelství jsou ohleduplní, věrní a oblíbení. "
-         u8"Citlivým místem bývají ledviny a kříž. Potřebují harmonii, krásu kolem sebe a jistotu, že jsou "
-         u8"milováni; pak ze sebe vydají to nejlepší."));
+    text(u8"Člověk narozený ve znamení Vah stojí pod vládou Venuše a patří ke vzdušnému živlu; odtud jeho "
+         u8"touha po kráse, souladu a spravedlnosti. Povahou je směsí sangvinika a flegmatika v nejlepším "
+         u8"slova smyslu: je společenský, vlídný a veselý, přitom vyrovnaný a jen málokdy ztrácí nervy. "
+         u8"Jako jediné znamení zvěrokruhu nemají Váhy za symbol živého tvora, ale nástroj, a to k němu "
+         u8"patří: umí poměřovat a spor dokáže vidět očima obou stran, proto bývá vyhledávaným rádcem. "
+         u8"Pohádané přátele mnohdy usmíří právě on. Má jemný vkus, cit pro barvy, hudbu i slovo a v "
+         u8"ošklivém nebo hlučném prostředí trpí. Jeho slabinou bývá nerozhodnost. Důvody pro a proti váží "
+         u8"tak dlouho, že se mezitím rozhodne někdo jiný, a sporům se raději vyhne velkým obloukem, i za "
+         u8"cenu ústupku. Kardinální povaha znamení se však ozve, jde-li o spravedlnost. V práci se prosadí "
+         u8"taktem, šarmem a darem vyjednávat, třeba jako advokát, diplomat, architekt či módní návrhář. "
+         u8"Samotu nese špatně a k dobré práci potřebuje někoho, s kým může věc probrat. V lásce je něžný, "
+         u8"pozorný a romantický; partnerství je pro něj přirozeným stavem, a když je sám, něco mu chybí. "
+         u8"Hledá někoho, kdo bude jeho protějškem, ne pánem. V přátelství je ohleduplný a věrný a na každé "
+         u8"oslavě vítaný. Citlivým místem bývají ledviny, bedra a pleť, na nichž se první projeví, že žije "
+         u8"v nesouladu. Jeho symbolem jsou misky vah v rukou bohyně spravedlnosti: klid najde, až když se "
+         u8"obě zastaví v jedné rovině."));
 constexpr auto vahyFacts =
     piece<1047>("Váhy, fact sheet", textSoFar, pad, spaces(126), ruler(u8"Venuše"), spaces(1), pad, spaces(6),
                 element(u8"vzduch"), spaces(1), pad, spaces(13), harmony(u8"Blíženci, Vodnář"), spaces(112),
@@ -290,20 +290,20 @@ constexpr auto kozorozecFacts =
 // Vodnár
 constexpr auto vodnarDescription = piece<1294>(
     "Vodnár, description", heading(10), spaces(36), pad,
-    text(u8"Vodnář myslí po svém a na vyšlapané cesty se dívá s nedůvěrou. Vzdušný živel mu dává lehkost, "
-         u8"zvídavost a chuť komunikovat, Uran touhu po změně a originalitě, Saturn zase nečekanou "
-         u8"vytrvalost a zásadovost. Díky sangvinické povaze je společenský a přátelský, ale i uprostřed "
-         u8"davu si uchová kus nezávislosti. Má v sobě ducha vynálezce a reformátora: zajímá ho budoucnost, "
-         u8"technika, nové myšlenky i spravedlivé uspořádání společnosti. Rád zkoumá, proč věci fungují "
-         u8"tak, jak fungují, a zda to nejde jinak. Je tolerantní a velkorysý, nápady ochotně rozdává a "
-         u8"předsudky nesnáší. Názor mění, jen když ho přesvědčí argumenty, ne tlak či autorita. Potíže mu "
-         u8"dělá tvrdohlavost, nevyzpytatelnost a jistý chlad v citech; na lidstvu mu záleží, s blízkým "
-         u8"člověkem ve slzách si ale někdy neví rady. K práci potřebuje volnost a prostor pro experimenty; "
-         u8"daří se mu ve vědě, technických oborech, médiích nebo v neziskových projektech. V partnerství "
-         u8"hledá hlavně přítele a rovnocenného druha; žárlivost a svazování ho odrazují. Přátelství je pro "
-         u8"něj posvátné a kamarádům zůstává věrný, i když se vidí jen zřídka. Hlídat by si měl krevní "
-         u8"oběh, lýtka i kotníky. Nejlépe se cítí mezi lidmi, kteří mu nechají svobodu, přinesou inspiraci "
-         u8"a přijmou ho i s jeho výstřednostmi."));
+    text(u8"Vodnář, mladík se džbánem z hvězdné oblohy, myslí po svém a na vyšlapané cesty se dívá s "
+         u8"nedůvěrou. Vzduch mu nadělil lehkost, zvídavost a chuť komunikovat; Uran, planeta náhlých "
+         u8"zvratů, v něm probouzí touhu po změně a originalitě a Saturn mu přidává nečekanou vytrvalost a "
+         u8"zásadovost. Díky sangvinické povaze je společenský a přátelský, ale i uprostřed davu si uchová "
+         u8"kus nezávislosti. Má v sobě ducha vynálezce a reformátora: zajímá ho budoucnost, technika i "
+         u8"spravedlivé uspořádání společnosti. Je tolerantní a velkorysý a předsudky nesnáší. Pevné "
+         u8"znamení se v něm projevuje neoblomností: názor změní jen pod tíhou argumentů, nikdy pod tlakem "
+         u8"autority. Horší je to s tvrdohlavostí, nevyzpytatelností a jistým chladem v citech; na lidstvu "
+         u8"mu záleží, s blízkým člověkem ve slzách si ale někdy neví rady. K práci potřebuje volnost a "
+         u8"prostor pro experimenty; najde se jako programátor, meteorolog, astronom nebo organizátor "
+         u8"dobročinných sbírek. V lásce mu nejvíc záleží na rovnosti: partner má být spíše spojencem v "
+         u8"myšlenkách než majitelem jeho času, a kdo si na něj začne dělat nárok, ztratí ho. Tradice mu "
+         u8"přisuzuje oběh krve a nohy od lýtek po kotníky. Kamarádům zůstává věrný, i když se vidí jen "
+         u8"zřídka, a po letech naváže tam, kde minule přestal."));
 constexpr auto vodnarFacts =
     piece<892>("Vodnár, fact sheet", textSoFar, pad, spaces(91), ruler(u8"Uran, Saturn"), spaces(1), pad,
                element(u8"vzduch"), spaces(1), pad, spaces(11), harmony(u8"Blíženci, Váhy"), spaces(116),
