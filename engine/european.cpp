@@ -98,21 +98,21 @@ constexpr auto blizenciFacts =
 constexpr auto rakDescription = piece<1444>(
     "Rak, description", heading(3), spaces(43), pad,
     text(u8"Rak prožívá svět především citem. Vládne mu Měsíc, a tak se i jeho nálady mění jako měsíční "
-         u8"fáze: chvílemi je plný něhy a jemného humoru, jindy se stáhne a potřebuje být sám. Z vodního "
-         u8"živlu čerpá bohatou fantazii, intuici a schopnost vycítit, co druhý prožívá, i když o tom ani "
-         u8"slovem nemluví. Navenek působí klidně a rozvážně, neboť ho flegmatická povaha chrání před "
-         u8"ukvapenými kroky; za pokojnou tváří se však skrývá citlivé nitro, které si pamatuje každé "
-         u8"nevlídné slovo. Má silný vztah k minulosti, k rodinným zvykům i k místům, kde vyrůstal; "
-         u8"babiččin recept nebo vzpomínka z dětství pro něj znamenají víc než drahý dárek. Domov a rodina "
-         u8"jsou středem jeho světa: rád pečuje, vaří, hostí a drží pohromadě ty, na kterých mu záleží. "
-         u8"Vyniká věrností, obětavostí, dobrou pamětí a trpělivostí, s níž dokáže vyčkat na tu pravou "
-         u8"chvíli. Potíže mu působí přecitlivělost a sklon cítit se ukřivděný; křivdu sice odpustí, ale "
-         u8"nezapomene ji. Pracuje svědomitě a opatrně a hodí se mu obory, kde jde o péči o lidi, o "
-         u8"historii, o domov nebo o hospodaření s penězi, s nimiž zachází šetrně a s rozmyslem. Partnerovi "
-         u8"je oddaný, něžný a pozorný, potřebuje však cítit bezpečí, jinak se raději uzavře do sebe, než "
-         u8"by riskoval zranění. Jeho přátelství je trvalé a hluboké: kdo si jednou získá jeho důvěru, má v "
-         u8"něm oporu. Ke štěstí mu stačí klidné zázemí, pár blízkých lidí a jistota, že jeho city nikdo "
-         u8"nezlehčuje."));
+         u8"fáze: chvílemi je plný něhy a jemného humoru, jindy se stáhne a potřebuje být sám. Voda, jeho "
+         u8"živel, mu přinesla fantazii, intuici a schopnost vycítit, co druhý prožívá, i když se o tom ani "
+         u8"slovem nezmíní. Flegmatická povaha ho chrání před ukvapenými kroky, takže zpočátku působí "
+         u8"rozvážně; citlivé nitro si však pamatuje každé nevlídné slovo a křivdu sice odpustí, ale "
+         u8"nezapomene na ni. Že patří ke kardinálním znamením, ukáže, jde-li o blízké: drží pohromadě "
+         u8"rodinu, stará se o stárnoucí rodiče i o vnoučata a pro své lidi umí být nečekaně průbojný. "
+         u8"Minulost je pro něj živá: schraňuje fotografie, dopisy a rodinné příběhy a u každého kusu "
+         u8"nábytku zná historku. Vyniká věrností, obětavostí, dobrou pamětí a trpělivostí, s níž dokáže "
+         u8"vyčkat na pravou chvíli. Trápívá ho přecitlivělost a sklon cítit se ukřivděný. Pracuje "
+         u8"svědomitě; hodí se mu péče o lidi, historie, bydlení nebo finance, s nimiž zachází šetrně a s "
+         u8"rozmyslem. V lásce se otevírá pomalu a potřebuje cítit bezpečí, jinak se raději uzavře do sebe, "
+         u8"než by riskoval zranění; kdo jeho důvěru získá, toho zahrne něhou a péčí. Každá starost se mu "
+         u8"usadí v žaludku nebo na hrudi, kam tradice klade slabinu Raka. Jako krab z jeho znamení nosí "
+         u8"navrchu pevný krunýř a pod ním měkké tělo; a k cíli chodí, jak to krabi umějí, bokem a oklikou, "
+         u8"ale dojde."));
 constexpr auto rakFacts =
     piece<999>("Rak, fact sheet", textSoFar, pad, spaces(198), ruler(u8"Měsíc"), spaces(1), pad, spaces(6),
                element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Štír, Ryby"), spaces(117),
@@ -209,22 +209,22 @@ constexpr auto vahyFacts =
 // Škorpión
 constexpr auto skorpionDescription = piece<1537>(
     "Škorpión, description", heading(7), spaces(32), pad,
-    text(u8"Štír prožívá svět do hloubky a povrchnost mu nic neříká. Navenek bývá klidný, zdrženlivý a "
-         u8"těžko čitelný, ale pod hladinou v něm pracuje silný proud citů, vůle a vášně. Tato směs "
-         u8"flegmatického klidu a cholerické síly, kterou mu dávají vodní živel i vládci Pluto a Mars, z "
-         u8"něj dělá člověka, který dokáže dlouho mlčet a vyčkávat, a když se pak rozhodne, jde za svým "
-         u8"cílem s neúprosnou vytrvalostí. Má výborný odhad na lidi, bleskově pozná faleš a za zdvořilými "
-         u8"slovy vycítí skutečné pohnutky. Jeho silnou stránkou je odvaha podívat se věcem až na kořen, "
-         u8"schopnost vydržet tlak a proměnit krizi v nový začátek. Slabinou bývají podezíravost, žárlivost "
-         u8"a sklon nezapomínat na křivdy; kdo jeho důvěru zklame, získá ji zpět stěží. Zahnaný do kouta se "
-         u8"brání jako štír: jediným slovem, jež zasáhne přesně tam, kde to bolí. Uplatní se všude, kde je "
-         u8"třeba soustředění, diskrétnost a odhodlání jít až do konce: ve výzkumu, medicíně, psychologii, "
-         u8"financích nebo tam, kde se odhaluje to, co je skryté. Nesnáší dozor ani polovičatá řešení a "
-         u8"nejraději pracuje sám. V lásce je oddaný a vášnivý, miluje celou bytostí; vlažný vztah bez "
-         u8"opravdové blízkosti by ho trápil více než samota. Přátele si vybírá pečlivě a pomalu, ale ty, "
-         u8"které si vybere, bere vážně a v nouzi za nimi stojí bez zaváhání. Klid najde teprve tehdy, když "
-         u8"bude mít soukromí, život ve vlastních rukou a vedle sebe člověka, před nímž nemusí nic skrývat. "
-         u8"Učí se nechávat staré křivdy za sebou a věřit, že ho otevřenost neoslabí, ale naopak posílí."));
+    text(u8"Štír prožívá svět do hloubky a povrchnost mu nic neříká. Je pevným znamením vody: jeho city "
+         u8"nepřetékají jako bystřina, ale leží hluboko jako voda ve studni, klidné na pohled a silné pod "
+         u8"povrchem. Flegmatický klid se v něm mísí s cholerickou silou Marsu, dávného vládce znamení, a "
+         u8"Pluto, pán podsvětí, k tomu přidal zálibu ve všem skrytém. Dokáže dlouho mlčet a vyčkávat, a "
+         u8"když se pak rozhodne, jde za svým cílem s neúprosnou vytrvalostí. Má výborný odhad na lidi, "
+         u8"bleskově pozná faleš a za zdvořilými slovy vycítí skutečné pohnutky. Jeho silnou stránkou je "
+         u8"odvaha jít věcem na kořen a vydržet tlak bez stížností. Temnější stranu tvoří podezíravost, "
+         u8"žárlivost a sklon nezapomínat na křivdy; kdo jeho důvěru zklame, získá ji zpět stěží. Zahnaný "
+         u8"do kouta se brání jako štír: jediným slovem, jež zasáhne přesně tam, kde to bolí. Uplatní se "
+         u8"všude, kde je třeba soustředění, diskrétnost a odhodlání jít až do konce: jako psychoterapeut, "
+         u8"vyšetřovatel, pojistný matematik, patolog nebo archeolog. Nesnáší dozor a nejraději pracuje "
+         u8"sám. V lásce je oddaný a vášnivý, miluje celou bytostí; vlažný vztah bez opravdové blízkosti by "
+         u8"ho trápil více než samota. Přátele si vybírá pečlivě, zvolna, ale ty, které si vybere, bere "
+         u8"vážně a v nouzi za nimi stojí bez zaváhání. K jeho znamení patří pohlavní orgány a měchýř, a ty "
+         u8"ponesou následky, když dusí city v sobě. Podle báje skolil štír obra Oriona, a proto se ti dva "
+         u8"na nebi nepotkají: když Štír vychází, Orion zapadá. Tak tiše, a přece neodbytně vítězí i on."));
 constexpr auto skorpionFacts =
     piece<1135>("Škorpión, fact sheet", textSoFar, pad, spaces(199), ruler(u8"Pluto, Mars"), pad, spaces(1),
                 element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Rak, Ryby"), spaces(117),
@@ -315,21 +315,21 @@ constexpr auto vodnarFacts =
 // Ryby
 constexpr auto rybyDescription = piece<1381>(
     "Ryby, description", heading(11), spaces(34), pad,
-    text(u8"Ryby vnímají svět víc srdcem a intuicí než rozumem. Vodní živel a vládce Neptun jim dávají "
-         u8"citlivost, fantazii a schopnost vcítit se do druhých tak hluboko, že cizí bolest často "
-         u8"prožívají jako vlastní; Jupiter k tomu přidává dobrotu, víru a štědrost. Povaha, v níž se "
-         u8"flegmatický klid mísí se sangvinickou vstřícností, z nich dělá lidi mírné, přizpůsobivé a "
-         u8"vlídné, kteří neradi vstupují do sporů a raději ustoupí, než aby někomu ublížili. Vynikají "
-         u8"soucitem, tvořivostí, smyslem pro hudbu a poezii a schopností porozumět i tomu, co zůstalo "
-         u8"nevyřčeno. Mají bohatý vnitřní svět, živé sny a zvláštní tušení, které je zřídka zklame. "
-         u8"Úskalím jejich povahy je nerozhodnost, sklon utíkat před tvrdou skutečností do snů a nechat se "
-         u8"snadno ovlivnit nebo zneužít; s penězi a úředními lhůtami si leckdy nevědí rady. Profesně je "
-         u8"přitahují obory, v nichž mohou pomáhat nebo tvořit: zdravotnictví, sociální služby, umění, "
-         u8"hudba či duchovní povolání. Ostré lokty a hlučné prostředí jim berou sílu. Zamilované Ryby jsou "
-         u8"romantické, oddané a něžné, partnera idealizují a pak bolestně narážejí na jeho lidské chyby. "
-         u8"Přátelům dávají čas, pozornost a ochotu naslouchat, i když přitom zapomínají na sebe. "
-         u8"Nejzranitelnějším místem jejich těla jsou chodidla. Potřebují bezpečí, porozumění a někoho "
-         u8"pevného, kdo jim pomůže stát nohama na zemi, aniž by jim bral sny."));
+    text(u8"Kdo se narodil ve znamení Ryb, vnímá svět víc srdcem a intuicí než rozumem. Neptun, vládce "
+         u8"moří, v něm rozvíjí citlivost, fantazii a schopnost vcítit se do druhých tak hluboce, že se mu "
+         u8"jejich smutek vkrádá pod kůži; Jupiter, dávný pán znamení, ho obdařil dobrotou, vírou a "
+         u8"štědrostí. Flegmatický klid a sangvinická vstřícnost z něj dělají člověka mírného, "
+         u8"přizpůsobivého a vlídného, který nerad vstupuje do sporů a raději ustoupí, než aby někomu "
+         u8"ublížil. Je soucitný a tvořivý a dokáže porozumět i tomu, co zůstalo nevyřčeno. Má živé sny a "
+         u8"zvláštní tušení, které ho zřídka zklame. Úskalím jeho povahy je nerozhodnost a sklon nechat se "
+         u8"ovlivnit nebo zneužít; tvrdá skutečnost ho unaví rychleji než jiné a s penězi a úředními "
+         u8"lhůtami si leckdy neví rady. Profesně ho přitahují obory, v nichž může pomáhat nebo tvořit: "
+         u8"ošetřovatelství, sociální práce, hudba, divadlo či duchovní služba. Ostré lokty a hlučné "
+         u8"prostředí mu berou sílu. Když se zamiluje, vidí v partnerovi ideál a pak bolestně naráží na "
+         u8"jeho lidské chyby. Přátelům dává čas, pozornost a ochotu naslouchat a o své starosti se dělí až "
+         u8"poslední. Astrologie mu svěřuje chodidla a mízní soustavu, které jeho únavu prozradí jako "
+         u8"první. Dvě ryby jeho znamení spojuje stuha, ale každá plave jinam, jedna k hladině a "
+         u8"skutečnosti, druhá do hlubiny snů, a on se celý život učí plout s oběma."));
 constexpr auto rybyFacts =
     piece<1174>("Ryby, fact sheet", textSoFar, pad, spaces(121), ruler(u8"Neptun, Jupiter"), spaces(121),
                 element(u8"voda"), spaces(1), pad, spaces(13), harmony(u8"Rak, Štír"), spaces(120),
