@@ -100,19 +100,19 @@ constexpr auto rakDescription = piece<1444>(
     text(u8"Rak prožívá svět především citem. Vládne mu Měsíc, a tak se i jeho nálady mění jako měsíční "
          u8"fáze: chvílemi je plný něhy a jemného humoru, jindy se stáhne a potřebuje být sám. Voda, jeho "
          u8"živel, mu přinesla fantazii, intuici a schopnost vycítit, co druhý prožívá, i když se o tom ani "
-         u8"slovem nezmíní. Flegmatická povaha ho chrání před ukvapenými kroky, takže zpočátku působí "
+         u8"slůvkem nezmíní. Flegmatická povaha ho chrání před ukvapenými kroky, takže zpočátku působí "
          u8"rozvážně; citlivé nitro si však pamatuje každé nevlídné slovo a křivdu sice odpustí, ale "
          u8"nezapomene na ni. Že patří ke kardinálním znamením, ukáže, jde-li o blízké: drží pohromadě "
          u8"rodinu, stará se o stárnoucí rodiče i o vnoučata a pro své lidi umí být nečekaně průbojný. "
          u8"Minulost je pro něj živá: schraňuje fotografie, dopisy a rodinné příběhy a u každého kusu "
-         u8"nábytku zná historku. Vyniká věrností, obětavostí, dobrou pamětí a trpělivostí, s níž dokáže "
-         u8"vyčkat na pravou chvíli. Trápívá ho přecitlivělost a sklon cítit se ukřivděný. Pracuje "
-         u8"svědomitě; hodí se mu péče o lidi, historie, bydlení nebo finance, s nimiž zachází šetrně a s "
-         u8"rozmyslem. V lásce se otevírá pomalu a potřebuje cítit bezpečí, jinak se raději uzavře do sebe, "
-         u8"než by riskoval zranění; kdo jeho důvěru získá, toho zahrne něhou a péčí. Každá starost se mu "
-         u8"usadí v žaludku nebo na hrudi, kam tradice klade slabinu Raka. Jako krab z jeho znamení nosí "
-         u8"navrchu pevný krunýř a pod ním měkké tělo; a k cíli chodí, jak to krabi umějí, bokem a oklikou, "
-         u8"ale dojde."));
+         u8"nábytku zná historky. Vyniká věrností, obětavostí, dobrou pamětí a trpělivostí, s níž dokáže "
+         u8"vyčkat na pravou chvíli. Trápí ho přecitlivělost a sklon cítit se ukřivděný. Pracuje svědomitě; "
+         u8"hodí se mu péče o lidi, historie, bydlení nebo finance, s nimiž zachází spořivě a s rozmyslem. "
+         u8"V lásce se otevírá pomalu a potřebuje cítit bezpečí, jinak se raději uzavře do sebe, než by "
+         u8"riskoval zranění; kdo jeho důvěru získá, toho zahrne něhou a péčí. Každá starost se mu usadí v "
+         u8"žaludku nebo na hrudi, kam tradice klade slabinu Raka. Jako krab z jeho znamení nosí navrchu "
+         u8"pevný krunýř a pod ním měkké tělo; a k cíli chodí, jak to krabi umějí, bokem a oklikou, ale "
+         u8"dojde."));
 constexpr auto rakFacts =
     piece<999>("Rak, fact sheet", textSoFar, pad, spaces(198), ruler(u8"Měsíc"), spaces(1), pad, spaces(6),
                element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Štír, Ryby"), spaces(117),
