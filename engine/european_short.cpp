@@ -35,27 +35,27 @@ constexpr auto pannaText = piece<153>(
          u8"zastavilo. Dbá o zdravie a o poriadok okolo seba."));
 constexpr auto vahyText = piece<142>(
     "Váhy, characterisation", heading(6), spaces(8), pad,
-    text(u8"sú prívetivé, spravodlivé a spoločenské, milujú krásu a harmóniu. Pred rozhodnutím však dlho "
-         u8"váhajú a sporom sa radšej vyhýbajú."));
+    text(u8"majú šarm, ktorému sa ťažko odoláva, a úsmev, ktorý otvorí aj zatvorené dvere. Hrubosťou ani "
+         u8"krikom u nich nikto nič nedosiahne."));
 constexpr auto skorpionText = piece<157>(
     "Škorpión, characterisation", heading(7), spaces(3), pad,
-    text(u8"je vášnivý, tajomný a vytrvalý, cíti hlboko a nič nerobí polovičato. Býva verným priateľom aj "
-         u8"zarytým protivníkom a na krivdu len tak nezabudne."));
+    text(u8"má magnetický pohľad a vôľu, ktorej sa ťažko odporuje. Nemá rád ľahké víťazstvá ani lacné "
+         u8"lichôtky, a preto má jeho úprimná pochvala veľkú cenu."));
 constexpr auto strelecText = piece<125>(
     "Strelec, characterisation", heading(8), spaces(6), pad,
-    text(u8"je optimista a dobrodruh, ktorý miluje slobodu, cestovanie a poznanie. Jeho priamosť však občas "
-         u8"niekoho zraní."));
+    text(u8"má veľkorysé plány, nákazlivý smiech a vrodený humor; aj z každej nepríjemnosti urobí historku "
+         u8"na rozprávanie."));
 constexpr auto kozorozecText = piece<105>(
     "Kozorožec, characterisation", heading(9), pad,
-    text(u8"je cieľavedomý, zodpovedný a trpezlivý. O úspech sa usiluje húževnato a nič nenechá na náhodu."));
+    text(u8"vraj s vekom mladne: čo v mladosti bral smrteľne vážne, to v starobe berie s láskavým úsmevom."));
 constexpr auto vodnarText = piece<157>(
     "Vodnár, characterisation", heading(10), spaces(4), pad,
-    text(u8"je originálny mysliteľ a priateľ celého ľudstva, ktorý sa nikdy nebojí ísť proti prúdu. "
-         u8"Potrebuje voľnosť a nerád sa podriaďuje cudzím pravidlám."));
+    text(u8"je trochu výstredník: oblieka sa po svojom, číta, čo nikto nečíta, a priateľov má medzi ľuďmi "
+         u8"rôznych vekov a povolaní. Nudnú spoločnosť neznáša."));
 constexpr auto rybyText = piece<113>(
     "Ryby, characterisation", heading(11), spaces(6), pad,
-    text(u8"sú citlivé, snivé a súcitné bytosti s bohatou fantáziou a štedrým srdcom pre každého, kto je v "
-         u8"núdzi."));
+    text(u8"majú ten dar rozosmiať smutného a utíšiť nahnevaného; ich tichý pokoj sa prenáša na všetkých "
+         u8"naokolo."));
 
 constexpr PadLengths europeanShortPads{.pad = europeanShortPadLength};
 
