@@ -43,7 +43,7 @@ constexpr auto skorpionText = piece<157>(
          u8"lichôtky, a preto má jeho úprimná pochvala veľkú cenu."));
 constexpr auto strelecText = piece<125>(
     "Strelec, characterisation", heading(8), spaces(6), pad,
-    text(u8"má veľkorysé plány, nákazlivý smiech a vrodený humor; aj z každej nepríjemnosti urobí historku "
+    text(u8"má veľkorysé plány, divadelné gestá a vrodený humor; aj z každej nepríjemnosti spraví historku "
          u8"na rozprávanie."));
 constexpr auto kozorozecText = piece<105>(
     "Kozorožec, characterisation", heading(9), pad,
