@@ -27,17 +27,17 @@ constexpr Entry temperament(std::u8string_view value) { return entry(u8"Povaha:"
 // Baran
 constexpr auto baranDescription = piece<1000>(
     "Baran, description", heading(0), spaces(34), pad,
-    text(u8"Beran se rodí s ohněm v krvi a s chutí být první. Jeho vládce Mars mu dává odvahu, rychlé "
-         u8"rozhodování a energii, s níž nevydrží dlouho sedět na místě. Je to průkopník, který se pouští do "
-         u8"nových věcí dřív, než ostatní domyslí, co se může zvrtnout. Cholerická povaha způsobuje, že "
-         u8"snadno vzplane, ale zlost v sobě nenosí a druhý den si na spor už sotva vzpomene. Jeho silou je "
-         u8"upřímnost, nadšení a schopnost strhnout druhé k činu; slabinou netrpělivost, sklon skákat lidem "
-         u8"do řeči a ztrácet zájem, jakmile práce přestane být výzvou. Rád vede, rozhoduje a výsledky chce "
-         u8"vidět hned; stereotyp ho dusí. Přepracování se u něj ohlásí bolestí hlavy. V lásce bývá vášnivý "
-         u8"a přímý, dobývá rád a otevřeně, jen se musí naučit naslouchat a dopřát partnerovi prostor. "
-         u8"Přátelé na něm oceňují věrnost a ochotu postavit se za ně, i když jeho slova bývají ostřejší, "
-         u8"než zamýšlel. Dobře mu je, když má pohyb, cíl před očima a kolem sebe lidi, kteří se jeho "
-         u8"prudkosti nezaleknou."));
+    text(u8"Beran otevírá zvěrokruh a rodí se s ohněm v krvi a s chutí být první. Mars mu vložil do vínku "
+         u8"odvahu, rychlé rozhodování a energii, která mu nedovolí dlouho sedět na místě. Patří ke "
+         u8"kardinálním znamením, která věci zakládají: pouští se do nich dřív, než ostatní domyslí, co se "
+         u8"může zvrtnout. Povahou cholerik, snadno vzplane, ale zlost v sobě nenosí a druhý den na spor "
+         u8"sotva pomyslí. Jeho silou je upřímnost, nadšení a schopnost zvednout lidi ze židle; slabinou "
+         u8"netrpělivost, skákání do řeči a nuda, která ho přepadne, sotva je bitva vybojována. Výsledek "
+         u8"chce vidět hned, stereotyp ho dusí. Hlava, jíž znamení vládne, odnáší jeho spěch migrénou, "
+         u8"horečkou nebo boulí. V lásce je dobyvatel: vyznává se první a bez okolků, jen se musí naučit "
+         u8"naslouchat a dopřát partnerovi prostor. Přátelé na něm oceňují věrnost a ochotu postavit se za "
+         u8"ně, i když je ostřejší, než zamýšlel. Jeho znakem jsou sklopené beraní rohy: i do každého "
+         u8"nového dne vstupuje hlavou napřed."));
 constexpr auto baranFacts =
     piece<870>("Baran, fact sheet", textSoFar, pad, spaces(62), ruler(u8"Mars"), spaces(1), pad, spaces(6),
                element(u8"oheň"), spaces(1), pad, spaces(16), harmony(u8"Lev, Střelec"), spaces(117),
@@ -49,17 +49,17 @@ constexpr auto baranFacts =
 // Býk
 constexpr auto bykDescription = piece<1038>(
     "Býk, description", heading(1), spaces(43), pad,
-    text(u8"Býk je znamením klidné síly a trpělivosti. Venuše mu dává cit pro krásné věci, pro hudbu, dobrou "
-         u8"kuchyni a útulný domov; rád se obklopuje předměty, které něco vydrží, a lidmi, na které se může "
-         u8"spolehnout. Zemský živel ho drží nohama na pevné půdě: nejdříve zvažuje, potom jedná, a "
-         u8"započatou práci nenechá ležet. Jeho povaha spojuje melancholickou hloubku s flegmatickou "
-         u8"rozvahou, proto se jen tak nerozčílí, ale když ho někdo dráždí dlouho, dokáže být neústupný jako "
-         u8"skála. V práci je vytrvalý, pečlivý a praktický a nejlépe mu jde to, co roste postupně a co se "
-         u8"dá nakonec vzít do ruky: stavba, zahrada nebo řemeslo. Náhlé změny ho znepokojují a novotám "
-         u8"zpočátku nevěří. Miluje něžně, smyslně a věrně, city nedává okázale najevo, zato vydrží; hlídat "
-         u8"si musí pouze žárlivost a sklon pokládat blízkého člověka za svůj majetek. Kamarádů má jen "
-         u8"hrstku, na ty však nedá dopustit. Ke spokojenosti potřebuje jistotu, klidný domov, hmatatelné "
-         u8"výsledky a čas, aby všechno mohlo zrát vlastním tempem."));
+    text(u8"Býk je znamením klidné síly a trpělivosti. Z Venuše čerpá cit pro krásné věci, pro hudbu, vůně "
+         u8"a chutě; obklopuje se předměty, které hodně vydrží. Jako pevné zemské znamení se nedá snadno "
+         u8"pohnout z místa: nejdřív zvažuje, potom jedná a započatou práci nenechá ležet. Jeho povaha "
+         u8"spojuje melancholickou hloubku s flegmatickou rozvahou, proto se jen tak nerozčílí; kdo však "
+         u8"jeho trpělivost zkouší příliš dlouho, narazí na neústupnou skálu. V práci je vytrvalý, pečlivý "
+         u8"a praktický a nejlépe mu jde to, co roste postupně a co je nakonec hmatatelné: dílo zlatníka, "
+         u8"sochaře či cukráře nebo rozumně spravované peníze. V lásce je smyslný a stálý, city nedává "
+         u8"okázale najevo, zato jsou trvalé; hlídat si musí jen sklon pokládat blízkého člověka za svůj "
+         u8"majetek. Přátel má hrstku, na ně však nedá dopustit. Slabým místem jsou u něj krk a šíje: "
+         u8"nejdřív ho zradí hlasivky a mandle. Podobá se bílému býkovi z báje, který nesl přes moře "
+         u8"fénickou princeznu: pomalu, ale jistě doplave tam, kam se rozhodl."));
 constexpr auto bykFacts =
     piece<1111>("Býk, fact sheet", textSoFar, pad, spaces(163), ruler(u8"Venuše"), pad, spaces(11),
                 element(u8"země"), spaces(141), harmony(u8"Panna, Kozoroh, Rak, Ryby"), spaces(94),
@@ -71,21 +71,21 @@ constexpr auto bykFacts =
 // Blíženci
 constexpr auto blizenciDescription = piece<1366>(
     "Blíženci, description", heading(2), spaces(34), pad,
-    text(u8"Blíženci mají v sobě dvě duše a málokdy vydrží u jediné myšlenky. Merkur, jejich vládce, jim "
-         u8"dává rychlý rozum, hbitý jazyk a zvědavost, která se nespokojí s první odpovědí. Vzdušný živel "
-         u8"je nese od jednoho zájmu k druhému, od knihy k rozhovoru, od plánu k cestě, a všude sbírají "
-         u8"nápady, souvislosti a novinky. Jejich povaha kolísá mezi sangvinickou veselostí a melancholickým "
-         u8"zamyšlením: dnes rozdávají vtipy a dobrou náladu, zítra se uzavřou a přemýšlejí, zda to všechno "
-         u8"má smysl. Kdo je nezná, pokládá je za nevyzpytatelné, ve skutečnosti však jen rychleji než druzí "
-         u8"zpracovávají dojmy a střídají nálady. Velkou předností je jejich přizpůsobivost, výmluvnost a "
-         u8"dar vysvětlit i složité věci jednoduše; stinnou stránkou roztěkanost, povrchnost a lehkomyslně "
-         u8"dávané sliby. Práce je baví, pokud je pestrá a spojená s lidmi, jazyky, obchodem nebo psaním; "
-         u8"jednotvárnost je rychle unaví. V lásce hledají hlavně partnera k rozhovoru, někoho, kdo je "
-         u8"překvapí a nebude je svazovat, protože pocit sevření je spolehlivě zažene. Známých mají spoustu "
-         u8"a s každým najdou společné téma, hlubší pouto však vzniká jen s těmi, kdo snesou jejich "
-         u8"proměnlivost. Mají citlivé plíce i nervy, jimž věčný spěch škodí. Bez podnětů, volnosti a "
-         u8"zajímavé společnosti strádají a občas jim prospěje někdo, kdo jim pomůže dovést rozdělanou věc "
-         u8"do konce."));
+    text(u8"Blíženec má v sobě dvě duše a málokdy vydrží u jediné myšlenky. Vládce Merkur, posel bohů, mu "
+         u8"propůjčil rychlý rozum, hbitý jazyk a zvědavost, která se nespokojí s první odpovědí. Jeho "
+         u8"živlem je vzduch a znamení patří k proměnlivým, a tak přelétá od knihy k rozhovoru, od plánu k "
+         u8"cestě a všude sbírá nápady, souvislosti a novinky. Sangvinická veselost se v něm střídá s "
+         u8"melancholickým zamyšlením: dnes rozdává vtipy, zítra přemýšlí, zda to všechno má smysl. Kdo ho "
+         u8"nezná, pokládá ho za nevyzpytatelného, ve skutečnosti však jen rychleji než druzí zpracovává "
+         u8"dojmy a dochází k závěrům. Velkou předností je jeho přizpůsobivost, výmluvnost a dar vysvětlit "
+         u8"i složité věci jednoduše; daní za ni bývá roztěkanost, povrchnost a lehkomyslně dávané sliby. "
+         u8"Daří se mu jako novinář, tlumočník, obchodník, učitel nebo moderátor, prostě tam, kde se každý "
+         u8"den mění témata i tváře. V lásce hledá duchovní spřízněnost a lehkost: partner ho musí bavit a "
+         u8"nechat mu volnost; pocit sevření ho zažene. Známých má spoustu, hlubší pouto však vzniká jen s "
+         u8"těmi, kdo snesou jeho proměnlivost. Znamení vládne rukám, ramenům a plícím i nervům, jimž věčný "
+         u8"spěch škodí. Nejlépe ho vystihuje báje o dvou bratrech, smrtelném a nesmrtelném, kteří se "
+         u8"nechtěli rozdělit a střídali den v podsvětí se dnem na Olympu: i on žije napůl tady a napůl "
+         u8"někde jinde."));
 constexpr auto blizenciFacts =
     piece<950>("Blíženci, fact sheet", textSoFar, pad, spaces(133), ruler(u8"Merkur"), spaces(1), pad,
                spaces(11), element(u8"vzduch"), spaces(1), pad, spaces(11), harmony(u8"Váhy, Vodnář"),
@@ -98,20 +98,21 @@ constexpr auto blizenciFacts =
 constexpr auto rakDescription = piece<1444>(
     "Rak, description", heading(3), spaces(43), pad,
     text(u8"Rak prožívá svět především citem. Vládne mu Měsíc, a tak se i jeho nálady mění jako měsíční "
-         u8"fáze: chvílemi je plný něhy a jemného humoru, jindy se stáhne a potřebuje být sám. Z vodního "
-         u8"živlu čerpá bohatou fantazii, intuici a schopnost vycítit, co druhý prožívá, i když o tom ani "
-         u8"slovem nemluví. Navenek působí klidně a rozvážně, neboť ho flegmatická povaha chrání před "
-         u8"ukvapenými kroky; za pokojnou tváří se však skrývá citlivé nitro, které si pamatuje každé "
-         u8"nevlídné slovo. Má silný vztah k minulosti, k rodinným zvykům i k místům, kde vyrůstal; babiččin "
-         u8"recept nebo vzpomínka z dětství pro něj znamenají víc než drahý dárek. Domov a rodina jsou "
-         u8"středem jeho světa: rád pečuje, vaří, hostí a drží pohromadě ty, na kterých mu záleží. Vyniká "
-         u8"věrností, obětavostí, dobrou pamětí a trpělivostí, s níž dokáže vyčkat na tu pravou chvíli. "
-         u8"Potíže mu působí přecitlivělost a sklon cítit se ukřivděný; křivdu sice odpustí, ale nezapomene "
-         u8"ji. Pracuje svědomitě a opatrně a hodí se mu obory, kde jde o péči o lidi, o historii, o domov "
-         u8"nebo o hospodaření s penězi, s nimiž zachází šetrně a s rozmyslem. Partnerovi je oddaný, něžný a "
-         u8"pozorný, potřebuje však cítit bezpečí, jinak se raději uzavře do sebe, než by riskoval zranění. "
-         u8"Jeho přátelství je trvalé a hluboké: kdo si jednou získá jeho důvěru, má v něm oporu. Ke štěstí "
-         u8"mu stačí klidné zázemí, pár blízkých lidí a jistota, že jeho city nikdo nezlehčuje."));
+         u8"fáze: chvílemi je plný něhy a jemného humoru, jindy se stáhne a potřebuje být sám. Voda, jeho "
+         u8"živel, mu přinesla fantazii, intuici a schopnost vycítit, co druhý prožívá, i když se o tom ani "
+         u8"slůvkem nezmíní. Flegmatická povaha ho chrání před ukvapenými kroky, takže zpočátku působí "
+         u8"rozvážně; citlivé nitro si však pamatuje každé nevlídné slovo a křivdu sice odpustí, ale "
+         u8"nezapomene na ni. Že patří ke kardinálním znamením, ukáže, jde-li o blízké: drží pohromadě "
+         u8"rodinu, stará se o stárnoucí rodiče i o vnoučata a pro své lidi umí být nečekaně průbojný. "
+         u8"Minulost je pro něj živá: schraňuje fotografie, dopisy a rodinné příběhy a u každého kusu "
+         u8"nábytku zná historky. Vyniká věrností, obětavostí, dobrou pamětí a trpělivostí, s níž dokáže "
+         u8"vyčkat na pravou chvíli. Trápí ho přecitlivělost a sklon cítit se ukřivděný. Pracuje svědomitě; "
+         u8"hodí se mu péče o lidi, historie, bydlení nebo finance, s nimiž zachází spořivě a s rozmyslem. "
+         u8"V lásce se otevírá pomalu a potřebuje cítit bezpečí, jinak se raději uzavře do sebe, než by "
+         u8"riskoval zranění; kdo jeho důvěru získá, toho zahrne něhou a péčí. Každá starost se mu usadí v "
+         u8"žaludku nebo na hrudi, kam tradice klade slabinu Raka. Jako krab z jeho znamení nosí navrchu "
+         u8"pevný krunýř a pod ním měkké tělo; a k cíli chodí, jak to krabi umějí, bokem a oklikou, ale "
+         u8"dojde."));
 constexpr auto rakFacts =
     piece<999>("Rak, fact sheet", textSoFar, pad, spaces(198), ruler(u8"Měsíc"), spaces(1), pad, spaces(6),
                element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Štír, Ryby"), spaces(117),
@@ -124,39 +125,39 @@ constexpr auto rakFacts =
 constexpr auto levDescription = piece<1720>(
     "Lev, description", heading(4), spaces(43), pad,
     text(u8"Lev je jediné znamení, jemuž vládne samo Slunce, a kdo se v něm narodil, jako by si kus toho "
-         u8"světla nesl s sebou. Oheň, jeho živel, mu dodává teplo, odvahu a chuť do života, které se "
+         u8"světla nesl s sebou. Oheň, jeho živel, v něm živí teplo, odvahu a chuť do života, které se "
          u8"projevují v úplně obyčejných věcech: ráno vstává s plánem na celý den, v práci se ujme slova, "
-         u8"když ostatní mlčí, a večer ho nejvíc potěší stůl plný přátel. Jeho temperament spojuje "
-         u8"cholerický a flegmatický sklon. Dokáže se rychle rozhořet a prudce vybuchnout, po bouřce však "
-         u8"přichází pevný klid, z něhož čerpají jistotu i ostatní. Lidé si ho všimnou, sotva vstoupí do "
-         u8"místnosti, i tehdy, když o pozornost vůbec neusiluje. Má přirozenou autoritu, smysl pro "
-         u8"důstojnost a potřebu dávat věcem řád a lesk. S průměrem se nikdy nesmíří; chce, aby jeho práce, "
-         u8"domov i vztahy měly úroveň, na kterou může být hrdý. V nitru mu dřímá tvořivá síla, která se "
-         u8"hlásí o slovo v umění, ve hře i v tom, jak se obléká, zařizuje byt nebo chystá oslavu. Největším "
-         u8"bohatstvím Lva je štědré srdce. Umí se upřímně radovat z úspěchu druhých, rád pomáhá a podá ruku "
-         u8"i tomu, kdo by si ji podle ostatních nezasloužil. Je věrný, čestný a přímý, intriky jsou mu "
-         u8"cizí, a svým nadšením strhne celé okolí. Odpovědnost převezme i tam, kde jiní couvají, a v krizi "
-         u8"si zachová chladnou hlavu, protože ví, že se na něj ostatní dívají. Stinnou stránkou téže síly "
-         u8"bývá pýcha. Kritiku snáší těžko, zvlášť zazní-li před svědky, a kvůli zraněné ješitnosti dokáže "
-         u8"být uražený celé týdny. Rád má poslední slovo i tam, kde na něm nezáleží, a obdiv si občas "
-         u8"splete s úctou, takže snadno naletí lichotníkům. Naučí-li se vyslechnout druhé a přiznat chybu, "
-         u8"jeho autorita tím neutrpí, naopak poroste. V zaměstnání potřebuje prostor a uznání."));
+         u8"když všichni mlčí, a večer ho nejvíc potěší stůl plný přátel. Lev patří k pevným znamením a "
+         u8"jeho oheň nehoří jako sláma: dokáže se rychle rozhořet a prudce vybuchnout, po bouřce však "
+         u8"přichází klid, z něhož čerpají jistotu i ostatní. Cholerik s flegmatikem si v něm tak podávají "
+         u8"ruce. Lidé si ho všimnou, sotva vstoupí do místnosti, i když o pozornost neusiluje. Má vrozenou "
+         u8"důstojnost a potřebu dávat věcem řád a lesk. S průměrem se nesmíří; chce, aby jeho práce, domov "
+         u8"i vztahy měly úroveň, na niž může být hrdý. V nitru mu dřímá tvořivá síla, která se hlásí o "
+         u8"slovo v umění, ve hře i v tom, jak se obléká, zařizuje byt nebo chystá oslavu. Největším "
+         u8"bohatstvím Lva je štědré srdce. Umí se upřímně radovat z úspěchu druhých, ochotně pomáhá a podá "
+         u8"ruku i tomu, kdo by si ji podle ostatních nezasloužil. Je věrný, čestný a přímý a intriky jsou "
+         u8"mu cizí; svým nadšením umí rozehřát celé okolí. Odpovědnost převezme, i když jiní couvají, a v "
+         u8"krizi si zachová chladnou hlavu, protože ví, že se na něj druzí dívají. Rub téže síly se "
+         u8"jmenuje pýcha. Výtky snáší těžko, zvlášť zazní-li před svědky, a kvůli zraněné ješitnosti "
+         u8"dokáže být dotčený celé týdny. Potrpí si na poslední slovo i tam, kde na něm nezáleží, a obdiv "
+         u8"si občas splete s úctou, takže snadno naletí lichotníkům. Naučí-li se vyslechnout druhé a "
+         u8"přiznat chybu, jeho autorita tím neutrpí, naopak poroste. V práci potřebuje prostor a uznání."));
 constexpr auto levContinuation = piece<1249>(
     "Lev, continuation", textSoFar, spaces(1),
-    text(u8"Nejvíc ho těší role, v níž může vést, tvořit a rozhodovat, ať už jako podnikatel, manažer, "
-         u8"učitel, herec nebo lékař. Podřízené místo ho brzy unaví, pokud v něm nevidí smysl a nikdo "
-         u8"neocení jeho snahu. Jako vedoucí bývá spravedlivý a ochranitelský a za své lidi se postaví, jen "
-         u8"musí hlídat, aby jim nechal dost prostoru pro vlastní nápady. Peníze se u něj dlouho neohřejí: "
-         u8"rád dopřává sobě i druhým, leckdy i nad vlastní poměry. Jako milenec je vášnivý a romantický: "
-         u8"na schůzku přijde s květinami a rád překvapuje, ale stejně tak chce být sám hýčkán. Rád dobývá, "
-         u8"rád obdarovává a je pyšný na partnera, kterého si vybral. Od něj však čeká věrnost, obdiv a "
-         u8"pozornost; chladný nezájem ho zabolí víc než výčitky. Kdo ho opravdu miluje, tomu se odmění "
-         u8"oddaností a něhou. Děti ho zbožňují, protože si s nimi umí hrát a nebojí se být trochu dětinský. "
-         u8"V přátelství je štědrým hostitelem a spolehlivým ochráncem a přátelé se na něj mohou obrátit ve "
-         u8"dne v noci. Potřebuje však, aby jeho dobrota nebyla brána jako samozřejmost, a kdo ho zradí, ten "
-         u8"druhou šanci dostane jen velmi těžko. Srdce a záda by měl šetřit, ale v zápalu pro věc zapomíná "
-         u8"na spánek i na odpočinek. Kde má své publikum, uznání a pocit, že na něm záleží, tam rozdává "
-         u8"radost plnými hrstmi."));
+    text(u8"Nejvíc ho těší místo, kde je vidět a nese odpovědnost: jeviště, vedení firmy, zlatnictví, "
+         u8"politika nebo škola, v níž si získá celou třídu. Podřízené místo ho brzy unaví, pokud nikdo "
+         u8"neocení jeho snahu. V čele týmu se chová jako patriarcha a za své lidi se postaví, jen musí "
+         u8"hlídat, aby jim nechal dost prostoru pro vlastní nápady. Peníze se u něj dlouho neohřejí: "
+         u8"dopřává sobě i druhým, leckdy nad vlastní poměry. V lásce hoří jasným plamenem: na schůzku "
+         u8"přijde s květinami a umí překvapit, ale stejně tak chce být sám hýčkán. Rád dobývá, rád "
+         u8"obdarovává a je pyšný na partnera, jehož si vybral. Od něj ale čeká věrnost, obdiv a pozornost; "
+         u8"chladný nezájem ho zabolí víc než výčitky. Kdo ho opravdu miluje, tomu se odmění oddaností a "
+         u8"něhou. Děti ho zbožňují, protože si s nimi umí hrát a nebojí se být trochu dětinský. V "
+         u8"přátelství je štědrým hostitelem a věrným ochráncem a přátelé se na něj mohou obrátit ve dne v "
+         u8"noci. Nesnese však, aby jeho dobrotu někdo bral jako samozřejmost, a kdo ho zradí, druhou šanci "
+         u8"dostane stěží. Srdce, záda a páteř, které astrologie Lvu přisuzuje, by měl šetřit, ale v zápalu "
+         u8"pro věc zapomíná na spánek i odpočinek. Nejjasnější hvězdě jeho souhvězdí se odedávna říká Lví "
+         u8"srdce: i on svítí nejvíc, když může rozdávat."));
 constexpr auto levFacts = piece<1331>(
     "Lev, fact sheet", textSoFar, pad, spaces(274), ruler(u8"Slunce"), pad, spaces(10), element(u8"oheň"),
     spaces(141), harmony(u8"Beran, Střelec"), spaces(108), colour(u8"červená, oranžová, žlutá", 2),
@@ -168,9 +169,10 @@ constexpr auto levFacts = piece<1331>(
 // Panna
 constexpr auto pannaDescription = piece<317>(
     "Panna, description", heading(5), spaces(26), pad, spaces(3),
-    text(u8"Panna patří k živlu země, vládne jí Merkur a povahou je melancholická. Bývá svědomitá, skromná a "
-         u8"pracovitá, všimne si podrobností, které jiní přehlédnou, a ráda pomáhá. Příliš se však trápí "
-         u8"chybami, svými i cizími. Potřebuje řád, klid a lidi, kteří její tichou péči dokážou ocenit."));
+    text(
+        u8"Panna je proměnlivé znamení: přizpůsobí se, dává-li věc smysl. Mluví věcně, pracuje pečlivě a "
+        u8"chybu v účtech najde dřív, než ji kdo hledá; sebe přitom soudí přísněji než jiné. Na obloze "
+        u8"drží v ruce obilný klas, a tak i ona v životě sbírá zrnko po zrnku, dokud z nich nesloží celek."));
 constexpr auto pannaFacts =
     piece<1025>("Panna, fact sheet", textSoFar, pad, spaces(292), ruler(u8"Merkur"), pad, spaces(10),
                 element(u8"země"), spaces(140), harmony(u8"Býk, Kozoroh"), spaces(116), metal(u8"rtuť"),
@@ -180,22 +182,22 @@ constexpr auto pannaFacts =
 // Váhy
 constexpr auto vahyDescription = piece<1473>(
     "Váhy, description", heading(6), spaces(34), pad,
-    text(u8"Lidem narozeným ve znamení Vah vládne Venuše a jejich živlem je vzduch, proto v nich žije touha "
-         u8"po kráse, souladu a spravedlnosti. Jejich temperament je směsí sangvinika a flegmatika v tom "
-         u8"nejlepším smyslu: jsou společenští, vlídní a veselí, přitom vyrovnaní a málokdy ztrácejí nervy. "
-         u8"Dokážou se vcítit do druhých a vidí každou věc z více stran, a proto bývají skvělými "
-         u8"prostředníky, diplomaty a rádci. Pohádané přátele mnohdy usmíří právě oni. Mají vytříbený vkus, "
-         u8"cit pro barvy, hudbu i slovo a v ošklivém či hlučném prostředí trpí. Na lidech oceňují "
-         u8"zdvořilost a dobré vychování a hrubost je zraňuje víc, než dávají najevo. Jejich slabinou je "
-         u8"nerozhodnost. Důvody pro a proti váží tak dlouho, že se mezitím rozhodne někdo jiný, a sporům se "
-         u8"raději vyhnou velkým obloukem, i za cenu ústupku. Okolí je pak může považovat za povrchní nebo "
-         u8"nestálé, ačkoli jen nechtějí ublížit. V práci vynikají tam, kde se uplatní takt, šarm a dar "
-         u8"vyjednávat: v právu, obchodě, umění, módě či architektuře. Samotu a jednotvárnou dřinu snášejí "
-         u8"špatně, nejlépe pracují v páru nebo v sehraném týmu. V lásce jsou něžní, pozorní a romantičtí; "
-         u8"partnerství je pro ně přirozeným stavem, a když jsou sami, něco jim chybí. Hledají někoho, kdo "
-         u8"bude jejich protějškem, ne pánem. V přátelství jsou ohleduplní, věrní a oblíbení. Citlivým "
-         u8"místem bývají ledviny a kříž. Potřebují harmonii, krásu kolem sebe a jistotu, že jsou milováni; "
-         u8"pak ze sebe vydají to nejlepší."));
+    text(u8"Člověk narozený ve znamení Vah stojí pod vládou Venuše a patří ke vzdušnému živlu; odtud jeho "
+         u8"touha po kráse, souladu a spravedlnosti. Povahou je směsí sangvinika a flegmatika v nejlepším "
+         u8"slova smyslu: je společenský, vlídný a veselý, přitom vyrovnaný a jen málokdy ztrácí nervy. "
+         u8"Jako jediné znamení zvěrokruhu nemají Váhy za symbol živého tvora, ale nástroj, a to k němu "
+         u8"patří: umí poměřovat a spor dokáže vidět očima obou stran, proto bývá vyhledávaným rádcem. "
+         u8"Pohádané přátele mnohdy usmíří právě on. Má jemný vkus, cit pro barvy, hudbu i slovo a v "
+         u8"ošklivém nebo hlučném prostředí trpí. Jeho slabinou bývá nerozhodnost. Důvody pro a proti váží "
+         u8"tak dlouho, že se mezitím rozhodne někdo jiný, a sporům se raději vyhne velkým obloukem, i za "
+         u8"cenu ústupku. Kardinální povaha znamení se však ozve, jde-li o spravedlnost. V práci se prosadí "
+         u8"taktem, šarmem a darem vyjednávat, třeba jako advokát, diplomat, architekt či módní návrhář. "
+         u8"Samotu nese špatně a k dobré práci potřebuje někoho, s kým může věc probrat. V lásce je něžný, "
+         u8"pozorný a romantický; partnerství je pro něj přirozeným stavem, a když je sám, něco mu chybí. "
+         u8"Hledá někoho, kdo bude jeho protějškem, ne pánem. V přátelství je ohleduplný a věrný a na každé "
+         u8"oslavě vítaný. Citlivým místem bývají ledviny, bedra a pleť, na nichž se první projeví, že žije "
+         u8"v nesouladu. Jeho symbolem jsou misky vah v rukou bohyně spravedlnosti: klid najde, až když se "
+         u8"obě zastaví v jedné rovině."));
 constexpr auto vahyFacts =
     piece<1047>("Váhy, fact sheet", textSoFar, pad, spaces(126), ruler(u8"Venuše"), spaces(1), pad, spaces(6),
                 element(u8"vzduch"), spaces(1), pad, spaces(13), harmony(u8"Blíženci, Vodnář"), spaces(112),
@@ -207,23 +209,22 @@ constexpr auto vahyFacts =
 // Škorpión
 constexpr auto skorpionDescription = piece<1537>(
     "Škorpión, description", heading(7), spaces(32), pad,
-    text(u8"Štír prožívá svět do hloubky a povrchnost mu nic neříká. Navenek bývá klidný, zdrženlivý a těžko "
-         u8"čitelný, ale pod hladinou v něm pracuje silný proud citů, vůle a vášně. Tato směs flegmatického "
-         u8"klidu a cholerické síly, kterou mu dávají vodní živel i vládci Pluto a Mars, z něj dělá člověka, "
-         u8"který dokáže dlouho mlčet a vyčkávat, a když se pak rozhodne, jde za svým cílem s neúprosnou "
-         u8"vytrvalostí. Má výborný odhad na lidi, bleskově pozná faleš a za zdvořilými slovy vycítí "
-         u8"skutečné pohnutky. Jeho silnou stránkou je odvaha podívat se věcem až na kořen, schopnost "
-         u8"vydržet tlak a proměnit krizi v nový začátek. Slabinou bývají podezíravost, žárlivost a sklon "
-         u8"nezapomínat na křivdy; kdo jeho důvěru zklame, získá ji zpět stěží. Zahnaný do kouta se brání "
-         u8"jako štír: jediným slovem, jež zasáhne přesně tam, kde to bolí. Uplatní se všude, kde je třeba "
-         u8"soustředění, diskrétnost a odhodlání jít až do konce: ve výzkumu, medicíně, psychologii, "
-         u8"financích nebo tam, kde se odhaluje to, co je skryté. Nesnáší dozor ani polovičatá řešení a "
-         u8"nejraději pracuje sám. V lásce je oddaný a vášnivý, miluje celou bytostí; vlažný vztah "
-         u8"bez opravdové blízkosti by ho trápil více než samota. Přátele si vybírá pečlivě a pomalu, ale "
-         u8"ty, které si vybere, bere vážně a v nouzi za nimi stojí bez zaváhání. Klid najde teprve tehdy, "
-         u8"když bude mít soukromí, život ve vlastních rukou a vedle sebe člověka, před nímž nemusí nic "
-         u8"skrývat. Učí se nechávat staré křivdy za sebou a věřit, že ho otevřenost neoslabí, "
-         u8"ale naopak posílí."));
+    text(u8"Štír prožívá svět do hloubky a povrchnost mu nic neříká. Je pevným znamením vody: jeho city "
+         u8"nepřetékají jako bystřina, ale leží hluboko jako voda ve studni, klidné na pohled a silné pod "
+         u8"povrchem. Flegmatický klid se v něm mísí s cholerickou silou Marsu, dávného vládce znamení, a "
+         u8"Pluto, pán podsvětí, k tomu přidal zálibu ve všem skrytém. Dokáže dlouho mlčet a vyčkávat, a "
+         u8"když se pak rozhodne, jde za svým cílem s neúprosnou vytrvalostí. Má výborný odhad na lidi, "
+         u8"bleskově pozná faleš a za zdvořilými slovy vycítí skutečné pohnutky. Jeho silnou stránkou je "
+         u8"odvaha jít věcem na kořen a vydržet tlak bez stížností. Temnější stranu tvoří podezíravost, "
+         u8"žárlivost a sklon nezapomínat na křivdy; kdo jeho důvěru zklame, získá ji zpět stěží. Zahnaný "
+         u8"do kouta se brání jako štír: jediným slovem, jež zasáhne přesně tam, kde to bolí. Uplatní se "
+         u8"všude, kde je třeba soustředění, diskrétnost a odhodlání jít až do konce: jako psychoterapeut, "
+         u8"vyšetřovatel, pojistný matematik, patolog nebo archeolog. Nesnáší dozor a nejraději pracuje "
+         u8"sám. V lásce je oddaný a vášnivý, miluje celou bytostí; vlažný vztah bez opravdové blízkosti by "
+         u8"ho trápil více než samota. Přátele si vybírá pečlivě, zvolna, ale ty, které si vybere, bere "
+         u8"vážně a v nouzi za nimi stojí bez zaváhání. K jeho znamení patří pohlavní orgány a měchýř, a ty "
+         u8"ponesou následky, když dusí city v sobě. Podle báje skolil štír obra Oriona, a proto se ti dva "
+         u8"na nebi nepotkají: když Štír vychází, Orion zapadá. Tak tiše, a přece neodbytně vítězí i on."));
 constexpr auto skorpionFacts =
     piece<1135>("Škorpión, fact sheet", textSoFar, pad, spaces(199), ruler(u8"Pluto, Mars"), pad, spaces(1),
                 element(u8"voda"), spaces(1), pad, spaces(16), harmony(u8"Rak, Ryby"), spaces(117),
@@ -235,24 +236,24 @@ constexpr auto skorpionFacts =
 // Strelec
 constexpr auto strelecDescription = piece<1666>(
     "Strelec, description", heading(8), spaces(34), pad,
-    text(u8"Střelec je rozený poutník, a to nejen po mapách, ale i po myšlenkách, knihách a lidských "
-         u8"osudech. Oheň mu dává nadšení a odvahu, vládce Jupiter velkorysost, optimismus a touhu po "
-         u8"smyslu, a tak se v jeho povaze cholerický zápal potkává se sangvinickou lehkostí. Rád jde s kůží "
-         u8"na trh, věří, že za obzorem čeká něco lepšího, a své okolí dokáže strhnout upřímným smíchem i "
-         u8"vírou v dobrý konec. Je přímý, někdy až nešikovně otevřený: řekne, co si myslí, a teprve pak "
-         u8"zjistí, že tím někoho ranil. Zlé úmysly ovšem nemívá a za chybu se umí omluvit. Rád se učí, "
-         u8"vyptává se a přemýšlí o tom, proč je svět takový, jaký je. K jeho přednostem patří poctivost, "
-         u8"smysl pro spravedlnost, široký rozhled a schopnost vidět věci v souvislostech. Slabší stránkou "
-         u8"je netrpělivost, přehnaný optimismus, s nímž si naloží víc úkolů, než unese, a nechuť k drobné "
-         u8"každodenní práci. Od zaměstnání čeká volnost, pohyb a pocit, že jeho úsilí má vyšší cíl; dobře "
-         u8"se uplatní ve vzdělávání, cestovním ruchu, právu, publicistice, sportu nebo všude, kde se "
-         u8"setkává s cizími kulturami. Jako partner je vřelý, hravý a štědrý, ale těžko snáší žárlivost a "
-         u8"omezování; nejlépe si rozumí s tím, kdo s ním sdílí chuť objevovat a zároveň mu nechá prostor. "
-         u8"Přátelství bere jako společné dobrodružství, mívá kamarády po celém světě a rád je spojuje "
-         u8"dohromady. Slabinou jeho těla jsou kyčle, stehna a játra, a proto by měl jíst a pít střídmě. Aby "
-         u8"byl spokojený, potřebuje před sebou vždy nějaký cíl, víru, že život dává smysl, a dost svobody, "
-         u8"aby mohl kdykoli vyrazit na další cestu. Učit by se měl vytrvalosti a tomu, že i malé, pečlivě "
-         u8"dokončené věci mají svou cenu."));
+    text(u8"Na obloze je Střelec kentaurem s lukem napjatým ke hvězdám a také v životě putuje nejen po "
+         u8"mapách, ale i po myšlenkách, knihách a lidských osudech. Od ohně má nadšení a odvahu, od "
+         u8"Jupitera, největší z planet, jemuž se odedávna říká velké štěstí, velkorysost, optimismus a "
+         u8"touhu po smyslu; v jeho povaze se tak cholerický zápal potkává se sangvinickou lehkostí. Rád "
+         u8"jde s kůží na trh, věří, že za obzorem čeká něco lepšího, a okolí dokáže nakazit upřímným "
+         u8"smíchem i vírou v dobrý konec. Je přímý, někdy až nešikovně otevřený: řekne, co si myslí, a pak "
+         u8"zjistí, že tím někoho ranil. Zlé úmysly však nemívá a za chybu se umí omluvit stejně upřímně. "
+         u8"Proměnlivý oheň ho žene od otázky k otázce: rád se učí, vyptává se a přemýšlí o tom, proč je "
+         u8"svět takový, jaký je. K jeho přednostem patří poctivost, smysl pro spravedlnost, široký rozhled "
+         u8"a schopnost vidět věci v souvislostech. Slabší stránkou je netrpělivost, přehnaný optimismus, s "
+         u8"nímž si naloží víc úkolů, než unese, a nechuť k drobné každodenní práci. Od zaměstnání čeká "
+         u8"volnost, pohyb a pocit, že jeho úsilí má vyšší cíl; jako filozof na katedře, trenér, soudce, "
+         u8"horský vůdce nebo zahraniční zpravodaj bývá ve svém živlu. Jako partner bývá vřelý, hravý a "
+         u8"štědrý, ale těžko snáší žárlivost a omezování; nejlépe si rozumí s tím, kdo s ním sdílí chuť "
+         u8"objevovat a zároveň mu nechá prostor. Přátelství bere jako společné dobrodružství, mívá "
+         u8"kamarády na třech kontinentech a rád je seznamuje mezi sebou. Kyčle, stehna a játra jsou jeho "
+         u8"slabinou, a proto by měl jíst a pít střídmě. Vytrvalosti se učí pomalu, ale jednou pochopí, že "
+         u8"i malé, pečlivě dokončené věci mají svou cenu."));
 constexpr auto strelecFacts = piece<959>(
     "Strelec, fact sheet", textSoFar, pad, spaces(139), ruler(u8"Jupiter"), spaces(1), pad, spaces(11),
     element(u8"oheň"), spaces(1), pad, spaces(16), harmony(u8"Beran, Lev"), spaces(117),
@@ -264,20 +265,20 @@ constexpr auto strelecFacts = piece<959>(
 // Kozorožec
 constexpr auto kozorozecDescription = piece<1255>(
     "Kozorožec, description", heading(9), spaces(33), pad,
-    text(u8"Kozoroh stoupá životem jako kozorožec po skalách: krok za krokem, beze spěchu a s vrcholem "
-         u8"neustále na očích. Živel země a vládce Saturn mu dávají trpělivost, vážnost a smysl pro "
-         u8"odpovědnost, melancholická povaha pak sklon k přemýšlení a jistou zdrženlivost. Na štěstí "
-         u8"nesází; věří spíše poctivé práci, plánu a času. Ctižádost schovává za skromné vystupování a o "
-         u8"svých záměrech mluví, až když je dotáhne. Za vážnou tváří mívá nečekaně uštěpačný vtip, kterým "
-         u8"překvapí i ty, kdo ho znají roky. Jeho předností je vytrvalost, praktický rozum, smysl pro "
-         u8"povinnost a schopnost nést zátěž, pod níž by jiní dávno povolili. Škodí mu ale přílišná přísnost "
-         u8"k sobě samému i k druhým, pesimismus a neochota dát najevo city. Pracovně je pilný, cení si "
-         u8"řádu, jasných pravidel a postupného růstu; uplatní se ve vedení, správě, stavebnictví, "
-         u8"architektuře, financích nebo ve vědě. Citově bývá opatrný, ale když se rozhodne, je věrný a "
-         u8"oddaný partner, který náklonnost projevuje spíš činy než slovy. Přítel, jemuž jednou otevře "
-         u8"dveře, se na něj může obrátit i po letech. Trápit ho mohou kolena, kosti a zuby. Šťastný je tam, "
-         u8"kde se jeho úsilí uznává, kde ví, na čem je, a kde ho někdo občas přiměje odložit povinnosti a "
-         u8"zasmát se."));
+    text(u8"Kozoroh si cíl vybírá předem a jde k němu houževnatě, krok za krokem a bez spěchu. Saturn, "
+         u8"přísný vládce času, ho naučil trpělivosti, vážnosti a smyslu pro odpovědnost; země dodala "
+         u8"praktický rozum a melancholická povaha sklon k přemýšlení. Na štěstí nesází; věří spíše poctivé "
+         u8"práci, plánu a času. Ctižádost schovává za skromné vystupování a o svých záměrech mluví, až "
+         u8"když je dotáhne. Za vážnou tváří mívá suchý humor, kterým překvapí i dávné známé. Jeho "
+         u8"předností je vytrvalost, smysl pro povinnost a schopnost nést zátěž dlouho a bez reptání. Škodí "
+         u8"mu přísnost k sobě i k druhým, pesimismus a neochota dát najevo city. Z kardinálního znamení si "
+         u8"bere chuť řídit: cení si řádu, jasných pravidel a postupného růstu a dobře se mu daří jako "
+         u8"stavbyvedoucí, notář, ředitel školy, geolog nebo zubař. V lásce se nevrhá po hlavě; náklonnost "
+         u8"projevuje spíš činy než slovy a vztah, který založí, buduje jako dům, na desítky let. Přítel, "
+         u8"jemuž jednou otevře dveře, se na něj může obrátit i po mnoha letech. Saturn mu svěřil kosti, "
+         u8"klouby a chrup, a právě ty ho s léty nejspíše potrápí. Bájný tvor jeho znamení má kozí tělo a "
+         u8"rybí ocas, napůl z hor a napůl z moře: pod kamennou vážností nosí i hloubku, o níž tuší "
+         u8"málokdo."));
 constexpr auto kozorozecFacts =
     piece<920>("Kozorožec, fact sheet", textSoFar, pad, spaces(126), ruler(u8"Saturn"), spaces(1), pad,
                spaces(11), element(u8"země"), spaces(1), pad, spaces(11), harmony(u8"Býk, Štír"), spaces(117),
@@ -289,20 +290,20 @@ constexpr auto kozorozecFacts =
 // Vodnár
 constexpr auto vodnarDescription = piece<1294>(
     "Vodnár, description", heading(10), spaces(36), pad,
-    text(u8"Vodnář myslí po svém a na vyšlapané cesty se dívá s nedůvěrou. Vzdušný živel mu dává lehkost, "
-         u8"zvídavost a chuť komunikovat, Uran touhu po změně a originalitě, Saturn zase nečekanou "
-         u8"vytrvalost a zásadovost. Díky sangvinické povaze je společenský a přátelský, ale i uprostřed "
-         u8"davu si uchová kus nezávislosti. Má v sobě ducha vynálezce a reformátora: zajímá ho budoucnost, "
-         u8"technika, nové myšlenky i spravedlivé uspořádání společnosti. Rád zkoumá, proč věci fungují tak, "
-         u8"jak fungují, a zda to nejde jinak. Je tolerantní a velkorysý, nápady ochotně rozdává a předsudky "
-         u8"nesnáší. Názor mění, jen když ho přesvědčí argumenty, ne tlak či autorita. Potíže mu dělá "
-         u8"tvrdohlavost, nevyzpytatelnost a jistý chlad v citech; na lidstvu mu záleží, s blízkým člověkem "
-         u8"ve slzách si ale někdy neví rady. K práci potřebuje volnost a prostor pro experimenty; daří se "
-         u8"mu ve vědě, technických oborech, médiích nebo v neziskových projektech. V partnerství hledá "
-         u8"hlavně přítele a rovnocenného druha; žárlivost a svazování ho odrazují. Přátelství je pro něj "
-         u8"posvátné a kamarádům zůstává věrný, i když se vidí jen zřídka. Hlídat by si měl krevní oběh, "
-         u8"lýtka i kotníky. Nejlépe se cítí mezi lidmi, kteří mu nechají svobodu, přinesou inspiraci a "
-         u8"přijmou ho i s jeho výstřednostmi."));
+    text(u8"Vodnář, mladík se džbánem z hvězdné oblohy, myslí po svém a na vyšlapané cesty se dívá s "
+         u8"nedůvěrou. Vzduch mu nadělil lehkost, zvídavost a chuť komunikovat; Uran, planeta náhlých "
+         u8"zvratů, v něm probouzí touhu po změně a originalitě a Saturn mu přidává nečekanou vytrvalost a "
+         u8"zásadovost. Díky sangvinické povaze je společenský a přátelský, ale i uprostřed davu si uchová "
+         u8"kus nezávislosti. Má v sobě ducha vynálezce a reformátora: zajímá ho budoucnost, technika i "
+         u8"spravedlivé uspořádání společnosti. Je tolerantní a velkorysý a předsudky nesnáší. Pevné "
+         u8"znamení se v něm projevuje neoblomností: názor změní jen pod tíhou argumentů, nikdy pod tlakem "
+         u8"autority. Horší je to s tvrdohlavostí, nevyzpytatelností a jistým chladem v citech; na lidstvu "
+         u8"mu záleží, s blízkým člověkem ve slzách si ale někdy neví rady. K práci potřebuje volnost a "
+         u8"prostor pro experimenty; najde se jako programátor, meteorolog, astronom nebo organizátor "
+         u8"dobročinných sbírek. V lásce mu nejvíc záleží na rovnosti: partner má být spíše spojencem v "
+         u8"myšlenkách než majitelem jeho času, a kdo si na něj začne dělat nárok, ztratí ho. Tradice mu "
+         u8"přisuzuje oběh krve a nohy od lýtek po kotníky. Kamarádům zůstává věrný, i když se vidí jen "
+         u8"zřídka, a po letech naváže tam, kde minule přestal."));
 constexpr auto vodnarFacts =
     piece<892>("Vodnár, fact sheet", textSoFar, pad, spaces(91), ruler(u8"Uran, Saturn"), spaces(1), pad,
                element(u8"vzduch"), spaces(1), pad, spaces(11), harmony(u8"Blíženci, Váhy"), spaces(116),
@@ -314,21 +315,21 @@ constexpr auto vodnarFacts =
 // Ryby
 constexpr auto rybyDescription = piece<1381>(
     "Ryby, description", heading(11), spaces(34), pad,
-    text(u8"Ryby vnímají svět víc srdcem a intuicí než rozumem. Vodní živel a vládce Neptun jim dávají "
-         u8"citlivost, fantazii a schopnost vcítit se do druhých tak hluboko, že cizí bolest často prožívají "
-         u8"jako vlastní; Jupiter k tomu přidává dobrotu, víru a štědrost. Povaha, v níž se flegmatický klid "
-         u8"mísí se sangvinickou vstřícností, z nich dělá lidi mírné, přizpůsobivé a vlídné, kteří neradi "
-         u8"vstupují do sporů a raději ustoupí, než aby někomu ublížili. Vynikají soucitem, tvořivostí, "
-         u8"smyslem pro hudbu a poezii a schopností porozumět i tomu, co zůstalo nevyřčeno. Mají bohatý "
-         u8"vnitřní svět, živé sny a zvláštní tušení, které je zřídka zklame. Úskalím jejich povahy je "
-         u8"nerozhodnost, sklon utíkat před tvrdou skutečností do snů a nechat se snadno ovlivnit nebo "
-         u8"zneužít; s penězi a úředními lhůtami si leckdy nevědí rady. Profesně je přitahují obory, v nichž "
-         u8"mohou pomáhat nebo tvořit: zdravotnictví, sociální služby, umění, hudba či duchovní povolání. "
-         u8"Ostré lokty a hlučné prostředí jim berou sílu. Zamilované Ryby jsou romantické, oddané a něžné, "
-         u8"partnera idealizují a pak bolestně narážejí na jeho lidské chyby. Přátelům dávají čas, pozornost "
-         u8"a ochotu naslouchat, i když přitom zapomínají na sebe. Nejzranitelnějším místem jejich těla jsou "
-         u8"chodidla. Potřebují bezpečí, porozumění a někoho pevného, kdo jim pomůže stát nohama na zemi, "
-         u8"aniž by jim bral sny."));
+    text(u8"Kdo se narodil ve znamení Ryb, vnímá svět víc srdcem a intuicí než rozumem. Neptun, vládce "
+         u8"moří, v něm rozvíjí citlivost, fantazii a schopnost vcítit se do druhých tak hluboce, že se mu "
+         u8"jejich smutek vkrádá pod kůži; Jupiter, dávný pán znamení, ho obdařil dobrotou, vírou a "
+         u8"štědrostí. Flegmatický klid a sangvinická vstřícnost z něj dělají člověka mírného, "
+         u8"přizpůsobivého a vlídného, který nerad vstupuje do sporů a raději ustoupí, než aby někomu "
+         u8"ublížil. Je soucitný a tvořivý a dokáže porozumět i tomu, co zůstalo nevyřčeno. Má živé sny a "
+         u8"zvláštní tušení, které ho zřídka zklame. Úskalím jeho povahy je nerozhodnost a sklon nechat se "
+         u8"ovlivnit nebo zneužít; tvrdá skutečnost ho unaví rychleji než jiné a s penězi a úředními "
+         u8"lhůtami si leckdy neví rady. Profesně ho přitahují obory, v nichž může pomáhat nebo tvořit: "
+         u8"ošetřovatelství, sociální práce, hudba, divadlo či duchovní služba. Ostré lokty a hlučné "
+         u8"prostředí mu berou sílu. Když se zamiluje, vidí v partnerovi ideál a pak bolestně naráží na "
+         u8"jeho lidské chyby. Přátelům dává čas, pozornost a ochotu naslouchat a o své starosti se dělí až "
+         u8"poslední. Astrologie mu svěřuje chodidla a mízní soustavu, které jeho únavu prozradí jako "
+         u8"první. Dvě ryby jeho znamení spojuje stuha, ale každá plave jinam, jedna k hladině a "
+         u8"skutečnosti, druhá do hlubiny snů, a on se celý život učí plout s oběma."));
 constexpr auto rybyFacts =
     piece<1174>("Ryby, fact sheet", textSoFar, pad, spaces(121), ruler(u8"Neptun, Jupiter"), spaces(121),
                 element(u8"voda"), spaces(1), pad, spaces(13), harmony(u8"Rak, Štír"), spaces(120),

@@ -10,56 +10,52 @@ namespace {
 
 constexpr Text heading(int sign) { return text(europeanSignHeadings[sign]); }
 
-constexpr auto baranText =
-    piece<168>("Baran, characterisation", heading(0), spaces(8), pad,
-               text(u8"je odvážny priekopník, ktorý sa do každej novej veci pustí s nadšením a "
-                    u8"energiou. Je netrpezlivý a prchký, no rýchlo odpúšťa a prekážky ho len "
-                    u8"povzbudia."));
-constexpr auto bykText =
-    piece<131>("Býk, characterisation", heading(1), spaces(11), pad,
-               text(u8"je trpezlivý, spoľahlivý a verný, miluje pohodlie, dobré jedlo a istotu "
-                    u8"domova. Ťažko sa ale vzdáva svojich zvykov."));
-constexpr auto blizenciText =
-    piece<123>("Blíženci, characterisation", heading(2), spaces(5), pad,
-               text(u8"sú zvedaví, vtipní a večne v pohybe, radi sa rozprávajú a spoznávajú "
-                    u8"nové veci. Rutina ich ale rýchlo unaví."));
-constexpr auto rakText =
-    piece<153>("Rak, characterisation", heading(3), spaces(10), pad,
-               text(u8"je citlivý a starostlivý, rodina a domov sú pre neho na prvom mieste. "
-                    u8"Navonok pôsobí zdržanlivo, no vo vnútri je nežný a ľahko zraniteľný."));
-constexpr auto levText = piece<97>("Lev, characterisation", heading(4), spaces(10), pad,
-                                   text(u8"je štedrý a hrdý vodca, ktorý rád žiari na výslní a "
-                                        u8"verne chráni svojich blízkych."));
-constexpr auto pannaText =
-    piece<153>("Panna, characterisation", heading(5), spaces(7), pad,
-               text(u8"je presná, pracovitá a skromná, všíma si každý detail a ochotne pomáha "
-                    u8"blížnym. Niekedy je k sebe aj k okoliu až príliš kritická a náročná."));
-constexpr auto vahyText =
-    piece<142>("Váhy, characterisation", heading(6), spaces(8), pad,
-               text(u8"sú prívetivé, spravodlivé a spoločenské, milujú krásu a harmóniu. Pred "
-                    u8"rozhodnutím však dlho váhajú a sporom sa radšej vyhýbajú."));
-constexpr auto skorpionText =
-    piece<157>("Škorpión, characterisation", heading(7), spaces(3), pad,
-               text(u8"je vášnivý, tajomný a vytrvalý, cíti hlboko a nič nerobí polovičato. "
-                    u8"Býva verným priateľom aj zarytým protivníkom a na krivdu len tak "
-                    u8"nezabudne."));
-constexpr auto strelecText =
-    piece<125>("Strelec, characterisation", heading(8), spaces(6), pad,
-               text(u8"je optimista a dobrodruh, ktorý miluje slobodu, cestovanie a poznanie. "
-                    u8"Jeho priamosť však občas niekoho zraní."));
-constexpr auto kozorozecText =
-    piece<105>("Kozorožec, characterisation", heading(9), pad,
-               text(u8"je cieľavedomý, zodpovedný a trpezlivý. O úspech sa usiluje húževnato a "
-                    u8"nič nenechá na náhodu."));
-constexpr auto vodnarText =
-    piece<157>("Vodnár, characterisation", heading(10), spaces(4), pad,
-               text(u8"je originálny mysliteľ a priateľ celého ľudstva, ktorý sa nikdy nebojí "
-                    u8"ísť proti prúdu. Potrebuje voľnosť a nerád sa podriaďuje cudzím "
-                    u8"pravidlám."));
-constexpr auto rybyText =
-    piece<113>("Ryby, characterisation", heading(11), spaces(6), pad,
-               text(u8"sú citlivé, snivé a súcitné bytosti s bohatou fantáziou a štedrým "
-                    u8"srdcom pre každého, kto je v núdzi."));
+constexpr auto baranText = piece<168>(
+    "Baran, characterisation", heading(0), spaces(8), pad,
+    text(u8"je iskra, od ktorej vzbĺkne každý oheň: súťaživý, priamy a netrpezlivý voči každému, kto váha. "
+         u8"Prehru znáša ťažko, no najlepšie výkony podáva pod tlakom."));
+constexpr auto bykText = piece<131>(
+    "Býk, characterisation", heading(1), spaces(11), pad,
+    text(u8"je trpezlivý a dobromyseľný, no kto ho raz oklame, stratí jeho dôveru navždy. Zo zvykov sa však "
+         u8"vyzúva veľmi ťažko."));
+constexpr auto blizenciText = piece<123>(
+    "Blíženci, characterisation", heading(2), spaces(5), pad,
+    text(u8"sú hraví, ironickí a pohotoví a na každú otázku majú aspoň dve odpovede. Rutina ich však veľmi "
+         u8"rýchlo omrzí."));
+constexpr auto rakText = piece<153>(
+    "Rak, characterisation", heading(3), spaces(10), pad,
+    text(u8"je pozorný a štedrý hostiteľ, pri ktorom sa každý cíti ako doma. Na dlhých cestách mu chýba "
+         u8"vlastná posteľ a z cudziny sa vždy rád vracia."));
+constexpr auto levText =
+    piece<97>("Lev, characterisation", heading(4), spaces(10), pad,
+              text(u8"verí vo svoju šťastnú hviezdu, rád súťaží, no prehrávať nevie; odvaha ho neopúšťa."));
+constexpr auto pannaText = piece<153>(
+    "Panna, characterisation", heading(5), spaces(7), pad,
+    text(u8"je skromná a spoľahlivá pomocníčka, ktorá nerobí rozruch, ale bez ktorej by sa mnoho vecí "
+         u8"zastavilo. Dbá o zdravie a o poriadok okolo seba."));
+constexpr auto vahyText = piece<142>(
+    "Váhy, characterisation", heading(6), spaces(8), pad,
+    text(u8"majú šarm, ktorému sa ťažko odoláva, a úsmev, ktorý otvorí aj zatvorené dvere. Hrubosťou ani "
+         u8"krikom u nich nikto nič nedosiahne."));
+constexpr auto skorpionText = piece<157>(
+    "Škorpión, characterisation", heading(7), spaces(3), pad,
+    text(u8"má magnetický pohľad a vôľu, ktorej sa ťažko odporuje. Nemá rád ľahké víťazstvá ani lacné "
+         u8"lichôtky, a preto má jeho úprimná pochvala veľkú cenu."));
+constexpr auto strelecText = piece<125>(
+    "Strelec, characterisation", heading(8), spaces(6), pad,
+    text(u8"má veľkorysé plány, divadelné gestá a vrodený humor; aj z každej nepríjemnosti spraví historku "
+         u8"na rozprávanie."));
+constexpr auto kozorozecText = piece<105>(
+    "Kozorožec, characterisation", heading(9), pad,
+    text(u8"vraj s vekom mladne: čo v mladosti bral smrteľne vážne, to v starobe berie s láskavým úsmevom."));
+constexpr auto vodnarText = piece<157>(
+    "Vodnár, characterisation", heading(10), spaces(4), pad,
+    text(u8"je trochu výstredník: oblieka sa po svojom, číta, čo nikto nečíta, a priateľov má medzi ľuďmi "
+         u8"rôznych vekov a povolaní. Nudnú spoločnosť neznáša."));
+constexpr auto rybyText = piece<113>(
+    "Ryby, characterisation", heading(11), spaces(6), pad,
+    text(u8"majú ten dar rozosmiať smutného a utíšiť nahnevaného; ich tichý pokoj sa prenáša na všetkých "
+         u8"naokolo."));
 
 constexpr PadLengths europeanShortPads{.pad = europeanShortPadLength};
 
