@@ -82,9 +82,9 @@ constexpr auto rustuLove =
     piece<802>("Doba růstu, love and health", textSoFar, tabs(16),
                text(u8"Jeho láska roste jako strom v sadu: pomalu, bez velkých slov a s kořeny, které "
                     u8"sahají hluboko. Nepospíchá, neslibuje modré z nebe a dává si na čas, než "
-                    u8"někomu otevře vrátka. Když se však rozhodne, zůstává, a k tomu, koho má rád, "
-                    u8"se chová jako k jabloni, kterou sám zasadil: chrání, přivazuje ke kolíku a v "
-                    u8"zimě obaluje. Něhu ukazuje rukama, kytkou šeříku na stole nebo čerstvým "
+                    u8"někomu otevře vrátka do své zahrady. Kdo jednou vrátky projde, k tomu se chová "
+                    u8"jako k jabloni, kterou sám zasadil: chrání, přivazuje ke kolíku a v zimě "
+                    u8"obaluje slámou. Něhu ukazuje rukama, kytkou šeříku na stole nebo čerstvým "
                     u8"chlebem. Májová noc pod rozkvetlou třešní, kdy se podle zvyku dívky líbaly, "
                     u8"aby neuschly, je jeho svátkem víc než kterýkoli jiný den v roce. Tělo má pevné "
                     u8"a vydrží hodně, jen si musí hlídat, aby ho pohodlí domova nepřipoutalo k "
@@ -108,18 +108,18 @@ constexpr auto rozkvetuNature =
                     u8"dnech této doby, a s nimi přichází slunovrat."));
 constexpr auto rozkvetuCharacter =
     piece<909>("Doba rozkvětu, character", textSoFar, tabs(17),
-               text(u8"Dítě doby rozkvětu je zvídavé jako včela, která obletí sto květů, než se vrátí "
-                    u8"do úlu. Zajímá ho všechno najednou, a tak si z každé louky přinese trochu a "
-                    u8"doma to smíchá v med, jaký nikdo jiný nevyrobí. Mluví rád a lehce, umí se ptát "
-                    u8"a ještě lépe poslouchat, a zprávy z jednoho konce vsi donese na druhý dřív, "
-                    u8"než k tomu kdo dá pokyn. Je obratný, má šikovné prsty a hbitou hlavu, a co "
-                    u8"jiný pochopí za týden, jemu dojde za odpoledne. Cizí nářečí i jazyk pochytí za "
-                    u8"jedno léto. Hloubka mu ale dá práci: jako louka před sečí je pestrý a vysoký, "
-                    u8"kořeny však nemá tak dlouhé jako strom. Nejlíp mu je mezi lidmi, při senoseči, "
-                    u8"kde se pracuje ve skupině a zpívá se z řádku do řádku. Hodí se tam, kde se "
-                    u8"nosí zprávy, vysvětluje a vyjednává, kde se z neznámých stávají známí. "
-                    u8"Potřebuje pestrost: týden u jednoho stolu by ho uvadl jako utržený zvonek ve "
-                    u8"sklenici. Na druhé působí mladě v každém věku."));
+               text(u8"Zvídavý jako včela, která obletí sto květů, než se vrátí do úlu, bývá ten, kdo "
+                    u8"se narodí v době rozkvětu. Zajímá ho všechno najednou, a tak si z každé louky "
+                    u8"přinese trochu a doma to smíchá v med, jaký nikdo jiný nevyrobí. Mluví rád a "
+                    u8"lehce, umí se ptát a ještě lépe poslouchat, a zprávy z jednoho konce vsi "
+                    u8"donese na druhý dřív, než k tomu kdo dá pokyn. Je obratný, má šikovné prsty a "
+                    u8"hbitou hlavu, a co jiný pochopí za týden, jemu dojde za odpoledne. Hloubka mu "
+                    u8"ale dá práci: jako louka před sečí je pestrý a vysoký, kořeny však nemá tak "
+                    u8"dlouhé jako strom. Nejlíp mu je mezi lidmi, při senoseči, kde se pracuje ve "
+                    u8"skupině a zpívá se z řádku do řádku. Hodí se tam, kde se nosí zprávy, "
+                    u8"vysvětluje a vyjednává, kde se z neznámých stávají známí. Potřebuje pestrost: "
+                    u8"týden u jednoho stolu by ho uvadl jako utržený zvonek ve sklenici. Na ostatní "
+                    u8"působí mladě v každém věku a stárnout snad neumí."));
 constexpr auto rozkvetuLove =
     piece<684>("Doba rozkvětu, love and health", textSoFar, tabs(20),
                text(u8"Lásku si představuje jako rozhovor na mezi, který trvá do tmy a nikdy není u "
@@ -129,8 +129,8 @@ constexpr auto rozkvetuLove =
                     u8"překvapovat, u toho zůstane. Věrnost pro něj není zavřená vrátka, ale jistota, "
                     u8"že se ten druhý večer vrátí na stejnou mez. Otázku, zda je milován, by "
                     u8"nejraději svěřil kopretině a otrhával její lístky: má mě rád, nemá mě rád. "
-                    u8"Zdraví mu bere neklid: usíná pozdě a vstává s prvním ptačím zpěvem. Nejlépe ho "
-                    u8"zklidní večer na louce, když se sváží seno a kosy utichnou."));
+                    u8"Spánku má teď málo: usíná pozdě a vstává s prvním ptačím zpěvem. Nejlépe ho "
+                    u8"zklidní večer na louce, když se už sváží seno a kosy utichnou."));
 
 // Doba dlouhých dnů
 constexpr auto dlouhychDnuNature =
@@ -144,9 +144,9 @@ constexpr auto dlouhychDnuNature =
                     u8"loukách se teprve suší seno a v nížinách se chystá ječmen ke žním."));
 constexpr auto dlouhychDnuCharacter =
     piece<1238>("Doba dlouhých dnů, character", textSoFar, tabs(12),
-                text(u8"Kdo se narodil v týdnech nejdelších dnů, má v sobě jejich zvláštní dvojí tvář: "
+                text(u8"Nejdelší dny roku vtisknou tomu, kdo se v nich narodí, zvláštní dvojí tvář: "
                      u8"plnost, která už v sobě nese první krůček zpátky. Od slunovratu den neznatelně "
-                     u8"ubývá a on to cítí, i když to jiní nevidí. Proto umí být šťastný a zároveň "
+                     u8"ubývá a on to cítí, i když to jiní nevidí. Proto dovede být šťastný a zároveň "
                      u8"dojatý, jako by i v tom nejkrásnějším večeru slyšel, že se léto jednou "
                      u8"přehoupne. Je laskavý jako stín staré lípy, pod kterou se v poledne schází "
                      u8"celá ves, a sousedé se k němu slétají, aniž by je zval. Rád pozoruje, jak se "
@@ -162,19 +162,19 @@ constexpr auto dlouhychDnuCharacter =
                      u8"soumraku, kdy se nad loukou rozsvítí světlušky a ze vsi je slyšet harmoniku."));
 constexpr auto dlouhychDnuLove =
     piece<964>("Doba dlouhých dnů, love and health", textSoFar, tabs(17),
-               text(u8"Jeho láska se rodí o svatojánské noci, kdy se podle starého zvyku přeskakuje "
-                    u8"oheň ve dvou a drží se přitom za ruce, aby pár vydržel. Nevěří na lásku, která "
+               text(u8"Podle zvyku se o svatojánské noci přeskakuje oheň ve dvou, ruku v ruce, aby "
+                    u8"pár vydržel, a u takového ohně se rodí i jeho láska. Nevěří na lásku, která "
                     u8"vzplane a shoří; chce plamen, který se dá přiložit a hřeje do rána. Ten, koho "
                     u8"miluje, u něj najde stín v poledním vedru a pohár vody v pravou chvíli, a "
                     u8"přitom nemusí o nic žádat. Dívky v tuto noc kladly pod polštář věneček z "
                     u8"devatera kvítí, aby se jim zdálo o budoucím ženichovi, a něco z té trpělivé "
                     u8"naděje nosí v srdci i on. Nevyzná se ve velkých slovech, zato si pamatuje, kde "
                     u8"spolu poprvé trhali třešně. Potřebuje vědět, že se k němu ten druhý večer "
-                    u8"vrátí, a když se nevrací, trápí se potichu. Zdraví mu nejvíc bere letní vedro "
-                    u8"a neklidné noci, kdy se nedá ani spát. Svěžest mu vrátí koupel v řece a lipový "
-                    u8"čaj, který babičky dávaly dětem proti horečce i proti smutku. Vyplatí se mu v "
-                    u8"poledne zalézt do stínu, jako to dělá každý rozumný sedlák, a práci nechat na "
-                    u8"večer, kdy se ochladí."));
+                    u8"vrátí, a když se nevrací, trápí se potichu. Letní vedro a dusné noci, kdy se "
+                    u8"nedá ani spát, ho vyčerpají víc než práce. Svěžest mu vrátí koupel v řece a "
+                    u8"lipový čaj, který babičky dávaly dětem proti horečce i proti smutku. Vyplatí "
+                    u8"se mu v poledne zalézt do stínu, jako to dělá každý rozvážný sedlák, a práci "
+                    u8"nechat na večer, kdy se ochladí."));
 
 // Doba zrání
 constexpr auto zraniNature =
@@ -189,34 +189,34 @@ constexpr auto zraniNature =
 constexpr auto zraniCharacter =
     piece<869>("Doba zrání, character", textSoFar, tabs(17),
                text(u8"Narodit se, když zraje obilí, znamená přijít na svět do vrcholné práce roku. "
-                    u8"Dítě doby zrání ví, že úroda nepadá z nebe: co se na jaře zaselo a přes léto "
-                    u8"ochránilo před krupobitím, musí se teď sklidit, dokud stojí počasí. Má proto v "
+                    u8"Takový člověk ví, že úroda nepadá z nebe: co se zjara zaselo a přes léto "
+                    u8"ochránilo před krupobitím, musí se teď sklidit, dokud stojí počasí. Má tedy v "
                     u8"sobě horkou rozhodnost poledne a pracuje nejlépe tehdy, když na něčem záleží. "
-                    u8"Nebojí se horka ani prachu a vydrží na poli do setmění, když je třeba úrodu "
-                    u8"dostat pod střechu. Rádo má kolem sebe ruch: vozy, hlasy, smích u džbánu na "
+                    u8"Nebojí se vedra ani prachu a vydrží na poli do setmění, když je potřeba úrodu "
+                    u8"dostat pod střechu. Rád má kolem sebe ruch: vozy, hlasy, smích okolo džbánu na "
                     u8"mezi, kam hospodyně nosily žencům svačinu. Radost pro něj teprve tehdy něco "
                     u8"znamená, když ji s někým sdílí. Líbí se mu, když se věci dotáhnou do zralosti, "
-                    u8"a nedočkavce, kteří trhají zelené ovoce, nechápe. Po práci se umí veselit "
-                    u8"naplno, s hudbou a tancem na návsi, jak se to na venkově o poutích dělávalo. Z "
+                    u8"a nedočkavce, kteří trhají zelené ovoce, nechápe. Po práci se umí veselit do "
+                    u8"sytosti, s hudbou a tancem na návsi, jak se to na vsi o poutích dělávalo. Z "
                     u8"letní oblohy si bere ještě něco: odvahu přání, které vysloví, když padá "
                     u8"hvězda."));
 constexpr auto zraniLove =
     piece<1094>("Doba zrání, love and health", textSoFar, tabs(12),
                 text(u8"V lásce má k letu blízko: chce teplo, světlo a noc pod širým nebem. "
                      u8"Nejkrásnější schůzka se mu odehraje na kupce sena za vsí, kde se dva dívají do "
-                     u8"tmy a každý padající meteor je záminkou k novému přání. Neumí milovat napůl, "
+                     u8"noci a každý padající meteor je záminkou k novému přání. Neumí milovat napůl, "
                      u8"ale ani potají; komu dá srdce, ten to pozná, protože to dá najevo před celou "
                      u8"vsí. Láska pro něj není tichá: chce ji vidět v očích, slyšet ji v písni a "
                      u8"ochutnat v meruňkách, které mu ten druhý přinese z vlastního stromu. Na "
                      u8"zábavách po žních tančí do rána a nevynechá ani jedinou písničku. Touží po "
                      u8"protějšku, s nímž se bude moci pochlubit, a zároveň po někom, kdo mu řekne, "
-                     u8"kdy je čas složit kosu a jít domů. Vyplatí se mu naučit se poslouchat, protože "
-                     u8"partner ne vždy řekne všechno nahlas. Rodina je pro něj jako pole v plném "
-                     u8"klasu: chce ji vidět prosperovat a rozdává se pro ni bez počítání. Zdraví má "
-                     u8"silné a po nemoci se rychle postaví na nohy, ale v psích dnech by se měl "
-                     u8"vyhnout polednímu úpalu. Když se přehřeje, pomůže mu chladný sklep a okurkový "
+                     u8"kdy je čas složit kosu a jít domů. Naučit se lépe naslouchat mu neuškodí, "
+                     u8"protože partner ne vždy řekne všechno nahlas. Rodina je pro něj jako pole v "
+                     u8"plném klasu: chce ji vidět prosperovat a rozdává se pro ni bez počítání. Sil "
+                     u8"mívá dost a po nemoci se rychle postaví na nohy, ale v psích dnech by se měl "
+                     u8"vyhnout polednímu úpalu. Při přehřátí mu pomůže chladný sklep a okurkový "
                      u8"salát. Z léta si má vzít i klid dlouhého večera, kdy se po žních sedá na "
-                     u8"zápraží a nikam se nespěchá."));
+                     u8"zápraží a nikam se už nespěchá."));
 
 // Doba žní
 constexpr auto zniNature =
@@ -233,14 +233,14 @@ constexpr auto zniNature =
                     u8"sušení do lísek."));
 constexpr auto zniCharacter =
     piece<1081>("Doba žní, character", textSoFar, tabs(16),
-                text(u8"Člověk, který přišel na svět v době žní, má v sobě rozvahu hospodáře, jenž "
-                     u8"stojí na konci léta u vrat stodoly a ví, že rok už nelze předělat. Na to, co "
-                     u8"se nepovedlo, se nezlobí; bere to jako počasí a do příštího jara si z toho "
+                text(u8"S rozvahou hospodáře, jenž stojí na konci léta u vrat stodoly a ví, že rok už "
+                     u8"nelze předělat, přichází na svět člověk doby žní. Na to, co se letos "
+                     u8"nepovedlo, se dlouho nezlobí; bere to jako počasí a do příštího jara si z toho "
                      u8"vezme poučení. Pozná, kdy je co zralé: rozkousne zrno a ví, zda se dá mlátit, "
                      u8"potěžká švestku a řekne, zda už patří do kotle. Ta jistota odhadu se mu hodí v "
                      u8"každé práci, i tam, kde se nevozí obilí, ale rozhodují se věci mezi lidmi. "
                      u8"Nejlépe se mu daří ve společném díle, kde se ruka přidává k ruce, tak jako při "
-                     u8"česání chmele, kdy celá rodina sedí kolem koše a soutěží, kdo natrhá víc. Umí "
+                     u8"česání chmele, kdy celá rodina sedí kolem koše a soutěží, kdo natrhá více. Umí "
                      u8"poděkovat, a to není málo: když nese hospodáři dožínkový věnec, děkuje v duchu "
                      u8"i zemi, dešti a sousedům, kteří pomohli. Odchod vlaštovek ho nechá "
                      u8"zamyšleného, protože v něm cítí, jak rychle se rok otáčí. Z té chvíle si však "
@@ -255,270 +255,253 @@ constexpr auto zniLove =
                     u8"společné práci. O citech nemluví ihned; nejdřív chce vědět, jestli se s tím "
                     u8"druhým dá táhnout za jeden provaz, až bude potřeba svézt úrodu před deštěm. "
                     u8"Když to ví, nepotřebuje už nic slibovat. Na dožínkách tančí s tím, koho má "
-                    u8"rád, celou noc, a kdo ho zná jen z pole, diví se, jak lehce se umí točit. "
-                    u8"Nejvíc mu v lásce ublíží lhostejnost k tomu, co společně vypěstovali, ať je to "
-                    u8"zahrada, nebo dům. Zdraví mu nejčastěji vezme únava konce léta, kdy chce "
-                    u8"stihnout všechno najednou, a ranní chlad, na který po horkých týdnech "
-                    u8"zapomíná. Posílí ho med z pozdní snůšky a jablko z vlastního sadu, utržené "
-                    u8"ještě s rosou, a spánek při otevřeném okně, kterým voní posečená otava."),
+                    u8"rád, celou noc, a kdo ho zná jen z pole, diví se, jak lehce se umí točit. Bolí "
+                    u8"ho lhostejnost k tomu, co společně vypěstovali, ať je to zahrada, anebo dům. "
+                    u8"Konec léta ho zaskočí únavou, protože chce stihnout všechno najednou, a ranním "
+                    u8"chladem, na který po horkých týdnech zapomíná. Zotaví se spánkem při otevřeném "
+                    u8"okně, kterým voní posečená otava, a ráno mu přijde vhod jablko z vlastního "
+                    u8"sadu, utržené s rosou, se lžící medu z pozdní snůšky."),
                spaces(2));
 
 // Doba padajícího listí
 constexpr auto padajicihoListiNature =
     piece<719>("Doba padajícího listí, nature", text(u8"Doba padajícího listí"), spaces(18), pad,
-               text(u8"Doba padajícího listí přináší krajině nejpestřejší barvy roku. Javory "
-                    u8"červenají, břízy zlátnou a lesy se mění v mozaiku odstínů od okrové po "
-                    u8"vínovou. Den a noc jsou na čas stejně dlouhé a příroda jako by hledala "
-                    u8"rovnováhu mezi světlem a tmou. Vinice dávají zralé hrozny, ve sklepích "
-                    u8"kvasí mošt a na polích se orá a seje ozim. Ve vzduchu je melancholie, "
-                    u8"ale i klidná krása smíření: strom se vzdává listí bez boje, protože ví, "
-                    u8"že je to tak správně. Je to čas harmonie, vzájemnosti a spravedlivého "
-                    u8"vyvažování, kdy se srovnávají účty a uzavírají dohody. Symbolem jsou "
-                    u8"váhy se dvěma miskami, na nichž zralé plody spočívají v rovnováze, a "
-                    u8"list, který se snáší k zemi lehce a s grácií."));
+               text(u8"Babí léto rozvěsí po strništích stříbrná vlákna pavučin, ráno se údolími táhne "
+                    u8"mlha a odpoledne bývá ještě teplo skoro jako v srpnu. Den a noc se o "
+                    u8"rovnodennosti vyrovnají a pak už tma každý den ukrojí kus světla. Listí se "
+                    u8"barví: javory a břízy žloutnou, buky rezavějí, duby hnědnou a jen divoké víno "
+                    u8"na zdech a svída v remízcích rudnou do šarlatu. Na jižní Moravě se sklízí "
+                    u8"réva, ve sklepích kvasí burčák a ze dvorů je slyšet vrzání lisů. Brambory se "
+                    u8"sypou do pytlů, cukrovka se sváží do cukrovarů a na zoraná pole se seje ozimá "
+                    u8"pšenice. V lesích troubí jeleni a nad hlavami táhnou hejna hus a jeřábů. Děti "
+                    u8"pouštějí draky, a kde se ještě drží zvyk, slaví se posvícení s koláči."));
 constexpr auto padajicihoListiCharacter =
     piece<461>("Doba padajícího listí, character", textSoFar, tabs(21),
-               text(u8"Lidé z doby padajícího listí vynikají diplomacií, vlídností a "
-                    u8"vytříbeným vkusem. Mají silný smysl pro spravedlnost. Nesnášejí hrubost "
-                    u8"a konflikty a umějí urovnat spor tak, aby nikdo neztratil tvář. "
-                    u8"Rozhodování jim ale trvá dlouho, protože zvažují všechna pro a proti. "
-                    u8"Uplatní se jako právníci, soudci, diplomaté, mediátoři, architekti, "
-                    u8"návrháři, módní poradci nebo umělci. Nejlépe pracují ve dvojici nebo v "
-                    u8"týmu, samota je spíš vyčerpává."));
+               text(u8"Narozený v čase padajícího listí se umí s věcmi rozloučit bez hořkosti, jako "
+                    u8"strom, který nechá odletět i svůj nejkrásnější list. Podzimní světlo ho "
+                    u8"naučilo, že krása neznamená trvání, a proto si každé chvíle váží. Pracuje v "
+                    u8"tempu vinaře: ví, kdy trhat, kdy lisovat a kdy nechat víno v klidu zrát, a "
+                    u8"netlačí na nic, co potřebuje čas. Změně se nevzpírá, ale hledá, co nového "
+                    u8"přinese. K druhým bývá vlídný jako odpolední slunce babího léta."));
 constexpr auto padajicihoListiLove =
     piece<937>("Doba padajícího listí, love and health", textSoFar, tabs(21),
-               text(u8"Láska je pro lidi doby padajícího listí středem života. Život o samotě "
-                    u8"jim připadá jako váhy s jedinou miskou, proto hledají vztah, v němž "
-                    u8"bude vládnout harmonie, vzájemná úcta a krása. Jsou pozorní, romantičtí "
-                    u8"a okouzlující, dovedou připravit nezapomenutelný večer a vždy vědí, čím "
-                    u8"druhého potěšit. Hádky jim působí skutečnou bolest, a tak často "
-                    u8"ustupují víc, než by měli, jen aby zachovali mír. Měli by se naučit "
-                    u8"říkat otevřeně, co chtějí, jinak se v nich může hromadit tichá "
-                    u8"nespokojenost. Lehkost jim do života vnesou lidé zrození v době "
-                    u8"rozkvětu nebo ticha. Ze zdravotního hlediska jsou u nich zranitelné "
-                    u8"ledviny, bedra a kůže. Jsou náchylní k nerovnováze, a proto jim škodí "
-                    u8"jakékoli výkyvy, ať v jídle, v práci, či ve spánku. Měli by pít hodně "
-                    u8"čisté vody, omezit sladkosti a dbát na pravidelný pohyb. Prospívá jim "
-                    u8"tanec, hudba a pobyt v esteticky příjemném prostředí, které jim dodá "
-                    u8"klid a vnitřní rovnováhu."));
+               text(u8"Láska mu voní vinobraním. Rodí se mezi řádky vinice, při společném trhání "
+                    u8"hroznů, a dozrává pomalu jako víno ve sklepě, které se nesmí popohánět. "
+                    u8"Zamilovaný bývá pozorný a laskavý, pamatuje si, jakou píseň spolu zpívali u "
+                    u8"lisu, a umí udělat z obyčejného večera s džbánem burčáku svátek. Vztah si "
+                    u8"představuje jako draka na provázku: potřebuje vítr, aby stoupal, a současně "
+                    u8"ruku, která ho pevně drží, aby neulétl. Společník jeho života by měl chápat, "
+                    u8"že podzim je proměnlivý, v jednu chvíli teplý a vzápětí mlhavý, a že i jeho "
+                    u8"nálady se s tím počasím trochu otáčejí. Mlhavá rána a vlhko, které zalézá pod "
+                    u8"kabát, na něj dolehnou dřív, a v říjnu bývá první, koho skolí rýma. Bylinkářka "
+                    u8"by mu poradila šípkový čaj z plodů, které právě zčervenaly na mezích, a hrst "
+                    u8"ořechů, jež v tuto dobu opadávají ze stromů. Nejlépe si však odpočine na "
+                    u8"procházce šustícím listím, kde se po chvíli uklidní i ta nejneposednější "
+                    u8"myšlenka."));
 
 // Doba prvních mrazů
 constexpr auto prvnichMrazuNature =
     piece<1155>("Doba prvních mrazů, nature", text(u8"Doba prvních mrazů"), spaces(18), pad,
-                text(u8"Doba prvních mrazů je obdobím proměny a odhalení. Stromy již shodily "
-                     u8"většinu listí a jejich holé větve se rýsují proti šedivé obloze. Ráno "
-                     u8"leží na trávě jinovatka a kaluže se potahují tenkou vrstvou ledu, který "
-                     u8"přes den opět roztaje. Ve vzduchu je cítit kouř z ohníčků, v nichž hoří "
-                     u8"shrabané listí a roští. Mlhy se válejí po údolích, dny se zkracují a "
-                     u8"světla rychle ubývá. Příroda zdánlivě umírá, ale ve skutečnosti se jen "
-                     u8"stahuje dovnitř: míza klesá ke kořenům, semena se ukrývají v zemi a "
-                     u8"zvířata se připravují k zimnímu spánku. Nic z toho, co žilo, se "
-                     u8"neztrácí; jen to mění podobu. Proto k této době patří tajemství, hloubka "
-                     u8"a všechno, co není na první pohled vidět. V této části roku lidé "
-                     u8"odjakživa vzpomínají na zemřelé, zapalují svíčky a rozjímají o "
-                     u8"pomíjivosti, ale také o tom, že každý konec nese semínko nového počátku. "
-                     u8"Celá doba prvních mrazů dýchá vážností a tichým soustředěním. Pod "
-                     u8"klidným povrchem se však skrývá velká síla, stejně jako v nenápadném "
-                     u8"ořechu dřímá celý budoucí strom. Symbolem tohoto období je had, který "
-                     u8"svléká starou kůži, a fénix, který vstává z popela obnovený a silnější "
-                     u8"než předtím."));
+                text(u8"Jednoho rána je tráva stříbrná a kaluže na cestě pokryté tenkým ledem: přišly "
+                     u8"první mrazy. Stromy shodily zbytky listí a les prosvítá, takže je v něm "
+                     u8"najednou vidět daleko. Ozimá pšenice na polích vzešla a zelená a na záhonech "
+                     u8"zůstaly jen kapusta a pór, které mráz snesou a chutnají po něm sladčeji. Na "
+                     u8"dvorech se krouhá zelí a šlape do sudů, mrkev a celer se ukládají do písku ve "
+                     u8"sklepě a řepa do krechtů. Zahrádkář hrabe listí, přikrývá růže chvojím a "
+                     u8"natírá kmeny ovocných stromů vápnem, aby jim v zimě slunce nepopraskalo kůru. "
+                     u8"Ježek si v hromádce listí chystá pelech k zimnímu spánku a veverka ukládá "
+                     u8"oříšky. Na Dušičky se hřbitovy rozsvítí svíčkami, na hrobech leží chryzantémy "
+                     u8"a věnce z jedliček a vzpomíná se na ty, kdo odešli. O svatém Martinu se peče "
+                     u8"husa, ochutnává se mladé víno a říká se, že Martin přijede na bílém koni. Mlhy "
+                     u8"se válí v údolích celé dny, soumrak přichází už odpoledne a kouř z komínů se "
+                     u8"drží při zemi. V polích se pořádají hony na bažanty a zajíce a k večeru se v "
+                     u8"hospodě vyprávějí lovecké historky. Příroda se nezastavila, jen stáhla život "
+                     u8"do kořenů, cibulí a semen, kam mráz nedosáhne."));
 constexpr auto prvnichMrazuCharacter =
     piece<857>("Doba prvních mrazů, character", textSoFar, tabs(17),
-               text(u8"Ti, jejichž život začal v době prvních mrazů, jsou hlubocí, vášniví a "
-                    u8"odolní. Navenek bývají klidní a zdrženliví, ale uvnitř v nich kypí silné "
-                    u8"city, o kterých málokdo ví. Mají pronikavý pohled, rychle prokouknou "
-                    u8"přetvářku a těžko se jim dá něco zatajit. Nesnášejí prázdné řeči a "
-                    u8"raději mlčí, než aby hovořili o ničem. Jsou cílevědomí a vytrvalí, a "
-                    u8"když si něco předsevzali, nenechají se odradit žádnou překážkou. "
-                    u8"Neodpouštějí snadno a umějí být nepříjemnými soupeři, zato jsou nesmírně "
-                    u8"oddanými přáteli. Přitahuje je všechno skryté a tajemné, a proto je láká "
-                    u8"výzkum, medicína, zejména chirurgie, kriminalistika a detektivní práce. "
-                    u8"Díky mlčenlivosti jsou na svém místě i ve financích a pojišťovnictví. "
-                    u8"Dobrými psychoterapeuty je dělá to, že se nebojí temných stránek duše. "
-                    u8"Krize je neochromí; naopak v sobě díky nim objevují netušené síly."));
+               text(u8"V době prvních mrazů se rodí člověk, který nemá rád příkrasy. Podobá se "
+                    u8"listopadovému lesu: když opadá listí, nic se v něm neschová, a on sám také "
+                    u8"dává přednost věcem, jak jsou, bez pozlátka. Tma, která teď přichází brzo "
+                    u8"odpoledne, ho nelekne, stejně jako práce těžká a špinavá; krouhání zelí a "
+                    u8"zazimování zahrady udělá bez reptání a u toho si zazpívá. Má v sobě úctu ke "
+                    u8"starým a k tomu, co po nich zůstalo, a na Dušičky nechá svíčku hořet i na "
+                    u8"opuštěném hrobě. Je rozvážný a zásobu si připraví včas: mráz nečeká. Na peníze "
+                    u8"má ruku jako hospodyně, která v listopadu počítá sudy zelí a pytle brambor: "
+                    u8"nic nerozhazuje, ale ani neskrblí, protože ví, co je potřeba do jara. Jeho "
+                    u8"humor bývá suchý jako první jinovatka: štípne, ale nikdy neublíží. V tichém "
+                    u8"soustředění mu jde práce nejlíp, když je venku mlha a uvnitř teplo a čas na "
+                    u8"rozmýšlení."));
 constexpr auto prvnichMrazuLove =
     piece<526>("Doba prvních mrazů, love and health", textSoFar, tabs(13),
-               text(u8"Pro lidi doby prvních mrazů je láska věcí vášně a úplné oddanosti. "
-                    u8"Milují naplno, nebo vůbec, a polovičaté vztahy je neuspokojují. "
-                    u8"Žárlivost a potřeba mít partnera jen pro sebe jim mohou přidělávat "
-                    u8"starosti, a tak se musejí učit důvěře. Souznějí s protějšky z doby "
-                    u8"dlouhých dnů a doby obnovy. Po zdravotní stránce bývají u nich "
-                    u8"zranitelné pohlavní orgány, močový měchýř a konečník. Potlačované emoce "
-                    u8"se u nich mohou projevovat tělesnými obtížemi, a proto jim prospívá "
-                    u8"otevřený rozhovor, sauna a dostatek pohybu."));
+               text(u8"Svatomartinskému večeru se podobá jeho láska: zvenku mlha a chlad, uvnitř plná "
+                    u8"kuchyně, pečená husa a mladé víno. Kdo k němu najde cestu, najde i teplo, ale "
+                    u8"své dveře hned neotvírá každému, kdo zaklepe. Kdo však vejde, bude vítán. "
+                    u8"Sblíží se s tím druhým nejsnadněji při společné práci za soumraku, když se na "
+                    u8"zahradě hrabe a pálí listí. Rád obdaruje něčím, co sám připravil, třeba i "
+                    u8"sklenicí zavařených švestek nebo pletenou šálou. Na vlhký chlad a krátké dny "
+                    u8"platí kysané zelí z vlastního sudu a dlouhý spánek."));
 
 // Doba dlouhých nocí
 constexpr auto dlouhychNociNature =
     piece<1002>("Doba dlouhých nocí, nature", text(u8"Doba dlouhých nocí"), spaces(18), pad,
-                text(u8"Doba dlouhých nocí přichází, když se svět ponoří do šera. Slunce vychází "
-                     u8"pozdě a zapadá časně, takže většinu dne provází umělé světlo. Krajina je "
-                     u8"holá a syrová, vítr honí po polích poslední suché listí a první sníh se "
-                     u8"střídá s deštěm. Ve vzduchu voní pečená jablka a kouř z komínů. Přesto v "
-                     u8"této době nevládne smutek, ale zvláštní očekávání. Lidé se obracejí k "
-                     u8"ohni, k lampě a ke hvězdám, které jsou teď vidět jasněji než jindy. "
-                     u8"Noční obloha je vysoká a plná souhvězdí a právě ona odedávna podněcovala "
-                     u8"touhu po poznání, dalekých cestách a smyslu života. Je to čas, kdy se "
-                     u8"vyprávějí příběhy, čtou se knihy a plánují se výpravy na příští rok. Ve "
-                     u8"tmě se mnohem snadněji myslí na to, co leží za obzorem, a proto tato "
-                     u8"doba přeje filozofii, víře a vzdělání. Panuje v ní optimismus, i když "
-                     u8"poněkud neklidný, jako by se něco chystalo. Symbolem doby dlouhých nocí "
-                     u8"je šíp vypuštěný ke hvězdám a poutník, který se vydává na cestu s "
-                     u8"lucernou v ruce, přestože neví, kde skončí."));
+                text(u8"Slunce zapadá kolem čtvrté odpoledne a vychází skoro v osm; noc je dvakrát "
+                     u8"delší než den. Na svatou Lucii prý noci upije a dne nepřidá, a pranostika "
+                     u8"nelže: právě kolem ní zapadá slunce nejdřív v celém roce. Napadne první sníh, "
+                     u8"většinou jen na pár dní, a na krmítkách se slétají sýkory, zvonci a hýlové s "
+                     u8"červenou hrudí. Ves se stáhne do světnic. Ženy se scházejí na draní peří, ve "
+                     u8"stavení se konají zabijačky a z kuchyní voní perník a vanilkové rohlíčky. S "
+                     u8"adventem se na stole objeví věnec se čtyřmi svícemi a každou neděli se zapálí "
+                     u8"další. V den svaté Barbory se řežou třešňové větvičky a dávají do vody, aby do "
+                     u8"Štědrého dne rozkvetly. Večer před svatým Mikulášem chodí po vsi Mikuláš s "
+                     u8"andělem a čertem a děti odříkají básničky. Nad obzorem vychází Orion a za "
+                     u8"mrazivých nocí jsou hvězdy vidět ostře jako v žádném jiném měsíci. Ve spížích "
+                     u8"stojí zavařeniny a na půdě visí věnce cibule a sušené houby. Všechno míří k "
+                     u8"nejdelší noci, po které se světlo začne vracet."));
 constexpr auto dlouhychNociCharacter =
     piece<768>("Doba dlouhých nocí, character", textSoFar, tabs(22),
-               text(u8"Mezi lidmi narozenými v době dlouhých nocí najdeme optimisty, dobrodruhy "
-                    u8"a myslitele. Milují svobodu, cestování a vše, co rozšiřuje obzory, ať "
-                    u8"jde o cizí země, kultury, či filozofické myšlenky. Rádi se učí po celý "
-                    u8"život a často ovládají několik jazyků. Jsou upřímní až nediplomatičtí a "
-                    u8"řeknou pravdu i tam, kde by bylo lépe mlčet. Oplývají jiskřivým humorem "
-                    u8"a dokážou rozveselit každou společnost. Nesnášejí omezování, rutinu a "
-                    u8"malichernost a snadno se rozhodnou změnit bydliště či zaměstnání. "
-                    u8"Vynikají jako učitelé, vysokoškolští pedagogové, cestovatelé, průvodci, "
-                    u8"misionáři, filozofové, právníci, nakladatelé nebo sportovci. Uplatní se "
-                    u8"také v zahraničním obchodě a diplomacii. Nejlepší je pro ně práce, která "
-                    u8"jim dává volnost a smysl zároveň."));
+               text(u8"Do času čekání se rodí ten, kdo přijde na svět za dlouhých nocí, a brzy "
+                    u8"pochopí, že čekání nemusí být prázdné. Umí se těšit: na první sníh, na "
+                    u8"rozsvícenou svíci, na to, že se větvička v okně jednoho dne obalí květy. Kolem "
+                    u8"něj je teplo jako u kamen při draní peří, kam se chodilo nejen pracovat, ale i "
+                    u8"vyprávět. Příběhy, které večer slyší, si pamatuje a vypráví je dál vlastními "
+                    u8"slovy, a děti u toho zapomenou, že venku je tma. Je štědrý po způsobu "
+                    u8"Mikuláše, který nerozdává bohatství, ale ořechy, jablka a dobré slovo. Jeho "
+                    u8"ruce jsou šikovné a v dlouhých večerech se naučí věcem, na které v létě "
+                    u8"nezbývá čas, třeba vyřezat dřevěnou lžíci. Nechodí spát se slepicemi; nejvíc "
+                    u8"ho baví pozdní hodina, kdy se vypráví o strašidlech a venku kvílí vítr."));
 constexpr auto dlouhychNociLove =
     piece<619>("Doba dlouhých nocí, love and health", textSoFar, tabs(12),
-               text(u8"Ve vztahu jsou lidé doby dlouhých nocí veselí, spontánní a štědří. "
-                    u8"Láska je pro ně dobrodružstvím a partner by měl být především přítelem "
-                    u8"a společníkem na cestách. Nesnášejí žárlivost a pocit, že jsou drženi "
-                    u8"na krátkém vodítku; pokud dostanou dostatek volnosti, dokážou zůstat "
-                    u8"věrní. Nudu a stereotyp nemají rádi a vztah s oblibou oživují "
-                    u8"nečekanými nápady. Jejich zápal nejlépe sdílejí lidé z doby probuzení a "
-                    u8"zrání. Své zdraví často podceňují, věří, že je nic nezastaví, a proto "
-                    u8"je ohrožují úrazy při sportu. Citlivé mívají boky, stehna a játra. Měli "
-                    u8"by se mírnit v jídle i pití a nepřeceňovat své síly."));
+               text(u8"Hravou, hlučnou a teplou lásku zná z večerů u draní peří, kam se chodili "
+                    u8"ukázat chlapci: škádlili dívky a občas jim do světnice vypustili vrabce, aby "
+                    u8"se peří rozlétlo až ke stropu. V takové lásce se vyzná, kde se smích mísí s "
+                    u8"něžností. Na Barboru by nejraději utrhl větvičku i za toho druhého; kdyby do "
+                    u8"Vánoc rozkvetla, byla by podle starého zvyku do roka svatba. Dlouhé noci mu "
+                    u8"nevadí, pokud je s kým je prosedět, a nejhezčí dárek pro něj je čas strávený u "
+                    u8"společného pečení cukroví. Bez světla však chřadne, a tak by měl každý den "
+                    u8"chytit pár paprsků v poledne, kdy slunce stojí nízko nad jižním obzorem."));
 
 // Doba hlubokého spánku
 constexpr auto hlubokehoSpankuNature =
     piece<659>("Doba hlubokého spánku, nature", text(u8"Doba hlubokého spánku"), spaces(9), pad,
-               text(u8"Doba hlubokého spánku začíná zimním slunovratem. Po nejdelší noci roku se "
-                    u8"slunce vrací, ale zatím to není znát; mrazy sílí a krajina leží pod "
-                    u8"sněhem, tichá a nehybná. Rybníky zamrzly a ve vzduchu zvoní každý krok. "
-                    u8"Stromy spí, zvířata přečkávají zimu v norách a doupatech a život se "
-                    u8"zdánlivě zastavil. Ve skutečnosti však příroda šetří silami a pevně drží "
-                    u8"to, co má. Je to čas vytrvalosti, kázně a hospodaření se zásobami, kdy "
-                    u8"přežije ten, kdo umí plánovat a nevzdává se. Zima nyní působí vážně, "
-                    u8"střízlivě a důstojně. Představují ji horský štít, který odolává "
-                    u8"vichřicím, a kamzík, jenž trpělivě a jistě stoupá po skalách vzhůru."));
+               text(u8"Po zimním slunovratu se den začne nepatrně prodlužovat: na Nový rok podle "
+                    u8"pranostiky o slepičí krok. V nížinách sníh často nevydrží a pole leží holá pod "
+                    u8"jinovatkou, ale na horách zasype chalupy po okna. Rybníky zamrzají, stromy "
+                    u8"spí, ježek a plch přečkávají zimu v hlubokém spánku a netopýři visí ve "
+                    u8"sklepích a starých štolách. Zvěř v lese hubne a šetří síly; myslivci jí vozí "
+                    u8"do krmelců seno, kaštany a žaludy. Štědrý večer patří kapru, lití olova a "
+                    u8"lodičkám z ořechových skořápek, a na Tři krále se posvěcenou křídou píše na "
+                    u8"dveře požehnání. Po svátcích se venkov vrací k zimní práci: mlátí se, štípe "
+                    u8"dříví a spravují se vozy."));
 constexpr auto hlubokehoSpankuCharacter =
     piece<1036>("Doba hlubokého spánku, character", textSoFar, tabs(13),
-                text(u8"Lidé zrození v době hlubokého spánku bývají vážní, ctižádostiví a "
-                     u8"nesmírně vytrvalí. Nemají rádi zmatek a improvizaci a nejjistěji se "
-                     u8"cítí, když mají před sebou jasný plán. Mají vrozený smysl pro "
-                     u8"odpovědnost a pořádek, dodržují slovo a očekávají totéž od ostatních. "
-                     u8"Cíle si stanovují na dlouhou dobu dopředu a jdou za nimi houževnatě, "
-                     u8"navzdory všem překážkám i pochybnostem. Na rychlé zisky nevěří; raději "
-                     u8"budují pomalu a pevně, jako by stavěli pro staletí. Nejsou okázalí a "
-                     u8"city neukazují rádi, ale kdo si získá jejich důvěru, najde v nich "
-                     u8"oporu, která nezklame. Slabinou bývá přílišná strohost, pesimismus a "
-                     u8"sklon k pracovnímu přetížení. Měli by se naučit radovat z maličkostí a "
-                     u8"nebrat všechno tak vážně. Svědčí jim vedoucí a řídicí funkce, státní "
-                     u8"správa, politika, bankovnictví, stavitelství, architektura, geologie, "
-                     u8"hornictví nebo horská služba. Vynikají také jako lékaři specialisté, "
-                     u8"zubaři, soudci a správci majetku. V podnikání jsou úspěšní díky "
-                     u8"trpělivosti a nezdolnosti, protože si na své záměry dokážou dát čas."));
+                text(u8"Kdo má narozeniny v době hlubokého spánku, nese v povaze klid zimní krajiny, "
+                     u8"která nic nemusí dokazovat. Silou šetří jako strom pod sněhem: nerozhazuje ji "
+                     u8"do prázdna a bere si z ní jen tolik, kolik je třeba, aby na jaře měl z čeho "
+                     u8"vyrazit. Nenechá se vyprovokovat ke spěchu; co má dozrát, nechá ležet jako "
+                     u8"semeno pod sněhem, o kterém ví, že v něm život nespí, jen čeká. Rád pracuje v "
+                     u8"ústraní, ve vytopené dílně nebo u kamen, kde se v zimě spravovalo nářadí a "
+                     u8"vyřezávaly se figurky do betlémů. Tam je vidět, kolik trpělivosti se vejde do "
+                     u8"dvou rukou: jeden pastýř, jedna ovečka za večer, a za pár let má celá ves "
+                     u8"betlém, o kterém se mluví široko daleko. Jeho slova jsou úsporná jako zimní "
+                     u8"světlo, ale mají váhu. Ostatní k němu chodí pro radu, když je venku nejhůř, "
+                     u8"protože v mrazu neztrácí hlavu. Váží si hlavně toho, co přetrvá zimu: dobrého "
+                     u8"dřeva na topení, pevného domu a lidí, kteří nezmizí, když přijde nouze. Svátky "
+                     u8"bere vážně a nezapomene nasypat ptáčkům ani o Štědrém dni, kdy podle zvyku "
+                     u8"dostávala dárek i zvířata."));
 constexpr auto hlubokehoSpankuLove =
     piece<725>("Doba hlubokého spánku, love and health", textSoFar, tabs(16),
-               text(u8"Také v lásce zůstávají lidé doby hlubokého spánku zdrženliví, opatrní a "
-                    u8"velmi stálí. Dlouho váhají, než se někomu otevřou, a city neprojevují "
-                    u8"slovy, nýbrž spolehlivostí. Partnera si vybírají s rozmyslem a vztah "
-                    u8"berou jako celoživotní závazek. Jakmile se rozhodnou, jsou věrní a "
-                    u8"pečují o rodinu s obětavostí, ale měli by nezapomínat na něhu a "
-                    u8"obyčejnou radost ze společných chvil. Nejpevnější svazky uzavírají s "
-                    u8"partnery z doby růstu či žní. Zdravotně jsou jejich slabým místem kosti, "
-                    u8"klouby, kolena a zuby, a také kůže. Trápit je může revma a ztuhlost, "
-                    u8"zvláště za vlhka a chladu. Prospívá jim teplo, pravidelný pohyb, "
-                    u8"dostatek vápníku a vitamínů a hlavně schopnost se občas skutečně uvolnit "
-                    u8"a odpočinout si."));
+               text(u8"Nepotřebuje ohňostroje; stačí mu kamna, která hřejí celou noc, a někdo, kdo k "
+                    u8"nim ráno přiloží, aniž by se ho ptal. Na Štědrý večer házely dívky přes rameno "
+                    u8"střevícem, a když dopadl špičkou ke dveřím, měla se dívka do roka vdát. S "
+                    u8"podobnou tichou důvěrou v osud přistupuje k lásce i on, jen k ní přidá rozvahu "
+                    u8"a čas. Jeho cit je hluboký jako zamrzlý rybník, pod jehož ledem se dál tiše "
+                    u8"hýbe voda. Nejraději tráví zimní večery ve dvou u stolu, na němž leží ořechy, "
+                    u8"jablka a vánočka. Zdraví mu na Štědrý večer předpoví rozkrojené jablko: "
+                    u8"hvězdička uprostřed slibuje zdravý rok, křížek nemoc. Mráz mu nevadí, spíš "
+                    u8"vlhko a tání, a nejvíc mu prospěje dostatek spánku, jaký si v tomto čase "
+                    u8"dopřává i celá příroda."));
 
 // Doba ticha
 constexpr auto tichaNature =
     piece<282>("Doba ticha, nature", text(u8"Doba ticha"), spaces(18), pad,
-               text(u8"Doba ticha je samým srdcem zimy. Mrazy bývají nejtužší, na řekách "
-                    u8"stojí led a sníh vrže pod nohama. Krajina je čistá a prázdná jako "
-                    u8"nepopsaný list. V tom tichu se rodí nápady, které zatím nikdo nevidí. "
-                    u8"Jeho obrazem je jasná hvězda nad zasněženou plání."));
+               text(u8"Nejtužší mrazy přicházejí obyčejně na konci ledna. Na rybnících stojí led, "
+                    u8"sníh vrže pod nohama a v bílé pláni jsou čitelné jen stopy zajíce, srnce a "
+                    u8"lišky. Na Hromnice bývá den podle pranostiky o hodinu delší a na lískách se už "
+                    u8"chystají první jehnědy."));
 constexpr auto tichaCharacter =
     piece<1337>("Doba ticha, character", textSoFar, tabs(19),
-                text(u8"Lidé narození v době ticha jsou nezávislí, originální a svým způsobem "
-                     u8"výjimeční. Myslí jinak než většina, předbíhají svou dobu a nebojí se "
-                     u8"jít proti proudu, když jsou přesvědčeni o své pravdě. Zajímá je "
-                     u8"budoucnost, věda, technika, vynálezy a všechno, co může svět změnit k "
-                     u8"lepšímu. Jsou přátelští a mají mnoho známých, ale do svého soukromí "
-                     u8"nechají nahlédnout jen pár vyvolených. Působí často chladně a odtažitě, "
-                     u8"protože city raději rozebírají rozumem, než aby je prožívali. Silně "
-                     u8"vnímají každou nespravedlnost a zapojují se do spolků, občanských "
-                     u8"iniciativ a dobročinných akcí. Jejich slabinou je tvrdohlavost, s jakou "
-                     u8"hájí své názory, a nechuť přizpůsobit se pravidlům, která považují za "
-                     u8"nesmyslná. Někdy se zdají nevyzpytatelní a náladoví, což může jejich "
-                     u8"okolí mást. Rádi zkoušejí nové postupy a objevují, a proto z nich "
-                     u8"bývají vědci, vynálezci, inženýři, informatici, programátoři, "
-                     u8"astronomové, meteorologové, technici v letectví a elektronice. Uplatní "
-                     u8"se i v sociologii a ve všech humanitárních oborech, kde lze pomáhat "
-                     u8"celé společnosti. Mnozí mají výtvarný nebo hudební talent, zejména pro "
-                     u8"moderní a experimentální formy. Nejlépe se jim pracuje v týmu "
-                     u8"rovnocenných kolegů bez přísné hierarchie, kde se cení nápad, nikoliv "
-                     u8"titul. Pevná pracovní doba a dohled nadřízených je spíš ubíjejí a berou "
-                     u8"jim chuť tvořit."));
+                text(u8"Samota ani prázdná bílá pláň nevylekají toho, kdo přišel na svět v čase ticha. "
+                     u8"V tichu slyší, co jiní přeslechnou: praskání ledu na rybníce, sýkoru koňadru, "
+                     u8"která na konci ledna poprvé zkouší jarní písničku, noční štěkot lišek, jimž "
+                     u8"právě začíná období lásky. Ticho pro něho není nuda, ale prostor, v němž se dá "
+                     u8"přemýšlet. Myslí jasně jako mrazivé ráno, kdy je vidět až na hřebeny hor, a "
+                     u8"dokáže věci pojmenovat bez obalu. Někomu se taková přímost zdá chladná, ale "
+                     u8"nejbližší vědí, že za ní není tvrdost, jen poctivost. Zimní stopy ve sněhu ho "
+                     u8"učí číst souvislosti: ze dvou otisků pozná, kudy šla liška a proč se zastavila "
+                     u8"u plotu, a stejně tak čte i svět kolem sebe. Pracuje nejraději soustředěně a "
+                     u8"sám, jako dřív chalupníci, kteří v lednu a únoru pletli košíky, dělali šindele "
+                     u8"nebo tkali plátno. Zasněží-li se však cesta, je první, kdo vezme lopatu a "
+                     u8"prohází ji i sousedovi, protože v zimě se drží pohromadě. Rád chodí ven za "
+                     u8"jasných nocí, kdy mráz kreslí na okna ledové květy a nad vsí září Orion a "
+                     u8"Sírius. Z masopustních veselic si bere hudbu a tanec, ale potom se vrací do "
+                     u8"klidu, kde má čas na své myšlenky. Peníze ho nezajímají pro ně samé; ví ovšem, "
+                     u8"že zásoby musí vydržet do jara, a s tím, co má, umí dobře vyjít. Nejsilnější "
+                     u8"je, když může mlčet a dělat, a za týden ukázat hotovou práci, o které nikdo "
+                     u8"nevěděl."));
 constexpr auto tichaLove =
     piece<715>("Doba ticha, love and health", textSoFar, tabs(19),
-               text(u8"Ani v lásce se lidé doby ticha nedrží konvencí a potřebují hodně "
-                    u8"prostoru. Přátelství je pro ně základem každého vztahu, a pokud s "
-                    u8"partnerem nemohou sdílet myšlenky a ideály, rychle ztrácejí zájem. "
-                    u8"Vášnivé scény a žárlivost je odrazují; dávají přednost vztahu dvou "
-                    u8"svobodných lidí, kteří jsou spolu, protože to chtějí. Jejich věrnost je "
-                    u8"hluboká, i když ji nedávají nijak okázale najevo. Spřízněnou duši "
-                    u8"obvykle najdou mezi lidmi doby rozkvětu a doby padajícího listí. Po "
-                    u8"tělesné stránce mívají citlivé kotníky, lýtka a krevní oběh, zejména "
-                    u8"žíly na nohou. Trpívají také nervovým vypětím, migrénami a nespavostí. "
-                    u8"Pomáhají jim vycházky v mrazivém vzduchu, pravidelný spánek a chvíle "
-                    u8"bez obrazovek."));
+               text(u8"Zamilovat se nejsnadněji dokáže v plesové sezóně, která vrcholí na konci ledna "
+                    u8"a v únoru: hasičské, sedlácké i myslivecké bály s tombolou a půlnočním "
+                    u8"překvapením, v hudbě a světle, zatímco venku mrzne. Mluvit o citech dlouho "
+                    u8"neumí; dá přednost procházce po zamrzlém rybníce, kde stačí pár slov. "
+                    u8"Potřebuje vedle sebe někoho, kdo se nebojí ticha a neptá se pořád dokola, na "
+                    u8"co myslí. Jeho náklonnost je jako stopa ve sněhu: jasná, čitelná, jen je třeba "
+                    u8"se na ni podívat. Mrzí ho, když se jeho mlčení vykládá jako chlad. Přetopená "
+                    u8"světnice, kde se vysouší sliznice, mu škodí víc než mráz venku. Dobře mu udělá "
+                    u8"vyjít ven do mrazivého poledne a nechat se ozářit zimním sluncem, které už "
+                    u8"začíná hřát."));
 
 // Doba obnovy
 constexpr auto obnovyNature =
     piece<1455>("Doba obnovy, nature", text(u8"Doba obnovy"), spaces(21), pad,
-                text(u8"Doba obnovy uzavírá koloběh roku a zároveň připravuje jeho nový začátek. "
-                     u8"Sníh na polích šedne a rozbředá, led na rybnících praská a potoky se plní "
-                     u8"tající vodou, která stéká z kopců do údolí. Půda je nasáklá vláhou a "
-                     u8"měkne, ve vzduchu se vznáší vlhká vůně tání, jež ještě není jarní, ale už "
-                     u8"také není zimní. Všechno je v pohybu a splývá: hranice mezi zimou a jarem "
-                     u8"se rozpouští stejně jako hranice mezi sněhem a vodou. Světla přibývá "
-                     u8"rychleji než v kterékoliv jiné části roku, a přece je den téměř až do "
-                     u8"konce této doby kratší než noc. Příroda v této době nic nebuduje, jen se "
-                     u8"čistí, odplavuje staré a uvolňuje místo pro nové. Je to čas snů, tušení a "
-                     u8"odevzdanosti, kdy člověk cítí, že se něco chystá, i když ještě neví co. "
-                     u8"Doba obnovy je spojena se soucitem, odpuštěním a rozloučením se vším, co "
-                     u8"už člověk nepotřebuje. Se zimou se venkov loučil masopustem: maškary "
-                     u8"obcházely vesnici a hodovalo se, jako by se všechno staré mělo "
-                     u8"spotřebovat až do dna. Potom přicházel půst, úklid a smíření, aby člověk "
-                     u8"vstoupil do nového koloběhu lehčí a čistší. Tato doba je zasněná, měkká a "
-                     u8"lehce nostalgická, neboť v ní končí to, co bylo, a ještě nezačalo to, co "
-                     u8"bude. Voda, která teče a nic si neponechává, je jejím hlavním živlem. "
-                     u8"Zobrazují ji dvě ryby plovoucí opačnými směry, jedna k minulosti a druhá "
-                     u8"k budoucnosti, spojené jedním tokem. Připomínají, že každý konec a každý "
-                     u8"počátek patří k sobě a jeden bez druhého nemůže existovat."));
+                text(u8"Svatý Matěj láme led, a nemá-li co lámat, tak ho dělá, říká pranostika o konci "
+                     u8"února. Sníh na polích šedne a rozbředá, potoky se plní tající vodou a na "
+                     u8"svazích se objevují první hnědé skvrny hlíny. Půda je nasáklá vláhou a měkne. "
+                     u8"Led na rybnících praská a rybáři obcházejí hráze. V lese bubnuje strakapoud, "
+                     u8"který si tak značí své území. Na jívách se stříbří kočičky, v zahradách "
+                     u8"vykvetly sněženky a v lužních lesích bílé bledule, u potoků se rozsvítí první "
+                     u8"podběl. Vracejí se špačci a čejky, a kdo poslouchá, uslyší nad poli první "
+                     u8"skřivaní trylek. Den se prodlužuje každým dnem rychleji a u rovnodennosti, s "
+                     u8"posledním dnem této doby, se vyrovná noci. Sedláci kontrolují nářadí a "
+                     u8"vyvážejí na pole hnůj, sadaři řežou ovocné stromy, dokud se nepohne míza, a na "
+                     u8"parapetech rostou v kelímcích první sazenice rajčat a paprik. Masopust vrcholí "
+                     u8"průvodem masek s koblihami a muzikou, v němž nesmí chybět medvěd v hrachové "
+                     u8"slámě; ženy s ním tančily, aby jim vyrostl vysoký len. Po Popeleční středě "
+                     u8"přichází půst, kdy se nejí maso, tancovat se přestane a v domácnosti se "
+                     u8"uklízí, aby bylo čisto do jara. Krajina teď vypadá ošuntěle, ale pod hnědou "
+                     u8"kůrou vrb a v hlíně se všechno připravuje. Ráno je ještě zima a v noci mrzne, "
+                     u8"ale v poledne hřeje slunce na jižní stráni tak, že z úkrytů vylétají první "
+                     u8"žluťásci. Na Řehoře, dvanáctého března, letí podle pranostiky čáp přes moře, a "
+                     u8"to znamená, že se brzy vrátí na své hnízdo na komíně."));
 constexpr auto obnovyCharacter = piece<675>(
     "Doba obnovy, character", textSoFar, tabs(5), spaces(7), tabs(1), spaces(14), tabs(12), spaces(24),
-    text(u8"Citlivost, soucit a bohatá fantazie jsou dary lidí narozených v době "
-         u8"obnovy. Vnímají nálady druhých jako své vlastní a nedokážou lhostejně "
-         u8"projít kolem cizího trápení. Mají umělecké nadání a silnou intuici, ale "
-         u8"v praktických věcech bývají nerozhodní a snadno se nechají ovlivnit. "
-         u8"Potřebují kolem sebe pevný bod, o který se mohou opřít, nejlépe "
-         u8"rozvážného přítele či partnera. Když je skutečnost tíží, unikají do "
-         u8"snů. Uplatní se jako hudebníci, malíři, básníci, herci, fotografové, "
-         u8"zdravotníci, terapeuti, duchovní či sociální pracovníci. Daří se jim i "
-         u8"v práci s vodou, například v rybářství nebo lodní dopravě."));
+    text(u8"Tání propůjčí tomu, kdo se v něm narodí, povahu vody, která se po zimě dá do "
+         u8"pohybu: najde cestu kolem každé překážky, pod sněhem, pod ledem i mezi kameny. "
+         u8"Nic neláme, ale obtéká. Změna mu nevadí, protože se narodil v proměně samé, "
+         u8"mezi posledním sněhem a první sněženkou. Umí si hrát s rolemi jako masky v "
+         u8"masopustním průvodu a ví, že za každou maskou je někdo, kdo chce být poznán. "
+         u8"Po veselí dokáže přejít ke střídmosti: půst ho nevyleká a z toho, co zbylo ze "
+         u8"zimních zásob, uvaří polévku, kterou chválí celý dům. Nejraději pracuje na "
+         u8"přelomu, kdy se svět teprve chystá a kdy ještě nikdo neví, jaký rok bude."));
 constexpr auto obnovyLove =
     piece<543>("Doba obnovy, love and health", textSoFar, tabs(14),
-               text(u8"Láska lidí doby obnovy je romantická, obětavá a něžná. Pro milovaného "
-                    u8"člověka se umějí vzdát mnohého, někdy až příliš, proto by si měli "
-                    u8"hlídat, aby je partner nevyužíval. Snadno odpouštějí, dokonce i to, co "
-                    u8"by neměli. Touží po duchovním souznění a vztahu, jenž připomíná pohádku. "
-                    u8"Nejbližší jsou jim lidé z doby prvních mrazů nebo dlouhých dnů. "
-                    u8"Zdravotně mají citlivé nohy, hlavně chodidla, a imunitu, která slábne "
-                    u8"při únavě a smutku. Měli by se vyhýbat alkoholu a lékům bez rady lékaře. "
-                    u8"Svědčí jim plavání, hodně spánku a klid."));
+               text(u8"Cit v něm taje pomalu jako sníh na severní straně stavení: dlouho se zdá, že "
+                    u8"se nic neděje, a potom jednoho rána teče potok. Na masopustní zábavě se rád "
+                    u8"převlékne a s maskou na tváři řekne více, než by se jinak odvážil. Vedle sebe "
+                    u8"chce mít někoho, kdo pozná, kdy je mu těžko, i když to nevysloví, a kdo s ním "
+                    u8"vydrží šedé dny do jara. Jarní únava, která na konci zimy dolehne na každého, "
+                    u8"ho zasáhne více než jiné. Proti ní pomáhá řeřicha, kterou si sám vypěstuje na "
+                    u8"okně za pár dní, a první procházka k potoku, kde kvete podběl."));
 
 constexpr PadLengths cyclicPads{.pad = cyclicPadLength};
 
