@@ -30,20 +30,20 @@ constexpr auto probuzeniCharacter =
                      u8"a ostatní se k němu přidávají. Nálady se mu mění jako aprílové počasí: ráno "
                      u8"přeháňka, v poledne slunce, navečer krupobití, a kdo ho zná, ví, že zítra bude "
                      u8"zase jasno. Má rád hluk probouzejícího se dvora, bečení jehňat a rachot vozů, "
-                     u8"kdežto ticho prázdného stavení ho znepokojuje. Nejvíc ho zkouší práce, jejíž "
-                     u8"plody uzrají až za léta; naučí-li se však zasít a nechat čas pracovat, sklidí "
-                     u8"víc než ostatní. Dobře je mu všude, kde se zakládá něco nového a kde se cení "
-                     u8"odvaha vyjet ráno na pole první. Pozdní mráz, který jiné spálí, ho nezlomí: "
-                     u8"otřepe se a raší znovu. S penězi zachází jako hospodář v březnu, který dá do "
-                     u8"země poslední zrno v důvěře, že se mu vrátí stokrát; občas se přepočítá, a "
-                     u8"proto se mu vyplatí mít v komoře schovaný pytel na horší rok."));
+                     u8"kdežto ticho prázdného stavení ho znepokojuje. Jarní práce mu jdou od ruky, "
+                     u8"protože se nebojí bláta ani studené rosy. Sousedé vědí, že když on vyjede s "
+                     u8"bránami, je půda oschlá a dá se sít. Pozdní mráz, který jiné spálí, ho "
+                     u8"nezlomí: otřepe se a raší znovu. Na Velký pátek se dřív chodilo za svítání "
+                     u8"umýt k potoku a on by šel i dnes. S penězi zachází jako hospodář v březnu, "
+                     u8"který dá do země poslední zrno v důvěře, že se mu vrátí stokrát; občas se "
+                     u8"přepočítá, a proto se mu vyplatí mít v komoře schovaný pytel na horší rok."));
 constexpr auto probuzeniLove =
     piece<872>("Doba probuzení, love and health", textSoFar, tabs(17),
                text(u8"Náklonnost dává najevo hlučně a s humorem, tak jako chlapci, kteří o "
                     u8"Velikonocích obcházejí ves s pomlázkou a za každou písničku dostanou malované "
                     u8"vejce. Přitahuje ho ten, kdo se nenechá získat hned napoprvé a kdo mu na jeho "
-                    u8"kousky odpoví smíchem, a ne výčitkou. Vztah pro něj nemá být teplá světnice, "
-                    u8"ale společná cesta ven, třeba k potoku, kde právě kvete blatouch. Nejvíc mu "
+                    u8"kousky odpoví smíchem, a ne výčitkou. Vztah je pro něho jako jarní zahrada, "
+                    u8"kterou je třeba každý den obejít, protože přes noc v ní něco raší. Nejvíc mu "
                     u8"ublíží chlad: partner, který se zamračí a mlčí, je pro něj jako noční mrazík, "
                     u8"jenž spálí právě rozkvetlé meruňky. Zdraví má jako mladý trávník, který vydrží "
                     u8"šlapání a za pár dní se zase zvedne. Slabinou je spěch: za prvního teplého dne "
@@ -55,9 +55,9 @@ constexpr auto probuzeniLove =
 // Doba růstu
 constexpr auto rustuNature =
     piece<544>("Doba růstu, nature", text(u8"Doba růstu"), spaces(29), pad,
-               text(u8"Po velikonočních přeháňkách se jaro usadí a začne vytrvale pracovat. Pole "
-                    u8"ozimé pšenice se zavírají a tmavnou, řepka rozlévá po krajině žluté lány, v "
-                    u8"sadech kvetou třešně a po nich jabloně, u plotů voní šeřík. Na svatého Jiří se "
+               text(u8"Po velikonočních přeháňkách se jaro usadí a začne vytrvale pracovat. Ozimy na "
+                    u8"polích houstnou a sytě zelenají, řepka rozlévá po krajině žluté lány, v sadech "
+                    u8"kvetou třešně a po nich jabloně, u plotů voní šeřík. Na svatého Jiří se "
                     u8"vyháněl dobytek na pastvu, v noci na první máj se pálily čarodějnice a ráno "
                     u8"stála na návsi májka. Zahrádkáři sázejí brambory, ale okurky a rajčata dávají "
                     u8"ven až po zmrzlých mužích, protože v polovině května umí přijít mráz. Z lesa "
@@ -67,30 +67,30 @@ constexpr auto rustuCharacter =
                 text(u8"Člověk narozený v době růstu má v sobě klid dobře zorané role. Nespěchá, a "
                      u8"přesto se jeho dílo den po dni zvětšuje jako obilí, které v květnu přidává do "
                      u8"výšky, aniž by si toho kdo všiml. Neokouzlí na první setkání; jeho síla je v "
-                     u8"tom, že vydrží. Co zasadí, to zalévá, okopává a hlídá, dokud nesklidí. "
-                     u8"Bláznivým nápadům nedůvěřuje jako starý sadař nové odrůdě: nejprve chce vidět, "
-                     u8"jak snese zimu. Věří tomu, co se dá vzít do ruky, a svět měří tím, co unese, "
-                     u8"upeče nebo vypěstuje. Ve svém okolí zná každý kout, ví, která hrušeň rodí dřív "
-                     u8"a kde se v dubnu drží voda, a tohle se nedá vyčíst z knih. Jeho trpělivost je "
-                     u8"trpělivostí pastýře, který na jaře poprvé vyhání krávy: nechá je, ať se po "
-                     u8"zimě vydovádějí, a ví, že večer stejně přijdou domů. Kdo s ním chce "
-                     u8"obchodovat, musí počítat s tím, že si každou korunu prohlédne dvakrát. Z jeho "
+                     u8"tom, že vydrží. Co zasadí, to zalévá, okopává a hlídá, dokud nesklidí. Pozná "
+                     u8"podle vůně hlíny, kdy se dá sázet, a podle kukačky, kdy je jaro doopravdy "
+                     u8"tady. Ve svém okolí zná každý kout, ví, která hrušeň rodí dřív a kde se v "
+                     u8"dubnu drží voda, a tohle se nedá vyčíst z knih. Jeho trpělivost je trpělivostí "
+                     u8"pastýře, který na jaře poprvé vyhání krávy: nechá je, ať se po zimě "
+                     u8"vydovádějí, a ví, že večer stejně přijdou domů. Stavění máje ho baví víc než "
+                     u8"cokoli jiného: vysoký smrk se musí vybrat v lese, oloupat a ozdobit stuhami a "
+                     u8"potom celou noc hlídat, aby ho chlapci ze sousední vesnice nepodřízli. Z jeho "
                      u8"rukou roste i to, co jinde hyne: přesazený stromek, zanedbaný záhon, "
                      u8"nedůvěřivý soused. Rád si zpívá při práci a nejeden z narozených v tomto čase "
                      u8"má hlas, který by utišil i neklidné stádo na pastvě."));
 constexpr auto rustuLove =
     piece<802>("Doba růstu, love and health", textSoFar, tabs(16),
-               text(u8"Jeho láska roste jako strom v sadu: pomalu, bez velkých slov a s kořeny, které "
-                    u8"sahají hluboko. Nepospíchá, neslibuje modré z nebe a dává si na čas, než "
-                    u8"někomu otevře vrátka do své zahrady. Kdo jednou vrátky projde, k tomu se chová "
-                    u8"jako k jabloni, kterou sám zasadil: chrání, přivazuje ke kolíku a v zimě "
-                    u8"obaluje slámou. Něhu ukazuje rukama, kytkou šeříku na stole nebo čerstvým "
-                    u8"chlebem. Májová noc pod rozkvetlou třešní, kdy se podle zvyku dívky líbaly, "
-                    u8"aby neuschly, je jeho svátkem víc než kterýkoli jiný den v roce. Tělo má pevné "
-                    u8"a vydrží hodně, jen si musí hlídat, aby ho pohodlí domova nepřipoutalo k "
-                    u8"lavici u kamen. Nejlépe mu dělá pohyb venku v čase, kdy všechno kvete, a "
-                    u8"pylové mraky mu zřídka vadí. Babičky mu dávaly do salátu mladé listy "
-                    u8"pampelišky, aby z těla vyhnaly zimu."));
+               text(u8"Jeho láska roste jako strom v sadu: pomalu a s kořeny, které sahají hluboko. "
+                    u8"Když je zamilovaný, postaví milé v noci na první máj pod okno májku, břízku "
+                    u8"ozdobenou pentličkami, a ráno se tváří, že o ničem neví. Máj je pro něj lásky "
+                    u8"čas i bez Máchy: večer pod rozkvetlou třešní, kde se podle zvyku líbají dívky, "
+                    u8"aby neuschly, je jeho svátkem víc než kterýkoli jiný den v roce. K tomu, koho "
+                    u8"miluje, se chová jako k jabloni, kterou sám vysadil: přivazuje ke kůlu, když "
+                    u8"fouká, a na zimu obaluje slámou. Tělo má pevné jako mladý dub a vydrží hodně, "
+                    u8"jen si musí hlídat, aby ho zvyk ze zimy nepřipoutal k lavici u kamen. Nejlépe "
+                    u8"mu dělá pohyb venku v čase, kdy všechno kvete, a pylové mraky ze sadů mu "
+                    u8"zřídka vadí. Babičky mu dávaly do salátu mladé lístky pampelišky, aby z těla "
+                    u8"vyhnaly zimu."));
 
 // Doba rozkvětu
 constexpr auto rozkvetuNature =
@@ -109,28 +109,28 @@ constexpr auto rozkvetuNature =
 constexpr auto rozkvetuCharacter =
     piece<909>("Doba rozkvětu, character", textSoFar, tabs(17),
                text(u8"Zvídavý jako včela, která obletí sto květů, než se vrátí do úlu, bývá ten, kdo "
-                    u8"se narodí v době rozkvětu. Zajímá ho všechno najednou, a tak si z každé louky "
-                    u8"přinese trochu a doma to smíchá v med, jaký nikdo jiný nevyrobí. Mluví rád a "
-                    u8"lehce, umí se ptát a ještě lépe poslouchat, a zprávy z jednoho konce vsi "
-                    u8"donese na druhý dřív, než k tomu kdo dá pokyn. Je obratný, má šikovné prsty a "
-                    u8"hbitou hlavu, a co jiný pochopí za týden, jemu dojde za odpoledne. Hloubka mu "
-                    u8"ale dá práci: jako louka před sečí je pestrý a vysoký, kořeny však nemá tak "
-                    u8"dlouhé jako strom. Nejlíp mu je mezi lidmi, při senoseči, kde se pracuje ve "
-                    u8"skupině a zpívá se z řádku do řádku. Hodí se tam, kde se nosí zprávy, "
-                    u8"vysvětluje a vyjednává, kde se z neznámých stávají známí. Potřebuje pestrost: "
-                    u8"týden u jednoho stolu by ho uvadl jako utržený zvonek ve sklenici. Na ostatní "
-                    u8"působí mladě v každém věku a stárnout snad neumí."));
+                    u8"se narodí v době rozkvětu. Z každé louky si něco přinese a doma to smíchá v "
+                    u8"med, jaký nikdo jiný nevyrobí. Je lehký jako pyl, který vítr roznese po kraji, "
+                    u8"a kde se objeví, je hned veseleji. Hrábě mu v ruce tančí a seno obrátí dřív, "
+                    u8"než ostatní dojdou na konec řádku. Hloubka mu ale dá práci: jako louka před "
+                    u8"sečí je pestrý a vysoký, kořeny však nemá tak dlouhé jako strom. Nejlíp mu je "
+                    u8"za svítání, kdy se kosí v rose a celá ves je venku. První zralou jahodu musí "
+                    u8"ochutnat dřív než ostatní. Práci bere jako včelař při rojení: rychle, odvážně "
+                    u8"a trochu s hlavou v oblacích, a když se roj usadí na nejvyšší větvi, vymyslí, "
+                    u8"jak ho dostat do úlu, a ještě se přitom zasměje. Krása pro něj není přepych, "
+                    u8"ale potřeba, a i na okno chalupy dá hrnek s pivoňkami. Na ostatní působí mladě "
+                    u8"v každém věku a stárnout snad neumí."));
 constexpr auto rozkvetuLove =
     piece<684>("Doba rozkvětu, love and health", textSoFar, tabs(20),
-               text(u8"Lásku si představuje jako rozhovor na mezi, který trvá do tmy a nikdy není u "
-                    u8"konce. Tělesná přitažlivost ho neudrží, pokud si s protějškem nemá co "
-                    u8"vyprávět; zato ho dokáže zaujmout hádanka, vtip nebo kytice luční trávy. "
-                    u8"Flirtuje lehce jako motýl, takže se může zdát přelétavý, ale kdo ho nepřestane "
-                    u8"překvapovat, u toho zůstane. Věrnost pro něj není zavřená vrátka, ale jistota, "
-                    u8"že se ten druhý večer vrátí na stejnou mez. Otázku, zda je milován, by "
-                    u8"nejraději svěřil kopretině a otrhával její lístky: má mě rád, nemá mě rád. "
-                    u8"Spánku má teď málo: usíná pozdě a vstává s prvním ptačím zpěvem. Nejlépe ho "
-                    u8"zklidní večer na louce, když se už sváží seno a kosy utichnou."));
+               text(u8"Lásku si představuje jako senoseč ve dvou: jeden kosí a druhý obrací, a když "
+                    u8"je zastihne přeháňka, skryjí se pod vůz. Nejhezčí vyznání pro něj je kytice "
+                    u8"natrhaná cestou z pole, kopretiny, zvonky, pár klasů, a nevadí mu, že do "
+                    u8"večera zvadne. O letnicích se na Slovácku jezdí jízda králů a chlapci se na "
+                    u8"koních ukazují před děvčaty; takové dvoření je mu bližší než vážné sliby. "
+                    u8"Otázku, zda je milován, by nejraději svěřil kopretině a otrhával její lístky: "
+                    u8"má mě rád, nemá mě rád. V čase senoseče ho umí potrápit pyl travin, a tak je "
+                    u8"rád, když po dešti prach sedne a louka voní čistě. Medardovy deště ho neskolí; "
+                    u8"přečká je s knihou a s hrnkem čaje z bezového květu."));
 
 // Doba dlouhých dnů
 constexpr auto dlouhychDnuNature =
@@ -204,19 +204,19 @@ constexpr auto zraniLove =
     piece<1094>("Doba zrání, love and health", textSoFar, tabs(12),
                 text(u8"V lásce má k letu blízko: chce teplo, světlo a noc pod širým nebem. "
                      u8"Nejkrásnější schůzka se mu odehraje na kupce sena za vsí, kde se dva dívají do "
-                     u8"noci a každý padající meteor je záminkou k novému přání. Neumí milovat napůl, "
+                     u8"tmy a každý padající meteor je záminkou k novému přání. Neumí milovat napůl, "
                      u8"ale ani potají; komu dá srdce, ten to pozná, protože to dá najevo před celou "
                      u8"vsí. Láska pro něj není tichá: chce ji vidět v očích, slyšet ji v písni a "
                      u8"ochutnat v meruňkách, které mu ten druhý přinese z vlastního stromu. Na "
-                     u8"zábavách po žních tančí do rána a nevynechá ani jedinou písničku. Touží po "
-                     u8"protějšku, s nímž se bude moci pochlubit, a zároveň po někom, kdo mu řekne, "
-                     u8"kdy je čas složit kosu a jít domů. Naučit se lépe naslouchat mu neuškodí, "
-                     u8"protože partner ne vždy řekne všechno nahlas. Rodina je pro něj jako pole v "
-                     u8"plném klasu: chce ji vidět prosperovat a rozdává se pro ni bez počítání. Sil "
-                     u8"mívá dost a po nemoci se rychle postaví na nohy, ale v psích dnech by se měl "
-                     u8"vyhnout polednímu úpalu. Při přehřátí mu pomůže chladný sklep a okurkový "
-                     u8"salát. Z léta si má vzít i klid dlouhého večera, kdy se po žních sedá na "
-                     u8"zápraží a nikam se už nespěchá."));
+                     u8"zábavách po žních tančí do rána a nevynechá jedinou písničku. Touží po někom, "
+                     u8"kdo mu řekne, kdy je čas složit kosu a jít domů. Naučit se lépe naslouchat mu "
+                     u8"neuškodí, protože partner ne vždy řekne všechno nahlas. Nejraději by lásku "
+                     u8"slavil jako pouť: s perníkovým srdcem a kolotočem. Rodina je pro něj jako pole "
+                     u8"v plném klasu: chce ji vidět prosperovat a dělá pro to, co může. Sil mívá dost "
+                     u8"a po nemoci se rychle postaví na nohy, ale v psích dnech by se měl vyhnout "
+                     u8"polednímu úpalu. Při přehřátí mu pomůže chladný sklep a okurkový salát. Z léta "
+                     u8"si má vzít i klid dlouhého večera, kdy se po žních sedá na zápraží a nikam se "
+                     u8"už nespěchá."));
 
 // Doba žní
 constexpr auto zniNature =
@@ -251,8 +251,8 @@ constexpr auto zniLove =
     piece<914>("Doba žní, love and health", textSoFar, tabs(14),
                text(u8"Při nočním míchání povidel se dřív nejen pracovalo: sousedé se u kotle "
                     u8"střídali do rána, vyprávělo se a zpívalo a leckterý pár se dal dohromady právě "
-                    u8"tam, v kouři a vůni švestek. Tak nějak přichází láska i k němu, pomalu a při "
-                    u8"společné práci. O citech nemluví ihned; nejdřív chce vědět, jestli se s tím "
+                    u8"tam, v kouři a vůni švestek. Stejně tak přichází láska i k němu, pomalu a při "
+                    u8"společné práci. O citech nemluví hned; nejdřív chce vědět, jestli se s tím "
                     u8"druhým dá táhnout za jeden provaz, až bude potřeba svézt úrodu před deštěm. "
                     u8"Když to ví, nepotřebuje už nic slibovat. Na dožínkách tančí s tím, koho má "
                     u8"rád, celou noc, a kdo ho zná jen z pole, diví se, jak lehce se umí točit. Bolí "
@@ -281,21 +281,21 @@ constexpr auto padajicihoListiCharacter =
                     u8"strom, který nechá odletět i svůj nejkrásnější list. Podzimní světlo ho "
                     u8"naučilo, že krása neznamená trvání, a proto si každé chvíle váží. Pracuje v "
                     u8"tempu vinaře: ví, kdy trhat, kdy lisovat a kdy nechat víno v klidu zrát, a "
-                    u8"netlačí na nic, co potřebuje čas. Změně se nevzpírá, ale hledá, co nového "
-                    u8"přinese. K druhým bývá vlídný jako odpolední slunce babího léta."));
+                    u8"netlačí na nic, co potřebuje čas. Změnám se nevzpírá, ale hledá, co nového "
+                    u8"přinese. Jeho blízkost hřeje jako odpolední slunce babího léta."));
 constexpr auto padajicihoListiLove =
     piece<937>("Doba padajícího listí, love and health", textSoFar, tabs(21),
                text(u8"Láska mu voní vinobraním. Rodí se mezi řádky vinice, při společném trhání "
                     u8"hroznů, a dozrává pomalu jako víno ve sklepě, které se nesmí popohánět. "
-                    u8"Zamilovaný bývá pozorný a laskavý, pamatuje si, jakou píseň spolu zpívali u "
-                    u8"lisu, a umí udělat z obyčejného večera s džbánem burčáku svátek. Vztah si "
-                    u8"představuje jako draka na provázku: potřebuje vítr, aby stoupal, a současně "
-                    u8"ruku, která ho pevně drží, aby neulétl. Společník jeho života by měl chápat, "
+                    u8"Zamilovaný zpívá u lisu hlasitěji než ostatní a burčák s ním chutná sladčeji. "
+                    u8"Vztah si představuje jako draka na provázku: potřebuje vítr, aby stoupal, a "
+                    u8"současně ruku, která ho pevně drží, aby neulétl. Na posvícení peče koláče pro "
+                    u8"toho, koho má rád, a nejlepší mu schová. Společník jeho života by měl chápat, "
                     u8"že podzim je proměnlivý, v jednu chvíli teplý a vzápětí mlhavý, a že i jeho "
                     u8"nálady se s tím počasím trochu otáčejí. Mlhavá rána a vlhko, které zalézá pod "
-                    u8"kabát, na něj dolehnou dřív, a v říjnu bývá první, koho skolí rýma. Bylinkářka "
-                    u8"by mu poradila šípkový čaj z plodů, které právě zčervenaly na mezích, a hrst "
-                    u8"ořechů, jež v tuto dobu opadávají ze stromů. Nejlépe si však odpočine na "
+                    u8"kabát, na něj dolehnou brzy, a v říjnu bývá první, koho skolí rýma. Bylinkářka "
+                    u8"mu poradí šípkový čaj z plodů, které právě zčervenaly na mezích, a hrst "
+                    u8"ořechů, jež v tuto dobu opadávají ze stromů. Nejlíp si ale odpočine na "
                     u8"procházce šustícím listím, kde se po chvíli uklidní i ta nejneposednější "
                     u8"myšlenka."));
 
@@ -334,12 +334,12 @@ constexpr auto prvnichMrazuCharacter =
 constexpr auto prvnichMrazuLove =
     piece<526>("Doba prvních mrazů, love and health", textSoFar, tabs(13),
                text(u8"Svatomartinskému večeru se podobá jeho láska: zvenku mlha a chlad, uvnitř plná "
-                    u8"kuchyně, pečená husa a mladé víno. Kdo k němu najde cestu, najde i teplo, ale "
-                    u8"své dveře hned neotvírá každému, kdo zaklepe. Kdo však vejde, bude vítán. "
+                    u8"kuchyně, pečená husa a mladé víno. Kdo k němu v mlze najde cestu, najde i "
+                    u8"teplo a místo u stolu. Potěší ho, když na něj někdo v mlze počká s lucernou. "
                     u8"Sblíží se s tím druhým nejsnadněji při společné práci za soumraku, když se na "
                     u8"zahradě hrabe a pálí listí. Rád obdaruje něčím, co sám připravil, třeba i "
                     u8"sklenicí zavařených švestek nebo pletenou šálou. Na vlhký chlad a krátké dny "
-                    u8"platí kysané zelí z vlastního sudu a dlouhý spánek."));
+                    u8"platí domácí cibulový sirup s medem a dlouhý spánek."));
 
 // Doba dlouhých nocí
 constexpr auto dlouhychNociNature =
@@ -367,8 +367,8 @@ constexpr auto dlouhychNociCharacter =
                     u8"slovy, a děti u toho zapomenou, že venku je tma. Je štědrý po způsobu "
                     u8"Mikuláše, který nerozdává bohatství, ale ořechy, jablka a dobré slovo. Jeho "
                     u8"ruce jsou šikovné a v dlouhých večerech se naučí věcem, na které v létě "
-                    u8"nezbývá čas, třeba vyřezat dřevěnou lžíci. Nechodí spát se slepicemi; nejvíc "
-                    u8"ho baví pozdní hodina, kdy se vypráví o strašidlech a venku kvílí vítr."));
+                    u8"nezbývá čas, třeba i vyřezat dřevěnou lžíci nebo plést z proutí. Nejmilejší "
+                    u8"jsou mu chvíle, kdy se u kamen vypráví o strašidlech a venku kvílí vítr."));
 constexpr auto dlouhychNociLove =
     piece<619>("Doba dlouhých nocí, love and health", textSoFar, tabs(12),
                text(u8"Hravou, hlučnou a teplou lásku zná z večerů u draní peří, kam se chodili "
@@ -397,28 +397,28 @@ constexpr auto hlubokehoSpankuCharacter =
                 text(u8"Kdo má narozeniny v době hlubokého spánku, nese v povaze klid zimní krajiny, "
                      u8"která nic nemusí dokazovat. Silou šetří jako strom pod sněhem: nerozhazuje ji "
                      u8"do prázdna a bere si z ní jen tolik, kolik je třeba, aby na jaře měl z čeho "
-                     u8"vyrazit. Nenechá se vyprovokovat ke spěchu; co má dozrát, nechá ležet jako "
-                     u8"semeno pod sněhem, o kterém ví, že v něm život nespí, jen čeká. Rád pracuje v "
-                     u8"ústraní, ve vytopené dílně nebo u kamen, kde se v zimě spravovalo nářadí a "
-                     u8"vyřezávaly se figurky do betlémů. Tam je vidět, kolik trpělivosti se vejde do "
-                     u8"dvou rukou: jeden pastýř, jedna ovečka za večer, a za pár let má celá ves "
-                     u8"betlém, o kterém se mluví široko daleko. Jeho slova jsou úsporná jako zimní "
-                     u8"světlo, ale mají váhu. Ostatní k němu chodí pro radu, když je venku nejhůř, "
-                     u8"protože v mrazu neztrácí hlavu. Váží si hlavně toho, co přetrvá zimu: dobrého "
-                     u8"dřeva na topení, pevného domu a lidí, kteří nezmizí, když přijde nouze. Svátky "
-                     u8"bere vážně a nezapomene nasypat ptáčkům ani o Štědrém dni, kdy podle zvyku "
-                     u8"dostávala dárek i zvířata."));
+                     u8"vyrazit. Co má dozrát, nechá ležet jako semeno pod sněhem, o kterém ví, že v "
+                     u8"něm život nespí, jen čeká. Rád pracuje v ústraní, ve vytopené dílně nebo u "
+                     u8"kamen, kde se v zimě spravovalo nářadí a vyřezávaly se figurky do betlémů. Tam "
+                     u8"je vidět, kolik trpělivosti se vejde do dvou rukou: jeden pastýř, jedna ovečka "
+                     u8"za večer, a za pár let má celá ves betlém, o kterém se mluví daleko. Jeho "
+                     u8"slova jsou úsporná jako zimní světlo, ale mají váhu. Ostatní k němu chodí pro "
+                     u8"radu, když je venku nejhůř, protože v mrazu neztrácí hlavu. Váží si hlavně "
+                     u8"toho, co přetrvá zimu: dobrého dřeva na topení, pevného domu a lidí, kteří "
+                     u8"nezmizí, když přijde nouze. Svátky bere vážně a nezapomene nasypat ptákům ani "
+                     u8"o Štědrém dni, kdy podle zvyku dostávala dárek i zvířata. Jeho dílo vydrží "
+                     u8"jako dřevo kácené v zimě."));
 constexpr auto hlubokehoSpankuLove =
     piece<725>("Doba hlubokého spánku, love and health", textSoFar, tabs(16),
                text(u8"Nepotřebuje ohňostroje; stačí mu kamna, která hřejí celou noc, a někdo, kdo k "
                     u8"nim ráno přiloží, aniž by se ho ptal. Na Štědrý večer házely dívky přes rameno "
-                    u8"střevícem, a když dopadl špičkou ke dveřím, měla se dívka do roka vdát. S "
-                    u8"podobnou tichou důvěrou v osud přistupuje k lásce i on, jen k ní přidá rozvahu "
-                    u8"a čas. Jeho cit je hluboký jako zamrzlý rybník, pod jehož ledem se dál tiše "
-                    u8"hýbe voda. Nejraději tráví zimní večery ve dvou u stolu, na němž leží ořechy, "
-                    u8"jablka a vánočka. Zdraví mu na Štědrý večer předpoví rozkrojené jablko: "
-                    u8"hvězdička uprostřed slibuje zdravý rok, křížek nemoc. Mráz mu nevadí, spíš "
-                    u8"vlhko a tání, a nejvíc mu prospěje dostatek spánku, jaký si v tomto čase "
+                    u8"střevíčkem, a když dopadl špičkou ke dveřím, měla se dívka do roka vdát. S "
+                    u8"podobnou důvěrou v osud přistupuje k lásce i on, a věří, že co má přijít, "
+                    u8"přijde. Jeho cit je hluboký jako zamrzlý rybník, pod jehož ledem se dál tiše "
+                    u8"hýbe voda. Nejraději tráví zimní večery ve dvojici u stolu, na němž leží "
+                    u8"ořechy, jablka a vánočka. Zdraví mu na Štědrý večer předpoví rozkrojené "
+                    u8"jablko: hvězdička uprostřed slibuje zdravý rok, křížek nemoc. Mráz mu nevadí, "
+                    u8"spíš vlhko a tání, a nejvíc mu prospěje dostatek spánku, jaký si v tomto čase "
                     u8"dopřává i celá příroda."));
 
 // Doba ticha
@@ -436,9 +436,9 @@ constexpr auto tichaCharacter =
                      u8"právě začíná období lásky. Ticho pro něho není nuda, ale prostor, v němž se dá "
                      u8"přemýšlet. Myslí jasně jako mrazivé ráno, kdy je vidět až na hřebeny hor, a "
                      u8"dokáže věci pojmenovat bez obalu. Někomu se taková přímost zdá chladná, ale "
-                     u8"nejbližší vědí, že za ní není tvrdost, jen poctivost. Zimní stopy ve sněhu ho "
-                     u8"učí číst souvislosti: ze dvou otisků pozná, kudy šla liška a proč se zastavila "
-                     u8"u plotu, a stejně tak čte i svět kolem sebe. Pracuje nejraději soustředěně a "
+                     u8"nejbližší vědí, že za ní není tvrdost, jen poctivost. Zimní stopy ve sněhu čte "
+                     u8"jako knihu: ze dvou otisků pozná, kudy šla liška a proč se zastavila u plotu. "
+                     u8"Podle barvy ledu pozná, kde je příliš tenký. Pracuje nejraději soustředěně a "
                      u8"sám, jako dřív chalupníci, kteří v lednu a únoru pletli košíky, dělali šindele "
                      u8"nebo tkali plátno. Zasněží-li se však cesta, je první, kdo vezme lopatu a "
                      u8"prohází ji i sousedovi, protože v zimě se drží pohromadě. Rád chodí ven za "
@@ -454,12 +454,12 @@ constexpr auto tichaLove =
                     u8"a v únoru: hasičské, sedlácké i myslivecké bály s tombolou a půlnočním "
                     u8"překvapením, v hudbě a světle, zatímco venku mrzne. Mluvit o citech dlouho "
                     u8"neumí; dá přednost procházce po zamrzlém rybníce, kde stačí pár slov. "
-                    u8"Potřebuje vedle sebe někoho, kdo se nebojí ticha a neptá se pořád dokola, na "
-                    u8"co myslí. Jeho náklonnost je jako stopa ve sněhu: jasná, čitelná, jen je třeba "
-                    u8"se na ni podívat. Mrzí ho, když se jeho mlčení vykládá jako chlad. Přetopená "
-                    u8"světnice, kde se vysouší sliznice, mu škodí víc než mráz venku. Dobře mu udělá "
-                    u8"vyjít ven do mrazivého poledne a nechat se ozářit zimním sluncem, které už "
-                    u8"začíná hřát."));
+                    u8"Potřebuje vedle sebe někoho, kdo s ním umí mlčet a komu ticho nepřipadá jako "
+                    u8"hádka. Jeho náklonnost je jako stopa ve sněhu: jasná, čitelná, jen je třeba se "
+                    u8"na ni podívat. Mrzí ho, když se jeho mlčení vykládá jako chlad. Přetopená "
+                    u8"světnice, kde se vysouší sliznice, mu škodí víc než mráz venku. Zimní slunce, "
+                    u8"které už v poledne začíná hřát, mu dodá víc síly; stačí si k němu sednout na "
+                    u8"lavičku u zdi."));
 
 // Doba obnovy
 constexpr auto obnovyNature =
