@@ -1,6 +1,7 @@
-// The seasonal periods: for each period its Czech heading and three passages (the period itself,
-// the character and occupations of people born in it, their love and health). Runs of tabs and
-// spaces stand between the passages because the result box knows no line breaks.
+// The seasonal periods: for each period its Czech heading and three passages (the season itself,
+// with its nature, its work in the fields, gardens and farmyards and its customs; the person that
+// season shapes; love and health in the season's own images). Runs of tabs and spaces stand
+// between the passages because the result box knows no line breaks.
 #include "engine/cyclic.h"
 
 #include <iterator>
@@ -164,17 +165,17 @@ constexpr auto dlouhychDnuLove =
     piece<964>("Doba dlouhých dnů, love and health", textSoFar, tabs(17),
                text(u8"Podle zvyku se o svatojánské noci přeskakuje oheň ve dvou, ruku v ruce, aby "
                     u8"pár vydržel, a u takového ohně se rodí i jeho láska. Nevěří na lásku, která "
-                    u8"vzplane a shoří; chce plamen, který se dá přiložit a hřeje do rána. Ten, koho "
-                    u8"miluje, u něj najde stín v poledním vedru a pohár vody v pravou chvíli, a "
-                    u8"přitom nemusí o nic žádat. Dívky v tuto noc kladly pod polštář věneček z "
-                    u8"devatera kvítí, aby se jim zdálo o budoucím ženichovi, a něco z té trpělivé "
-                    u8"naděje nosí v srdci i on. Nevyzná se ve velkých slovech, zato si pamatuje, kde "
-                    u8"spolu poprvé trhali třešně. Potřebuje vědět, že se k němu ten druhý večer "
-                    u8"vrátí, a když se nevrací, trápí se potichu. Letní vedro a dusné noci, kdy se "
-                    u8"nedá ani spát, ho vyčerpají víc než práce. Svěžest mu vrátí koupel v řece a "
-                    u8"lipový čaj, který babičky dávaly dětem proti horečce i proti smutku. Vyplatí "
-                    u8"se mu v poledne zalézt do stínu, jako to dělá každý rozvážný sedlák, a práci "
-                    u8"nechat na večer, kdy se ochladí."));
+                    u8"vzplane a shoří; chce plamen, který se dá přiložit a hřeje do rána. S tím, "
+                    u8"koho miluje, nejraději sedí večer na mezi a poslouchá cvrčky do soumraku. "
+                    u8"Dívky v tuto noc kladly pod polštář věneček z devatera kvítí, aby se jim zdálo "
+                    u8"o budoucím ženichovi, a něco z té trpělivé naděje nosí v srdci i on. Nevyzná "
+                    u8"se ve velkých slovech, zato ví, kdy třešně otrhat, a ty nejkrásnější nechá na "
+                    u8"stromě pro toho druhého. Potřebuje vědět, že se k němu ten druhý večer vrátí, "
+                    u8"a když se nevrací, trápí se potichu. Letní vedro a dusné noci, kdy se nedá ani "
+                    u8"spát, ho vyčerpají víc než práce. Svěžest mu vrátí koupel v řece a lipový čaj, "
+                    u8"který babičky dávaly dětem proti horečce i proti smutku. Vyplatí se mu v "
+                    u8"poledne zalézt do stínu, jako to dělá každý rozvážný sedlák, a práci nechat na "
+                    u8"večer, kdy se ochladí."));
 
 // Doba zrání
 constexpr auto zraniNature =
@@ -224,13 +225,13 @@ constexpr auto zniNature =
                text(u8"Na polích v nížinách zůstalo po žních jen strniště a pluhy ho zaorávají, aby "
                     u8"se mohla sít řepka. V podhůří se ještě sklízí oves, a když padne poslední "
                     u8"klas, vije se z něj dožínkový věnec a nese se hospodáři s písní. Na Žatecku se "
-                    u8"češe chmel, v sadech se ohýbají větve pod švestkami a jablky a brambory se "
-                    u8"začínají vybírat z hlíny. Vlaštovky se shromažďují na drátech a jednoho rána "
-                    u8"zmizí. Rosa leží v trávě dlouho do dopoledne, noci jsou chladnější a v lesích "
-                    u8"rostou houby. Kouř z dvorů prozrazuje, že se vaří povidla: švestky se celý den "
-                    u8"i noc míchají v kotli, aby se nepřipálily, a sousedé se u toho střídají. Tohle "
-                    u8"je čas, kdy se sčítá, co rok dal: obilí do sýpky, brambory do sklepa, ovoce na "
-                    u8"sušení do lísek."));
+                    u8"češe chmel, v sadech se ohýbají větve pod švestkami a hruškami a brambory se "
+                    u8"začínají vybírat z půdy. Vlaštovky se shromažďují na drátech a jednoho rána "
+                    u8"jsou pryč. Rosa leží v trávě dlouho do dopoledne, noci jsou chladnější a "
+                    u8"rudnou jeřabiny. Kouř ze dvorů prozrazuje, že se vaří povidla: švestky se celý "
+                    u8"den i noc míchají v kotli, aby se nepřipálily, a sousedé se u toho střídají. "
+                    u8"Tohle je čas, kdy se sčítá, co rok dal: obilí do sýpky, brambory do sklepa, "
+                    u8"ovoce na sušení do lísek."));
 constexpr auto zniCharacter =
     piece<1081>("Doba žní, character", textSoFar, tabs(16),
                 text(u8"S rozvahou hospodáře, jenž stojí na konci léta u vrat stodoly a ví, že rok už "
@@ -485,23 +486,24 @@ constexpr auto obnovyNature =
                      u8"to znamená, že se brzy vrátí na své hnízdo na komíně."));
 constexpr auto obnovyCharacter = piece<675>(
     "Doba obnovy, character", textSoFar, tabs(5), spaces(7), tabs(1), spaces(14), tabs(12), spaces(24),
-    text(u8"Tání propůjčí tomu, kdo se v něm narodí, povahu vody, která se po zimě dá do "
-         u8"pohybu: najde cestu kolem každé překážky, pod sněhem, pod ledem i mezi kameny. "
-         u8"Nic neláme, ale obtéká. Změna mu nevadí, protože se narodil v proměně samé, "
-         u8"mezi posledním sněhem a první sněženkou. Umí si hrát s rolemi jako masky v "
-         u8"masopustním průvodu a ví, že za každou maskou je někdo, kdo chce být poznán. "
-         u8"Po veselí dokáže přejít ke střídmosti: půst ho nevyleká a z toho, co zbylo ze "
-         u8"zimních zásob, uvaří polévku, kterou chválí celý dům. Nejraději pracuje na "
-         u8"přelomu, kdy se svět teprve chystá a kdy ještě nikdo neví, jaký rok bude."));
+    text(u8"Tání propůjčí tomu, kdo se v něm narodí, povahu jarního potoka: po zimě se "
+         u8"rozběhne s hlukem a nezastaví ho ani poslední kry, které nese s sebou do "
+         u8"údolí. Změna mu nevadí, protože se narodil v proměně samé, mezi posledním "
+         u8"sněhem a první sněženkou. Jaro cítí dřív než jiní. Umí si hrát s rolemi jako "
+         u8"masky v masopustním průvodu a ví, že za každou maskou je někdo, kdo chce být "
+         u8"poznán. Po veselí dokáže přejít ke střídmosti: půst ho nevyleká a z toho, co "
+         u8"zbylo ze zimních zásob, uvaří polévku, kterou chválí celý dům. Nejraději "
+         u8"pracuje na přelomu, kdy se svět teprve chystá a kdy ještě nikdo neví, jaký rok "
+         u8"bude."));
 constexpr auto obnovyLove =
     piece<543>("Doba obnovy, love and health", textSoFar, tabs(14),
                text(u8"Cit v něm taje pomalu jako sníh na severní straně stavení: dlouho se zdá, že "
                     u8"se nic neděje, a potom jednoho rána teče potok. Na masopustní zábavě se rád "
-                    u8"převlékne a s maskou na tváři řekne více, než by se jinak odvážil. Vedle sebe "
-                    u8"chce mít někoho, kdo pozná, kdy je mu těžko, i když to nevysloví, a kdo s ním "
-                    u8"vydrží šedé dny do jara. Jarní únava, která na konci zimy dolehne na každého, "
-                    u8"ho zasáhne více než jiné. Proti ní pomáhá řeřicha, kterou si sám vypěstuje na "
-                    u8"okně za pár dní, a první procházka k potoku, kde kvete podběl."));
+                    u8"převlékne a s maskou na tváři řekne víc, než by se jinak odvážil. Nejkrásnější "
+                    u8"den s tím, koho miluje, je ten, kdy spolu po zimě poprvé otevřou okna a do "
+                    u8"světnice zavane vůně hlíny. Jarní únava, která na konci zimy dolehne na "
+                    u8"každého, ho zasáhne víc než jiné. Proti ní pomáhá řeřicha, kterou si sám "
+                    u8"vypěstuje na okně za pár dní, a první procházka k potoku, kde kvete podběl."));
 
 constexpr PadLengths cyclicPads{.pad = cyclicPadLength};
 
