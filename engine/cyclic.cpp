@@ -125,7 +125,7 @@ constexpr auto rozkvetuLove =
     piece<684>("Doba rozkvětu, love and health", textSoFar, tabs(20),
                text(u8"Lásku si představuje jako senoseč ve dvou: jeden kosí a druhý obrací, a když "
                     u8"je zastihne přeháňka, skryjí se pod vůz. Nejhezčí vyznání pro něj je kytice "
-                    u8"natrhaná cestou z pole, kopretiny, zvonky, pár klasů, a nevadí mu, že do "
+                    u8"natrhaná cestou z pole, třeba jen jetel a pár klásků, a nevadí mu, že do "
                     u8"večera zvadne. O letnicích se na Slovácku jezdí jízda králů a chlapci se na "
                     u8"koních ukazují před děvčaty; takové dvoření je mu bližší než vážné sliby. "
                     u8"Otázku, zda je milován, by nejraději svěřil kopretině a otrhával její lístky: "
@@ -279,10 +279,10 @@ constexpr auto padajicihoListiNature =
 constexpr auto padajicihoListiCharacter =
     piece<461>("Doba padajícího listí, character", textSoFar, tabs(21),
                text(u8"Narozený v čase padajícího listí se umí s věcmi rozloučit bez hořkosti, jako "
-                    u8"strom, který nechá odletět i svůj nejkrásnější list. Podzimní světlo ho "
+                    u8"strom, který nechá odletět i ten nejkrásnější list. Podzimní světlo ho "
                     u8"naučilo, že krása neznamená trvání, a proto si každé chvíle váží. Pracuje v "
-                    u8"tempu vinaře: ví, kdy trhat, kdy lisovat a kdy nechat víno v klidu zrát, a "
-                    u8"netlačí na nic, co potřebuje čas. Změnám se nevzpírá, ale hledá, co nového "
+                    u8"tempu vinaře: ví, kdy trhat, kdy lisovat a kdy nechat víno v klidu dozrát, a "
+                    u8"netlačí na nic, co potřebuje čas. Změně se nevzpírá, ale hledá, co nového "
                     u8"přinese. Jeho blízkost hřeje jako odpolední slunce babího léta."));
 constexpr auto padajicihoListiLove =
     piece<937>("Doba padajícího listí, love and health", textSoFar, tabs(21),
@@ -326,8 +326,8 @@ constexpr auto prvnichMrazuCharacter =
                     u8"odpoledne, ho nelekne, stejně jako práce těžká a špinavá; krouhání zelí a "
                     u8"zazimování zahrady udělá bez reptání a u toho si zazpívá. Má v sobě úctu ke "
                     u8"starým a k tomu, co po nich zůstalo, a na Dušičky nechá svíčku hořet i na "
-                    u8"opuštěném hrobě. Je rozvážný a zásobu si připraví včas: mráz nečeká. Na peníze "
-                    u8"má ruku jako hospodyně, která v listopadu počítá sudy zelí a pytle brambor: "
+                    u8"opuštěném hrobě. Je rozvážný a zásobu si připraví včas: mráz nečeká. S korunou "
+                    u8"zachází jako hospodyně, která v listopadu počítá sudy zelí a pytle brambor: "
                     u8"nic nerozhazuje, ale ani neskrblí, protože ví, co je potřeba do jara. Jeho "
                     u8"humor bývá suchý jako první jinovatka: štípne, ale nikdy neublíží. V tichém "
                     u8"soustředění mu jde práce nejlíp, když je venku mlha a uvnitř teplo a čas na "
@@ -336,7 +336,7 @@ constexpr auto prvnichMrazuLove =
     piece<526>("Doba prvních mrazů, love and health", textSoFar, tabs(13),
                text(u8"Svatomartinskému večeru se podobá jeho láska: zvenku mlha a chlad, uvnitř plná "
                     u8"kuchyně, pečená husa a mladé víno. Kdo k němu v mlze najde cestu, najde i "
-                    u8"teplo a místo u stolu. Potěší ho, když na něj někdo v mlze počká s lucernou. "
+                    u8"teplo a místo u stolu. Potěší ho, když na něj někdo za tmy počká s lucernou. "
                     u8"Sblíží se s tím druhým nejsnadněji při společné práci za soumraku, když se na "
                     u8"zahradě hrabe a pálí listí. Rád obdaruje něčím, co sám připravil, třeba i "
                     u8"sklenicí zavařených švestek nebo pletenou šálou. Na vlhký chlad a krátké dny "
@@ -412,14 +412,14 @@ constexpr auto hlubokehoSpankuCharacter =
 constexpr auto hlubokehoSpankuLove =
     piece<725>("Doba hlubokého spánku, love and health", textSoFar, tabs(16),
                text(u8"Nepotřebuje ohňostroje; stačí mu kamna, která hřejí celou noc, a někdo, kdo k "
-                    u8"nim ráno přiloží, aniž by se ho ptal. Na Štědrý večer házely dívky přes rameno "
-                    u8"střevíčkem, a když dopadl špičkou ke dveřím, měla se dívka do roka vdát. S "
-                    u8"podobnou důvěrou v osud přistupuje k lásce i on, a věří, že co má přijít, "
+                    u8"nim ráno přiloží, aniž by se ho zeptal. Na Štědrý večer házely dívky přes "
+                    u8"rameno střevícem, a když dopadl špičkou ke dveřím, měla se dívka do roka vdát. "
+                    u8"S podobnou důvěrou v osud přistupuje k lásce i on a věří, že co má přijít, to "
                     u8"přijde. Jeho cit je hluboký jako zamrzlý rybník, pod jehož ledem se dál tiše "
-                    u8"hýbe voda. Nejraději tráví zimní večery ve dvojici u stolu, na němž leží "
-                    u8"ořechy, jablka a vánočka. Zdraví mu na Štědrý večer předpoví rozkrojené "
-                    u8"jablko: hvězdička uprostřed slibuje zdravý rok, křížek nemoc. Mráz mu nevadí, "
-                    u8"spíš vlhko a tání, a nejvíc mu prospěje dostatek spánku, jaký si v tomto čase "
+                    u8"hýbe voda. Nejraději tráví zimní večery ve dvou u stolu, na němž leží ořechy, "
+                    u8"jablka a vánočka. Zdraví mu na Štědrý večer předpoví rozkrojené jablko: "
+                    u8"hvězdička uprostřed slibuje zdravý rok, křížek nemoc. Mráz mu nevadí, spíš "
+                    u8"vlhko a tání, a nejvíc mu prospěje dostatek spánku, jaký si v tomto čase "
                     u8"dopřává i celá příroda."));
 
 // Doba ticha
@@ -459,8 +459,8 @@ constexpr auto tichaLove =
                     u8"hádka. Jeho náklonnost je jako stopa ve sněhu: jasná, čitelná, jen je třeba se "
                     u8"na ni podívat. Mrzí ho, když se jeho mlčení vykládá jako chlad. Přetopená "
                     u8"světnice, kde se vysouší sliznice, mu škodí víc než mráz venku. Zimní slunce, "
-                    u8"které už v poledne začíná hřát, mu dodá víc síly; stačí si k němu sednout na "
-                    u8"lavičku u zdi."));
+                    u8"které už v poledne začíná hřát, mu dodá sílu; stačí si k němu sednout na "
+                    u8"lavičku u chalupy."));
 
 // Doba obnovy
 constexpr auto obnovyNature =
@@ -472,9 +472,9 @@ constexpr auto obnovyNature =
                      u8"který si tak značí své území. Na jívách se stříbří kočičky, v zahradách "
                      u8"vykvetly sněženky a v lužních lesích bílé bledule, u potoků se rozsvítí první "
                      u8"podběl. Vracejí se špačci a čejky, a kdo poslouchá, uslyší nad poli první "
-                     u8"skřivaní trylek. Den se prodlužuje každým dnem rychleji a u rovnodennosti, s "
-                     u8"posledním dnem této doby, se vyrovná noci. Sedláci kontrolují nářadí a "
-                     u8"vyvážejí na pole hnůj, sadaři řežou ovocné stromy, dokud se nepohne míza, a na "
+                     u8"skřivaní trylek. Den se prodlužuje čím dál rychleji, až se při rovnodennosti, "
+                     u8"s posledním dnem této doby, vyrovná noci. Sedláci kontrolují nářadí a vyvážejí "
+                     u8"na pole hnůj, sadaři řežou ovocné stromy, dokud se nepohne míza, a na "
                      u8"parapetech rostou v kelímcích první sazenice rajčat a paprik. Masopust vrcholí "
                      u8"průvodem masek s koblihami a muzikou, v němž nesmí chybět medvěd v hrachové "
                      u8"slámě; ženy s ním tančily, aby jim vyrostl vysoký len. Po Popeleční středě "
