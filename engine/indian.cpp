@@ -28,43 +28,42 @@ constexpr auto sokol1 =
                text(u8"Lidi narozené mezi 21. březnem a 19. dubnem zveme v názvosloví "
                     u8"indiánského horoskopu „Sokoly“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr východní. "),
-               text(u8"Sokol otevírá roční kruh v době, kdy se příroda probouzí ze zimního spánku, "
-                    u8"sníh mizí z horských svahů a první teplé paprsky slunce budí semena ukrytá "
-                    u8"v zemi. Je to období začátků, odvahy a čerstvé síly. Sokol krouží vysoko "
-                    u8"nad krajinou, vidí daleko a na kořist se vrhá bez zaváhání. Podobně i lidé "
-                    u8"tohoto totemu mají bystré oko pro příležitosti a nebojí se jednat rychle a "
-                    u8"rázně. Kamenem Sokola bývá ohnivý opál, rostlinou pampeliška a barvou "
-                    u8"žlutozelená, barva mladé trávy, která právě prorazila zem."));
+               text(u8"Sokol otevírá roční kruh v týdnech, kdy z horských svahů mizí sníh a první "
+                    u8"teplé slunce budí semena ukrytá v zemi. Sokol stěhovavý, který se k nám po "
+                    u8"letech vrátil, tehdy zahnízdí: na skalní římse, kam se pár vrací každý rok, "
+                    u8"snese samice vejce do mělké jamky, protože hnízdo si sokol nestaví. Kořist "
+                    u8"loví z výšky střemhlavým letem, rychlejším než pohyb kteréhokoli jiného "
+                    u8"tvora na zemi. Kdo přišel na svět v sokolím čase, dostal do vínku bystré "
+                    u8"oko i ochotu rozhodnout se dřív, než příležitost odletí."));
 constexpr auto sokol2 =
     piece<640>("Sokol, piece 2", textSoFar, tabs(10),
-               text(u8"Sokol je rozený průkopník. Jeho mysl pracuje rychle a nápady z ní srší jako "
-                    u8"jiskry z ohně. Nerad čeká, nerad žádá o svolení a ještě méně rád poslouchá "
-                    u8"dlouhé výklady. Když se pro něco nadchne, pustí se do díla celým srdcem a "
-                    u8"strhne s sebou i druhé. Má přirozenou autoritu, a proto se často ocitá v "
-                    u8"čele skupiny, aniž by o to usiloval. Jeho slabinou je netrpělivost: "
-                    u8"rozdělanou práci nechá jiným, jakmile ho přestane bavit. Bývá prudký a v "
-                    u8"rozčilení z něho vyletí slova, jichž brzy lituje; dokáže se však omluvit. "
-                    u8"Rád soutěží, prohry nese těžce, přesto se vždy zvedne. Upřímnost je jeho "
-                    u8"největší ctností, lež a přetvářku nesnáší."));
+               text(u8"Sokol nežije v hejnu a nepotřebuje, aby mu někdo ukazoval cestu. Nejlépe je "
+                    u8"mu na vlastní vyhlídce, odkud vidí daleko a kde sám určí chvíli, kdy "
+                    u8"vzlétne. Myslí rychle a mluví přímo, bez zbytečných oklik, a nesnáší lež "
+                    u8"ani přetvářku. V práci ho těší úkoly, které lze rozseknout jedním rázným "
+                    u8"tahem; kde se na souhlas čeká měsíce, trápí se jako pták v kleci. Skutečný "
+                    u8"sokol většinu útoků mine a hned se vrací do výšky, a ani jeho člověk se "
+                    u8"nenechá zlomit nezdarem: prohru nese těžce, ale dlouho ji v sobě nenosí. "
+                    u8"Slabinou je prudkost. V rozčilení z něj vyletí slova, jichž brzy lituje, "
+                    u8"omluví se však stejně rychle, jako vzplanul."));
 constexpr auto sokol3 =
     piece<711>("Sokol, piece 3", textSoFar, tabs(3),
-               text(u8"V lásce se Sokol chová jako při lovu. Zamiluje se rychle, na první "
-                    u8"pohled, a o přízeň vyvolené bytosti pak bojuje s nadšením, které je "
-                    u8"odzbrojující. Dokáže partnera překvapit velkým gestem, nečekaným výletem "
-                    u8"nebo vyznáním vysloveným uprostřed rušné ulice. Hledá protějšek, který s "
-                    u8"ním udrží krok, nebude ho spoutávat žárlivostí a zároveň mu dá útočiště, "
-                    u8"kam se může vracet. Nuda je pro něj nejhorším nepřítelem vztahu, proto "
-                    u8"vítá společné dobrodružství, sport a cesty do neznáma. Nejlépe si rozumí "
-                    u8"s Lososem a Sovou, kteří sdílejí jeho vnitřní oheň, a se vzdušnými "
-                    u8"totemy, jež jeho plamen rozdmýchávají. Když zkrotí svou netrpělivost, "
-                    u8"bývá z něho věrný a velkorysý společník, po jehož boku se nikdo nenudí."));
+               text(u8"V lásce se Sokol dvoří jako jeho pták na jaře: krouží, předvádí se a "
+                    u8"nabízí. Samec sokola přináší samici úlovek a předává jí ho přímo ve "
+                    u8"vzduchu, z pařátů do pařátů, a i lidský Sokol dává city najevo činem, "
+                    u8"nikoli dlouhým vyznáním. Místo slov přinese něco, co sám vybojoval, nebo "
+                    u8"vymyslí den, na který partner dlouho nezapomene. Potřebuje protějšek, který "
+                    u8"vydrží jeho tempo a nebude ho držet na krátkém řemínku jako sokolník, a "
+                    u8"který mu přitom nechá skalní římsu, kam se vždy může vrátit. Sokolí páry "
+                    u8"obsazují stejné hnízdiště mnoho let po sobě, a když Sokol svou římsu najde, "
+                    u8"nestřídá ji. Nejlépe souzní s Lososem a Sovou, v nichž hoří podobný oheň; "
+                    u8"vzdušné totemy jeho plamen spíš rozdmýchají, než uhasí."));
 constexpr auto sokol4 =
     piece<298>("Sokol, piece 4", textSoFar, tabs(3), spaces(8),
-               text(u8"Sokol by měl šetřit hlavu a oči, které mu slouží nejvíc, a nezapomínat "
-                    u8"na odpočinek, protože svou energii rád vyčerpává až do dna. Svědčí mu "
-                    u8"ranní běhání, plavání a lehká strava bez přemíry koření. Prospěje mu, "
-                    u8"když se před každým vzletem pořádně rozhlédne a co začne, to také "
-                    u8"dokončí."));
+               text(u8"Skutečný sokol po každém střemhlavém letu dlouho sedí na vyhlídce a "
+                    u8"odpočívá. Lidský Sokol tuhle část rád přeskočí a své síly vyčerpá až do "
+                    u8"dna, proto potřebuje po velkém vypětí opravdový klid a spánek. Oči, jimiž "
+                    u8"toho vidí tolik, by si měl šetřit a dopřávat jim častý pohled do dálky."));
 
 // Bobr
 constexpr auto bobr1 =
@@ -73,61 +72,60 @@ constexpr auto bobr1 =
                     u8"indiánského horoskopu „Bobry“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr východní. "),
                text(u8"Bobr přichází v době, kdy jaro sílí, louky se zelenají a řeky se po tání "
-                    u8"vracejí do koryt. Příroda už nejen kvete, ale i buduje a zakládá to, co "
-                    u8"má přečkat celý rok. Bobr je stavitel. Trpělivě kácí stromy, klade větev "
-                    u8"k větvi, těsní je bahnem a staví hráze, které vydrží desítky let. Jeho "
-                    u8"domov je pevný, teplý a bezpečně chráněný, a právě o takové jistotě sní "
-                    u8"i ti, jež Bobr hlídá."));
+                    u8"vracejí do koryt. V bobří noře se teď rodí mláďata a rodina, k níž patří "
+                    u8"loňští sourozenci, má plno práce. Bobr kácí stromy zuby, které mu rostou "
+                    u8"celý život, a z větví a bahna staví hráz, aby voda u vchodu do obydlí nikdy "
+                    u8"neklesla. Člověk s bobřím totemem má podobnou trpělivost s věcmi, které se "
+                    u8"budují léta."));
 constexpr auto bobr2 =
     piece<768>("Bobr, piece 2", textSoFar, tabs(2),
-               text(u8"Bobr je povahou klidný, vytrvalý a spolehlivý. Nerozhoduje se ukvapeně; než "
-                    u8"něco udělá, všechno si dobře rozmyslí, zváží a spočítá. Jakmile se však "
-                    u8"rozhodne, pracuje trpělivě a soustavně a málokdy to vzdá. Má praktický "
-                    u8"rozum a šikovné ruce, a co jiní jen plánují, to on dokáže skutečně "
-                    u8"postavit. Okolí si na něm cení rozvahy, věrnosti a smyslu pro pořádek. "
-                    u8"Slovo, které jednou dá, vždy dodrží, a totéž očekává i od druhých. Bobr "
-                    u8"nesnáší chaos a náhlé změny, protože ho vytrhují z dobře zavedených zvyků, "
-                    u8"a někdy proto působí jako zarputilý tvrdohlavec. Umí být také majetnický, a "
-                    u8"to jak ke svým věcem, tak i k lidem. Přitom je laskavý a ke spokojenosti mu "
-                    u8"stačí klid, pohodlí a hezké věci kolem sebe. Rád dobře jí, poslouchá hudbu "
-                    u8"a užívá si všeho, co těší smysly."));
+               text(u8"Bobr nedělá nic napůl ani narychlo. Než se zakousne do stromu, obhlédne si "
+                    u8"ho, a když začne, hryže noc co noc, dokud kmen nepadne. Takový je i v "
+                    u8"životě: dlouho zvažuje a počítá, ale jakmile se do něčeho pustí, "
+                    u8"nepřestane, dokud dílo nestojí. Má praktický rozum a šikovné ruce a víc než "
+                    u8"slibům věří tomu, co se dá postavit a vyzkoušet. Svůj úsek řeky si bobr "
+                    u8"značí pachem a cizího vetřelce na něm nestrpí; i lidský Bobr hlídá, co je "
+                    u8"jeho, a to věcí stejně jako lidí. Umí proto být majetnický a tvrdohlavý. "
+                    u8"Rvačky však nevyhledává. Při nebezpečí bobr plácne ocasem o hladinu, aby "
+                    u8"varoval ostatní, a zmizí pod vodou; i jeho člověk nejdřív varuje a potom se "
+                    u8"stáhne do bezpečí. Přitom je to laskavá povaha, které ke štěstí postačí, "
+                    u8"když kolem ní všechno drží pohromadě."));
 constexpr auto bobr3 =
     piece<599>("Bobr, piece 3", textSoFar, tabs(19), spaces(9),
-               text(u8"V práci je Bobr neúnavný a pečlivý a nejraději má obory, v nichž po něm "
-                    u8"zůstane hmatatelný výsledek: stavebnictví, řemeslo, zahradnictví, "
-                    u8"architekturu či účetnictví a bankovnictví, kde se uplatní jeho smysl pro "
-                    u8"čísla. Dobře obstojí i jako správce, technik nebo kuchař, protože rád "
-                    u8"tvoří věci, které slouží druhým. S penězi zachází uvážlivě, rád spoří a "
-                    u8"nerad riskuje. Vedoucí si ho váží, protože je na něj spolehnutí a úkoly "
-                    u8"plní včas. Vadí mu, když ho někdo honí nebo mu mění zadání za pochodu. "
-                    u8"Potřebuje jasná pravidla a dostatek času, pak odvede práci, která vydrží."));
+               text(u8"V práci je Bobr neúnavný a pečlivý. Bobří hráz není nikdy hotová: rodina ji "
+                    u8"opravuje každou noc a do opravy se pustí, jakmile zaslechne, že někde "
+                    u8"prosakuje voda. Tak hlídá i Bobr svou práci: malou chybu spraví dřív, než "
+                    u8"se z ní stane povodeň. Je na něj spolehnutí a úkoly plní včas, nesnáší "
+                    u8"však, když ho někdo honí nebo mění plán uprostřed díla. Jeho dílo má "
+                    u8"vydržet i velkou vodu, a na to potřebuje čas a jasná pravidla. Na podzim si "
+                    u8"bobr skládá u nory pod hladinu větve, z nichž žije celou zimu. Také lidský "
+                    u8"Bobr myslí dopředu na zlé dny a s penězi zachází uvážlivě."));
 constexpr auto bobr4 =
     piece<598>("Bobr, piece 4", textSoFar, tabs(19), spaces(17),
-               text(u8"Láska je pro Bobra vážná věc. Nezačíná vztahy lehkomyslně a dlouho zkoumá, "
-                    u8"zda si s druhým skutečně rozumí. Když však jednou své srdce daruje, je "
-                    u8"věrný, něžný a obětavý. O citech mluví málo, raději je prokazuje. Stará se "
-                    u8"o to, aby partnerovi nic nechybělo, a jeho domov je plný tepla a dobrých "
-                    u8"věcí. Bývá smyslný a umí si užívat společných chvil. Horší je to s jeho "
-                    u8"žárlivostí a potřebou mít vše pod kontrolou, která může druhého dusit. "
-                    u8"Dobře se mu daří s Husou a Medvědem, kteří sdílejí jeho zemitost, a s "
-                    u8"vodními totemy, jež jeho pevnou půdu zavlažují něhou."));
+               text(u8"Láska je pro Bobra vážná věc. Bobří pár drží spolu léta a mláďata zůstávají "
+                    u8"u rodičů dva roky, než odejdou hledat vlastní řeku. Proto Bobr nezačíná "
+                    u8"vztahy lehkomyslně a dlouho zkoumá, zda si s druhým opravdu rozumí. O "
+                    u8"citech mluví jen málo, raději je dokazuje činy: opraví, co se rozbilo, a "
+                    u8"postará se, aby rodině nic nechybělo. Jen musí hlídat, aby jeho péče nebyla "
+                    u8"jako hráz, která zadrží příliš mnoho vody a zatopí všechno kolem. S Husou a "
+                    u8"Medvědem, kteří stojí na stejně pevné zemi, se snadno shodne, a vodní "
+                    u8"totemy mu dají něhu, kterou sám neumí vyslovit."));
 // Piece 5 brings the text's second pad after a run of its own: 119 bytes of run, two placeholders
 // and a 712-byte passage make it 835 bytes, so the Bobr's text is 3608 bytes and the longest of
 // the totems.
 constexpr auto bobr5 =
     piece<835>("Bobr, piece 5", textSoFar, tabs(1), spaces(54), tabs(1), spaces(17), tabs(1), spaces(29),
                tabs(1), spaces(15), pad,
-               text(u8"Zdraví Bobra je zpravidla pevné, zranitelnými místy však bývají krk, "
-                    u8"hrdlo a hlasivky, proto by se měl chránit před průvanem a nachlazením. "
-                    u8"Kvůli lásce k dobrému jídlu má sklon přibírat na váze, takže mu prospívá "
-                    u8"pravidelný pohyb, nejlépe v přírodě: procházky, práce na zahradě nebo "
-                    u8"plavání. Stres v sobě dusí, proto je důležité, aby našel způsob, jak "
-                    u8"napětí uvolnit, třeba zpíváním nebo rukodělnou činností. Bobr by se "
-                    u8"neměl bát změn: i nejpevnější hráz musí občas propouštět vodu, aby ji "
-                    u8"proud neprotrhl, a skutečný bobr ji také neustále opravuje a přestavuje. "
-                    u8"Měl by se naučit opouštět zvyky, které mu už nepomáhají, a otevřít dveře "
-                    u8"i novým lidem a nápadům. Jistota je dobrá, ale život se odehrává i za "
-                    u8"hrází."));
+               text(u8"Zdraví mívá Bobr většinou pevné. Ohrožuje ho hlavně napětí, které v sobě "
+                    u8"dlouho zadržuje, a uleví se mu podobně jako jeho zvířeti, které musí pořád "
+                    u8"něco hryzat: prací rukou, nejlépe se dřevem v dílně. Skutečný bobr věnuje "
+                    u8"každý den dlouhou chvíli péči o kožich, bez níž by ho voda v zimě promáčela "
+                    u8"až na kůži, a přes den spí v suché noře, kam nikdo cizí nepronikne. I jeho "
+                    u8"člověk potřebuje místo, kde ho nic neruší, a čas jen pro sebe by si měl "
+                    u8"dopřávat pravidelně, ne teprve tehdy, když onemocní. Neměl by se bát změn: "
+                    u8"i nejpevnější hráz musí propouštět trochu vody, aby ji proud neprotrhl. A "
+                    u8"když kolem nory dojdou stromy, bobří rodina se bez velkého váhání "
+                    u8"přestěhuje o kus dál po proudu a začne stavět znovu."));
 
 // Jelen
 constexpr auto jelen1 =
@@ -135,52 +133,51 @@ constexpr auto jelen1 =
                text(u8"Lidi narozené mezi 21. květnem a 20. červnem zveme v názvosloví "
                     u8"indiánského horoskopu „Jeleny“. Tyto zrozence ovlivňuje vzdušný živel a "
                     u8"vítr východní. "),
-               text(u8"Jelen vládne poslednímu úseku jara, kdy se dny prodlužují, lesy jsou "
-                    u8"plné ptačího zpěvu a vzduch voní rozkvetlou loukou. Jelen je ladné, "
-                    u8"plaché a rychlé zvíře, které se lesem pohybuje neslyšně a při náznaku "
-                    u8"nebezpečí zmizí v houštině. V tuto dobu mu právě dorůstá nové paroží, "
-                    u8"které na konci zimy shodil. Jeho lidské protějšky jsou stejně hbité "
-                    u8"tělem i duchem."));
+               text(u8"Jelen vládne poslednímu úseku jara, kdy se dny prodlužují, lesy jsou plné "
+                    u8"ptačího zpěvu a vzduch voní rozkvetlou loukou. Laně teď v husté trávě "
+                    u8"kladou strakaté koloušky a jelenům rostou nové parohy, které na konci zimy "
+                    u8"shodili. V člověku se Jelen pozná podle ostražitých smyslů a lehkého kroku, "
+                    u8"který ho nese dál dřív, než si ostatní stačí všimnout, že odešel."));
 constexpr auto jelen2 =
     piece<925>("Jelen, piece 2", textSoFar, tabs(1), spaces(26), tabs(7), spaces(47), tabs(1),
-               text(u8"Jelen má živou, zvídavou mysl, která nikdy neodpočívá. Zajímá ho téměř "
-                    u8"všechno: knihy, cizí jazyky, novinky, lidé a jejich příběhy. Je výborným "
-                    u8"společníkem, vtipným vypravěčem a duší každé zábavy, protože dokáže mluvit "
-                    u8"s kýmkoli o čemkoli. Dovede odhadnout, co chce kdo slyšet, a podle toho "
-                    u8"volí slova. Myslí rychle a ještě rychleji mluví, a když ho něco nadchne, "
-                    u8"ostatní sotva stačí sledovat jeho myšlenkové skoky. Má dar přizpůsobit se "
-                    u8"každé situaci, takže se v neznámé společnosti cítí jako doma. Stinnou "
-                    u8"stránkou této lehkosti bývá povrchnost a nestálost. Jelen se rád pouští do "
-                    u8"mnoha věcí najednou a jen málokterou dotáhne do konce. Snadno se nudí, "
-                    u8"snadno mění názory a pravdu rád trochu přibarví, aby jeho historky zněly "
-                    u8"zajímavěji. Uvnitř je ale citlivý a zranitelný, a když cítí tlak, raději "
-                    u8"uteče, než by se postavil ke sporu čelem."));
+               text(u8"Jelen má uši v ustavičném pohybu. Každé se natáčí jinam, a tak zvíře na "
+                    u8"okraji paseky slyší zároveň les za sebou i louku před sebou. Takovou "
+                    u8"pozornost má i jeho člověk: vnímá několik věcí najednou, zachytí každou "
+                    u8"novinu a každý tón v hlase druhého a dovede podle toho volit slova. Mezi "
+                    u8"cizími lidmi se zorientuje během chvíle. Laně se pasou ve stádu, které vede "
+                    u8"zkušená stará laň; ani lidský Jelen není rád sám a nejlépe mu je mezi "
+                    u8"svými, kde se zprávy šíří rychleji než po lese vítr. Daní za tu čilost bývá "
+                    u8"neklid. Jelen se pase kousek tu a kousek tam a nikdy nespase louku do holé "
+                    u8"země, a podobně jeho člověk ochutná spoustu různých věcí, ale u málokteré "
+                    u8"vydrží. Pravdu rád přibarví, aby příběh zněl lépe. Pod lehkým povrchem je "
+                    u8"přitom plachý a zranitelný, a když ucítí tlak, raději zmizí v houštině, než "
+                    u8"by se postavil sporu tváří v tvář."));
 constexpr auto jelen3 =
     piece<847>("Jelen, piece 3", textSoFar, tabs(12),
-               text(u8"Jelena nejvíce baví práce, při níž může jednat s lidmi, cestovat a stále se "
-                    u8"učit něčemu novému. Uplatní se jako novinář, spisovatel, učitel, "
-                    u8"překladatel, prodejce či obchodní zástupce, tedy všude, kde rozhoduje "
-                    u8"slovo. Jednotvárná práce za stolem ho ubíjí, a pokud v ní musí zůstat, "
-                    u8"vymýšlí si aspoň malé změny, aby se nezbláznil nudou. Rád pracuje ve "
-                    u8"skupině s lidmi, kteří ho povzbuzují, a potřebuje volnost v tom, jak si "
-                    u8"práci rozvrhne. Jeho silou jsou nápady, vyjednávání a schopnost propojovat "
-                    u8"lidi; slabinou je nedostatek trpělivosti při dokončování. Hodí se mu proto "
-                    u8"kolega, který jeho návrhy dovede k cíli. Peníze Jelenovi slouží hlavně k "
-                    u8"tomu, aby mohl něco prožít, a tak mu dlouho nevydrží: utratí je většinou za "
-                    u8"cestování, knihy nebo dárky pro přátele. Bylo by moudré, kdyby si zvykl "
-                    u8"část svého výdělku pravidelně odkládat."));
+               text(u8"V práci Jelen potřebuje pohyb a proměnu. Stádo chodí po starých stezkách "
+                    u8"mezi pastvou, napajedlem a úkrytem a jeden den se nepodobá druhému; kde se "
+                    u8"má Jelen celé roky dívat na tutéž zeď, je jako zvěř v oboře: sytý, a přece "
+                    u8"nesvůj. Jeho silou jsou rychlé nápady a pohotový jazyk, trpělivost při "
+                    u8"dotahování maličkostí mu chybí. Stádo vede stará laň zkušeností, ne silou, "
+                    u8"a také Jelen si váží vedoucího, který umí poradit, ne poroučet. Nechce, aby "
+                    u8"mu kdokoli rozvrhoval každou hodinu, a nejvíc odvede tam, kde si cestu k "
+                    u8"cíli může zvolit sám. Jako jeho zvíře má nejvíce sil za šera. S penězi je "
+                    u8"to u Jelena podobné jako s parohy: každý rok o ně přijde a každý rok mu "
+                    u8"narostou znovu. Utratí je za zážitky, za cesty a za dárky pro přátele. Bylo "
+                    u8"by moudré, kdyby si část výdělku odkládal stranou, jako si zvěř na podzim "
+                    u8"ukládá tuk na zimu."));
 constexpr auto jelen4 =
     piece<725>("Jelen, piece 4", textSoFar, tabs(19), spaces(35),
-               text(u8"V lásce hledá Jelen ze všeho nejvíc přítele, se kterým si bude mít stále co "
-                    u8"říct. Přitahuje ho spíš chytrost a humor než krása a dobrý rozhovor pro něj "
-                    u8"znamená víc než jakékoli sliby. Je okouzlující, něžný a hravý, ale také "
-                    u8"nestálý; než se usadí, projde často několika vztahy. Nesnáší žárlivost a "
-                    u8"pocit, že ho někdo svazuje, a jakmile se cítí uvězněný, ztratí o vztah "
-                    u8"zájem. Rozumí si se Sokolem a Vydrou, s Havranem i se Sovou, tedy s lidmi, "
-                    u8"kteří mu dají dost prostoru. Až najde partnera, který s ním sdílí "
-                    u8"zvědavost, dokáže mu zůstat věrný celý život. Zdraví Jelena nejvíc ohrožuje "
-                    u8"nervové vyčerpání, proto potřebuje dostatek spánku, klidné chvíle a pobyt v "
-                    u8"přírodě."));
+               text(u8"Láska u Jelena dozrává pomalu, jako jeho parohy: celé léto rostou pod "
+                    u8"jemnou kůží a teprve na podzim jsou tvrdé a pevné. Zpočátku bývá "
+                    u8"okouzlující, hravý a nestálý a než se usadí, projde často několika vztahy. "
+                    u8"Přitahuje ho spíš chytrost a humor než krása. Žárlivost a svazování ho "
+                    u8"vyženou z domu stejně spolehlivě jako štěkot psa laň z paseky. Rozumí si se "
+                    u8"Sokolem a Vydrou, s Havranem i se Sovou, kteří mu nechají dost volnosti. "
+                    u8"Pro zdraví Jelen nejvíc potřebuje chvíle, kdy si v klidu přežvýká, co za "
+                    u8"den nasbíral, tak jako zvíře, které v poledne leží ve stínu houštiny. Bez "
+                    u8"takového odpočinku a bez spánku ztrácí sílu i dobrou náladu. V horku mu "
+                    u8"prospěje voda a les."));
 
 // Datel
 constexpr auto datel1 =
