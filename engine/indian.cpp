@@ -33,19 +33,19 @@ constexpr auto sokol1 =
                     u8"letech vrátil, tehdy zahnízdí: na skalní římse, kam se pár vrací každý rok, "
                     u8"snese samice vejce do mělké jamky, protože hnízdo si sokol nestaví. Kořist "
                     u8"loví z výšky střemhlavým letem, rychlejším než pohyb kteréhokoli jiného "
-                    u8"tvora na zemi. Kdo přišel na svět v sokolím čase, dostal do vínku bystré "
-                    u8"oko i ochotu rozhodnout se dřív, než příležitost odletí."));
+                    u8"tvora na zemi. Kdo přišel na svět v sokolím čase, dostal do vínku bystrý "
+                    u8"zrak a umění vyčkat na vyhlídce, než přijde jeho chvíle."));
 constexpr auto sokol2 =
     piece<640>("Sokol, piece 2", textSoFar, tabs(10),
                text(u8"Sokol nežije v hejnu a nepotřebuje, aby mu někdo ukazoval cestu. Nejlépe je "
                     u8"mu na vlastní vyhlídce, odkud vidí daleko a kde sám určí chvíli, kdy "
                     u8"vzlétne. Myslí rychle a mluví přímo, bez zbytečných oklik, a nesnáší lež "
-                    u8"ani přetvářku. V práci ho těší úkoly, které lze rozseknout jedním rázným "
-                    u8"tahem; kde se na souhlas čeká měsíce, trápí se jako pták v kleci. Skutečný "
-                    u8"sokol většinu útoků mine a hned se vrací do výšky, a ani jeho člověk se "
-                    u8"nenechá zlomit nezdarem: prohru nese těžce, ale dlouho ji v sobě nenosí. "
-                    u8"Slabinou je prudkost. V rozčilení z něj vyletí slova, jichž brzy lituje, "
-                    u8"omluví se však stejně rychle, jako vzplanul."));
+                    u8"ani přetvářku. V práci potřebuje rozhled: chce vidět celé pole, ne jen svůj "
+                    u8"kousek, a pak udeří přesně tam, kde se věc rozhoduje. Skutečný sokol "
+                    u8"většinu útoků mine a hned se vrací do výšky, a ani jeho člověk se nenechá "
+                    u8"zlomit nezdarem; chybu si rozebere a příště zaútočí jinak. Jeho slabinou je "
+                    u8"tvrdost k sobě i k druhým. Kdo nestačí jeho letu, toho snadno přehlédne, a "
+                    u8"teprve později zjistí, že ho potřeboval."));
 constexpr auto sokol3 =
     piece<711>("Sokol, piece 3", textSoFar, tabs(3),
                text(u8"V lásce se Sokol dvoří jako jeho pták na jaře: krouží, předvádí se a "
@@ -79,53 +79,53 @@ constexpr auto bobr1 =
                     u8"budují léta."));
 constexpr auto bobr2 =
     piece<768>("Bobr, piece 2", textSoFar, tabs(2),
-               text(u8"Bobr nedělá nic napůl ani narychlo. Než se zakousne do stromu, obhlédne si "
-                    u8"ho, a když začne, hryže noc co noc, dokud kmen nepadne. Takový je i v "
-                    u8"životě: dlouho zvažuje a počítá, ale jakmile se do něčeho pustí, "
-                    u8"nepřestane, dokud dílo nestojí. Má praktický rozum a šikovné ruce a víc než "
-                    u8"slibům věří tomu, co se dá postavit a vyzkoušet. Svůj úsek řeky si bobr "
-                    u8"značí pachem a cizího vetřelce na něm nestrpí; i lidský Bobr hlídá, co je "
-                    u8"jeho, a to věcí stejně jako lidí. Umí proto být majetnický a tvrdohlavý. "
-                    u8"Rvačky však nevyhledává. Při nebezpečí bobr plácne ocasem o hladinu, aby "
-                    u8"varoval ostatní, a zmizí pod vodou; i jeho člověk nejdřív varuje a potom se "
-                    u8"stáhne do bezpečí. Přitom je to laskavá povaha, které ke štěstí postačí, "
-                    u8"když kolem ní všechno drží pohromadě."));
+               text(u8"Bobr nepracuje sám. Hráz staví celá rodina, každý přitáhne vlastní větev a "
+                    u8"nikdo se nevyptává, čí je zásluha. Takový je i lidský Bobr: nejvíc dokáže s "
+                    u8"lidmi, kterým věří, a o slávu se vůbec nestará, dokud dílo drží. Bobr "
+                    u8"dokáže proměnit krajinu. Kde postaví hráz, vznikne tůň a mokřad a v nich "
+                    u8"najdou domov žáby, ptáci i ryby, a také jeho člověk zanechává místa, jimiž "
+                    u8"prošel, obyvatelnější, než byla. Má praktický rozum a šikovné ruce a "
+                    u8"nejlépe přemýšlí s nástrojem v ruce. Při nebezpečí bobr plácne ocasem o "
+                    u8"hladinu, aby varoval ostatní, a zmizí pod vodou; i jeho člověk nejdříve "
+                    u8"varuje a pak se stáhne do bezpečí, rvačky však nevyhledává. Vchod do bobří "
+                    u8"nory leží pod hladinou a nezvaný host se dovnitř nikdy nedostane. Ani Bobr "
+                    u8"nepouští do svého nitra každého."));
 constexpr auto bobr3 =
     piece<599>("Bobr, piece 3", textSoFar, tabs(19), spaces(9),
                text(u8"V práci je Bobr neúnavný a pečlivý. Bobří hráz není nikdy hotová: rodina ji "
                     u8"opravuje každou noc a do opravy se pustí, jakmile zaslechne, že někde "
                     u8"prosakuje voda. Tak hlídá i Bobr svou práci: malou chybu spraví dřív, než "
-                    u8"se z ní stane povodeň. Je na něj spolehnutí a úkoly plní včas, nesnáší "
-                    u8"však, když ho někdo honí nebo mění plán uprostřed díla. Jeho dílo má "
-                    u8"vydržet i velkou vodu, a na to potřebuje čas a jasná pravidla. Na podzim si "
-                    u8"bobr skládá u nory pod hladinu větve, z nichž žije celou zimu. Také lidský "
-                    u8"Bobr myslí dopředu na zlé dny a s penězi zachází uvážlivě."));
+                    u8"se z ní stane povodeň. Je na něj spolehnutí, jenom nesnáší, když ho někdo "
+                    u8"honí. Nejvíc toho udělá večer, kdy ostatní usínají. Jeho dílo má vydržet i "
+                    u8"velkou vodu, a k tomu potřebuje čas a jasná pravidla. Na podzim si bobr "
+                    u8"skládá u nory pod hladinu větve, z nichž žije celou zimu. Také lidský Bobr "
+                    u8"myslí dopředu na zlé dny a s penězi zachází uvážlivě."));
 constexpr auto bobr4 =
     piece<598>("Bobr, piece 4", textSoFar, tabs(19), spaces(17),
-               text(u8"Láska je pro Bobra vážná věc. Bobří pár drží spolu léta a mláďata zůstávají "
-                    u8"u rodičů dva roky, než odejdou hledat vlastní řeku. Proto Bobr nezačíná "
-                    u8"vztahy lehkomyslně a dlouho zkoumá, zda si s druhým opravdu rozumí. O "
-                    u8"citech mluví jen málo, raději je dokazuje činy: opraví, co se rozbilo, a "
-                    u8"postará se, aby rodině nic nechybělo. Jen musí hlídat, aby jeho péče nebyla "
-                    u8"jako hráz, která zadrží příliš mnoho vody a zatopí všechno kolem. S Husou a "
-                    u8"Medvědem, kteří stojí na stejně pevné zemi, se snadno shodne, a vodní "
-                    u8"totemy mu dají něhu, kterou sám neumí vyslovit."));
+               text(u8"V lásce hledá Bobr parťáka. Bobří pár drží spolu léta a všechno dělá "
+                    u8"společně, staví, opravuje i vodí mláďata, a ani lidský Bobr si nedovede "
+                    u8"představit vztah, v němž jeden nosí větve a druhý se jen dívá. Doma chce "
+                    u8"mít dělbu práce jasnou a poctivou. Kdo s ním žije, pozná jeho lásku podle "
+                    u8"toho, že u nich doma nic dlouho nezůstane rozbité. Mladí bobři zůstávají u "
+                    u8"rodičů dva roky, než odejdou hledat svou vlastní řeku; loučení nese Bobr "
+                    u8"těžce, ale nebrání mu. S Husou a Medvědem, kteří stojí na stejně pevné "
+                    u8"zemi, se snadno shodne, a vodní totemy mu naplní tůň."));
 // Piece 5 brings the text's second pad after a run of its own: 119 bytes of run, two placeholders
 // and a 712-byte passage make it 835 bytes, so the Bobr's text is 3608 bytes and the longest of
 // the totems.
 constexpr auto bobr5 =
     piece<835>("Bobr, piece 5", textSoFar, tabs(1), spaces(54), tabs(1), spaces(17), tabs(1), spaces(29),
                tabs(1), spaces(15), pad,
-               text(u8"Zdraví mívá Bobr většinou pevné. Ohrožuje ho hlavně napětí, které v sobě "
-                    u8"dlouho zadržuje, a uleví se mu podobně jako jeho zvířeti, které musí pořád "
-                    u8"něco hryzat: prací rukou, nejlépe se dřevem v dílně. Skutečný bobr věnuje "
-                    u8"každý den dlouhou chvíli péči o kožich, bez níž by ho voda v zimě promáčela "
-                    u8"až na kůži, a přes den spí v suché noře, kam nikdo cizí nepronikne. I jeho "
-                    u8"člověk potřebuje místo, kde ho nic neruší, a čas jen pro sebe by si měl "
-                    u8"dopřávat pravidelně, ne teprve tehdy, když onemocní. Neměl by se bát změn: "
-                    u8"i nejpevnější hráz musí propouštět trochu vody, aby ji proud neprotrhl. A "
-                    u8"když kolem nory dojdou stromy, bobří rodina se bez velkého váhání "
-                    u8"přestěhuje o kus dál po proudu a začne stavět znovu."));
+               text(u8"Zdraví mívá Bobr obvykle pevné. Ohrožuje ho hlavně napětí, které v sobě "
+                    u8"nosí, a uleví se mu podobně jako jeho zvířeti, které musí pořád něco "
+                    u8"hryzat: prací rukou, nejlépe se dřevem v dílně. Skutečný bobr věnuje každý "
+                    u8"den dlouhou chvíli péči o kožich, bez níž by ho voda v zimě promáčela až na "
+                    u8"kůži, a přes den spí v suché komůrce vysoko nad hladinou. Místo, kde ho nic "
+                    u8"neruší, potřebuje i lidský Bobr a čas jenom pro sebe by si měl dopřávat "
+                    u8"pravidelně, ne teprve tehdy, když onemocní. Pod vodou bobr vydrží čtvrt "
+                    u8"hodiny, pak se musí nadechnout: ani starosti se nemají zadržovat déle. Když "
+                    u8"kolem nory dojdou stromy, bobří rodina se přestěhuje o kus dál po proudu a "
+                    u8"začne stavět znovu, bez lítosti nad starou hrází."));
 
 // Jelen
 constexpr auto jelen1 =
@@ -142,42 +142,42 @@ constexpr auto jelen2 =
     piece<925>("Jelen, piece 2", textSoFar, tabs(1), spaces(26), tabs(7), spaces(47), tabs(1),
                text(u8"Jelen má uši v ustavičném pohybu. Každé se natáčí jinam, a tak zvíře na "
                     u8"okraji paseky slyší zároveň les za sebou i louku před sebou. Takovou "
-                    u8"pozornost má i jeho člověk: vnímá několik věcí najednou, zachytí každou "
-                    u8"novinu a každý tón v hlase druhého a dovede podle toho volit slova. Mezi "
-                    u8"cizími lidmi se zorientuje během chvíle. Laně se pasou ve stádu, které vede "
-                    u8"zkušená stará laň; ani lidský Jelen není rád sám a nejlépe mu je mezi "
-                    u8"svými, kde se zprávy šíří rychleji než po lese vítr. Daní za tu čilost bývá "
-                    u8"neklid. Jelen se pase kousek tu a kousek tam a nikdy nespase louku do holé "
-                    u8"země, a podobně jeho člověk ochutná spoustu různých věcí, ale u málokteré "
-                    u8"vydrží. Pravdu rád přibarví, aby příběh zněl lépe. Pod lehkým povrchem je "
-                    u8"přitom plachý a zranitelný, a když ucítí tlak, raději zmizí v houštině, než "
-                    u8"by se postavil sporu tváří v tvář."));
+                    u8"ostražitost má i jeho člověk: do místnosti vejde potichu, a dřív, než "
+                    u8"promluví, ví, jaká v ní panuje nálada. Kolouch v prvních dnech života téměř "
+                    u8"nepáchne a v trávě se nehne, ani když kolem projde liška; i lidský Jelen "
+                    u8"umí v nebezpečí ztichnout a vyčkat, až hrozba přejde. Je jemný, ladný a "
+                    u8"laskavý, s lehkostí v pohybu i v řeči, a ve svém okolí nesnáší hrubost. S "
+                    u8"lidmi, které zná, bývá veselý a hravý jako koloušci, kteří se honí po "
+                    u8"pasece. Pod lehkým povrchem je plachý a zranitelný, a když ucítí tlak, "
+                    u8"raději zmizí v houštině, než by se postavil sporu tváří v tvář. Jen jde-li "
+                    u8"o mládě, laň neuteče a brání ho předními běhy; i plachý lidský Jelen se za "
+                    u8"své blízké postaví, i kdyby se přitom třásl."));
 constexpr auto jelen3 =
     piece<847>("Jelen, piece 3", textSoFar, tabs(12),
-               text(u8"V práci Jelen potřebuje pohyb a proměnu. Stádo chodí po starých stezkách "
-                    u8"mezi pastvou, napajedlem a úkrytem a jeden den se nepodobá druhému; kde se "
-                    u8"má Jelen celé roky dívat na tutéž zeď, je jako zvěř v oboře: sytý, a přece "
-                    u8"nesvůj. Jeho silou jsou rychlé nápady a pohotový jazyk, trpělivost při "
-                    u8"dotahování maličkostí mu chybí. Stádo vede stará laň zkušeností, ne silou, "
-                    u8"a také Jelen si váží vedoucího, který umí poradit, ne poroučet. Nechce, aby "
-                    u8"mu kdokoli rozvrhoval každou hodinu, a nejvíc odvede tam, kde si cestu k "
-                    u8"cíli může zvolit sám. Jako jeho zvíře má nejvíce sil za šera. S penězi je "
-                    u8"to u Jelena podobné jako s parohy: každý rok o ně přijde a každý rok mu "
-                    u8"narostou znovu. Utratí je za zážitky, za cesty a za dárky pro přátele. Bylo "
-                    u8"by moudré, kdyby si část výdělku odkládal stranou, jako si zvěř na podzim "
-                    u8"ukládá tuk na zimu."));
+               text(u8"V práci Jelen potřebuje volný prostor a čistý vzduch. Stádo chodí po "
+                    u8"starých stezkách mezi pastvou, napajedlem a úkrytem a ví, kde je bezpečno; "
+                    u8"podobně se i lidský Jelen nejlépe cítí tam, kde zná cesty i lidi a kde "
+                    u8"nikdo nekřičí. Zavřený mezi čtyři stěny je jako zvěř v oboře: sytý, a přece "
+                    u8"nesvůj. Stádo vede stará laň zkušeností, ne silou, a také Jelen si váží "
+                    u8"vedoucího, který umí poradit, a ne poroučet. Sám bývá tím, kdo první zvedne "
+                    u8"hlavu a zpozoruje, že se něco chystá, a jeho varování ostatní zachrání "
+                    u8"dřív, než si nebezpečí všimnou. Jako jeho zvíře má nejvíce sil za šera. V "
+                    u8"rámusu a spěchu ztrácí hlavu, v klidu vidí daleko. S penězi je to u Jelena "
+                    u8"podobné jako s parohy: každý rok o ně přijde a každý rok mu narostou znovu. "
+                    u8"Bylo by moudré, kdyby si část výdělku odkládal stranou, jako si zvěř na "
+                    u8"podzim ukládá tuk na zimu."));
 constexpr auto jelen4 =
     piece<725>("Jelen, piece 4", textSoFar, tabs(19), spaces(35),
-               text(u8"Láska u Jelena dozrává pomalu, jako jeho parohy: celé léto rostou pod "
-                    u8"jemnou kůží a teprve na podzim jsou tvrdé a pevné. Zpočátku bývá "
-                    u8"okouzlující, hravý a nestálý a než se usadí, projde často několika vztahy. "
-                    u8"Přitahuje ho spíš chytrost a humor než krása. Žárlivost a svazování ho "
-                    u8"vyženou z domu stejně spolehlivě jako štěkot psa laň z paseky. Rozumí si se "
-                    u8"Sokolem a Vydrou, s Havranem i se Sovou, kteří mu nechají dost volnosti. "
-                    u8"Pro zdraví Jelen nejvíc potřebuje chvíle, kdy si v klidu přežvýká, co za "
-                    u8"den nasbíral, tak jako zvíře, které v poledne leží ve stínu houštiny. Bez "
-                    u8"takového odpočinku a bez spánku ztrácí sílu i dobrou náladu. V horku mu "
-                    u8"prospěje voda a les."));
+               text(u8"Láska u Jelena dozrává pomalu, jako jeho parohy: celé týdny rostou pod "
+                    u8"jemnou kůží a ztvrdnou teprve v srpnu. V září pak jelen troubí, až se les "
+                    u8"chvěje, a i tichý lidský Jelen dokáže, když přijde jeho čas, vyznat lásku "
+                    u8"tak, že to slyší celé okolí. Do té doby bývá opatrný, a než se usadí, "
+                    u8"projde často několika vztahy. Rozumí si dobře se Sokolem a Vydrou, s "
+                    u8"Havranem i se Sovou. Pro zdraví Jelen nejvíce potřebuje chvíle, kdy si v "
+                    u8"klidu přežvýká, co za den nasbíral, jako jeho zvíře, které v poledne leží "
+                    u8"ve stínu houštiny. V horkých dnech se jelen válí v kališti, aby se zchladil "
+                    u8"a zbavil hmyzu; i jeho člověk by měl mít své kaliště, místo, kde ze sebe "
+                    u8"smyje celý den."));
 
 // Datel
 constexpr auto datel1 =
@@ -185,45 +185,44 @@ constexpr auto datel1 =
                text(u8"Lidi narozené mezi 21. červnem a 21. červencem zveme v názvosloví "
                     u8"indiánského horoskopu „Datly“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr jižní. "),
-               text(u8"Datel nastupuje v nejdelších dnech roku, kdy slunce stojí vysoko, obilí "
-                    u8"dozrává a v hnízdech pípají mláďata. Léto je v plném proudu a příroda "
-                    u8"pečuje o všechno, co na jaře zrodila. Datel je pilný pták, který si "
-                    u8"vytesá dutinu v kmeni stromu a udělá z ní bezpečný domov pro svou "
-                    u8"rodinu. Jeho rytmické klepání se lesem nese daleko a všem ohlašuje, že "
-                    u8"tento strom má pána. Lidé tohoto znamení jsou stejně vytrvalí, "
-                    u8"starostliví a oddaní svému hnízdu."));
+               text(u8"Datel nastupuje v nejdelších dnech roku, kdy slunce stojí vysoko a obilí "
+                    u8"dozrává. Datel černý, největší z našich šplhavců, tehdy vyvádí z hnízda "
+                    u8"mláďata a rodina se spolu ještě několik týdnů toulá lesem. Dutinu vytesali "
+                    u8"rodiče na jaře ve starém buku, celé dva týdny do ní bušili zobákem, a až ji "
+                    u8"opustí, nastěhuje se do ní sýc, holub doupňák nebo netopýři. V lidské "
+                    u8"podobě bývá Datel hospodářem, který staví, co přetrvá léta a poslouží i "
+                    u8"jiným."));
 constexpr auto datel2 =
     piece<629>("Datel, piece 2", textSoFar, tabs(14), spaces(18),
-               text(u8"Datel je citlivá a hluboce emotivní bytost. Nálady lidí kolem sebe pozná "
-                    u8"podle pohledu, držení těla nebo tónu hlasu a umí utěšit, povzbudit i "
-                    u8"poradit. Jeho největší silou je péče: o rodinu, přátele, zvířata i "
-                    u8"rostliny se stará s takovou oddaností, že mu to ostatní někdy ani "
-                    u8"nedokážou oplatit. Je spořivý, hospodárný a váží si tradic i vzpomínek. "
-                    u8"Rodinné oslavy a svátky jsou pro něj posvátné a rád vypráví, jak žili "
-                    u8"jeho prarodiče. Na druhou stranu bývá přecitlivělý, snadno se urazí a "
-                    u8"dlouho si pamatuje křivdy. Umí se uzavřít do sebe jako do dutiny ve "
-                    u8"stromě a pak ho nelze nijak vylákat ven."));
+               text(u8"Datel nemá zpěv. Za něj mluví bubnování, rychlá série úderů do suché větve, "
+                    u8"kterou se ohlašuje na kilometr daleko, a také lidský Datel raději než slovy "
+                    u8"mluví tím, co udělá. City nevystavuje, spíš je promění v práci pro druhé. "
+                    u8"Pták podle zvuku pozná, kde pod kůrou žije larva, a jeho člověk podobně "
+                    u8"naslouchá věcem: na domě, na stroji i na plánu pozná, kde to zní dutě, "
+                    u8"dřív, než to praskne. Jeho slabinou bývá umíněnost: umí klepat stále na "
+                    u8"totéž místo, i když dřevo už dávno ukázalo, že se nepoddá. Když se "
+                    u8"rozzlobí, je ho slyšet po celém lese, ale zlost ho přejde stejně rychle "
+                    u8"jako bubnování."));
 constexpr auto datel3 =
     piece<414>("Datel, piece 3", textSoFar, tabs(16), spaces(10),
-               text(u8"Svou práci dělá Datel svědomitě a vytrvale, a co jednou začne, to "
-                    u8"trpělivě doklepe až do konce. Jeho místo je tam, kde se pomáhá a pečuje: "
-                    u8"ve zdravotnictví, školství, sociálních službách či gastronomii. Dobrý "
-                    u8"bývá i v obchodě s nemovitostmi nebo historickými předměty. Finance "
-                    u8"spravuje obezřetně a rád si dělá zásoby. Je loajální, nerad střídá "
-                    u8"zaměstnání a časem se často vypracuje výš."));
+               text(u8"Práci dělá Datel svědomitě, a co jednou začne, to trpělivě doklepe do "
+                    u8"konce. Datlí jazyk je tak dlouhý, že se jeho kořen obtáčí kolem lebky, a "
+                    u8"pták jím vytáhne potravu i z nejhlubší chodby. Jeho člověk se tak dobere k "
+                    u8"jádru věci, na niž jiní rezignovali. Z práce, kterou udělá, žijí ti, kdo ji "
+                    u8"ani neviděli, tak jako ptáci v jeho staré dutině. Nerad mění místo a časem "
+                    u8"se vypracuje výš."));
 constexpr auto datel4 =
     piece<644>("Datel, piece 4", textSoFar, tabs(15), spaces(13),
-               text(u8"Láska a rodina jsou pro Datla středem světa. Je to oddaný, něžný, "
-                    u8"romantický partner, který si pamatuje každé výročí a rád chystá malá "
-                    u8"překvapení. Domov je pro něj útočištěm, a proto do něj vkládá hodně sil. "
-                    u8"Potřebuje ale cítit, že si jeho péče ostatní váží, jinak se začne "
-                    u8"trápit. Rozumí si s Hadem a Vlkem i se zemskými totemy. Vztah mu někdy "
-                    u8"ztěžuje žárlivost a sklon k přehnané starostlivosti."),
+               text(u8"Datlí pár hnízdí spolu i léta a o vejce se dělí poctivě: ve dne se na nich "
+                    u8"střídají, noc na nich prosedí sameček. Ani lidský Datel nenechá péči o "
+                    u8"domácnost na jednom z dvojice a pamatuje si, co druhého potěší. Potřebuje "
+                    u8"ovšem vědět, že si jeho pozornosti někdo všimne; bez toho chřadne jako "
+                    u8"strom bez světla. S Hadem a Vlkem ho spojuje voda a se zemskými totemy "
+                    u8"pevný kmen, do kterého se dá tesat."),
                spaces(3),  // the passage's own pause before it turns to health
-               text(u8"Po zdravotní stránce by měl Datel dbát hlavně na žaludek, kterému "
-                    u8"neprospívá jídlo ve spěchu ani pozdní večeře. Svědčí mu pobyt u vody, "
-                    u8"pravidelný režim a klid. Měl by se naučit pečovat i sám o sebe, nejen o "
-                    u8"druhé."));
+               text(u8"Skutečný datel střídá údery s chvílemi, kdy se zastaví a naslouchá. Lidský "
+                    u8"Datel přestávky rád vynechá, a napětí se mu pak usadí v šíji. Starosti, "
+                    u8"které v sobě tluče, by měl raději vyslovit nahlas, dokud jsou malé."));
 
 // Losos
 constexpr auto losos1 =
@@ -232,54 +231,54 @@ constexpr auto losos1 =
                     u8"indiánského horoskopu „Lososy“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr jižní. "),
                text(u8"Losos vládne nejteplejším týdnům roku, kdy pole zlátnou a po parných dnech "
-                    u8"přicházejí i bouřlivé noci. Příroda je plná síly, zralosti a hojnosti. "
-                    u8"Losos je ryba neobyčejné vůle: když přijde jeho čas, vydá se proti proudu "
-                    u8"své řeky, přeskakuje peřeje, kameny i vodopády a nevzdá se, dokud nedoplave "
-                    u8"k místu, kde se kdysi sám narodil. Tato vytrvalá cesta dobře vystihuje i "
-                    u8"zrozence Lososa, které nezastaví žádná překážka."));
+                    u8"přicházejí bouřlivé noci. Losos se tehdy vrací z moře. Celé roky žil v "
+                    u8"severním Atlantiku, a teď podle pachu vody najde ústí řeky, v níž se "
+                    u8"vylíhl, a táhne vzhůru přes peřeje, kameny i vodopády až k místu svého "
+                    u8"zrodu. Cestou vůbec nejí a žije jen ze zásob, které si nastřádal v moři. "
+                    u8"Tuto vůli dojít domů si nese i člověk, kterého Losos vede."));
 constexpr auto losos2 =
     piece<884>("Losos, piece 2", textSoFar, tabs(17), spaces(19),
-               text(u8"Losos je člověk velkého srdce a ještě větší energie. Vyzařuje z něj "
-                    u8"sebevědomí, vřelost a radost ze života, a tak přitahuje lidi jako oheň v "
-                    u8"chladné noci. Rád na sebe strhává pozornost, rád dává a rád dostává obdiv. "
-                    u8"Je velkorysý, často až rozhazovačný, a pro své blízké udělá první poslední. "
-                    u8"Má silné přesvědčení a vysoké ideály, za které se dokáže bít. Nesnáší "
-                    u8"křivdu a malichernost a nebojí se zastat slabšího. Když se pro něco "
-                    u8"rozhodne, plave jako jeho totem proti proudu, i když mu všichni radí opak. "
-                    u8"Jeho stinnou stránkou je pýcha: špatně snáší kritiku a nerad přiznává "
-                    u8"chybu. Umí být panovačný a někdy si plete vedení lidí s poroučením. Pokud "
-                    u8"se cítí přehlížený, dá hlasitě najevo svou nespokojenost. Uznání a lásku "
-                    u8"ale potřebuje víc, než by přiznal, a každá výtka od blízkých ho zabolí. "
-                    u8"Stačí mu upřímně poděkovat a Losos rozzáří celý dům."));
+               text(u8"Lososa málokdo zlomí. Když se jednou vydá k prameni, nezastaví ho peřej ani "
+                    u8"jez, a tak i jeho člověk jde za tím, co si předsevzal, s vytrvalostí, nad "
+                    u8"níž ostatní kroutí hlavou. Nezapomíná, odkud vyšel: tak jako ryba po letech "
+                    u8"v moři pozná podle pachu vlastní řeku, vrací se i on k lidem a místům svého "
+                    u8"dětství i když ho život zavál daleko. Na cestu k trdlišti se lososí samec "
+                    u8"vybarví do ruda a narostou mu hákovité čelisti; i lidský Losos se umí pro "
+                    u8"velkou chvíli proměnit k nepoznání a ukázat sílu, kterou v něm nikdo "
+                    u8"netušil. Indiáni severozápadního pobřeží vítali každý rok první úlovek "
+                    u8"obřadem a kosti vraceli do řeky, aby se lososi vrátili. Ani Losos nebere, "
+                    u8"aniž by vracel: co dostal, to oplatí, často s úrokem. Slabinou té vůle bývá "
+                    u8"neústupnost. Kdo se mu postaví do cesty, narazí na rybu, která raději skočí "
+                    u8"desetkrát, než aby se otočila."));
 constexpr auto losos3 =
     piece<681>("Losos, piece 3", textSoFar, tabs(12), spaces(3),
-               text(u8"Losos je rozený vůdce a v zaměstnání se dříve či později dostane do "
-                    u8"řídicí pozice. Nejvíc ho naplňuje práce, v níž může tvořit, organizovat "
-                    u8"a inspirovat druhé. Uplatní se jako manažer, podnikatel, režisér, herec, "
-                    u8"politik, pedagog nebo trenér, ale také v módě, umění či reklamě. "
-                    u8"Potřebuje, aby jeho úsilí bylo vidět a bylo oceněno; anonymní práce v "
-                    u8"pozadí ho rychle omrzí. Výborně prezentuje a přesvědčí i pochybovače. Je "
-                    u8"pracovitý a dokáže nasadit neuvěřitelné tempo, když ho úkol baví. Jako "
-                    u8"šéf je štědrý a ochranitelský, ale vyžaduje loajalitu a nesnese, když mu "
-                    u8"někdo podráží nohy. S penězi zachází velkoryse, a co vydělá, to rád "
-                    u8"promění v luxus a štědré dárky."));
+               text(u8"V práci potřebuje Losos cíl, který stojí za dlouhou cestu. Dokud ví, ke "
+                    u8"kterému prameni plave, unese námahu, pod kterou by jiní dávno klesli. Pod "
+                    u8"vodopádem se losos nejdřív ukryje v hluboké tůni, nabere dech a teprve "
+                    u8"potom skočí; tak pracuje i jeho člověk, v mohutných náporech, mezi nimiž "
+                    u8"potřebuje klid a ticho. Kdo ho žene ke skoku dřív, než je připraven, ničeho "
+                    u8"nedosáhne. Na cestě do moře prošel mladý losos řadou proměn, z říčního "
+                    u8"potěru se stal tvorem slané vody, a podobně snadno se i lidský Losos naučí "
+                    u8"nové prostředí a nové řemeslo, když to jeho cesta vyžaduje. Jen se nerad "
+                    u8"vzdává toho, do čeho už vložil tolik sil, i tehdy, kdy je moudřejší se "
+                    u8"obrátit."));
 constexpr auto losos4 =
     piece<1300>("Losos, piece 4", textSoFar, tabs(4), spaces(280),
-                text(u8"Jako milenec je Losos vášnivý, romantický i štědrý. Zbožňuje velká "
-                     u8"gesta, květiny, večeře při svíčkách a procházky za letních nocí. "
-                     u8"Zamiluje-li se, dává partnerovi všechno, co má, a očekává, že ho bude "
-                     u8"obdivovat a podporovat. Potřebuje cítit, že je pro svého milovaného tím "
-                     u8"nejdůležitějším člověkem na světě. Je věrný, pozorný a ochranitelský, "
-                     u8"ale také žárlivý a náročný. Vztah s ním nebývá nudný, zato bývá občas "
-                     u8"bouřlivý. Nejlépe se doplňuje se Sokolem a Sovou, v nichž hoří stejný "
-                     u8"oheň, a s Jelenem či Havranem, kteří mu dodávají lehkost a nadhled. "
-                     u8"Pokud se naučí naslouchat a dopřeje druhému stejnou pozornost, jakou "
-                     u8"sám vyžaduje, čeká ho šťastný a dlouhý svazek. Co se zdraví týče, Losos "
-                     u8"má zpravidla pevnou konstituci, ale jeho citlivým místem je srdce a "
-                     u8"krevní oběh, a také záda a páteř. Měl by se vyhýbat přepracování a "
-                     u8"dlouhodobému stresu a pravidelně si dopřávat pohyb, nejlépe plavání, "
-                     u8"tanec nebo jízdu na kole. Losos by měl vědět, že ne každou řeku musí "
-                     u8"zdolat proti proudu; někdy stačí nechat se nést."));
+                text(u8"Lásku bere Losos jako cestu domů. Hledá člověka, u něhož by mohl zakotvit, "
+                     u8"a když ho najde, vrací se k němu z každé dálky tak jistě jako ryba ke "
+                     u8"štěrku, na němž se vylíhla. Na trdlišti samice vyhrabe ocasem jamku pro "
+                     u8"jikry a samec u ní stojí, střeží ji a zahání soky; i lidský Losos lásku "
+                     u8"hlídá, je pozorný a starostlivý, ale také žárlivý a náročný. Vztah s ním "
+                     u8"nebývá nudný, zato občas připomíná jarní peřeje. Sokol a Sova mají v sobě "
+                     u8"týž oheň, Jelen a Havran mu dodají lehkost a nadhled. Naučí-li se Losos "
+                     u8"poslouchat i proud druhého, čeká ho dlouholetý svazek. Zdraví mu slouží, "
+                     u8"dokud má studenou, čistou vodu: v parném létě, kdy se řeky prohřejí, se "
+                     u8"losos stahuje do hlubin a vyčkává. Také jeho člověk špatně snáší horko a "
+                     u8"dusno a potřebuje čerstvý vzduch a ranní chládek. Dlouhý půst, jaký ryba "
+                     u8"drží na cestě k prameni, není pro člověka: lidský Losos by měl jíst "
+                     u8"pravidelně, i když zrovna spěchá. Mladý losos ostatně nedoplave do moře "
+                     u8"vlastní silou, nechá se nést proudem. Ne každou řeku je třeba zdolat "
+                     u8"naráz."));
 
 // Medvěd
 constexpr auto medved1 =
