@@ -286,45 +286,44 @@ constexpr auto medved1 =
                text(u8"Lidi narozené mezi 22. srpnem a 21. zářím zveme v názvosloví "
                     u8"indiánského horoskopu „Medvědy“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr jižní. "),
-               text(u8"Medvěd přichází v čase sklizně, kdy se sváží z polí úroda, v sadech "
-                    u8"dozrávají jablka a les nabízí ostružiny, ořechy a houby. Medvěd je "
-                    u8"mohutné, ale rozvážné zvíře; v těchto týdnech se poctivě vykrmuje, aby "
-                    u8"měl na zimu z čeho žít. I jeho lidští chráněnci bývají praktičtí a "
-                    u8"prozíraví."));
+               text(u8"Medvěd přichází v čase sklizně, kdy se z polí sváží úroda, v sadech "
+                    u8"uzrávají jablka a les nabízí borůvky, ostružiny a bukvice. Medvěd teď jí od "
+                    u8"rána do noci a ukládá si tuk na dlouhý zimní spánek. Kdo nese jeho znamení, "
+                    u8"má v sobě klidnou, neuspěchanou sílu a dar myslet včas dopředu."));
 constexpr auto medved2 =
     piece<758>("Medvěd, piece 2", textSoFar, tabs(1), spaces(67), tabs(1), spaces(93),
-               text(u8"Medvěd je skromný, klidný a spolehlivý člověk, který nerad stojí v popředí. "
-                    u8"Má bystrý analytický rozum a jeho oku neujde ani maličkost. Je pečlivý, "
-                    u8"pořádný a nic nenechává náhodě; než se do něčeho pustí, má vše promyšlené. "
-                    u8"Jeho dobrosrdečnost a ochota pomáhat jsou pověstné; když někdo potřebuje "
-                    u8"radu nebo pomocnou ruku, Medvěd nikdy neodmítne. Sobě samému však bývá "
-                    u8"nejpřísnějším soudcem a zbytečně se trápí drobnostmi. Nové věci přijímá s "
-                    u8"nedůvěrou, ale jakmile je jednou vyzkouší a osvědčí se mu, zůstane jim "
-                    u8"věrný. Nemá rád hluk a zbytečné řeči, ale v kruhu přátel umí být vtipný a "
-                    u8"srdečný."));
+               text(u8"Medvěd je samotář, který nikomu nepřekáží a nikoho se nebojí. Chodí "
+                    u8"vlastním tempem a zdánlivě neohrabaně, a jeho člověk působí podobně: "
+                    u8"rozvážně, pomalu, skoro ospale, a kdo ho podcení, bývá nemile překvapen. "
+                    u8"Rozzlobit ho dá práci. Snese leccos, dlouho mlčí a jen bručí, a teprve když "
+                    u8"někdo sáhne na to, co mu je nejdražší, ukáže sílu, před kterou je lepší "
+                    u8"ustoupit. Medvědice, která brání mláďata, nezná strach, a lidský Medvěd "
+                    u8"hájí své blízké stejně neohroženě. Rád je sám v lese nebo v dílně a nevadí "
+                    u8"mu ticho. Potřebuje ale, aby jeho samotu ostatní brali jako odpočinek, ne "
+                    u8"jako uraženost."));
 constexpr auto medved3 =
     piece<647>("Medvěd, piece 3", textSoFar, tabs(16), spaces(8),
-               text(u8"Jako spolupracovník je Medvěd neocenitelný. Je důkladný, trpělivý a "
-                    u8"spolehlivý a zadané úkoly plní bez reptání a s maximální přesností. Hodí "
-                    u8"se do povolání, která vyžadují pečlivost a znalosti: jako lékař, "
-                    u8"lékárník, vědec, účetní, analytik, redaktor, technik nebo úředník. Dobře "
-                    u8"se mu daří i v řemeslech, zejména tam, kde se pracuje se dřevem či "
-                    u8"kovem. Nerad vede ostatní a raději je tím, kdo v pozadí drží celou věc "
-                    u8"pohromadě. Kolegové oceňují jeho férovost a ochotu zaskočit za jiné. "
-                    u8"Rozpočet drží pevně v rukou, nic neutrácí zbytečně a vždy má něco "
-                    u8"našetřeno. Pozor si však musí dávat na to, aby ho druzí nezneužívali."));
+               text(u8"V práci Medvěd spoléhá na zkušenost a paměť. Skutečný medvěd si léta "
+                    u8"pamatuje, kde v jeho revíru zrají první maliny a kde padají žaludy; jeho "
+                    u8"člověk podobně sbírá znalosti po celý život a ví, kdy a kde co hledat. "
+                    u8"Nehoní se za novinkami a vůbec nemá rád, když ho někdo popohání. Na Aljašce "
+                    u8"stojí medvěd dlouhé hodiny v peřeji, než mu losos skočí přímo do tlamy, a "
+                    u8"trpělivost je i v lidském Medvědovi tou největší devizou. Šéfa nad sebou "
+                    u8"potřebuje jen málo, protože si umí práci rozvrhnout sám. Indiáni věřili, že "
+                    u8"medvěd zná léčivé byliny, protože vyhrabává kořeny, a nejeden Medvěd má k "
+                    u8"bylinám a k léčení přirozený vztah."));
 constexpr auto medved4 =
     piece<707>("Medvěd, piece 4", textSoFar, tabs(14),
-               text(u8"Ve věcech srdce bývá Medvěd plachý. Trvá dlouho, než své city přizná, a "
-                    u8"ještě déle, než je vysloví nahlas. Když se však zamiluje, myslí to vážně a "
-                    u8"natrvalo. Je spolehlivý, pozorný a starostlivý partner, který svou lásku "
-                    u8"projevuje hlavně obyčejnou péčí: opraví, co se rozbilo, a uvaří, když je "
-                    u8"druhý nemocný. Ocení klidný a harmonický vztah bez dramat a bouří. Dobře si "
-                    u8"rozumí s Bobrem a Husou, ale také s vodními totemy, které ho naučí více "
-                    u8"projevovat city. Nejcitlivější má Medvěd střeva a trávení. Pomáhá mu jíst v "
-                    u8"pravidelnou dobu, dopřávat si dostatek vlákniny a toulat se lesem, nejlépe "
-                    u8"s košíkem na houby. Medvědovi se vyplatí být na sebe méně přísný a občas si "
-                    u8"dovolit i nedokonalost."));
+               text(u8"V lásce je Medvěd opatrný a pomalý. Jako jeho zvíře, které celý rok žije "
+                    u8"samo a družku hledá jen na začátku léta, si dlouho udržuje nezávislost a "
+                    u8"svou samotu brání. Když se však zamiluje, je jeho láska hluboká a laskavá a "
+                    u8"náruč, do které partnera sevře, chrání před celým světem. Medvědí péče má "
+                    u8"jen jednu past: snadno z ní vznikne medvědí služba, pomoc, která to myslí "
+                    u8"dobře, ale dopadne neohrabaně. Dobře si rozumí s Bobrem a Husou a s vodními "
+                    u8"totemy, které ho učí mluvit o citech. Zdraví Medvěda řídí roční doby. V "
+                    u8"zimě potřebuje víc spánku než ostatní a neměl by se za to stydět; vždyť "
+                    u8"medvědice v zimní noře i rodí a kojí v polospánku. Na jaře mu naopak "
+                    u8"prospějí dlouhé pochody po lese."));
 
 // Havran
 constexpr auto havran1 =
@@ -332,41 +331,41 @@ constexpr auto havran1 =
                text(u8"Lidi narozené mezi 22. září a 22. říjnem zveme v názvosloví indiánského "
                     u8"horoskopu „Havrany“. Tyto zrozence ovlivňuje vzdušný živel a vítr "
                     u8"západní. "),
-               text(u8"Havran otevírá podzim, kdy se den vyrovná noci, listí žloutne a rudne a "
-                    u8"krajina se chystá ke spánku. Patří k nejchytřejším ptákům: v pokusech "
-                    u8"havrani dokázali ohnout drát do háčku a vytáhnout jím potravu. Hnízdí v "
-                    u8"koloniích a na zimu k nám přilétají hejna z východu. Lidští Havrani jsou "
-                    u8"stejně bystří a společenští a hledají rovnováhu mezi rozumem a citem."));
+               text(u8"Havran otevírá podzim, kdy se den vyrovná noci, listí žloutne a na pole "
+                    u8"vyjíždějí pluhy. Za pluhem se tehdy táhne černý průvod havranů, kteří "
+                    u8"sbírají z čerstvé brázdy larvy a žížaly, a v říjnu k nám přilétají zimovat "
+                    u8"hejna z východu. Havran patří k nejchytřejším ptákům, a kdo se narodí pod "
+                    u8"ním, dostane do vínku hlavu, která si poradí s kdejakou hádankou."));
 constexpr auto havran2 =
     piece<835>("Havran, piece 2", textSoFar, tabs(2), spaces(180),
-               text(u8"Havran je diplomat od přírody. Má vytříbený vkus, smysl pro krásu a "
-                    u8"spravedlnost a usiluje o to, aby kolem něho vládl klid a soulad. Zbožňuje "
-                    u8"hudbu, umění a módu. Je zdvořilý, vlídný a okouzlující, s lidmi vychází "
-                    u8"snadno a umí urovnat spory, které by jiní jen přiživovali. Dokáže se vžít "
-                    u8"do situace druhého, a proto je skvělým prostředníkem. Tato schopnost vidět "
-                    u8"každou věc z několika stran má ale i svou odvrácenou tvář: Havran se těžko "
-                    u8"rozhoduje. Dlouho váhá, zvažuje a sbírá názory ostatních, zatímco druzí už "
-                    u8"dávno jednají. Nesnáší konflikty a kvůli klidu ustoupí i tam, kde by neměl. "
-                    u8"Samota mu nesvědčí, potřebuje lidi kolem sebe a jejich uznání."));
+               text(u8"V pokusech havrani dokázali ohnout kus drátu do háčku a vytáhnout jím "
+                    u8"pamlsek, ačkoli v přírodě nástroje nepoužívají. Taková je mysl lidského "
+                    u8"Havrana: vynalézavá a hravá, a když něco nejde, vymyslí nástroj, který to "
+                    u8"dokáže. Havrani hnízdí v hlučných koloniích v korunách stromů a ustavičně "
+                    u8"spolu hovoří, a jeho člověk potřebuje kolem sebe rozhovor a smích. Indiáni "
+                    u8"severozápadního pobřeží vyprávějí o Havranovi, který lstí ukradl slunce z "
+                    u8"truhly náčelníka a pověsil je na oblohu; jejich Havran je ve skutečnosti "
+                    u8"velký krkavec, ale šibalskou povahu má i náš havran. Lidský Havran si rád "
+                    u8"vystřelí z druhých a ne vždy pozná, kdy žert přestal být legrací."));
 constexpr auto havran3 =
     piece<591>("Havran, piece 3", textSoFar, tabs(19), spaces(9),
-               text(u8"Pro Havrana je partnerství jednou z nejdůležitějších věcí v životě. Teprve "
-                    u8"po boku milovaného člověka se doopravdy rozvine. Je romantický, něžný a "
-                    u8"všímavý, rád dělá radost a vytváří doma krásnou a harmonickou atmosféru. V "
-                    u8"lásce však hledá dokonalost a občas se zamiluje spíše do představy než do "
-                    u8"skutečného člověka. Svým kouzlem přitahuje mnoho obdivovatelů, a výběr mu "
-                    u8"proto dá práci. Ve vztazích vyžaduje rovnost a ohleduplnost. Nejlépe mu "
-                    u8"bude s Jelenem či Vydrou, s nimiž sdílí lehkost vzduchu, anebo s ohnivými "
-                    u8"totemy, které mu dodají odvahu k rozhodování."));
+               text(u8"Havraní páry drží spolu celý život a své pouto si každý den obnovují: "
+                    u8"čechrají si navzájem peří a sameček nosí družce potravu, když sedí na "
+                    u8"vejcích. Pro lidského Havrana je vztah podobným každodenním řemeslem. Lásku "
+                    u8"nedokazuje vznešenými slovy, ale drobnou pozorností, pochoutkou přinesenou "
+                    u8"v pravou chvíli nebo vtipem, který partnera rozesměje. Potřebuje však "
+                    u8"druhého, který s ním udrží krok v rozhovoru a nebude žárlit na jeho přátele "
+                    u8"z hejna. Dobře mu je s Jelenem či Vydrou, s nimiž sdílí lehkost vzduchu, a "
+                    u8"ohnivé totemy mu dodají víc vytrvalosti a odvahy."));
 constexpr auto havran4 =
     piece<480>("Havran, piece 4", textSoFar, tabs(19),
-               text(u8"V práci Havran vyniká tam, kde se jedná s lidmi nebo tvoří krása: jako "
-                    u8"právník, vyjednavač, diplomat, designér, architekt, stylista či umělec. "
-                    u8"Potřebuje příjemné pracovní prostředí a dobré vztahy v kolektivu. Peníze "
-                    u8"rád utrácí za elegantní oblečení a umění. Jeho zdraví úzce souvisí s "
-                    u8"duševní pohodou; citlivé jsou ledviny a bedra. Svědčí mu tanec, jóga a "
-                    u8"dostatek pitné vody. Havran by měl více důvěřovat svému úsudku; i špatné "
-                    u8"rozhodnutí je lepší než žádné."));
+               text(u8"V práci Havran nejvíc vydělá na vlastním důvtipu a na tom, že umí využít "
+                    u8"příležitost, kterou vytvořili druzí, tak jako pták jde za pluhem. Na podzim "
+                    u8"havrani schovávají ořechy a žaludy do země na horší časy a lidský Havran "
+                    u8"také nezapomíná myslet včas na zimu. Zdraví mu nejlépe slouží, když žije v "
+                    u8"rytmu hejna: každý večer se havrani slétají na společné nocoviště a ráno "
+                    u8"spolu vylétají. Pravidelný spánek a večerní návrat domů jsou pro něj tím "
+                    u8"nejlepším lékem."));
 
 // Had
 constexpr auto had1 =
@@ -375,44 +374,44 @@ constexpr auto had1 =
                     u8"indiánského horoskopu „Hady“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr západní. "),
                text(u8"Had vládne pozdnímu podzimu, času mlh, dlouhých večerů a opadaného listí, "
-                    u8"kdy příroda odumírá, aby se na jaře mohla znovu narodit. Je to období "
-                    u8"proměn a tajemství. Had je zvíře, které lidi odedávna fascinuje i děsí. "
-                    u8"Plazí se tiše a nenápadně, dokáže trpělivě vyčkávat a pak zaútočit "
-                    u8"bleskurychle. Několikrát ročně se svlékne z kůže a vyklouzne z ní jako "
-                    u8"nový, a proto se stal symbolem znovuzrození a léčivé síly. Některé kmeny "
-                    u8"amerického Jihozápadu tančily s hady při obřadech za déšť. Lidé zrození pod "
-                    u8"Hadem v sobě nesou stejnou hloubku, sílu a schopnost měnit se."));
+                    u8"kdy příroda usíná. Užovky a zmije se teď naposledy vyhřívají na kamenech na "
+                    u8"poledním slunci a pak zalézají do skalních puklin a starých nor, kde jich "
+                    u8"často přečká zimu pohromadě klubko. Had nemá uši, a přece vnímá každý krok, "
+                    u8"protože chvění země cítí celým tělem, a vzduch ochutnává rozeklaným "
+                    u8"jazykem. Hopiové v Arizoně tančili s živými hady v ústech, aby hadi odnesli "
+                    u8"prosbu o déšť k duchům pod zemí. Kdo se pod Hadem zrodí, dostal do vínku "
+                    u8"trpělivost a tichou sílu, která se nikam nežene."));
 constexpr auto had2 =
     piece<796>("Had, piece 2", textSoFar, tabs(2), spaces(201),
-               text(u8"Had je povaha silná, vášnivá a neprůhledná. Jeho klid a zdrženlivost "
-                    u8"klamou, protože v nitru se mu často rozpoutávají bouře. Má mimořádnou "
-                    u8"intuici a vidí lidem až do duše, sám však o sobě prozradí jen málo. Je "
-                    u8"odhodlaný a houževnatý, a když si vytkne cíl, nedá si pokoj, dokud ho "
-                    u8"nedosáhne. Nezná polovičatá řešení: buď miluje, nebo nenávidí, buď věří, "
-                    u8"nebo pochybuje. Přátelům je oddaný až za hrob, ale zradu nikdy neodpouští a "
-                    u8"dokáže být i mstivý. Má také léčivý dar a umí druhé podržet i v obdobích, "
-                    u8"kdy ostatní utíkají. Zajímají ho tajemství, psychologie, záhady i poslední "
-                    u8"věci člověka."));
+               text(u8"Had šetří silou. Celé hodiny se nehne, vyčkává a na svět se dívá očima bez "
+                    u8"víček, a když se pohne, je to jediný přesný pohyb. Jeho člověk zachází se "
+                    u8"svou energií podobně: neplýtvá zbytečně slovy ani gesty. Když ji přepadne "
+                    u8"nepřítel, užovka se nebrání zuby, ale lstí: převrátí se na záda, otevře "
+                    u8"tlamu a předstírá smrt, dokud nebezpečí neodejde. I lidský Had raději "
+                    u8"vyhraje chytrostí než silou. Několikrát do roka had svlékne celou kůži, a "
+                    u8"předtím se mu zakalí oči, skoro nevidí a ukryje se. Ani jeho člověk neroste "
+                    u8"plynule, ale ve skocích, a před každou velkou změnou bývá mrzutý a "
+                    u8"uzavřený."));
 constexpr auto had3 =
     piece<543>("Had, piece 3", textSoFar, tabs(13), spaces(6), tabs(1), spaces(8), tabs(1), spaces(9),
-               text(u8"Had je v práci cílevědomý a vytrvalý a nevzdá se ani tehdy, když jiní dávno "
-                    u8"odešli domů. Nejlépe se uplatní v oborech, kde se hledají skryté příčiny: "
-                    u8"jako detektiv, psycholog, lékař, chirurg, výzkumník nebo vědec. Láká ho i "
-                    u8"léčitelství a alternativní medicína. Práce pro něj není jen zdrojem "
-                    u8"výdělku, ale posláním, kterému se umí oddat celou duší. Pracuje raději sám "
-                    u8"než ve skupině. Umí hospodařit i s cizími penězi a má čich na výhodné "
-                    u8"investice. Kolegům vadí jeho nedůvěřivost a sklon vše kontrolovat."));
+               text(u8"V práci je Had vytrvalý, soustředěný a pečlivý a nejlépe mu je tam, kde "
+                    u8"může pracovat v klidu a po svém, bez dozoru. Had polyká kořist vcelku a pak "
+                    u8"ji celé dny tráví v úkrytu, a jeho člověk podobně přijímá velké úkoly "
+                    u8"najednou a potřebuje čas, aby je zpracoval do poslední drobnosti. Nespěchá "
+                    u8"a nenechá se popohánět, zato to, co odevzdá, je promyšlené. Na pracovišti "
+                    u8"potřebuje teplo v obou smyslech, vlídné lidi i slunné místo; v chladné, "
+                    u8"nepřátelské atmosféře ztuhne a nepodá ani polovinu toho, co umí."));
 constexpr auto had4 =
     piece<639>("Had, piece 4", textSoFar, tabs(14), spaces(17),
-               text(u8"Láska je pro Hada hlubokou a vášnivou zkušeností, nikdy ne pouhou hrou. "
-                    u8"Dává se celý a od partnera čeká stejnou oddanost a naprostou upřímnost. Je "
-                    u8"smyslný, přitažlivý a má tajemné kouzlo, kterému jen málokdo odolá. Bývá "
-                    u8"však majetnický a žárlivý a potřebuje čas, než někomu skutečně důvěřuje. "
-                    u8"Rozumí si s Datlem a Vlkem a se zemskými totemy, které mu dávají jistotu. "
-                    u8"Pokud jde o zdraví, citlivé bývají u něho především močové cesty a pohlavní "
-                    u8"orgány, a proto by měl dbát, aby neprochladl. Prospívá mu sauna, masáže, "
-                    u8"koupele nebo meditace. Uleví se mu, jakmile se naučí odpouštět, zejména "
-                    u8"kvůli sobě samému."));
+               text(u8"Had je tvor studené krve a k životu potřebuje teplo zvenčí. V lásce se "
+                    u8"nejdřív dlouho vyhřívá opodál, než se přesvědčí, že slunce nezmizí, a "
+                    u8"potřebuje čas, než někomu skutečně uvěří. Když se však zahřeje, miluje "
+                    u8"hluboce a smyslně, a toho, kdo mu teplo dal, se pevně drží. Rozumí si s "
+                    u8"Datlem a Vlkem a se zemskými totemy, na jejichž kamenech se mu dobře a "
+                    u8"bezpečně odpočívá. Zdraví Hada závisí na teple a světle. V chladných "
+                    u8"měsících bývá pomalý a unavený, a čím víc slunce a pohybu si dopřeje, tím "
+                    u8"lépe se mu daří. Po zimě se had první dny jen vyhřívá na slunci, a i jeho "
+                    u8"člověk potřebuje pozvolný rozjezd."));
 
 // Sova
 constexpr auto sova1 =
