@@ -288,8 +288,8 @@ constexpr auto medved1 =
                     u8"vítr jižní. "),
                text(u8"Medvěd přichází v čase sklizně, kdy se z polí sváží úroda, v sadech "
                     u8"uzrávají jablka a les nabízí borůvky, ostružiny a bukvice. Medvěd teď jí od "
-                    u8"rána do noci a ukládá si tuk na dlouhý zimní spánek. Kdo nese jeho znamení, "
-                    u8"má v sobě klidnou, neuspěchanou sílu a dar myslet včas dopředu."));
+                    u8"rána do noci a ukládá si zásobu tuku na dlouhý zimní spánek. Jeho člověk "
+                    u8"mívá v sobě tutéž klidnou, neuspěchanou sílu a dar myslet dopředu."));
 constexpr auto medved2 =
     piece<758>("Medvěd, piece 2", textSoFar, tabs(1), spaces(67), tabs(1), spaces(93),
                text(u8"Medvěd je samotář, který nikomu nepřekáží a nikoho se nebojí. Chodí "
@@ -334,8 +334,8 @@ constexpr auto havran1 =
                text(u8"Havran otevírá podzim, kdy se den vyrovná noci, listí žloutne a na pole "
                     u8"vyjíždějí pluhy. Za pluhem se tehdy táhne černý průvod havranů, kteří "
                     u8"sbírají z čerstvé brázdy larvy a žížaly, a v říjnu k nám přilétají zimovat "
-                    u8"hejna z východu. Havran patří k nejchytřejším ptákům, a kdo se narodí pod "
-                    u8"ním, dostane do vínku hlavu, která si poradí s kdejakou hádankou."));
+                    u8"hejna z východu. Havran patří k nejchytřejším ptákům a jeho bystrá hlava "
+                    u8"přechází i na toho, komu je totemem: každou hádanku bere jako hru."));
 constexpr auto havran2 =
     piece<835>("Havran, piece 2", textSoFar, tabs(2), spaces(180),
                text(u8"V pokusech havrani dokázali ohnout kus drátu do háčku a vytáhnout jím "
@@ -375,12 +375,12 @@ constexpr auto had1 =
                     u8"vítr západní. "),
                text(u8"Had vládne pozdnímu podzimu, času mlh, dlouhých večerů a opadaného listí, "
                     u8"kdy příroda usíná. Užovky a zmije se teď naposledy vyhřívají na kamenech na "
-                    u8"poledním slunci a pak zalézají do skalních puklin a starých nor, kde jich "
+                    u8"poledním slunci a potom zalézají do skalních puklin a starých nor, kde jich "
                     u8"často přečká zimu pohromadě klubko. Had nemá uši, a přece vnímá každý krok, "
                     u8"protože chvění země cítí celým tělem, a vzduch ochutnává rozeklaným "
                     u8"jazykem. Hopiové v Arizoně tančili s živými hady v ústech, aby hadi odnesli "
-                    u8"prosbu o déšť k duchům pod zemí. Kdo se pod Hadem zrodí, dostal do vínku "
-                    u8"trpělivost a tichou sílu, která se nikam nežene."));
+                    u8"prosbu o déšť k duchům pod zemí. Trpělivost a tichá síla, která se nikam "
+                    u8"nežene, provázejí i člověka, nad nímž Had bdí."));
 constexpr auto had2 =
     piece<796>("Had, piece 2", textSoFar, tabs(2), spaces(201),
                text(u8"Had šetří silou. Celé hodiny se nehne, vyčkává a na svět se dívá očima bez "
@@ -419,45 +419,44 @@ constexpr auto sova1 =
                text(u8"Lidi narozené mezi 23. listopadem a 21. prosincem zveme v názvosloví "
                     u8"indiánského horoskopu „Sovy“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr západní. "),
-               text(u8"Sova vládne nejdelším nocím, kdy se svět halí do tmy a mrazu. V šeru "
-                    u8"vidí a slyší lépe než jiní ptáci, kořist najde i pod sněhem a letí téměř "
-                    u8"neslyšně. Její lidští svěřenci mají podobný dar: najdou světlo tam, kde "
-                    u8"ho jiní nehledají."));
+               text(u8"Sova vládne nejdelším nocím, kdy se svět halí do tmy a mrazu. Puštík teď v "
+                    u8"lese houká o svém revíru a hlídá si jej, protože ze svého lesa se za celý "
+                    u8"život nehne. Narodit se pod Sovou znamená vidět a slyšet i tam, kde jiní "
+                    u8"jen tápou."));
 constexpr auto sova2 =
     piece<892>("Sova, piece 2", textSoFar, tabs(2), spaces(233),
-               text(u8"Sova je nezávislý duch s nezdolným optimismem. Miluje svobodu, cestování a "
-                    u8"všechno, co rozšiřuje obzory: cizí kraje, jazyky, filozofii, náboženství i "
-                    u8"dobrodružné romány. Je přímá a upřímná, často až příliš, protože řekne "
-                    u8"pravdu bez okolků a ani ji nenapadne, že by mohla někoho zranit. Má "
-                    u8"velkorysé srdce, smysl pro humor a nakažlivé nadšení, které dokáže "
-                    u8"povzbudit i ty nejsmutnější. Snadno se ale nadchne pro nové plány a stejně "
-                    u8"snadno je opustí. Pravidla, povinnosti a rutina ji dusí, a tak doma dlouho "
-                    u8"nevydrží. Je netrpělivá, občas lehkomyslná a zapomíná na sliby, které v "
-                    u8"zápalu dala. Hledá smysl života a často se stává učitelkou a rádkyní "
-                    u8"druhých."));
+               text(u8"Sova létá neslyšně. Okraje jejích letek jsou roztřepené jako hřeben a tlumí "
+                    u8"každý šelest, a tak se ke kořisti snese, aniž by ji kdo slyšel. Podobně "
+                    u8"tiše vstupuje do věcí její člověk: nedělá kolem sebe hluk, a když přijde, "
+                    u8"věc už je většinou vyřešená. Sova chytí myš i v úplné tmě, protože její uši "
+                    u8"jsou každé v jiné výšce a poznají, odkud šelest přišel, a lidská Sova umí "
+                    u8"stejně přesně poslouchat. Je věrná místu i lidem, které si vybrala, a svůj "
+                    u8"kout si brání. Pod tichým povrchem v ní však hoří oheň: puštík, který hájí "
+                    u8"hnízdo, se nezalekne ani člověka a zaútočí mu na hlavu. Také lidská Sova, "
+                    u8"jinak klidná a vlídná, se dokáže nečekaně prudce rozzlobit."));
 constexpr auto sova3 =
     piece<846>("Sova, piece 3", textSoFar, tabs(10), spaces(2), tabs(1), spaces(5),
-               text(u8"V pracovním životě potřebuje Sova především volnost a smysluplnost. Daří "
-                    u8"se jí v oborech, kde může učit, radit, cestovat nebo šířit myšlenky: "
-                    u8"jako pedagog, vysokoškolský učitel, cestovatel, průvodce, novinář, "
-                    u8"nakladatel, právník, filozof či duchovní. Skvěle se uplatní i v "
-                    u8"cestovním ruchu, zahraničním obchodě nebo ve sportu. Kancelářská práce s "
-                    u8"přísným dohledem ji ubíjí a ve stereotypu rychle ztrácí motivaci. Je "
-                    u8"plná nápadů a dokáže nadchnout kolegy, ale podrobnosti a dotažení do "
-                    u8"konce raději přenechá druhým. S penězi je velkorysá až rozmařilá a věří, "
-                    u8"že se o ni osud nějak postará, což se jí mnohdy opravdu vyplní. Po "
-                    u8"zdravotní stránce má Sova slabší místo v oblasti kyčlí, stehen a jater, "
-                    u8"a proto by měla být opatrná s alkoholem a s tučným jídlem. Nejvíce jí "
-                    u8"svědčí jízda na koni, lukostřelba a dlouhé výlety po horách."));
+               text(u8"V práci je Sova trpělivá a přesná. Celé hodiny umí sedět na jednom místě, "
+                    u8"než přijde ta pravá chvíle, a pak jediným tichým přeletem udělá, na co jiní "
+                    u8"potřebují celý den hluku. Nejlépe jí je tam, kde nikdo nestojí za zády a "
+                    u8"kde si smí práci rozvrhnout podle svých hodin; když ostatní odcházejí domů, "
+                    u8"bývá teprve ve své síle. Oči má sova v hlavě pevně zasazené a nemůže jimi "
+                    u8"pohnout, a proto otáčí celou hlavou, skoro dokola. Ani lidská Sova se na "
+                    u8"problém nedívá koutkem oka: když ho zkoumá, obrátí se k němu celá. Co sova "
+                    u8"nestráví, kosti a chlupy, vyvrhne ve vývržku, a právě z vývržků "
+                    u8"přírodovědci čtou, čím se živí. Její člověk nedrží zbytečnosti; čeho "
+                    u8"nepotřebuje, se zbaví a jde dál. S penězi zachází stejně střídmě jako se "
+                    u8"svou silou. Kolegové si u ní rádi nechají poradit, protože vidí i to, co "
+                    u8"oni ve tmě sami přehlédli."));
 constexpr auto sova4 =
     piece<527>("Sova, piece 4", textSoFar, tabs(11), spaces(6), tabs(3),
-               text(u8"Sova se do lásky vrhá s nadšením, ale nerada se váže. Partner pro ni musí "
-                    u8"být především kamarádem a spolucestujícím, s nímž může objevovat svět a "
-                    u8"vést dlouhé debaty. Žárlivost ani omezování nesnese a na jejich projevy "
-                    u8"odpovídá útěkem. Je-li jí však dopřána volnost, zůstává věrná a její láska "
-                    u8"hřeje jako oheň. Ve vztahu miluje humor a spontánnost. Souzní hlavně se "
-                    u8"Sokolem a Lososem, ale také se vzdušnými totemy. Před ostrou poznámkou na "
-                    u8"partnerův účet by si měla rozmyslet, zda ji opravdu musí vyslovit."));
+               text(u8"Puštíci spolu drží celý život a to známé noční houkání je často rozhovor "
+                    u8"dvou: on zahouká, ona mu ostrým hlasem odpoví. Pro lidskou Sovu je láska "
+                    u8"podobným dialogem. Potřebuje partnera, který jí umí odpovědět, s nímž se "
+                    u8"může přít i smát. Se Sokolem a Lososem ji pojí společný oheň a vzdušné "
+                    u8"totemy ji rozesmějí, když až příliš zvážní. Zdraví jí nejlépe slouží, když "
+                    u8"žije podle svých hodin: ke spánku potřebuje tmu a ticho, jaké si sova najde "
+                    u8"v dutině starého stromu, a neměla by se nutit do ranních výkonů."));
 
 // Husa
 constexpr auto husa1 =
@@ -465,48 +464,45 @@ constexpr auto husa1 =
                text(u8"Lidi narozené mezi 22. prosincem a 19. lednem zveme v názvosloví "
                     u8"indiánského horoskopu „Husy“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr severní. "),
-               text(u8"Čas Husy přichází se zimním slunovratem, kdy je příroda zdánlivě mrtvá, "
-                    u8"ale dny se začínají prodlužovat a ohlašují návrat světla. Divoká husa je "
-                    u8"pták nesmírné vytrvalosti: každoročně urazí tisíce kilometrů v pevném "
-                    u8"klínovitém šiku a neztratí směr. Na špici se husy střídají, aby si "
-                    u8"rozdělily námahu. Také lidská Husa bývá stejně cílevědomá, ukázněná a "
-                    u8"odolná."));
+               text(u8"Čas Husy přichází se zimním slunovratem, kdy příroda zdánlivě spí, ale dny "
+                    u8"se začínají prodlužovat. Na rybnících jižní Moravy nocují desítky tisíc "
+                    u8"hus, které k nám přiletěly ze sibiřské tundry. Táhnou v klínovém šiku, v "
+                    u8"němž každý pták využívá vzdušný proud od křídel předchozího. Lidská Husa si "
+                    u8"z toho bere to nejdůležitější: daleko se doletí pouze společně."));
 constexpr auto husa2 =
     piece<537>("Husa, piece 2", textSoFar, spaces(46), tabs(10),
-               text(u8"Husa je člověk povinnosti a řádu. Je vážná a zodpovědná a za svými "
-                    u8"rozhodnutími si stojí. Má vysoké nároky na sebe i na ostatní a nesnáší "
-                    u8"lenost a nespolehlivost. Je ctižádostivá, ale nehoní se za rychlým "
-                    u8"úspěchem. Ctí tradice a má úctu ke starším. Na první pohled se zdá "
-                    u8"chladná a odměřená, ve skutečnosti je však citlivější, než dává znát, a "
-                    u8"umí být nečekaně vtipná. Dané slovo je pro ni svaté a důvěru, již v ni "
-                    u8"kdo vložil, nezklame. Někdy bývá pesimistická a příliš kritická."));
+               text(u8"Husa je člověk dlouhých cest. Ví, kam letí, i když cíl leží tisíce "
+                    u8"kilometrů daleko, a z kurzu ji nesvede mlha ani protivítr. Ve vedení se "
+                    u8"chová jako pták na špici klínu: na čas převezme nejtěžší místo a pak ho bez "
+                    u8"okolků přenechá jinému, protože vyčerpaný vůdce hejnu nepomůže. Hejno se za "
+                    u8"letu neustále ozývá, a i Husa dodává odvahu slovem, když druhým dochází "
+                    u8"dech. Na odpočinku stojí vždy některá husa na stráži a při nebezpečí spustí "
+                    u8"poplach; podobně bdělá je i její člověk."));
 constexpr auto husa3 =
     piece<573>("Husa, piece 3", textSoFar, tabs(18),
-               text(u8"Citově je Husa opatrná a zdrženlivá. Své city neukazuje okázale a "
-                    u8"potřebuje čas, než partnerovi otevře srdce. Romantické vzplanutí na "
-                    u8"jednu noc ji neláká, hledá svazek, na kterém se dá stavět. Jakmile se "
-                    u8"rozhodne, je věrná a spolehlivá a o rodinu se stará pečlivě; i husy v "
-                    u8"přírodě tvoří páry na celý život. Dobře ladí s Bobrem a Medvědem, "
-                    u8"jejichž zemitost je jí blízká, a s vodními totemy, které jí pomohou "
-                    u8"rozmrazit city. Do vztahu vnáší klid, a když se něco pokazí, nehledá "
-                    u8"viníka, ale řešení. Kdo ji umí rozesmát, získá u ní víc než okázalými "
-                    u8"dárky."));
+               text(u8"Husy žijí v párech po celý život a rodina se nerozdělí ani na tahu: mladé "
+                    u8"husy letí první zimu s rodiči a cestu se učí od nich. Také pro lidskou Husu "
+                    u8"je láska hlavně dlouhou společnou cestou. Prchavé romantické vzplanutí ji "
+                    u8"neláká, hledá svazek, na kterém se dá stavět, a s partnerem chce sdílet i "
+                    u8"směr. Doma bývá tou, kdo drží pohromadě zvyky, svátky a rodinné příběhy a "
+                    u8"předává je dál. Dobře ladí s Bobrem a Medvědem, jejichž zemitost je jí "
+                    u8"blízká; vodní totemy jí pomohou rozmrazit city. Když se ve vztahu něco "
+                    u8"pokazí, nehledá viníka, ale cestu dále."));
 constexpr auto husa4 =
     piece<939>("Husa, piece 4", textSoFar, tabs(12),
-               text(u8"Zaměstnání je pro Husu nesmírně důležité a kariéra mnohdy stojí na "
-                    u8"prvním místě. Je pracovitá a disciplinovaná a na vrchol stoupá příčku po "
-                    u8"příčce. Uplatní se ve vedoucích funkcích, ve státní správě, v politice, "
-                    u8"bankovnictví, stavebnictví, vědě nebo ve velkých podnicích, kde se cení "
-                    u8"systematičnost a spolehlivost. Je skvělou organizátorkou a dokáže "
-                    u8"plánovat na mnoho let předem. Respektuje autority a hierarchii a časem "
-                    u8"se sama stane uznávanou autoritou. Finančně si počíná uvážlivě a dbá na "
-                    u8"to, aby měla zajištěné stáří. Zdravotně je Husa odolná a často se dožije "
-                    u8"vysokého věku, citlivými místy však bývají kosti, klouby, zuby a kůže. "
-                    u8"Měla by pamatovat na dostatek vápníku, pravidelný pohyb a hlavně "
-                    u8"odpočinek, protože má sklon k přepracování a zapomíná, že i ona "
-                    u8"potřebuje volno. Husa by si měla dopřát i radost a hru, protože život "
-                    u8"není jen povinnost. Ať se také občas zastaví a ohlédne se za tím, kolik "
-                    u8"toho už dokázala."));
+               text(u8"Nejraději pracuje Husa s lidmi, na něž je spoleh, a v kolektivu je jí "
+                    u8"nejlépe, když je jasné, kdo kdy letí vepředu. Dokáže plánovat na mnoho let "
+                    u8"dopředu, tak jako husy, které se každý rok vracejí na stejná zimoviště a "
+                    u8"odpočívají na týchž rybnících. Když rakouský badatel Konrad Lorenz "
+                    u8"vychovával housata, chodila za ním v zástupu jako za matkou, protože housě "
+                    u8"přijme za rodiče prvního tvora, kterého po vylíhnutí spatří. Lidská Husa je "
+                    u8"podobně věrná těm, kdo ji něco naučili, a časem sama ráda ukazuje cestu "
+                    u8"mladším. Finančně si počíná uvážlivě a včas myslí na stáří. Zdravotně je "
+                    u8"odolná a často se dožije vysokého věku, má však sklon k přepracování. V "
+                    u8"létě husy ztratí všechna letka naráz a na několik týdnů přijdou o schopnost "
+                    u8"létat; schovávají se na vodě a čekají, až jim narostou nová. I lidská Husa "
+                    u8"by měla přijmout období, kdy nemůže letět, a nebrat je jako svou porážku, a "
+                    u8"občas se ohlédnout za tím, kolik už dokázala."));
 
 // Vydra
 constexpr auto vydra1 =
@@ -514,47 +510,47 @@ constexpr auto vydra1 =
                text(u8"Lidi narozené mezi 20. lednem a 18. únorem zveme v názvosloví "
                     u8"indiánského horoskopu „Vydry“. Tyto zrozence ovlivňuje vzdušný živel a "
                     u8"vítr severní. "),
-               text(u8"Vydra vládne období očišťování, kdy je zima ještě v plné kráse, ale pod "
-                    u8"ledem už se pomalu probouzí nový život. Vydra je hbité, hravé a "
-                    u8"inteligentní zvíře, které se stejně dobře cítí na souši jako ve vodě. "
-                    u8"Zimu nepřespí a loví i pod ledem. Žije převážně o samotě a svůj úsek "
-                    u8"řeky si hlídá, a přesto si ráda hraje a klouže se po sněhu. Kdo se "
-                    u8"narodí pod Vydrou, je stejně vynalézavý, nezávislý a nespoutaný."));
+               text(u8"Vydra vládne období očišťování, kdy je zima ještě v plné síle, ale pod "
+                    u8"ledem se už pomalu probouzí nový život. Vydra zimu nepřespí. Loví pod "
+                    u8"ledem, dýchá u děr v ledu a zahřívá ji kožich tak hustý, že se k její kůži "
+                    u8"voda vůbec nedostane. Mezi lovy se ráda klouže po sněhu a po blátivém "
+                    u8"břehu, jen tak, pro radost. Co z toho zdědil člověk narozený v jejím čase? "
+                    u8"Především chuť si hrát, i když je kolem mráz."));
 constexpr auto vydra2 =
     piece<437>("Vydra, piece 2", textSoFar, tabs(1), spaces(7), tabs(14), spaces(45),
-               text(u8"Vydra je originál, který jde vlastní cestou a nedbá na zvyklosti. Myslí "
-                    u8"nezávisle, předbíhá svou dobu a má spoustu neotřelých nápadů, kterým "
-                    u8"okolí zpočátku nerozumí. Je přátelská, tolerantní a má silný smysl pro "
-                    u8"spravedlnost. Má ráda změny, překvapení a nečekané zvraty a nudu "
-                    u8"nesnáší. Přátel má mnoho, a přece potřebuje, jako její zvířecí vzor, kus "
-                    u8"řeky jen pro sebe."));
+               text(u8"Vydra je hravá, zvídavá a neposedná a nejvíc se naučí při hře. Ve vodě i na "
+                    u8"souši je stejně doma a s lehkostí přechází mezi světy, které jiní drží "
+                    u8"odděleně. Každý kámen na dně musí otočit a každou novou díru v břehu "
+                    u8"prozkoumat. I v tvrdých časech si najde důvod k radosti, a když ostatní v "
+                    u8"mrazu jen čekají na jaro, ona se klouže z kopce. Nudu a stojatou vodu "
+                    u8"nesnáší."));
 constexpr auto vydra3 =
     piece<915>("Vydra, piece 3", textSoFar, tabs(17),
-               text(u8"V zaměstnání Vydra nejvíce ocení svobodu a možnost experimentovat. Její "
-                    u8"vynalézavá mysl potřebuje prostor, a tam, kde vládne přísná hierarchie a "
-                    u8"pravidla se nesmí zpochybňovat, se cítí jako ryba na suchu. Dobře se jí "
-                    u8"daří ve vědě, technice, informatice, vynálezectví a výzkumu, ale také v "
-                    u8"sociální práci, ekologii, neziskovém sektoru nebo astrologii. Jejím "
-                    u8"talentem je schopnost vidět souvislosti, které druhým unikají, a "
-                    u8"přicházet s řešeními, na která by nikdo jiný nepřišel. Ráda pracuje v "
-                    u8"týmu lidí se stejným nadšením, kde má každý svůj hlas. Na vedoucím místě "
-                    u8"působí spíše jako inspirátorka než jako přísná šéfová, protože nerada "
-                    u8"rozkazuje a ještě méně ráda poslouchá. Bývá ovšem roztěkaná a rutinní "
-                    u8"úkoly odkládá na poslední chvíli. Peníze pro ni nejsou hlavní motivací; "
-                    u8"daleko více ji pohání pocit, že dělá něco prospěšného pro svět. Umí "
-                    u8"dobře poradit druhým, ale sama nerada přijímá rady."));
+               text(u8"V práci se Vydra nejlépe uplatní tam, kde se nic nedá vyčíst z manuálu. V "
+                    u8"kalné vodě, kde nic nevidí, nachází rybu podle vousků, které zachytí každé "
+                    u8"chvění, a lidská Vydra má podobný cit: i ve zmatku pozná, kudy se věc hýbe, "
+                    u8"a chytí ji dřív, než uplave. Daří se jí tam, kde práce není jen povinnost, "
+                    u8"ale i trochu hra. Mladé vydry se vody zpočátku bojí a matka je plavat musí "
+                    u8"naučit, a tak si Vydra váží každého, kdo ji něco naučil, a sama ráda "
+                    u8"ukazuje mladším, jak na to. Na vedoucím místě působí spíše jako "
+                    u8"inspirátorka než jako přísná šéfová, protože nerada rozkazuje a raději jde "
+                    u8"příkladem. Bývá ovšem roztěkaná a rutinní úkoly odkládá na poslední chvíli. "
+                    u8"Vydra za den spotřebuje obrovské množství ryb a žab, aby jí v ledové vodě "
+                    u8"nevychladlo tělo, a také lidská Vydra dává do všeho tolik energie, že "
+                    u8"potřebuje pravidelný přísun síly, jinak rychle vyhoří. Peníze ji pohánějí "
+                    u8"méně než zvědavost."));
 constexpr auto vydra4 =
     piece<710>("Vydra, piece 4", textSoFar, tabs(19),
-               text(u8"Vydra staví lásku hlavně na přátelství. Potřebuje partnera, s nímž může "
-                    u8"sdílet své záliby, ideály a nekonečné diskuse, ale který ji zároveň "
-                    u8"nechá žít vlastním životem. Majetnické chování, scény a citové vydírání "
-                    u8"ji rychle odradí. Zdánlivě se řídí spíš rozumem než srdcem, ale ve "
-                    u8"vztahu je laskavá a věrná. Ocení překvapení, společné cesty a "
-                    u8"dobrodružství, kdežto romantika s růžemi a bonbony ji nudí. Blízko má k "
-                    u8"Jelenovi a Havranovi i k ohnivým totemům. Z hlediska zdraví má citlivý "
-                    u8"krevní oběh, lýtka a kotníky. Sílu jí vracejí plavání, procházky "
-                    u8"mrazivým ránem a dostatek spánku, který její neklidná mysl potřebuje. "
-                    u8"Měla by pochopit, že city nejsou slabostí, a přestat se bát je ukázat."));
+               text(u8"Při námluvách si vydry spolu hrají, honí se ve vodě a válejí se v trávě, a "
+                    u8"lidská Vydra se nejspíš zamiluje do toho, s kým se dá smát a dovádět ještě "
+                    u8"po letech. Vydry se po řece dorozumívají hvízdáním a lidská Vydra dává city "
+                    u8"najevo podobně: nahlas a vesele. Vážné chvíle zvládá lépe, když je "
+                    u8"prostřídá humor. Ocení překvapení a společné objevování, kdežto romantika s "
+                    u8"růžemi ji nudí. Mláďata vychovává vydra sama a bývá to oddaná matka. Blízko "
+                    u8"má k Jelenovi, k Havranovi i k ohnivým totemům. Zdraví Vydry stojí na "
+                    u8"teple: jejímu zvířeti chrání kožich každý chloupek, a i ona potřebuje dost "
+                    u8"tepla a pravidelné jídlo, protože při svém tempu snadno vyčerpá zásoby. "
+                    u8"Dobře jí dělá voda a pohyb."));
 
 // Vlk
 constexpr auto vlk1 =
@@ -562,40 +558,40 @@ constexpr auto vlk1 =
                text(u8"Lidi narozené mezi 19. únorem a 20. březnem zveme v názvosloví "
                     u8"indiánského horoskopu „Vlky“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr severní. "),
-               text(u8"Vlk uzavírá roční kruh v týdnech, kdy zima pomalu ustupuje, sníh se mění v "
-                    u8"bystřiny a příroda se chystá na nový začátek. Je to období konců i nadějí, "
-                    u8"kdy se staré rozpouští a nové ještě nemá tvar. O vlku koluje mnoho pověstí; "
-                    u8"traduje se, že vyje na měsíc, vytí mu ale slouží k dorozumění se smečkou. "
-                    u8"Té je oddaný: smečku tvoří rodina, jež o mláďata pečuje společně. Pro mnohé "
-                    u8"indiánské kmeny byl vlk moudrým učitelem a průvodcem. Ti, které Vlk "
-                    u8"provází, jsou citliví, věrní a mají silnou intuici."));
+               text(u8"Vlk vládne posledním týdnům zimy, kdy sníh na horách ještě drží, ale z "
+                    u8"údolí už potoky odnášejí vodu z tání. Pro vlky je to čas lásky: v únoru se "
+                    u8"páří vůdčí pár smečky a v dubnu se v noře narodí slepá vlčata. Smečka "
+                    u8"přitom není tlupa cizích zvířat, ale rodina, rodiče a jejich potomci z "
+                    u8"minulých let, kteří spolu loví, hlídají revír a společně se starají o "
+                    u8"mláďata. Do české krajiny se divoký vlk po více než sto letech vrátil a "
+                    u8"jeho vytí se dnes znovu nese Krušnými horami, Šumavou i Beskydami."));
 constexpr auto vlk2 =
     piece<743>("Vlk, piece 2", textSoFar, tabs(1), spaces(75), tabs(15), spaces(2), tabs(1),
-               text(u8"Vlk je snílek s bohatým vnitřním světem. Postřehne i to, co nikdo "
-                    u8"nevyslovil, a jeho předtuchy se často až nápadně vyplní. Je soucitný, "
-                    u8"laskavý a neumí zůstat lhostejný k cizímu trápení; pomůže každému, kdo o to "
-                    u8"požádá, a někdy i tomu, kdo si to nezaslouží. Má umělecké nadání, lásku k "
-                    u8"hudbě, poezii a všemu tajemnému. Potřebuje čas o samotě, aby si srovnal "
-                    u8"myšlenky a nabral sílu. Přátelům bývá věrnou oporou a dokáže trpělivě "
-                    u8"naslouchat i dlouhé hodiny. Jeho přílišná citlivost je však i slabinou: "
-                    u8"snadno podléhá náladám, nechá se ovlivnit a před nepříjemnou realitou rád "
-                    u8"utíká do světa fantazie. Mívá potíže říct ne a stanovit si jasné hranice."));
+               text(u8"Lidský Vlk žije pro svou smečku. Rodina a pár věrných přátel jsou pro něj "
+                    u8"kruhem, který hájí, a cizímu se otevírá pomalu, jako se divoký vlk vyhne "
+                    u8"člověku. Své hranice zná a umí je dát najevo; kdo je překročí, dostane "
+                    u8"nejdřív varování, ne hned ránu. Je to trpělivý učitel: vlčata se učí lovit "
+                    u8"tak, že běží za dospělými a dívají se, a Vlk podobně předává, co umí, spíš "
+                    u8"příkladem než slovy. Mladí vlci opouštějí rodnou smečku a putují i stovky "
+                    u8"kilometrů, než najdou vlastní revír, a i v lidském Vlkovi žije tulák, "
+                    u8"kterého občas musí pustit ven. Vytím se vlci svolávají, a i on potřebuje "
+                    u8"mít s blízkými živé spojení a zle nese, když nikdo neodpovídá."));
 constexpr auto vlk3 =
     piece<647>("Vlk, piece 3", textSoFar, tabs(8), spaces(74),
-               text(u8"Vlk miluje oddaně, něžně a bez výhrad. Ve vztahu je romantický, chápavý a "
-                    u8"obětavý a pro partnera udělá cokoli. Lásku projevuje drobnými pozornostmi, "
-                    u8"dopisy anebo básněmi a na druhém pozná, co ho trápí, i když nic neříká. "
-                    u8"Potřebuje cítit hluboké duševní spojení a porozumění beze slov. Nesnáší "
-                    u8"hrubost a chlad a v prostředí plném hádek vadne. Pozor by si měl dát na to, "
-                    u8"aby nesplýval s druhým natolik, že zapomene na sebe, a aby nevybíral "
-                    u8"partnery, které je třeba zachraňovat. Oporu nachází u Datla a Hada i u "
-                    u8"zemských totemů, které ho vracejí oběma nohama na zem."));
+               text(u8"V práci Vlk vyniká hlavně vytrvalostí. Vlci neloví sprintem, ale klusem: "
+                    u8"kořist sledují dlouhé hodiny, dokud neochabne. Lidský Vlk také vítězí "
+                    u8"dechem, ne prvním náporem, a nejlépe mu jdou dlouhé úkoly, u nichž jiní "
+                    u8"cestou odpadnou. Ve sněhu chodí smečka v zástupu a každý šlape do stop toho "
+                    u8"před sebou, aby ušetřil síly, a Vlk i v práci rád dělí námahu tak, aby ji "
+                    u8"unesli všichni. V lásce je věrný a vážný. Vlčí pár drží spolu dlouhá léta a "
+                    u8"vlčata jim pomáhají krmit i jejich starší potomci. Oporu nachází u Datla a "
+                    u8"Hada i u zemských totemů, na nichž může stavět."));
 constexpr auto vlk4 =
     piece<272>("Vlk, piece 4", textSoFar, tabs(19), spaces(13),
-               text(u8"Vlkovi dělá dobře voda, hudba a klid přírody, měl by se však vyhýbat "
-                    u8"alkoholu a dalším únikům před stresem. Citlivá má chodidla i mízní uzliny a "
-                    u8"obranyschopnost mívá oslabenou. Vlk by měl věřit intuici, ale nezapomínat "
-                    u8"na střízlivý rozum."));
+               text(u8"Vlk za noc urazí desítky kilometrů a jeho člověk potřebuje pohyb: dlouhá "
+                    u8"chůze krajinou mu vrací klid. Po lovu vlci odpočívají dlouhé hodiny, a ani "
+                    u8"lidský Vlk by neměl jen běžet. Měl by věřit svému instinktu, ale "
+                    u8"nezapomínat ani na rozum."));
 
 constexpr PadLengths indianPads{.pad = indianPadLength};
 
