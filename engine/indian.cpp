@@ -80,14 +80,14 @@ constexpr auto bobr1 =
 constexpr auto bobr2 =
     piece<768>("Bobr, piece 2", textSoFar, tabs(2),
                text(u8"Bobr nepracuje sám. Hráz staví celá rodina, každý přitáhne vlastní větev a "
-                    u8"nikdo se nevyptává, čí je zásluha. Takový je i lidský Bobr: nejvíc dokáže s "
-                    u8"lidmi, kterým věří, a o slávu se vůbec nestará, dokud dílo drží. Bobr "
+                    u8"nikdo se nevyptává, čí je zásluha. Takový bývá i lidský Bobr: nejvíc zmůže "
+                    u8"s lidmi, kterým věří, a o slávu se vůbec nestará, dokud dílo drží. Bobr "
                     u8"dokáže proměnit krajinu. Kde postaví hráz, vznikne tůň a mokřad a v nich "
                     u8"najdou domov žáby, ptáci i ryby, a také jeho člověk zanechává místa, jimiž "
                     u8"prošel, obyvatelnější, než byla. Má praktický rozum a šikovné ruce a "
                     u8"nejlépe přemýšlí s nástrojem v ruce. Při nebezpečí bobr plácne ocasem o "
                     u8"hladinu, aby varoval ostatní, a zmizí pod vodou; i jeho člověk nejdříve "
-                    u8"varuje a pak se stáhne do bezpečí, rvačky však nevyhledává. Vchod do bobří "
+                    u8"varuje a pak se stáhne do bezpečí, rvačky ale nevyhledává. Vchod do bobří "
                     u8"nory leží pod hladinou a nezvaný host se dovnitř nikdy nedostane. Ani Bobr "
                     u8"nepouští do svého nitra každého."));
 constexpr auto bobr3 =
@@ -105,11 +105,11 @@ constexpr auto bobr4 =
                text(u8"V lásce hledá Bobr parťáka. Bobří pár drží spolu léta a všechno dělá "
                     u8"společně, staví, opravuje i vodí mláďata, a ani lidský Bobr si nedovede "
                     u8"představit vztah, v němž jeden nosí větve a druhý se jen dívá. Doma chce "
-                    u8"mít dělbu práce jasnou a poctivou. Kdo s ním žije, pozná jeho lásku podle "
-                    u8"toho, že u nich doma nic dlouho nezůstane rozbité. Mladí bobři zůstávají u "
+                    u8"mít dělbu práce jasnou a spravedlivou. Kdo s ním žije, pozná jeho lásku "
+                    u8"podle toho, že u nich nic dlouho nezůstane rozbité. Mladí bobři zůstávají u "
                     u8"rodičů dva roky, než odejdou hledat svou vlastní řeku; loučení nese Bobr "
                     u8"těžce, ale nebrání mu. S Husou a Medvědem, kteří stojí na stejně pevné "
-                    u8"zemi, se snadno shodne, a vodní totemy mu naplní tůň."));
+                    u8"zemi, se snadno dohodne, a vodní totemy mu naplní tůň."));
 // Piece 5 brings the text's second pad after a run of its own: 119 bytes of run, two placeholders
 // and a 712-byte passage make it 835 bytes, so the Bobr's text is 3608 bytes and the longest of
 // the totems.
@@ -238,11 +238,11 @@ constexpr auto losos1 =
                     u8"Tuto vůli dojít domů si nese i člověk, kterého Losos vede."));
 constexpr auto losos2 =
     piece<884>("Losos, piece 2", textSoFar, tabs(17), spaces(19),
-               text(u8"Lososa málokdo zlomí. Když se jednou vydá k prameni, nezastaví ho peřej ani "
+               text(u8"Lososa málokdo ohne. Když se jednou vydá k prameni, nezastaví ho peřej ani "
                     u8"jez, a tak i jeho člověk jde za tím, co si předsevzal, s vytrvalostí, nad "
                     u8"níž ostatní kroutí hlavou. Nezapomíná, odkud vyšel: tak jako ryba po letech "
                     u8"v moři pozná podle pachu vlastní řeku, vrací se i on k lidem a místům svého "
-                    u8"dětství i když ho život zavál daleko. Na cestu k trdlišti se lososí samec "
+                    u8"dětství, i když ho život zavál daleko. Na cestu k trdlišti se lososí samec "
                     u8"vybarví do ruda a narostou mu hákovité čelisti; i lidský Losos se umí pro "
                     u8"velkou chvíli proměnit k nepoznání a ukázat sílu, kterou v něm nikdo "
                     u8"netušil. Indiáni severozápadního pobřeží vítali každý rok první úlovek "
@@ -296,31 +296,31 @@ constexpr auto medved2 =
                     u8"vlastním tempem a zdánlivě neohrabaně, a jeho člověk působí podobně: "
                     u8"rozvážně, pomalu, skoro ospale, a kdo ho podcení, bývá nemile překvapen. "
                     u8"Rozzlobit ho dá práci. Snese leccos, dlouho mlčí a jen bručí, a teprve když "
-                    u8"někdo sáhne na to, co mu je nejdražší, ukáže sílu, před kterou je lepší "
+                    u8"někdo sáhne na to, co je mu nejdražší, ukáže sílu, před kterou je lepší "
                     u8"ustoupit. Medvědice, která brání mláďata, nezná strach, a lidský Medvěd "
                     u8"hájí své blízké stejně neohroženě. Rád je sám v lese nebo v dílně a nevadí "
                     u8"mu ticho. Potřebuje ale, aby jeho samotu ostatní brali jako odpočinek, ne "
                     u8"jako uraženost."));
 constexpr auto medved3 =
     piece<647>("Medvěd, piece 3", textSoFar, tabs(16), spaces(8),
-               text(u8"V práci Medvěd spoléhá na zkušenost a paměť. Skutečný medvěd si léta "
-                    u8"pamatuje, kde v jeho revíru zrají první maliny a kde padají žaludy; jeho "
-                    u8"člověk podobně sbírá znalosti po celý život a ví, kdy a kde co hledat. "
-                    u8"Nehoní se za novinkami a vůbec nemá rád, když ho někdo popohání. Na Aljašce "
-                    u8"stojí medvěd dlouhé hodiny v peřeji, než mu losos skočí přímo do tlamy, a "
-                    u8"trpělivost je i v lidském Medvědovi tou největší devizou. Šéfa nad sebou "
-                    u8"potřebuje jen málo, protože si umí práci rozvrhnout sám. Indiáni věřili, že "
-                    u8"medvěd zná léčivé byliny, protože vyhrabává kořeny, a nejeden Medvěd má k "
-                    u8"bylinám a k léčení přirozený vztah."));
+               text(u8"V práci Medvěd spoléhá na to, co si ověřil. Skutečný medvěd ví, kde v jeho "
+                    u8"revíru zrají první maliny a kde padají žaludy, a jeho člověk zná svůj obor "
+                    u8"podobně jako on svůj les: ví, kdy a kde co hledat. Nehoní se za novinkami a "
+                    u8"vůbec nemá rád, když ho někdo popohání. Na Aljašce stojí medvěd dlouhé "
+                    u8"hodiny v peřeji, než mu losos skočí přímo do tlamy, a trpělivost je i v "
+                    u8"lidském Medvědovi tou největší devizou. Šéfa nad sebou potřebuje jen málo, "
+                    u8"protože si umí práci rozvrhnout úplně sám. Indiáni kdysi věřili, že medvěd "
+                    u8"zná léčivé byliny, protože vyhrabává kořeny, a nejeden Medvěd má k bylinám "
+                    u8"a k léčení přirozený vztah."));
 constexpr auto medved4 =
     piece<707>("Medvěd, piece 4", textSoFar, tabs(14),
-               text(u8"V lásce je Medvěd opatrný a pomalý. Jako jeho zvíře, které celý rok žije "
-                    u8"samo a družku hledá jen na začátku léta, si dlouho udržuje nezávislost a "
-                    u8"svou samotu brání. Když se však zamiluje, je jeho láska hluboká a laskavá a "
-                    u8"náruč, do které partnera sevře, chrání před celým světem. Medvědí péče má "
-                    u8"jen jednu past: snadno z ní vznikne medvědí služba, pomoc, která to myslí "
-                    u8"dobře, ale dopadne neohrabaně. Dobře si rozumí s Bobrem a Husou a s vodními "
-                    u8"totemy, které ho učí mluvit o citech. Zdraví Medvěda řídí roční doby. V "
+               text(u8"V lásce bývá Medvěd velkorysým ochráncem: jeho láska je hluboká a laskavá a "
+                    u8"náruč, do které partnera sevře, chrání před celým světem. Přitom potřebuje, "
+                    u8"aby mu jeho partner dopřál chvíle samoty, tak jako medvěd, který většinu "
+                    u8"roku žije o samotě a družku hledá jen na začátku léta. Medvědí péče má jen "
+                    u8"jednu past: snadno z ní vznikne medvědí služba, pomoc, která to myslí "
+                    u8"dobře, ale dopadne neohrabaně. Nejvíc porozumění najde u Bobra a Husy, s "
+                    u8"vodními totemy se naučí mluvit o citech. Zdraví Medvěda řídí roční doby. V "
                     u8"zimě potřebuje víc spánku než ostatní a neměl by se za to stydět; vždyť "
                     u8"medvědice v zimní noře i rodí a kojí v polospánku. Na jaře mu naopak "
                     u8"prospějí dlouhé pochody po lese."));
@@ -350,13 +350,13 @@ constexpr auto havran2 =
 constexpr auto havran3 =
     piece<591>("Havran, piece 3", textSoFar, tabs(19), spaces(9),
                text(u8"Havraní páry drží spolu celý život a své pouto si každý den obnovují: "
-                    u8"čechrají si navzájem peří a sameček nosí družce potravu, když sedí na "
-                    u8"vejcích. Pro lidského Havrana je vztah podobným každodenním řemeslem. Lásku "
-                    u8"nedokazuje vznešenými slovy, ale drobnou pozorností, pochoutkou přinesenou "
-                    u8"v pravou chvíli nebo vtipem, který partnera rozesměje. Potřebuje však "
-                    u8"druhého, který s ním udrží krok v rozhovoru a nebude žárlit na jeho přátele "
-                    u8"z hejna. Dobře mu je s Jelenem či Vydrou, s nimiž sdílí lehkost vzduchu, a "
-                    u8"ohnivé totemy mu dodají víc vytrvalosti a odvahy."));
+                    u8"čechrají si navzájem peří a sameček nosí družce potravu až na hnízdo. Pro "
+                    u8"lidského Havrana je vztah podobným každodenním řemeslem. Lásku nedokazuje "
+                    u8"vznešenými slovy, ale drobnou pozorností, pochoutkou, kterou přinese v "
+                    u8"pravou chvíli nebo vtipem, který partnera rozesměje. Potřebuje však "
+                    u8"protějšek, který s ním udrží krok v rozhovoru a nebude žárlit na jeho "
+                    u8"přátele z hejna. Nejlépe mu je s Jelenem či Vydrou, s nimiž sdílí lehkost "
+                    u8"vzduchu, a ohnivé totemy mu dodají víc vytrvalosti a odvahy."));
 constexpr auto havran4 =
     piece<480>("Havran, piece 4", textSoFar, tabs(19),
                text(u8"V práci Havran nejvíc vydělá na vlastním důvtipu a na tom, že umí využít "
@@ -374,24 +374,23 @@ constexpr auto had1 =
                     u8"indiánského horoskopu „Hady“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr západní. "),
                text(u8"Had vládne pozdnímu podzimu, času mlh, dlouhých večerů a opadaného listí, "
-                    u8"kdy příroda usíná. Užovky a zmije se teď naposledy vyhřívají na kamenech na "
+                    u8"kdy příroda usíná. Užovky a zmije se teď naposledy vyhřívají na kamenech v "
                     u8"poledním slunci a potom zalézají do skalních puklin a starých nor, kde jich "
-                    u8"často přečká zimu pohromadě klubko. Had nemá uši, a přece vnímá každý krok, "
+                    u8"často přečká zimu celé klubko. Had nemá uši, a přece vnímá každý krok, "
                     u8"protože chvění země cítí celým tělem, a vzduch ochutnává rozeklaným "
-                    u8"jazykem. Hopiové v Arizoně tančili s živými hady v ústech, aby hadi odnesli "
-                    u8"prosbu o déšť k duchům pod zemí. Trpělivost a tichá síla, která se nikam "
-                    u8"nežene, provázejí i člověka, nad nímž Had bdí."));
+                    u8"jazykem. Hopiové v Arizoně kdysi tančili s živými hady v ústech, aby hadi "
+                    u8"odnesli prosbu o déšť k duchům pod zemí. Trpělivost a tichá síla, která se "
+                    u8"nikam nežene, provázejí i člověka, nad nímž Had bdí."));
 constexpr auto had2 =
     piece<796>("Had, piece 2", textSoFar, tabs(2), spaces(201),
-               text(u8"Had šetří silou. Celé hodiny se nehne, vyčkává a na svět se dívá očima bez "
-                    u8"víček, a když se pohne, je to jediný přesný pohyb. Jeho člověk zachází se "
-                    u8"svou energií podobně: neplýtvá zbytečně slovy ani gesty. Když ji přepadne "
-                    u8"nepřítel, užovka se nebrání zuby, ale lstí: převrátí se na záda, otevře "
+               text(u8"Had šetří silou. Celé hodiny se ani nehne, vyčkává a na svět se dívá očima "
+                    u8"bez víček, a když se pohne, je to jediný přesný pohyb. Jeho člověk zachází "
+                    u8"se svou energií podobně: neplýtvá zbytečně slovy ani gesty. Když užovku "
+                    u8"přepadne nepřítel, nebrání se zuby, ale lstí: převrátí se na záda, otevře "
                     u8"tlamu a předstírá smrt, dokud nebezpečí neodejde. I lidský Had raději "
                     u8"vyhraje chytrostí než silou. Několikrát do roka had svlékne celou kůži, a "
                     u8"předtím se mu zakalí oči, skoro nevidí a ukryje se. Ani jeho člověk neroste "
-                    u8"plynule, ale ve skocích, a před každou velkou změnou bývá mrzutý a "
-                    u8"uzavřený."));
+                    u8"plynule, ale ve skocích, a před každou velkou změnou bývá mrzutý a zamlklý."));
 constexpr auto had3 =
     piece<543>("Had, piece 3", textSoFar, tabs(13), spaces(6), tabs(1), spaces(8), tabs(1), spaces(9),
                text(u8"V práci je Had vytrvalý, soustředěný a pečlivý a nejlépe mu je tam, kde "
@@ -491,9 +490,9 @@ constexpr auto husa3 =
 constexpr auto husa4 =
     piece<939>("Husa, piece 4", textSoFar, tabs(12),
                text(u8"Nejraději pracuje Husa s lidmi, na něž je spoleh, a v kolektivu je jí "
-                    u8"nejlépe, když je jasné, kdo kdy letí vepředu. Dokáže plánovat na mnoho let "
-                    u8"dopředu, tak jako husy, které se každý rok vracejí na stejná zimoviště a "
-                    u8"odpočívají na týchž rybnících. Když rakouský badatel Konrad Lorenz "
+                    u8"nejlépe, když je jasné, kdo kdy letí vpředu. Pamatuje si osvědčené cesty a "
+                    u8"místa, tak jako husy, které se každý rok vracejí na stejná zimoviště a "
+                    u8"odpočívají na týchž rybnících cestou. Když rakouský badatel Konrad Lorenz "
                     u8"vychovával housata, chodila za ním v zástupu jako za matkou, protože housě "
                     u8"přijme za rodiče prvního tvora, kterého po vylíhnutí spatří. Lidská Husa je "
                     u8"podobně věrná těm, kdo ji něco naučili, a časem sama ráda ukazuje cestu "
@@ -501,7 +500,7 @@ constexpr auto husa4 =
                     u8"odolná a často se dožije vysokého věku, má však sklon k přepracování. V "
                     u8"létě husy ztratí všechna letka naráz a na několik týdnů přijdou o schopnost "
                     u8"létat; schovávají se na vodě a čekají, až jim narostou nová. I lidská Husa "
-                    u8"by měla přijmout období, kdy nemůže letět, a nebrat je jako svou porážku, a "
+                    u8"by měla přijmout období, kdy nemůže letět, a nebrat je jako porážku, a "
                     u8"občas se ohlédnout za tím, kolik už dokázala."));
 
 // Vydra
@@ -518,12 +517,11 @@ constexpr auto vydra1 =
                     u8"Především chuť si hrát, i když je kolem mráz."));
 constexpr auto vydra2 =
     piece<437>("Vydra, piece 2", textSoFar, tabs(1), spaces(7), tabs(14), spaces(45),
-               text(u8"Vydra je hravá, zvídavá a neposedná a nejvíc se naučí při hře. Ve vodě i na "
-                    u8"souši je stejně doma a s lehkostí přechází mezi světy, které jiní drží "
-                    u8"odděleně. Každý kámen na dně musí otočit a každou novou díru v břehu "
-                    u8"prozkoumat. I v tvrdých časech si najde důvod k radosti, a když ostatní v "
-                    u8"mrazu jen čekají na jaro, ona se klouže z kopce. Nudu a stojatou vodu "
-                    u8"nesnáší."));
+               text(u8"Vydra je hravá, zvídavá a neposedná a učí se zkušeností. Ve vodě i na souši "
+                    u8"je stejně doma a s lehkostí přechází mezi světy, které jiní drží odděleně. "
+                    u8"Každý kámen na dně musí otočit a každou novou díru v břehu prozkoumat. I v "
+                    u8"tvrdých časech si najde důvod k radosti, a když ostatní v mrazu jen čekají "
+                    u8"na jaro, ona se klouže z kopce. Nudu a stojatou vodu vůbec nesnáší."));
 constexpr auto vydra3 =
     piece<915>("Vydra, piece 3", textSoFar, tabs(17),
                text(u8"V práci se Vydra nejlépe uplatní tam, kde se nic nedá vyčíst z manuálu. V "
@@ -548,9 +546,9 @@ constexpr auto vydra4 =
                     u8"prostřídá humor. Ocení překvapení a společné objevování, kdežto romantika s "
                     u8"růžemi ji nudí. Mláďata vychovává vydra sama a bývá to oddaná matka. Blízko "
                     u8"má k Jelenovi, k Havranovi i k ohnivým totemům. Zdraví Vydry stojí na "
-                    u8"teple: jejímu zvířeti chrání kožich každý chloupek, a i ona potřebuje dost "
-                    u8"tepla a pravidelné jídlo, protože při svém tempu snadno vyčerpá zásoby. "
-                    u8"Dobře jí dělá voda a pohyb."));
+                    u8"teple: její zvíře si kožich ustavičně čistí, aby ho voda nepromočila, a i "
+                    u8"ona potřebuje dost tepla a jídla, protože při svém tempu snadno vyčerpá "
+                    u8"zásoby. Dobře jí dělá pohyb."));
 
 // Vlk
 constexpr auto vlk1 =
