@@ -83,12 +83,12 @@ constexpr auto bobr2 =
                     u8"nikdo se nevyptává, čí je zásluha. Takový bývá i lidský Bobr: nejvíc zmůže "
                     u8"s lidmi, kterým věří, a o slávu se vůbec nestará, dokud dílo drží. Bobr "
                     u8"dokáže proměnit krajinu. Kde postaví hráz, vznikne tůň a mokřad a v nich "
-                    u8"najdou domov žáby, ptáci i ryby, a také jeho člověk zanechává místa, jimiž "
-                    u8"prošel, obyvatelnější, než byla. Má praktický rozum a šikovné ruce a "
+                    u8"najdou domov žáby, ptáci i ryby, a také Bobr mezi lidmi zanechává místa, "
+                    u8"jimiž prošel, obyvatelnější, než byla. Má praktický rozum a šikovné ruce a "
                     u8"nejlépe přemýšlí s nástrojem v ruce. Při nebezpečí bobr plácne ocasem o "
                     u8"hladinu, aby varoval ostatní, a zmizí pod vodou; i jeho člověk nejdříve "
-                    u8"varuje a pak se stáhne do bezpečí, rvačky ale nevyhledává. Vchod do bobří "
-                    u8"nory leží pod hladinou a nezvaný host se dovnitř nikdy nedostane. Ani Bobr "
+                    u8"varuje a pak se stáhne do bezpečí, rvačky nevyhledává. Vchod do bobří nory "
+                    u8"leží pod hladinou a nezvaný host se dovnitř nikdy nedostane. Ani Bobr "
                     u8"nepouští do svého nitra každého."));
 constexpr auto bobr3 =
     piece<599>("Bobr, piece 3", textSoFar, tabs(19), spaces(9),
@@ -171,13 +171,13 @@ constexpr auto jelen4 =
                text(u8"Láska u Jelena dozrává pomalu, jako jeho parohy: celé týdny rostou pod "
                     u8"jemnou kůží a ztvrdnou teprve v srpnu. V září pak jelen troubí, až se les "
                     u8"chvěje, a i tichý lidský Jelen dokáže, když přijde jeho čas, vyznat lásku "
-                    u8"tak, že to slyší celé okolí. Do té doby bývá opatrný, a než se usadí, "
+                    u8"tak, že to uslyší celé okolí. Do té doby bývá opatrný, a než se usadí, "
                     u8"projde často několika vztahy. Rozumí si dobře se Sokolem a Vydrou, s "
                     u8"Havranem i se Sovou. Pro zdraví Jelen nejvíce potřebuje chvíle, kdy si v "
                     u8"klidu přežvýká, co za den nasbíral, jako jeho zvíře, které v poledne leží "
                     u8"ve stínu houštiny. V horkých dnech se jelen válí v kališti, aby se zchladil "
-                    u8"a zbavil hmyzu; i jeho člověk by měl mít své kaliště, místo, kde ze sebe "
-                    u8"smyje celý den."));
+                    u8"a zbavil hmyzu; své kaliště, místo, kde ze sebe smyje celý den, by měl mít "
+                    u8"každý Jelen."));
 
 // Datel
 constexpr auto datel1 =
@@ -207,7 +207,7 @@ constexpr auto datel3 =
     piece<414>("Datel, piece 3", textSoFar, tabs(16), spaces(10),
                text(u8"Práci dělá Datel svědomitě, a co jednou začne, to trpělivě doklepe do "
                     u8"konce. Datlí jazyk je tak dlouhý, že se jeho kořen obtáčí kolem lebky, a "
-                    u8"pták jím vytáhne potravu i z nejhlubší chodby. Jeho člověk se tak dobere k "
+                    u8"pták jím vytáhne potravu i z nejhlubší chodby. Vytrvale se Datel dostane k "
                     u8"jádru věci, na niž jiní rezignovali. Z práce, kterou udělá, žijí ti, kdo ji "
                     u8"ani neviděli, tak jako ptáci v jeho staré dutině. Nerad mění místo a časem "
                     u8"se vypracuje výš."));
@@ -255,13 +255,13 @@ constexpr auto losos3 =
                text(u8"V práci potřebuje Losos cíl, který stojí za dlouhou cestu. Dokud ví, ke "
                     u8"kterému prameni plave, unese námahu, pod kterou by jiní dávno klesli. Pod "
                     u8"vodopádem se losos nejdřív ukryje v hluboké tůni, nabere dech a teprve "
-                    u8"potom skočí; tak pracuje i jeho člověk, v mohutných náporech, mezi nimiž "
+                    u8"potom skočí; tak pracuje i Losos, v mohutných náporech, mezi nimiž "
                     u8"potřebuje klid a ticho. Kdo ho žene ke skoku dřív, než je připraven, ničeho "
                     u8"nedosáhne. Na cestě do moře prošel mladý losos řadou proměn, z říčního "
                     u8"potěru se stal tvorem slané vody, a podobně snadno se i lidský Losos naučí "
-                    u8"nové prostředí a nové řemeslo, když to jeho cesta vyžaduje. Jen se nerad "
-                    u8"vzdává toho, do čeho už vložil tolik sil, i tehdy, kdy je moudřejší se "
-                    u8"obrátit."));
+                    u8"nové prostředí a nové řemeslo, když to jeho cesta vyžaduje. Jen se velmi "
+                    u8"nerad vzdává toho, do čeho už vložil tolik sil, i tehdy, kdy je moudřejší "
+                    u8"se obrátit."));
 constexpr auto losos4 =
     piece<1300>("Losos, piece 4", textSoFar, tabs(4), spaces(280),
                 text(u8"Lásku bere Losos jako cestu domů. Hledá člověka, u něhož by mohl zakotvit, "
@@ -269,11 +269,11 @@ constexpr auto losos4 =
                      u8"štěrku, na němž se vylíhla. Na trdlišti samice vyhrabe ocasem jamku pro "
                      u8"jikry a samec u ní stojí, střeží ji a zahání soky; i lidský Losos lásku "
                      u8"hlídá, je pozorný a starostlivý, ale také žárlivý a náročný. Vztah s ním "
-                     u8"nebývá nudný, zato občas připomíná jarní peřeje. Sokol a Sova mají v sobě "
+                     u8"nebývá nudný, ale občas připomíná jarní peřeje. Sokol a Sova mají v sobě "
                      u8"týž oheň, Jelen a Havran mu dodají lehkost a nadhled. Naučí-li se Losos "
                      u8"poslouchat i proud druhého, čeká ho dlouholetý svazek. Zdraví mu slouží, "
                      u8"dokud má studenou, čistou vodu: v parném létě, kdy se řeky prohřejí, se "
-                     u8"losos stahuje do hlubin a vyčkává. Také jeho člověk špatně snáší horko a "
+                     u8"losos stahuje do hlubin a vyčkává. Také lidský Losos špatně snáší horko a "
                      u8"dusno a potřebuje čerstvý vzduch a ranní chládek. Dlouhý půst, jaký ryba "
                      u8"drží na cestě k prameni, není pro člověka: lidský Losos by měl jíst "
                      u8"pravidelně, i když zrovna spěchá. Mladý losos ostatně nedoplave do moře "
@@ -293,19 +293,19 @@ constexpr auto medved1 =
 constexpr auto medved2 =
     piece<758>("Medvěd, piece 2", textSoFar, tabs(1), spaces(67), tabs(1), spaces(93),
                text(u8"Medvěd je samotář, který nikomu nepřekáží a nikoho se nebojí. Chodí "
-                    u8"vlastním tempem a zdánlivě neohrabaně, a jeho člověk působí podobně: "
+                    u8"vlastním tempem a zdánlivě neohrabaně, a lidský Medvěd působí podobně: "
                     u8"rozvážně, pomalu, skoro ospale, a kdo ho podcení, bývá nemile překvapen. "
                     u8"Rozzlobit ho dá práci. Snese leccos, dlouho mlčí a jen bručí, a teprve když "
                     u8"někdo sáhne na to, co je mu nejdražší, ukáže sílu, před kterou je lepší "
                     u8"ustoupit. Medvědice, která brání mláďata, nezná strach, a lidský Medvěd "
-                    u8"hájí své blízké stejně neohroženě. Rád je sám v lese nebo v dílně a nevadí "
-                    u8"mu ticho. Potřebuje ale, aby jeho samotu ostatní brali jako odpočinek, ne "
-                    u8"jako uraženost."));
+                    u8"hájí své blízké stejně neohroženě. Rád je sám v lese či v dílně a nevadí mu "
+                    u8"ticho. Potřebuje ale, aby jeho samotu ostatní brali jako odpočinek, ne jako "
+                    u8"uraženost."));
 constexpr auto medved3 =
     piece<647>("Medvěd, piece 3", textSoFar, tabs(16), spaces(8),
                text(u8"V práci Medvěd spoléhá na to, co si ověřil. Skutečný medvěd ví, kde v jeho "
-                    u8"revíru zrají první maliny a kde padají žaludy, a jeho člověk zná svůj obor "
-                    u8"podobně jako on svůj les: ví, kdy a kde co hledat. Nehoní se za novinkami a "
+                    u8"revíru zrají první maliny a kde na podzim padají žaludy, a Medvěd zná svůj "
+                    u8"obor jako zvíře svůj les: ví, kdy a kde co hledat. Nehoní se za novinkami a "
                     u8"vůbec nemá rád, když ho někdo popohání. Na Aljašce stojí medvěd dlouhé "
                     u8"hodiny v peřeji, než mu losos skočí přímo do tlamy, a trpělivost je i v "
                     u8"lidském Medvědovi tou největší devizou. Šéfa nad sebou potřebuje jen málo, "
@@ -384,8 +384,8 @@ constexpr auto had1 =
 constexpr auto had2 =
     piece<796>("Had, piece 2", textSoFar, tabs(2), spaces(201),
                text(u8"Had šetří silou. Celé hodiny se ani nehne, vyčkává a na svět se dívá očima "
-                    u8"bez víček, a když se pohne, je to jediný přesný pohyb. Jeho člověk zachází "
-                    u8"se svou energií podobně: neplýtvá zbytečně slovy ani gesty. Když užovku "
+                    u8"bez víček, a když se pohne, je to jediný přesný pohyb. Stejně hospodaří se "
+                    u8"silou i člověk pod jeho znamením: neplýtvá slovy ani gesty. Když užovku "
                     u8"přepadne nepřítel, nebrání se zuby, ale lstí: převrátí se na záda, otevře "
                     u8"tlamu a předstírá smrt, dokud nebezpečí neodejde. I lidský Had raději "
                     u8"vyhraje chytrostí než silou. Několikrát do roka had svlékne celou kůži, a "
@@ -394,8 +394,8 @@ constexpr auto had2 =
 constexpr auto had3 =
     piece<543>("Had, piece 3", textSoFar, tabs(13), spaces(6), tabs(1), spaces(8), tabs(1), spaces(9),
                text(u8"V práci je Had vytrvalý, soustředěný a pečlivý a nejlépe mu je tam, kde "
-                    u8"může pracovat v klidu a po svém, bez dozoru. Had polyká kořist vcelku a pak "
-                    u8"ji celé dny tráví v úkrytu, a jeho člověk podobně přijímá velké úkoly "
+                    u8"může pracovat v klidu a po svém, bez dohledu. Had polyká kořist vcelku a "
+                    u8"pak ji celé dny tráví v úkrytu, a podobně i on přijímá velké úkoly naráz "
                     u8"najednou a potřebuje čas, aby je zpracoval do poslední drobnosti. Nespěchá "
                     u8"a nenechá se popohánět, zato to, co odevzdá, je promyšlené. Na pracovišti "
                     u8"potřebuje teplo v obou smyslech, vlídné lidi i slunné místo; v chladné, "
@@ -408,9 +408,9 @@ constexpr auto had4 =
                     u8"hluboce a smyslně, a toho, kdo mu teplo dal, se pevně drží. Rozumí si s "
                     u8"Datlem a Vlkem a se zemskými totemy, na jejichž kamenech se mu dobře a "
                     u8"bezpečně odpočívá. Zdraví Hada závisí na teple a světle. V chladných "
-                    u8"měsících bývá pomalý a unavený, a čím víc slunce a pohybu si dopřeje, tím "
-                    u8"lépe se mu daří. Po zimě se had první dny jen vyhřívá na slunci, a i jeho "
-                    u8"člověk potřebuje pozvolný rozjezd."));
+                    u8"měsících bývá pomalý a ospalý, a čím víc slunce a pohybu si dopřeje, tím "
+                    u8"líp se mu daří. Po zimě se had první dny jen vyhřívá na slunci, a i lidský "
+                    u8"Had potřebuje pozvolnější rozjezd."));
 
 // Sova
 constexpr auto sova1 =
@@ -419,8 +419,8 @@ constexpr auto sova1 =
                     u8"indiánského horoskopu „Sovy“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr západní. "),
                text(u8"Sova vládne nejdelším nocím, kdy se svět halí do tmy a mrazu. Puštík teď v "
-                    u8"lese houká o svém revíru a hlídá si jej, protože ze svého lesa se za celý "
-                    u8"život nehne. Narodit se pod Sovou znamená vidět a slyšet i tam, kde jiní "
+                    u8"lese houká o svém revíru a hlídá jej, protože ze svého lesa se za celý "
+                    u8"život nehne. Narodit se pod Sovou znamená vidět a slyšet ve tmě, v níž jiní "
                     u8"jen tápou."));
 constexpr auto sova2 =
     piece<892>("Sova, piece 2", textSoFar, tabs(2), spaces(233),
