@@ -28,43 +28,42 @@ constexpr auto sokol1 =
                text(u8"Lidi narozené mezi 21. březnem a 19. dubnem zveme v názvosloví "
                     u8"indiánského horoskopu „Sokoly“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr východní. "),
-               text(u8"Sokol otevírá roční kruh v době, kdy se příroda probouzí ze zimního spánku, "
-                    u8"sníh mizí z horských svahů a první teplé paprsky slunce budí semena ukrytá "
-                    u8"v zemi. Je to období začátků, odvahy a čerstvé síly. Sokol krouží vysoko "
-                    u8"nad krajinou, vidí daleko a na kořist se vrhá bez zaváhání. Podobně i lidé "
-                    u8"tohoto totemu mají bystré oko pro příležitosti a nebojí se jednat rychle a "
-                    u8"rázně. Kamenem Sokola bývá ohnivý opál, rostlinou pampeliška a barvou "
-                    u8"žlutozelená, barva mladé trávy, která právě prorazila zem."));
+               text(u8"Sokol otevírá roční kruh v týdnech, kdy z horských svahů mizí sníh a první "
+                    u8"teplé slunce budí semena ukrytá v zemi. Sokol stěhovavý, který se k nám po "
+                    u8"letech vrátil, tehdy zahnízdí: na skalní římse, kam se pár vrací každý rok, "
+                    u8"snese samice vejce do mělké jamky, protože hnízdo si sokol nestaví. Kořist "
+                    u8"loví z výšky střemhlavým letem, rychlejším než pohyb kteréhokoli jiného "
+                    u8"tvora na zemi. Kdo přišel na svět v sokolím čase, dostal do vínku bystrý "
+                    u8"zrak a umění vyčkat na vyhlídce, než přijde jeho chvíle."));
 constexpr auto sokol2 =
     piece<640>("Sokol, piece 2", textSoFar, tabs(10),
-               text(u8"Sokol je rozený průkopník. Jeho mysl pracuje rychle a nápady z ní srší jako "
-                    u8"jiskry z ohně. Nerad čeká, nerad žádá o svolení a ještě méně rád poslouchá "
-                    u8"dlouhé výklady. Když se pro něco nadchne, pustí se do díla celým srdcem a "
-                    u8"strhne s sebou i druhé. Má přirozenou autoritu, a proto se často ocitá v "
-                    u8"čele skupiny, aniž by o to usiloval. Jeho slabinou je netrpělivost: "
-                    u8"rozdělanou práci nechá jiným, jakmile ho přestane bavit. Bývá prudký a v "
-                    u8"rozčilení z něho vyletí slova, jichž brzy lituje; dokáže se však omluvit. "
-                    u8"Rád soutěží, prohry nese těžce, přesto se vždy zvedne. Upřímnost je jeho "
-                    u8"největší ctností, lež a přetvářku nesnáší."));
+               text(u8"Sokol nežije v hejnu a nepotřebuje, aby mu někdo ukazoval cestu. Nejlépe je "
+                    u8"mu na vlastní vyhlídce, odkud vidí daleko a kde sám určí chvíli, kdy "
+                    u8"vzlétne. Myslí rychle a mluví přímo, bez zbytečných oklik, a nesnáší lež "
+                    u8"ani přetvářku. V práci potřebuje rozhled: chce vidět celé pole, ne jen svůj "
+                    u8"kousek, a pak udeří přesně tam, kde se věc rozhoduje. Skutečný sokol "
+                    u8"většinu útoků mine a hned se vrací do výšky, a ani jeho člověk se nenechá "
+                    u8"zlomit nezdarem; chybu si rozebere a příště zaútočí jinak. Jeho slabinou je "
+                    u8"tvrdost k sobě i k druhým. Kdo nestačí jeho letu, toho snadno přehlédne, a "
+                    u8"teprve později zjistí, že ho potřeboval."));
 constexpr auto sokol3 =
     piece<711>("Sokol, piece 3", textSoFar, tabs(3),
-               text(u8"V lásce se Sokol chová jako při lovu. Zamiluje se rychle, na první "
-                    u8"pohled, a o přízeň vyvolené bytosti pak bojuje s nadšením, které je "
-                    u8"odzbrojující. Dokáže partnera překvapit velkým gestem, nečekaným výletem "
-                    u8"nebo vyznáním vysloveným uprostřed rušné ulice. Hledá protějšek, který s "
-                    u8"ním udrží krok, nebude ho spoutávat žárlivostí a zároveň mu dá útočiště, "
-                    u8"kam se může vracet. Nuda je pro něj nejhorším nepřítelem vztahu, proto "
-                    u8"vítá společné dobrodružství, sport a cesty do neznáma. Nejlépe si rozumí "
-                    u8"s Lososem a Sovou, kteří sdílejí jeho vnitřní oheň, a se vzdušnými "
-                    u8"totemy, jež jeho plamen rozdmýchávají. Když zkrotí svou netrpělivost, "
-                    u8"bývá z něho věrný a velkorysý společník, po jehož boku se nikdo nenudí."));
+               text(u8"V lásce se Sokol dvoří jako jeho pták na jaře: krouží, předvádí se a "
+                    u8"nabízí. Samec sokola přináší samici úlovek a předává jí ho přímo ve "
+                    u8"vzduchu, z pařátů do pařátů, a i lidský Sokol dává city najevo činem, "
+                    u8"nikoli dlouhým vyznáním. Místo slov přinese něco, co sám vybojoval, nebo "
+                    u8"vymyslí den, na který partner dlouho nezapomene. Potřebuje protějšek, který "
+                    u8"vydrží jeho tempo a nebude ho držet na krátkém řemínku jako sokolník, a "
+                    u8"který mu přitom nechá skalní římsu, kam se vždy může vrátit. Sokolí páry "
+                    u8"obsazují stejné hnízdiště mnoho let po sobě, a když Sokol svou římsu najde, "
+                    u8"nestřídá ji. Nejlépe souzní s Lososem a Sovou, v nichž hoří podobný oheň; "
+                    u8"vzdušné totemy jeho plamen spíš rozdmýchají, než uhasí."));
 constexpr auto sokol4 =
     piece<298>("Sokol, piece 4", textSoFar, tabs(3), spaces(8),
-               text(u8"Sokol by měl šetřit hlavu a oči, které mu slouží nejvíc, a nezapomínat "
-                    u8"na odpočinek, protože svou energii rád vyčerpává až do dna. Svědčí mu "
-                    u8"ranní běhání, plavání a lehká strava bez přemíry koření. Prospěje mu, "
-                    u8"když se před každým vzletem pořádně rozhlédne a co začne, to také "
-                    u8"dokončí."));
+               text(u8"Skutečný sokol po každém střemhlavém letu dlouho sedí na vyhlídce a "
+                    u8"odpočívá. Lidský Sokol tuhle část rád přeskočí a své síly vyčerpá až do "
+                    u8"dna, proto potřebuje po velkém vypětí opravdový klid a spánek. Oči, jimiž "
+                    u8"toho vidí tolik, by si měl šetřit a dopřávat jim častý pohled do dálky."));
 
 // Bobr
 constexpr auto bobr1 =
@@ -73,61 +72,60 @@ constexpr auto bobr1 =
                     u8"indiánského horoskopu „Bobry“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr východní. "),
                text(u8"Bobr přichází v době, kdy jaro sílí, louky se zelenají a řeky se po tání "
-                    u8"vracejí do koryt. Příroda už nejen kvete, ale i buduje a zakládá to, co "
-                    u8"má přečkat celý rok. Bobr je stavitel. Trpělivě kácí stromy, klade větev "
-                    u8"k větvi, těsní je bahnem a staví hráze, které vydrží desítky let. Jeho "
-                    u8"domov je pevný, teplý a bezpečně chráněný, a právě o takové jistotě sní "
-                    u8"i ti, jež Bobr hlídá."));
+                    u8"vracejí do koryt. V bobří noře se teď rodí mláďata a rodina, k níž patří "
+                    u8"loňští sourozenci, má plno práce. Bobr kácí stromy zuby, které mu rostou "
+                    u8"celý život, a z větví a bahna staví hráz, aby voda u vchodu do obydlí nikdy "
+                    u8"neklesla. Člověk s bobřím totemem má podobnou trpělivost s věcmi, které se "
+                    u8"budují léta."));
 constexpr auto bobr2 =
     piece<768>("Bobr, piece 2", textSoFar, tabs(2),
-               text(u8"Bobr je povahou klidný, vytrvalý a spolehlivý. Nerozhoduje se ukvapeně; než "
-                    u8"něco udělá, všechno si dobře rozmyslí, zváží a spočítá. Jakmile se však "
-                    u8"rozhodne, pracuje trpělivě a soustavně a málokdy to vzdá. Má praktický "
-                    u8"rozum a šikovné ruce, a co jiní jen plánují, to on dokáže skutečně "
-                    u8"postavit. Okolí si na něm cení rozvahy, věrnosti a smyslu pro pořádek. "
-                    u8"Slovo, které jednou dá, vždy dodrží, a totéž očekává i od druhých. Bobr "
-                    u8"nesnáší chaos a náhlé změny, protože ho vytrhují z dobře zavedených zvyků, "
-                    u8"a někdy proto působí jako zarputilý tvrdohlavec. Umí být také majetnický, a "
-                    u8"to jak ke svým věcem, tak i k lidem. Přitom je laskavý a ke spokojenosti mu "
-                    u8"stačí klid, pohodlí a hezké věci kolem sebe. Rád dobře jí, poslouchá hudbu "
-                    u8"a užívá si všeho, co těší smysly."));
+               text(u8"Bobr nepracuje sám. Hráz staví celá rodina, každý přitáhne vlastní větev a "
+                    u8"nikdo se nevyptává, čí je zásluha. Takový bývá i lidský Bobr: nejvíc zmůže "
+                    u8"s lidmi, kterým věří, a o slávu se vůbec nestará, dokud dílo drží. Bobr "
+                    u8"dokáže proměnit krajinu. Kde postaví hráz, vznikne tůň a mokřad a v nich "
+                    u8"najdou domov žáby, ptáci i ryby, a také Bobr mezi lidmi zanechává místa, "
+                    u8"jimiž prošel, obyvatelnější, než byla. Má praktický rozum a šikovné ruce a "
+                    u8"nejlépe přemýšlí s nástrojem v ruce. Při nebezpečí bobr plácne ocasem o "
+                    u8"hladinu, aby varoval ostatní, a zmizí pod vodou; i jeho člověk nejdříve "
+                    u8"varuje a pak se stáhne do bezpečí, rvačky nevyhledává. Vchod do bobří nory "
+                    u8"leží pod hladinou a nezvaný host se dovnitř nikdy nedostane. Ani Bobr "
+                    u8"nepouští do svého nitra každého."));
 constexpr auto bobr3 =
     piece<599>("Bobr, piece 3", textSoFar, tabs(19), spaces(9),
-               text(u8"V práci je Bobr neúnavný a pečlivý a nejraději má obory, v nichž po něm "
-                    u8"zůstane hmatatelný výsledek: stavebnictví, řemeslo, zahradnictví, "
-                    u8"architekturu či účetnictví a bankovnictví, kde se uplatní jeho smysl pro "
-                    u8"čísla. Dobře obstojí i jako správce, technik nebo kuchař, protože rád "
-                    u8"tvoří věci, které slouží druhým. S penězi zachází uvážlivě, rád spoří a "
-                    u8"nerad riskuje. Vedoucí si ho váží, protože je na něj spolehnutí a úkoly "
-                    u8"plní včas. Vadí mu, když ho někdo honí nebo mu mění zadání za pochodu. "
-                    u8"Potřebuje jasná pravidla a dostatek času, pak odvede práci, která vydrží."));
+               text(u8"V práci je Bobr neúnavný a pečlivý. Bobří hráz není nikdy hotová: rodina ji "
+                    u8"opravuje každou noc a do opravy se pustí, jakmile zaslechne, že někde "
+                    u8"prosakuje voda. Tak hlídá i Bobr svou práci: malou chybu spraví dřív, než "
+                    u8"se z ní stane povodeň. Je na něj spolehnutí, jenom nesnáší, když ho někdo "
+                    u8"honí. Nejvíc toho udělá večer, kdy ostatní usínají. Jeho dílo má vydržet i "
+                    u8"velkou vodu, a k tomu potřebuje čas a jasná pravidla. Na podzim si bobr "
+                    u8"skládá u nory pod hladinu větve, z nichž žije celou zimu. Také lidský Bobr "
+                    u8"myslí dopředu na zlé dny a s penězi zachází uvážlivě."));
 constexpr auto bobr4 =
     piece<598>("Bobr, piece 4", textSoFar, tabs(19), spaces(17),
-               text(u8"Láska je pro Bobra vážná věc. Nezačíná vztahy lehkomyslně a dlouho zkoumá, "
-                    u8"zda si s druhým skutečně rozumí. Když však jednou své srdce daruje, je "
-                    u8"věrný, něžný a obětavý. O citech mluví málo, raději je prokazuje. Stará se "
-                    u8"o to, aby partnerovi nic nechybělo, a jeho domov je plný tepla a dobrých "
-                    u8"věcí. Bývá smyslný a umí si užívat společných chvil. Horší je to s jeho "
-                    u8"žárlivostí a potřebou mít vše pod kontrolou, která může druhého dusit. "
-                    u8"Dobře se mu daří s Husou a Medvědem, kteří sdílejí jeho zemitost, a s "
-                    u8"vodními totemy, jež jeho pevnou půdu zavlažují něhou."));
+               text(u8"V lásce hledá Bobr parťáka. Bobří pár drží spolu léta a všechno dělá "
+                    u8"společně, staví, opravuje i vodí mláďata, a ani lidský Bobr si nedovede "
+                    u8"představit vztah, v němž jeden nosí větve a druhý se jen dívá. Doma chce "
+                    u8"mít dělbu práce jasnou a spravedlivou. Kdo s ním žije, pozná jeho lásku "
+                    u8"podle toho, že u nich nic dlouho nezůstane rozbité. Mladí bobři zůstávají u "
+                    u8"rodičů dva roky, než odejdou hledat svou vlastní řeku; loučení nese Bobr "
+                    u8"těžce, ale nebrání mu. S Husou a Medvědem, kteří stojí na stejně pevné "
+                    u8"zemi, se snadno dohodne, a vodní totemy mu naplní tůň."));
 // Piece 5 brings the text's second pad after a run of its own: 119 bytes of run, two placeholders
 // and a 712-byte passage make it 835 bytes, so the Bobr's text is 3608 bytes and the longest of
 // the totems.
 constexpr auto bobr5 =
     piece<835>("Bobr, piece 5", textSoFar, tabs(1), spaces(54), tabs(1), spaces(17), tabs(1), spaces(29),
                tabs(1), spaces(15), pad,
-               text(u8"Zdraví Bobra je zpravidla pevné, zranitelnými místy však bývají krk, "
-                    u8"hrdlo a hlasivky, proto by se měl chránit před průvanem a nachlazením. "
-                    u8"Kvůli lásce k dobrému jídlu má sklon přibírat na váze, takže mu prospívá "
-                    u8"pravidelný pohyb, nejlépe v přírodě: procházky, práce na zahradě nebo "
-                    u8"plavání. Stres v sobě dusí, proto je důležité, aby našel způsob, jak "
-                    u8"napětí uvolnit, třeba zpíváním nebo rukodělnou činností. Bobr by se "
-                    u8"neměl bát změn: i nejpevnější hráz musí občas propouštět vodu, aby ji "
-                    u8"proud neprotrhl, a skutečný bobr ji také neustále opravuje a přestavuje. "
-                    u8"Měl by se naučit opouštět zvyky, které mu už nepomáhají, a otevřít dveře "
-                    u8"i novým lidem a nápadům. Jistota je dobrá, ale život se odehrává i za "
-                    u8"hrází."));
+               text(u8"Zdraví mívá Bobr obvykle pevné. Ohrožuje ho hlavně napětí, které v sobě "
+                    u8"nosí, a uleví se mu podobně jako jeho zvířeti, které musí pořád něco "
+                    u8"hryzat: prací rukou, nejlépe se dřevem v dílně. Skutečný bobr věnuje každý "
+                    u8"den dlouhou chvíli péči o kožich, bez níž by ho voda v zimě promáčela až na "
+                    u8"kůži, a přes den spí v suché komůrce vysoko nad hladinou. Místo, kde ho nic "
+                    u8"neruší, potřebuje i lidský Bobr a čas jenom pro sebe by si měl dopřávat "
+                    u8"pravidelně, ne teprve tehdy, když onemocní. Pod vodou bobr vydrží čtvrt "
+                    u8"hodiny, pak se musí nadechnout: ani starosti se nemají zadržovat déle. Když "
+                    u8"kolem nory dojdou stromy, bobří rodina se přestěhuje o kus dál po proudu a "
+                    u8"začne stavět znovu, bez lítosti nad starou hrází."));
 
 // Jelen
 constexpr auto jelen1 =
@@ -135,52 +133,51 @@ constexpr auto jelen1 =
                text(u8"Lidi narozené mezi 21. květnem a 20. červnem zveme v názvosloví "
                     u8"indiánského horoskopu „Jeleny“. Tyto zrozence ovlivňuje vzdušný živel a "
                     u8"vítr východní. "),
-               text(u8"Jelen vládne poslednímu úseku jara, kdy se dny prodlužují, lesy jsou "
-                    u8"plné ptačího zpěvu a vzduch voní rozkvetlou loukou. Jelen je ladné, "
-                    u8"plaché a rychlé zvíře, které se lesem pohybuje neslyšně a při náznaku "
-                    u8"nebezpečí zmizí v houštině. V tuto dobu mu právě dorůstá nové paroží, "
-                    u8"které na konci zimy shodil. Jeho lidské protějšky jsou stejně hbité "
-                    u8"tělem i duchem."));
+               text(u8"Jelen vládne poslednímu úseku jara, kdy se dny prodlužují, lesy jsou plné "
+                    u8"ptačího zpěvu a vzduch voní rozkvetlou loukou. Laně teď v husté trávě "
+                    u8"kladou strakaté koloušky a jelenům rostou nové parohy, které na konci zimy "
+                    u8"shodili. V člověku se Jelen pozná podle ostražitých smyslů a lehkého kroku, "
+                    u8"který ho nese dál dřív, než si ostatní stačí všimnout, že odešel."));
 constexpr auto jelen2 =
     piece<925>("Jelen, piece 2", textSoFar, tabs(1), spaces(26), tabs(7), spaces(47), tabs(1),
-               text(u8"Jelen má živou, zvídavou mysl, která nikdy neodpočívá. Zajímá ho téměř "
-                    u8"všechno: knihy, cizí jazyky, novinky, lidé a jejich příběhy. Je výborným "
-                    u8"společníkem, vtipným vypravěčem a duší každé zábavy, protože dokáže mluvit "
-                    u8"s kýmkoli o čemkoli. Dovede odhadnout, co chce kdo slyšet, a podle toho "
-                    u8"volí slova. Myslí rychle a ještě rychleji mluví, a když ho něco nadchne, "
-                    u8"ostatní sotva stačí sledovat jeho myšlenkové skoky. Má dar přizpůsobit se "
-                    u8"každé situaci, takže se v neznámé společnosti cítí jako doma. Stinnou "
-                    u8"stránkou této lehkosti bývá povrchnost a nestálost. Jelen se rád pouští do "
-                    u8"mnoha věcí najednou a jen málokterou dotáhne do konce. Snadno se nudí, "
-                    u8"snadno mění názory a pravdu rád trochu přibarví, aby jeho historky zněly "
-                    u8"zajímavěji. Uvnitř je ale citlivý a zranitelný, a když cítí tlak, raději "
-                    u8"uteče, než by se postavil ke sporu čelem."));
+               text(u8"Jelen má uši v ustavičném pohybu. Každé se natáčí jinam, a tak zvíře na "
+                    u8"okraji paseky slyší zároveň les za sebou i louku před sebou. Takovou "
+                    u8"ostražitost má i jeho člověk: do místnosti vejde potichu, a dřív, než "
+                    u8"promluví, ví, jaká v ní panuje nálada. Kolouch v prvních dnech života téměř "
+                    u8"nepáchne a v trávě se nehne, ani když kolem projde liška; i lidský Jelen "
+                    u8"umí v nebezpečí ztichnout a vyčkat, až hrozba přejde. Je jemný, ladný a "
+                    u8"laskavý, s lehkostí v pohybu i v řeči, a ve svém okolí nesnáší hrubost. S "
+                    u8"lidmi, které zná, bývá veselý a hravý jako koloušci, kteří se honí po "
+                    u8"pasece. Pod lehkým povrchem je plachý a zranitelný, a když ucítí tlak, "
+                    u8"raději zmizí v houštině, než by se postavil sporu tváří v tvář. Jen jde-li "
+                    u8"o mládě, laň neuteče a brání ho předními běhy; i plachý lidský Jelen se za "
+                    u8"své blízké postaví, i kdyby se přitom třásl."));
 constexpr auto jelen3 =
     piece<847>("Jelen, piece 3", textSoFar, tabs(12),
-               text(u8"Jelena nejvíce baví práce, při níž může jednat s lidmi, cestovat a stále se "
-                    u8"učit něčemu novému. Uplatní se jako novinář, spisovatel, učitel, "
-                    u8"překladatel, prodejce či obchodní zástupce, tedy všude, kde rozhoduje "
-                    u8"slovo. Jednotvárná práce za stolem ho ubíjí, a pokud v ní musí zůstat, "
-                    u8"vymýšlí si aspoň malé změny, aby se nezbláznil nudou. Rád pracuje ve "
-                    u8"skupině s lidmi, kteří ho povzbuzují, a potřebuje volnost v tom, jak si "
-                    u8"práci rozvrhne. Jeho silou jsou nápady, vyjednávání a schopnost propojovat "
-                    u8"lidi; slabinou je nedostatek trpělivosti při dokončování. Hodí se mu proto "
-                    u8"kolega, který jeho návrhy dovede k cíli. Peníze Jelenovi slouží hlavně k "
-                    u8"tomu, aby mohl něco prožít, a tak mu dlouho nevydrží: utratí je většinou za "
-                    u8"cestování, knihy nebo dárky pro přátele. Bylo by moudré, kdyby si zvykl "
-                    u8"část svého výdělku pravidelně odkládat."));
+               text(u8"V práci Jelen potřebuje volný prostor a čistý vzduch. Stádo chodí po "
+                    u8"starých stezkách mezi pastvou, napajedlem a úkrytem a ví, kde je bezpečno; "
+                    u8"podobně se i lidský Jelen nejlépe cítí tam, kde zná cesty i lidi a kde "
+                    u8"nikdo nekřičí. Zavřený mezi čtyři stěny je jako zvěř v oboře: sytý, a přece "
+                    u8"nesvůj. Stádo vede stará laň zkušeností, ne silou, a také Jelen si váží "
+                    u8"vedoucího, který umí poradit, a ne poroučet. Sám bývá tím, kdo první zvedne "
+                    u8"hlavu a zpozoruje, že se něco chystá, a jeho varování ostatní zachrání "
+                    u8"dřív, než si nebezpečí všimnou. Jako jeho zvíře má nejvíce sil za šera. V "
+                    u8"rámusu a spěchu ztrácí hlavu, v klidu vidí daleko. S penězi je to u Jelena "
+                    u8"podobné jako s parohy: každý rok o ně přijde a každý rok mu narostou znovu. "
+                    u8"Bylo by moudré, kdyby si část výdělku odkládal stranou, jako si zvěř na "
+                    u8"podzim ukládá tuk na zimu."));
 constexpr auto jelen4 =
     piece<725>("Jelen, piece 4", textSoFar, tabs(19), spaces(35),
-               text(u8"V lásce hledá Jelen ze všeho nejvíc přítele, se kterým si bude mít stále co "
-                    u8"říct. Přitahuje ho spíš chytrost a humor než krása a dobrý rozhovor pro něj "
-                    u8"znamená víc než jakékoli sliby. Je okouzlující, něžný a hravý, ale také "
-                    u8"nestálý; než se usadí, projde často několika vztahy. Nesnáší žárlivost a "
-                    u8"pocit, že ho někdo svazuje, a jakmile se cítí uvězněný, ztratí o vztah "
-                    u8"zájem. Rozumí si se Sokolem a Vydrou, s Havranem i se Sovou, tedy s lidmi, "
-                    u8"kteří mu dají dost prostoru. Až najde partnera, který s ním sdílí "
-                    u8"zvědavost, dokáže mu zůstat věrný celý život. Zdraví Jelena nejvíc ohrožuje "
-                    u8"nervové vyčerpání, proto potřebuje dostatek spánku, klidné chvíle a pobyt v "
-                    u8"přírodě."));
+               text(u8"Láska u Jelena dozrává pomalu, jako jeho parohy: celé týdny rostou pod "
+                    u8"jemnou kůží a ztvrdnou teprve v srpnu. V září pak jelen troubí, až se les "
+                    u8"chvěje, a i tichý lidský Jelen dokáže, když přijde jeho čas, vyznat lásku "
+                    u8"tak, že to uslyší celé okolí. Do té doby bývá opatrný, a než se usadí, "
+                    u8"projde často několika vztahy. Rozumí si dobře se Sokolem a Vydrou, s "
+                    u8"Havranem i se Sovou. Pro zdraví Jelen nejvíce potřebuje chvíle, kdy si v "
+                    u8"klidu přežvýká, co za den nasbíral, jako jeho zvíře, které v poledne leží "
+                    u8"ve stínu houštiny. V horkých dnech se jelen válí v kališti, aby se zchladil "
+                    u8"a zbavil hmyzu; své kaliště, místo, kde ze sebe smyje celý den, by měl mít "
+                    u8"každý Jelen."));
 
 // Datel
 constexpr auto datel1 =
@@ -188,45 +185,44 @@ constexpr auto datel1 =
                text(u8"Lidi narozené mezi 21. červnem a 21. červencem zveme v názvosloví "
                     u8"indiánského horoskopu „Datly“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr jižní. "),
-               text(u8"Datel nastupuje v nejdelších dnech roku, kdy slunce stojí vysoko, obilí "
-                    u8"dozrává a v hnízdech pípají mláďata. Léto je v plném proudu a příroda "
-                    u8"pečuje o všechno, co na jaře zrodila. Datel je pilný pták, který si "
-                    u8"vytesá dutinu v kmeni stromu a udělá z ní bezpečný domov pro svou "
-                    u8"rodinu. Jeho rytmické klepání se lesem nese daleko a všem ohlašuje, že "
-                    u8"tento strom má pána. Lidé tohoto znamení jsou stejně vytrvalí, "
-                    u8"starostliví a oddaní svému hnízdu."));
+               text(u8"Datel nastupuje v nejdelších dnech roku, kdy slunce stojí vysoko a obilí "
+                    u8"dozrává. Datel černý, největší z našich šplhavců, tehdy vyvádí z hnízda "
+                    u8"mláďata a rodina se spolu ještě několik týdnů toulá lesem. Dutinu vytesali "
+                    u8"rodiče na jaře ve starém buku, celé dva týdny do ní bušili zobákem, a až ji "
+                    u8"opustí, nastěhuje se do ní sýc, holub doupňák nebo netopýři. V lidské "
+                    u8"podobě bývá Datel hospodářem, který staví, co přetrvá léta a poslouží i "
+                    u8"jiným."));
 constexpr auto datel2 =
     piece<629>("Datel, piece 2", textSoFar, tabs(14), spaces(18),
-               text(u8"Datel je citlivá a hluboce emotivní bytost. Nálady lidí kolem sebe pozná "
-                    u8"podle pohledu, držení těla nebo tónu hlasu a umí utěšit, povzbudit i "
-                    u8"poradit. Jeho největší silou je péče: o rodinu, přátele, zvířata i "
-                    u8"rostliny se stará s takovou oddaností, že mu to ostatní někdy ani "
-                    u8"nedokážou oplatit. Je spořivý, hospodárný a váží si tradic i vzpomínek. "
-                    u8"Rodinné oslavy a svátky jsou pro něj posvátné a rád vypráví, jak žili "
-                    u8"jeho prarodiče. Na druhou stranu bývá přecitlivělý, snadno se urazí a "
-                    u8"dlouho si pamatuje křivdy. Umí se uzavřít do sebe jako do dutiny ve "
-                    u8"stromě a pak ho nelze nijak vylákat ven."));
+               text(u8"Datel nemá zpěv. Za něj mluví bubnování, rychlá série úderů do suché větve, "
+                    u8"kterou se ohlašuje na kilometr daleko, a také lidský Datel raději než slovy "
+                    u8"mluví tím, co udělá. City nevystavuje, spíš je promění v práci pro druhé. "
+                    u8"Pták podle zvuku pozná, kde pod kůrou žije larva, a jeho člověk podobně "
+                    u8"naslouchá věcem: na domě, na stroji i na plánu pozná, kde to zní dutě, "
+                    u8"dřív, než to praskne. Jeho slabinou bývá umíněnost: umí klepat stále na "
+                    u8"totéž místo, i když dřevo už dávno ukázalo, že se nepoddá. Když se "
+                    u8"rozzlobí, je ho slyšet po celém lese, ale zlost ho přejde stejně rychle "
+                    u8"jako bubnování."));
 constexpr auto datel3 =
     piece<414>("Datel, piece 3", textSoFar, tabs(16), spaces(10),
-               text(u8"Svou práci dělá Datel svědomitě a vytrvale, a co jednou začne, to "
-                    u8"trpělivě doklepe až do konce. Jeho místo je tam, kde se pomáhá a pečuje: "
-                    u8"ve zdravotnictví, školství, sociálních službách či gastronomii. Dobrý "
-                    u8"bývá i v obchodě s nemovitostmi nebo historickými předměty. Finance "
-                    u8"spravuje obezřetně a rád si dělá zásoby. Je loajální, nerad střídá "
-                    u8"zaměstnání a časem se často vypracuje výš."));
+               text(u8"Práci dělá Datel svědomitě, a co jednou začne, to trpělivě doklepe do "
+                    u8"konce. Datlí jazyk je tak dlouhý, že se jeho kořen obtáčí kolem lebky, a "
+                    u8"pták jím vytáhne potravu i z nejhlubší chodby. Vytrvale se Datel dostane k "
+                    u8"jádru věci, na niž jiní rezignovali. Z práce, kterou udělá, žijí ti, kdo ji "
+                    u8"ani neviděli, tak jako ptáci v jeho staré dutině. Nerad mění místo a časem "
+                    u8"se vypracuje výš."));
 constexpr auto datel4 =
     piece<644>("Datel, piece 4", textSoFar, tabs(15), spaces(13),
-               text(u8"Láska a rodina jsou pro Datla středem světa. Je to oddaný, něžný, "
-                    u8"romantický partner, který si pamatuje každé výročí a rád chystá malá "
-                    u8"překvapení. Domov je pro něj útočištěm, a proto do něj vkládá hodně sil. "
-                    u8"Potřebuje ale cítit, že si jeho péče ostatní váží, jinak se začne "
-                    u8"trápit. Rozumí si s Hadem a Vlkem i se zemskými totemy. Vztah mu někdy "
-                    u8"ztěžuje žárlivost a sklon k přehnané starostlivosti."),
+               text(u8"Datlí pár hnízdí spolu i léta a o vejce se dělí poctivě: ve dne se na nich "
+                    u8"střídají, noc na nich prosedí sameček. Ani lidský Datel nenechá péči o "
+                    u8"domácnost na jednom z dvojice a pamatuje si, co druhého potěší. Potřebuje "
+                    u8"ovšem vědět, že si jeho pozornosti někdo všimne; bez toho chřadne jako "
+                    u8"strom bez světla. S Hadem a Vlkem ho spojuje voda a se zemskými totemy "
+                    u8"pevný kmen, do kterého se dá tesat."),
                spaces(3),  // the passage's own pause before it turns to health
-               text(u8"Po zdravotní stránce by měl Datel dbát hlavně na žaludek, kterému "
-                    u8"neprospívá jídlo ve spěchu ani pozdní večeře. Svědčí mu pobyt u vody, "
-                    u8"pravidelný režim a klid. Měl by se naučit pečovat i sám o sebe, nejen o "
-                    u8"druhé."));
+               text(u8"Skutečný datel střídá údery s chvílemi, kdy se zastaví a naslouchá. Lidský "
+                    u8"Datel přestávky rád vynechá, a napětí se mu pak usadí v šíji. Starosti, "
+                    u8"které v sobě tluče, by měl raději vyslovit nahlas, dokud jsou malé."));
 
 // Losos
 constexpr auto losos1 =
@@ -235,54 +231,54 @@ constexpr auto losos1 =
                     u8"indiánského horoskopu „Lososy“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr jižní. "),
                text(u8"Losos vládne nejteplejším týdnům roku, kdy pole zlátnou a po parných dnech "
-                    u8"přicházejí i bouřlivé noci. Příroda je plná síly, zralosti a hojnosti. "
-                    u8"Losos je ryba neobyčejné vůle: když přijde jeho čas, vydá se proti proudu "
-                    u8"své řeky, přeskakuje peřeje, kameny i vodopády a nevzdá se, dokud nedoplave "
-                    u8"k místu, kde se kdysi sám narodil. Tato vytrvalá cesta dobře vystihuje i "
-                    u8"zrozence Lososa, které nezastaví žádná překážka."));
+                    u8"přicházejí bouřlivé noci. Losos se tehdy vrací z moře. Celé roky žil v "
+                    u8"severním Atlantiku, a teď podle pachu vody najde ústí řeky, v níž se "
+                    u8"vylíhl, a táhne vzhůru přes peřeje, kameny i vodopády až k místu svého "
+                    u8"zrodu. Cestou vůbec nejí a žije jen ze zásob, které si nastřádal v moři. "
+                    u8"Tuto vůli dojít domů si nese i člověk, kterého Losos vede."));
 constexpr auto losos2 =
     piece<884>("Losos, piece 2", textSoFar, tabs(17), spaces(19),
-               text(u8"Losos je člověk velkého srdce a ještě větší energie. Vyzařuje z něj "
-                    u8"sebevědomí, vřelost a radost ze života, a tak přitahuje lidi jako oheň v "
-                    u8"chladné noci. Rád na sebe strhává pozornost, rád dává a rád dostává obdiv. "
-                    u8"Je velkorysý, často až rozhazovačný, a pro své blízké udělá první poslední. "
-                    u8"Má silné přesvědčení a vysoké ideály, za které se dokáže bít. Nesnáší "
-                    u8"křivdu a malichernost a nebojí se zastat slabšího. Když se pro něco "
-                    u8"rozhodne, plave jako jeho totem proti proudu, i když mu všichni radí opak. "
-                    u8"Jeho stinnou stránkou je pýcha: špatně snáší kritiku a nerad přiznává "
-                    u8"chybu. Umí být panovačný a někdy si plete vedení lidí s poroučením. Pokud "
-                    u8"se cítí přehlížený, dá hlasitě najevo svou nespokojenost. Uznání a lásku "
-                    u8"ale potřebuje víc, než by přiznal, a každá výtka od blízkých ho zabolí. "
-                    u8"Stačí mu upřímně poděkovat a Losos rozzáří celý dům."));
+               text(u8"Lososa málokdo ohne. Když se jednou vydá k prameni, nezastaví ho peřej ani "
+                    u8"jez, a tak i jeho člověk jde za tím, co si předsevzal, s vytrvalostí, nad "
+                    u8"níž ostatní kroutí hlavou. Nezapomíná, odkud vyšel: tak jako ryba po letech "
+                    u8"v moři pozná podle pachu vlastní řeku, vrací se i on k lidem a místům svého "
+                    u8"dětství, i když ho život zavál daleko. Na cestu k trdlišti se lososí samec "
+                    u8"vybarví do ruda a narostou mu hákovité čelisti; i lidský Losos se umí pro "
+                    u8"velkou chvíli proměnit k nepoznání a ukázat sílu, kterou v něm nikdo "
+                    u8"netušil. Indiáni severozápadního pobřeží vítali každý rok první úlovek "
+                    u8"obřadem a kosti vraceli do řeky, aby se lososi vrátili. Ani Losos nebere, "
+                    u8"aniž by vracel: co dostal, to oplatí, často s úrokem. Slabinou té vůle bývá "
+                    u8"neústupnost. Kdo se mu postaví do cesty, narazí na rybu, která raději skočí "
+                    u8"desetkrát, než aby se otočila."));
 constexpr auto losos3 =
     piece<681>("Losos, piece 3", textSoFar, tabs(12), spaces(3),
-               text(u8"Losos je rozený vůdce a v zaměstnání se dříve či později dostane do "
-                    u8"řídicí pozice. Nejvíc ho naplňuje práce, v níž může tvořit, organizovat "
-                    u8"a inspirovat druhé. Uplatní se jako manažer, podnikatel, režisér, herec, "
-                    u8"politik, pedagog nebo trenér, ale také v módě, umění či reklamě. "
-                    u8"Potřebuje, aby jeho úsilí bylo vidět a bylo oceněno; anonymní práce v "
-                    u8"pozadí ho rychle omrzí. Výborně prezentuje a přesvědčí i pochybovače. Je "
-                    u8"pracovitý a dokáže nasadit neuvěřitelné tempo, když ho úkol baví. Jako "
-                    u8"šéf je štědrý a ochranitelský, ale vyžaduje loajalitu a nesnese, když mu "
-                    u8"někdo podráží nohy. S penězi zachází velkoryse, a co vydělá, to rád "
-                    u8"promění v luxus a štědré dárky."));
+               text(u8"V práci potřebuje Losos cíl, který stojí za dlouhou cestu. Dokud ví, ke "
+                    u8"kterému prameni plave, unese námahu, pod kterou by jiní dávno klesli. Pod "
+                    u8"vodopádem se losos nejdřív ukryje v hluboké tůni, nabere dech a teprve "
+                    u8"potom skočí; tak pracuje i Losos, v mohutných náporech, mezi nimiž "
+                    u8"potřebuje klid a ticho. Kdo ho žene ke skoku dřív, než je připraven, ničeho "
+                    u8"nedosáhne. Na cestě do moře prošel mladý losos řadou proměn, z říčního "
+                    u8"potěru se stal tvorem slané vody, a podobně snadno se i lidský Losos naučí "
+                    u8"nové prostředí a nové řemeslo, když to jeho cesta vyžaduje. Jen se velmi "
+                    u8"nerad vzdává toho, do čeho už vložil tolik sil, i tehdy, kdy je moudřejší "
+                    u8"se obrátit."));
 constexpr auto losos4 =
     piece<1300>("Losos, piece 4", textSoFar, tabs(4), spaces(280),
-                text(u8"Jako milenec je Losos vášnivý, romantický i štědrý. Zbožňuje velká "
-                     u8"gesta, květiny, večeře při svíčkách a procházky za letních nocí. "
-                     u8"Zamiluje-li se, dává partnerovi všechno, co má, a očekává, že ho bude "
-                     u8"obdivovat a podporovat. Potřebuje cítit, že je pro svého milovaného tím "
-                     u8"nejdůležitějším člověkem na světě. Je věrný, pozorný a ochranitelský, "
-                     u8"ale také žárlivý a náročný. Vztah s ním nebývá nudný, zato bývá občas "
-                     u8"bouřlivý. Nejlépe se doplňuje se Sokolem a Sovou, v nichž hoří stejný "
-                     u8"oheň, a s Jelenem či Havranem, kteří mu dodávají lehkost a nadhled. "
-                     u8"Pokud se naučí naslouchat a dopřeje druhému stejnou pozornost, jakou "
-                     u8"sám vyžaduje, čeká ho šťastný a dlouhý svazek. Co se zdraví týče, Losos "
-                     u8"má zpravidla pevnou konstituci, ale jeho citlivým místem je srdce a "
-                     u8"krevní oběh, a také záda a páteř. Měl by se vyhýbat přepracování a "
-                     u8"dlouhodobému stresu a pravidelně si dopřávat pohyb, nejlépe plavání, "
-                     u8"tanec nebo jízdu na kole. Losos by měl vědět, že ne každou řeku musí "
-                     u8"zdolat proti proudu; někdy stačí nechat se nést."));
+                text(u8"Lásku bere Losos jako cestu domů. Hledá člověka, u něhož by mohl zakotvit, "
+                     u8"a když ho najde, vrací se k němu z každé dálky tak jistě jako ryba ke "
+                     u8"štěrku, na němž se vylíhla. Na trdlišti samice vyhrabe ocasem jamku pro "
+                     u8"jikry a samec u ní stojí, střeží ji a zahání soky; i lidský Losos lásku "
+                     u8"hlídá, je pozorný a starostlivý, ale také žárlivý a náročný. Vztah s ním "
+                     u8"nebývá nudný, ale občas připomíná jarní peřeje. Sokol a Sova mají v sobě "
+                     u8"týž oheň, Jelen a Havran mu dodají lehkost a nadhled. Naučí-li se Losos "
+                     u8"poslouchat i proud druhého, čeká ho dlouholetý svazek. Zdraví mu slouží, "
+                     u8"dokud má studenou, čistou vodu: v parném létě, kdy se řeky prohřejí, se "
+                     u8"losos stahuje do hlubin a vyčkává. Také lidský Losos špatně snáší horko a "
+                     u8"dusno a potřebuje čerstvý vzduch a ranní chládek. Dlouhý půst, jaký ryba "
+                     u8"drží na cestě k prameni, není pro člověka: lidský Losos by měl jíst "
+                     u8"pravidelně, i když zrovna spěchá. Mladý losos ostatně nedoplave do moře "
+                     u8"vlastní silou, nechá se nést proudem. Ne každou řeku je třeba zdolat "
+                     u8"naráz."));
 
 // Medvěd
 constexpr auto medved1 =
@@ -290,45 +286,44 @@ constexpr auto medved1 =
                text(u8"Lidi narozené mezi 22. srpnem a 21. zářím zveme v názvosloví "
                     u8"indiánského horoskopu „Medvědy“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr jižní. "),
-               text(u8"Medvěd přichází v čase sklizně, kdy se sváží z polí úroda, v sadech "
-                    u8"dozrávají jablka a les nabízí ostružiny, ořechy a houby. Medvěd je "
-                    u8"mohutné, ale rozvážné zvíře; v těchto týdnech se poctivě vykrmuje, aby "
-                    u8"měl na zimu z čeho žít. I jeho lidští chráněnci bývají praktičtí a "
-                    u8"prozíraví."));
+               text(u8"Medvěd přichází v čase sklizně, kdy se z polí sváží úroda, v sadech "
+                    u8"uzrávají jablka a les nabízí borůvky, ostružiny a bukvice. Medvěd teď jí od "
+                    u8"rána do noci a ukládá si zásobu tuku na dlouhý zimní spánek. Jeho člověk "
+                    u8"mívá v sobě tutéž klidnou, neuspěchanou sílu a dar myslet dopředu."));
 constexpr auto medved2 =
     piece<758>("Medvěd, piece 2", textSoFar, tabs(1), spaces(67), tabs(1), spaces(93),
-               text(u8"Medvěd je skromný, klidný a spolehlivý člověk, který nerad stojí v popředí. "
-                    u8"Má bystrý analytický rozum a jeho oku neujde ani maličkost. Je pečlivý, "
-                    u8"pořádný a nic nenechává náhodě; než se do něčeho pustí, má vše promyšlené. "
-                    u8"Jeho dobrosrdečnost a ochota pomáhat jsou pověstné; když někdo potřebuje "
-                    u8"radu nebo pomocnou ruku, Medvěd nikdy neodmítne. Sobě samému však bývá "
-                    u8"nejpřísnějším soudcem a zbytečně se trápí drobnostmi. Nové věci přijímá s "
-                    u8"nedůvěrou, ale jakmile je jednou vyzkouší a osvědčí se mu, zůstane jim "
-                    u8"věrný. Nemá rád hluk a zbytečné řeči, ale v kruhu přátel umí být vtipný a "
-                    u8"srdečný."));
+               text(u8"Medvěd je samotář, který nikomu nepřekáží a nikoho se nebojí. Chodí "
+                    u8"vlastním tempem a zdánlivě neohrabaně, a lidský Medvěd působí podobně: "
+                    u8"rozvážně, pomalu, skoro ospale, a kdo ho podcení, bývá nemile překvapen. "
+                    u8"Rozzlobit ho dá práci. Snese leccos, dlouho mlčí a jen bručí, a teprve když "
+                    u8"někdo sáhne na to, co je mu nejdražší, ukáže sílu, před kterou je lepší "
+                    u8"ustoupit. Medvědice, která brání mláďata, nezná strach, a lidský Medvěd "
+                    u8"hájí své blízké stejně neohroženě. Rád je sám v lese či v dílně a nevadí mu "
+                    u8"ticho. Potřebuje ale, aby jeho samotu ostatní brali jako odpočinek, ne jako "
+                    u8"uraženost."));
 constexpr auto medved3 =
     piece<647>("Medvěd, piece 3", textSoFar, tabs(16), spaces(8),
-               text(u8"Jako spolupracovník je Medvěd neocenitelný. Je důkladný, trpělivý a "
-                    u8"spolehlivý a zadané úkoly plní bez reptání a s maximální přesností. Hodí "
-                    u8"se do povolání, která vyžadují pečlivost a znalosti: jako lékař, "
-                    u8"lékárník, vědec, účetní, analytik, redaktor, technik nebo úředník. Dobře "
-                    u8"se mu daří i v řemeslech, zejména tam, kde se pracuje se dřevem či "
-                    u8"kovem. Nerad vede ostatní a raději je tím, kdo v pozadí drží celou věc "
-                    u8"pohromadě. Kolegové oceňují jeho férovost a ochotu zaskočit za jiné. "
-                    u8"Rozpočet drží pevně v rukou, nic neutrácí zbytečně a vždy má něco "
-                    u8"našetřeno. Pozor si však musí dávat na to, aby ho druzí nezneužívali."));
+               text(u8"V práci Medvěd spoléhá na to, co si ověřil. Skutečný medvěd ví, kde v jeho "
+                    u8"revíru zrají první maliny a kde na podzim padají žaludy, a Medvěd zná svůj "
+                    u8"obor jako zvíře svůj les: ví, kdy a kde co hledat. Nehoní se za novinkami a "
+                    u8"vůbec nemá rád, když ho někdo popohání. Na Aljašce stojí medvěd dlouhé "
+                    u8"hodiny v peřeji, než mu losos skočí přímo do tlamy, a trpělivost je i v "
+                    u8"lidském Medvědovi tou největší devizou. Šéfa nad sebou potřebuje jen málo, "
+                    u8"protože si umí práci rozvrhnout úplně sám. Indiáni kdysi věřili, že medvěd "
+                    u8"zná léčivé byliny, protože vyhrabává kořeny, a nejeden Medvěd má k bylinám "
+                    u8"a k léčení přirozený vztah."));
 constexpr auto medved4 =
     piece<707>("Medvěd, piece 4", textSoFar, tabs(14),
-               text(u8"Ve věcech srdce bývá Medvěd plachý. Trvá dlouho, než své city přizná, a "
-                    u8"ještě déle, než je vysloví nahlas. Když se však zamiluje, myslí to vážně a "
-                    u8"natrvalo. Je spolehlivý, pozorný a starostlivý partner, který svou lásku "
-                    u8"projevuje hlavně obyčejnou péčí: opraví, co se rozbilo, a uvaří, když je "
-                    u8"druhý nemocný. Ocení klidný a harmonický vztah bez dramat a bouří. Dobře si "
-                    u8"rozumí s Bobrem a Husou, ale také s vodními totemy, které ho naučí více "
-                    u8"projevovat city. Nejcitlivější má Medvěd střeva a trávení. Pomáhá mu jíst v "
-                    u8"pravidelnou dobu, dopřávat si dostatek vlákniny a toulat se lesem, nejlépe "
-                    u8"s košíkem na houby. Medvědovi se vyplatí být na sebe méně přísný a občas si "
-                    u8"dovolit i nedokonalost."));
+               text(u8"V lásce bývá Medvěd velkorysým ochráncem: jeho láska je hluboká a laskavá a "
+                    u8"náruč, do které partnera sevře, chrání před celým světem. Přitom potřebuje, "
+                    u8"aby mu jeho partner dopřál chvíle samoty, tak jako medvěd, který většinu "
+                    u8"roku žije o samotě a družku hledá jen na začátku léta. Medvědí péče má jen "
+                    u8"jednu past: snadno z ní vznikne medvědí služba, pomoc, která to myslí "
+                    u8"dobře, ale dopadne neohrabaně. Nejvíc porozumění najde u Bobra a Husy, s "
+                    u8"vodními totemy se naučí mluvit o citech. Zdraví Medvěda řídí roční doby. V "
+                    u8"zimě potřebuje víc spánku než ostatní a neměl by se za to stydět; vždyť "
+                    u8"medvědice v zimní noře i rodí a kojí v polospánku. Na jaře mu naopak "
+                    u8"prospějí dlouhé pochody po lese."));
 
 // Havran
 constexpr auto havran1 =
@@ -336,41 +331,41 @@ constexpr auto havran1 =
                text(u8"Lidi narozené mezi 22. září a 22. říjnem zveme v názvosloví indiánského "
                     u8"horoskopu „Havrany“. Tyto zrozence ovlivňuje vzdušný živel a vítr "
                     u8"západní. "),
-               text(u8"Havran otevírá podzim, kdy se den vyrovná noci, listí žloutne a rudne a "
-                    u8"krajina se chystá ke spánku. Patří k nejchytřejším ptákům: v pokusech "
-                    u8"havrani dokázali ohnout drát do háčku a vytáhnout jím potravu. Hnízdí v "
-                    u8"koloniích a na zimu k nám přilétají hejna z východu. Lidští Havrani jsou "
-                    u8"stejně bystří a společenští a hledají rovnováhu mezi rozumem a citem."));
+               text(u8"Havran otevírá podzim, kdy se den vyrovná noci, listí žloutne a na pole "
+                    u8"vyjíždějí pluhy. Za pluhem se tehdy táhne černý průvod havranů, kteří "
+                    u8"sbírají z čerstvé brázdy larvy a žížaly, a v říjnu k nám přilétají zimovat "
+                    u8"hejna z východu. Havran patří k nejchytřejším ptákům a jeho bystrá hlava "
+                    u8"přechází i na toho, komu je totemem: každou hádanku bere jako hru."));
 constexpr auto havran2 =
     piece<835>("Havran, piece 2", textSoFar, tabs(2), spaces(180),
-               text(u8"Havran je diplomat od přírody. Má vytříbený vkus, smysl pro krásu a "
-                    u8"spravedlnost a usiluje o to, aby kolem něho vládl klid a soulad. Zbožňuje "
-                    u8"hudbu, umění a módu. Je zdvořilý, vlídný a okouzlující, s lidmi vychází "
-                    u8"snadno a umí urovnat spory, které by jiní jen přiživovali. Dokáže se vžít "
-                    u8"do situace druhého, a proto je skvělým prostředníkem. Tato schopnost vidět "
-                    u8"každou věc z několika stran má ale i svou odvrácenou tvář: Havran se těžko "
-                    u8"rozhoduje. Dlouho váhá, zvažuje a sbírá názory ostatních, zatímco druzí už "
-                    u8"dávno jednají. Nesnáší konflikty a kvůli klidu ustoupí i tam, kde by neměl. "
-                    u8"Samota mu nesvědčí, potřebuje lidi kolem sebe a jejich uznání."));
+               text(u8"V pokusech havrani dokázali ohnout kus drátu do háčku a vytáhnout jím "
+                    u8"pamlsek, ačkoli v přírodě nástroje nepoužívají. Taková je mysl lidského "
+                    u8"Havrana: vynalézavá a hravá, a když něco nejde, vymyslí nástroj, který to "
+                    u8"dokáže. Havrani hnízdí v hlučných koloniích v korunách stromů a ustavičně "
+                    u8"spolu hovoří, a jeho člověk potřebuje kolem sebe rozhovor a smích. Indiáni "
+                    u8"severozápadního pobřeží vyprávějí o Havranovi, který lstí ukradl slunce z "
+                    u8"truhly náčelníka a pověsil je na oblohu; jejich Havran je ve skutečnosti "
+                    u8"velký krkavec, ale šibalskou povahu má i náš havran. Lidský Havran si rád "
+                    u8"vystřelí z druhých a ne vždy pozná, kdy žert přestal být legrací."));
 constexpr auto havran3 =
     piece<591>("Havran, piece 3", textSoFar, tabs(19), spaces(9),
-               text(u8"Pro Havrana je partnerství jednou z nejdůležitějších věcí v životě. Teprve "
-                    u8"po boku milovaného člověka se doopravdy rozvine. Je romantický, něžný a "
-                    u8"všímavý, rád dělá radost a vytváří doma krásnou a harmonickou atmosféru. V "
-                    u8"lásce však hledá dokonalost a občas se zamiluje spíše do představy než do "
-                    u8"skutečného člověka. Svým kouzlem přitahuje mnoho obdivovatelů, a výběr mu "
-                    u8"proto dá práci. Ve vztazích vyžaduje rovnost a ohleduplnost. Nejlépe mu "
-                    u8"bude s Jelenem či Vydrou, s nimiž sdílí lehkost vzduchu, anebo s ohnivými "
-                    u8"totemy, které mu dodají odvahu k rozhodování."));
+               text(u8"Havraní páry drží spolu celý život a své pouto si každý den obnovují: "
+                    u8"čechrají si navzájem peří a sameček nosí družce potravu až na hnízdo. Pro "
+                    u8"lidského Havrana je vztah podobným každodenním řemeslem. Lásku nedokazuje "
+                    u8"vznešenými slovy, ale drobnou pozorností, pochoutkou, kterou přinese v "
+                    u8"pravou chvíli nebo vtipem, který partnera rozesměje. Potřebuje však "
+                    u8"protějšek, který s ním udrží krok v rozhovoru a nebude žárlit na jeho "
+                    u8"přátele z hejna. Nejlépe mu je s Jelenem či Vydrou, s nimiž sdílí lehkost "
+                    u8"vzduchu, a ohnivé totemy mu dodají víc vytrvalosti a odvahy."));
 constexpr auto havran4 =
     piece<480>("Havran, piece 4", textSoFar, tabs(19),
-               text(u8"V práci Havran vyniká tam, kde se jedná s lidmi nebo tvoří krása: jako "
-                    u8"právník, vyjednavač, diplomat, designér, architekt, stylista či umělec. "
-                    u8"Potřebuje příjemné pracovní prostředí a dobré vztahy v kolektivu. Peníze "
-                    u8"rád utrácí za elegantní oblečení a umění. Jeho zdraví úzce souvisí s "
-                    u8"duševní pohodou; citlivé jsou ledviny a bedra. Svědčí mu tanec, jóga a "
-                    u8"dostatek pitné vody. Havran by měl více důvěřovat svému úsudku; i špatné "
-                    u8"rozhodnutí je lepší než žádné."));
+               text(u8"V práci Havran nejvíc vydělá na vlastním důvtipu a na tom, že umí využít "
+                    u8"příležitost, kterou vytvořili druzí, tak jako pták jde za pluhem. Na podzim "
+                    u8"havrani schovávají ořechy a žaludy do země na horší časy a lidský Havran "
+                    u8"také nezapomíná myslet včas na zimu. Zdraví mu nejlépe slouží, když žije v "
+                    u8"rytmu hejna: každý večer se havrani slétají na společné nocoviště a ráno "
+                    u8"spolu vylétají. Pravidelný spánek a večerní návrat domů jsou pro něj tím "
+                    u8"nejlepším lékem."));
 
 // Had
 constexpr auto had1 =
@@ -379,44 +374,43 @@ constexpr auto had1 =
                     u8"indiánského horoskopu „Hady“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr západní. "),
                text(u8"Had vládne pozdnímu podzimu, času mlh, dlouhých večerů a opadaného listí, "
-                    u8"kdy příroda odumírá, aby se na jaře mohla znovu narodit. Je to období "
-                    u8"proměn a tajemství. Had je zvíře, které lidi odedávna fascinuje i děsí. "
-                    u8"Plazí se tiše a nenápadně, dokáže trpělivě vyčkávat a pak zaútočit "
-                    u8"bleskurychle. Několikrát ročně se svlékne z kůže a vyklouzne z ní jako "
-                    u8"nový, a proto se stal symbolem znovuzrození a léčivé síly. Některé kmeny "
-                    u8"amerického Jihozápadu tančily s hady při obřadech za déšť. Lidé zrození pod "
-                    u8"Hadem v sobě nesou stejnou hloubku, sílu a schopnost měnit se."));
+                    u8"kdy příroda usíná. Užovky a zmije se teď naposledy vyhřívají na kamenech v "
+                    u8"poledním slunci a potom zalézají do skalních puklin a starých nor, kde jich "
+                    u8"často přečká zimu celé klubko. Had nemá uši, a přece vnímá každý krok, "
+                    u8"protože chvění země cítí celým tělem, a vzduch ochutnává rozeklaným "
+                    u8"jazykem. Hopiové v Arizoně kdysi tančili s živými hady v ústech, aby hadi "
+                    u8"odnesli prosbu o déšť k duchům pod zemí. Trpělivost a tichá síla, která se "
+                    u8"nikam nežene, provázejí i člověka, nad nímž Had bdí."));
 constexpr auto had2 =
     piece<796>("Had, piece 2", textSoFar, tabs(2), spaces(201),
-               text(u8"Had je povaha silná, vášnivá a neprůhledná. Jeho klid a zdrženlivost "
-                    u8"klamou, protože v nitru se mu často rozpoutávají bouře. Má mimořádnou "
-                    u8"intuici a vidí lidem až do duše, sám však o sobě prozradí jen málo. Je "
-                    u8"odhodlaný a houževnatý, a když si vytkne cíl, nedá si pokoj, dokud ho "
-                    u8"nedosáhne. Nezná polovičatá řešení: buď miluje, nebo nenávidí, buď věří, "
-                    u8"nebo pochybuje. Přátelům je oddaný až za hrob, ale zradu nikdy neodpouští a "
-                    u8"dokáže být i mstivý. Má také léčivý dar a umí druhé podržet i v obdobích, "
-                    u8"kdy ostatní utíkají. Zajímají ho tajemství, psychologie, záhady i poslední "
-                    u8"věci člověka."));
+               text(u8"Had šetří silou. Celé hodiny se ani nehne, vyčkává a na svět se dívá očima "
+                    u8"bez víček, a když se pohne, je to jediný přesný pohyb. Stejně hospodaří se "
+                    u8"silou i člověk pod jeho znamením: neplýtvá slovy ani gesty. Když užovku "
+                    u8"přepadne nepřítel, nebrání se zuby, ale lstí: převrátí se na záda, otevře "
+                    u8"tlamu a předstírá smrt, dokud nebezpečí neodejde. I lidský Had raději "
+                    u8"vyhraje chytrostí než silou. Několikrát do roka had svlékne celou kůži, a "
+                    u8"předtím se mu zakalí oči, skoro nevidí a ukryje se. Ani jeho člověk neroste "
+                    u8"plynule, ale ve skocích, a před každou velkou změnou bývá mrzutý a zamlklý."));
 constexpr auto had3 =
     piece<543>("Had, piece 3", textSoFar, tabs(13), spaces(6), tabs(1), spaces(8), tabs(1), spaces(9),
-               text(u8"Had je v práci cílevědomý a vytrvalý a nevzdá se ani tehdy, když jiní dávno "
-                    u8"odešli domů. Nejlépe se uplatní v oborech, kde se hledají skryté příčiny: "
-                    u8"jako detektiv, psycholog, lékař, chirurg, výzkumník nebo vědec. Láká ho i "
-                    u8"léčitelství a alternativní medicína. Práce pro něj není jen zdrojem "
-                    u8"výdělku, ale posláním, kterému se umí oddat celou duší. Pracuje raději sám "
-                    u8"než ve skupině. Umí hospodařit i s cizími penězi a má čich na výhodné "
-                    u8"investice. Kolegům vadí jeho nedůvěřivost a sklon vše kontrolovat."));
+               text(u8"V práci je Had vytrvalý, soustředěný a pečlivý a nejlépe mu je tam, kde "
+                    u8"může pracovat v klidu a po svém, bez dohledu. Had polyká kořist vcelku a "
+                    u8"pak ji celé dny tráví v úkrytu, a podobně i on přijímá velké úkoly naráz "
+                    u8"najednou a potřebuje čas, aby je zpracoval do poslední drobnosti. Nespěchá "
+                    u8"a nenechá se popohánět, zato to, co odevzdá, je promyšlené. Na pracovišti "
+                    u8"potřebuje teplo v obou smyslech, vlídné lidi i slunné místo; v chladné, "
+                    u8"nepřátelské atmosféře ztuhne a nepodá ani polovinu toho, co umí."));
 constexpr auto had4 =
     piece<639>("Had, piece 4", textSoFar, tabs(14), spaces(17),
-               text(u8"Láska je pro Hada hlubokou a vášnivou zkušeností, nikdy ne pouhou hrou. "
-                    u8"Dává se celý a od partnera čeká stejnou oddanost a naprostou upřímnost. Je "
-                    u8"smyslný, přitažlivý a má tajemné kouzlo, kterému jen málokdo odolá. Bývá "
-                    u8"však majetnický a žárlivý a potřebuje čas, než někomu skutečně důvěřuje. "
-                    u8"Rozumí si s Datlem a Vlkem a se zemskými totemy, které mu dávají jistotu. "
-                    u8"Pokud jde o zdraví, citlivé bývají u něho především močové cesty a pohlavní "
-                    u8"orgány, a proto by měl dbát, aby neprochladl. Prospívá mu sauna, masáže, "
-                    u8"koupele nebo meditace. Uleví se mu, jakmile se naučí odpouštět, zejména "
-                    u8"kvůli sobě samému."));
+               text(u8"Had je tvor studené krve a k životu potřebuje teplo zvenčí. V lásce se "
+                    u8"nejdřív dlouho vyhřívá opodál, než se přesvědčí, že slunce nezmizí, a "
+                    u8"potřebuje čas, než někomu skutečně uvěří. Když se však zahřeje, miluje "
+                    u8"hluboce a smyslně, a toho, kdo mu teplo dal, se pevně drží. Rozumí si s "
+                    u8"Datlem a Vlkem a se zemskými totemy, na jejichž kamenech se mu dobře a "
+                    u8"bezpečně odpočívá. Zdraví Hada závisí na teple a světle. V chladných "
+                    u8"měsících bývá pomalý a ospalý, a čím víc slunce a pohybu si dopřeje, tím "
+                    u8"líp se mu daří. Po zimě se had první dny jen vyhřívá na slunci, a i lidský "
+                    u8"Had potřebuje pozvolnější rozjezd."));
 
 // Sova
 constexpr auto sova1 =
@@ -424,45 +418,44 @@ constexpr auto sova1 =
                text(u8"Lidi narozené mezi 23. listopadem a 21. prosincem zveme v názvosloví "
                     u8"indiánského horoskopu „Sovy“. Tyto zrozence ovlivňuje ohnivý živel a "
                     u8"vítr západní. "),
-               text(u8"Sova vládne nejdelším nocím, kdy se svět halí do tmy a mrazu. V šeru "
-                    u8"vidí a slyší lépe než jiní ptáci, kořist najde i pod sněhem a letí téměř "
-                    u8"neslyšně. Její lidští svěřenci mají podobný dar: najdou světlo tam, kde "
-                    u8"ho jiní nehledají."));
+               text(u8"Sova vládne nejdelším nocím, kdy se svět halí do tmy a mrazu. Puštík teď v "
+                    u8"lese houká o svém revíru a hlídá jej, protože ze svého lesa se za celý "
+                    u8"život nehne. Narodit se pod Sovou znamená vidět a slyšet ve tmě, v níž jiní "
+                    u8"jen tápou."));
 constexpr auto sova2 =
     piece<892>("Sova, piece 2", textSoFar, tabs(2), spaces(233),
-               text(u8"Sova je nezávislý duch s nezdolným optimismem. Miluje svobodu, cestování a "
-                    u8"všechno, co rozšiřuje obzory: cizí kraje, jazyky, filozofii, náboženství i "
-                    u8"dobrodružné romány. Je přímá a upřímná, často až příliš, protože řekne "
-                    u8"pravdu bez okolků a ani ji nenapadne, že by mohla někoho zranit. Má "
-                    u8"velkorysé srdce, smysl pro humor a nakažlivé nadšení, které dokáže "
-                    u8"povzbudit i ty nejsmutnější. Snadno se ale nadchne pro nové plány a stejně "
-                    u8"snadno je opustí. Pravidla, povinnosti a rutina ji dusí, a tak doma dlouho "
-                    u8"nevydrží. Je netrpělivá, občas lehkomyslná a zapomíná na sliby, které v "
-                    u8"zápalu dala. Hledá smysl života a často se stává učitelkou a rádkyní "
-                    u8"druhých."));
+               text(u8"Sova létá neslyšně. Okraje jejích letek jsou roztřepené jako hřeben a tlumí "
+                    u8"každý šelest, a tak se ke kořisti snese, aniž by ji kdo slyšel. Podobně "
+                    u8"tiše vstupuje do věcí její člověk: nedělá kolem sebe hluk, a když přijde, "
+                    u8"věc už je většinou vyřešená. Sova chytí myš i v úplné tmě, protože její uši "
+                    u8"jsou každé v jiné výšce a poznají, odkud šelest přišel, a lidská Sova umí "
+                    u8"stejně přesně poslouchat. Je věrná místu i lidem, které si vybrala, a svůj "
+                    u8"kout si brání. Pod tichým povrchem v ní však hoří oheň: puštík, který hájí "
+                    u8"hnízdo, se nezalekne ani člověka a zaútočí mu na hlavu. Také lidská Sova, "
+                    u8"jinak klidná a vlídná, se dokáže nečekaně prudce rozzlobit."));
 constexpr auto sova3 =
     piece<846>("Sova, piece 3", textSoFar, tabs(10), spaces(2), tabs(1), spaces(5),
-               text(u8"V pracovním životě potřebuje Sova především volnost a smysluplnost. Daří "
-                    u8"se jí v oborech, kde může učit, radit, cestovat nebo šířit myšlenky: "
-                    u8"jako pedagog, vysokoškolský učitel, cestovatel, průvodce, novinář, "
-                    u8"nakladatel, právník, filozof či duchovní. Skvěle se uplatní i v "
-                    u8"cestovním ruchu, zahraničním obchodě nebo ve sportu. Kancelářská práce s "
-                    u8"přísným dohledem ji ubíjí a ve stereotypu rychle ztrácí motivaci. Je "
-                    u8"plná nápadů a dokáže nadchnout kolegy, ale podrobnosti a dotažení do "
-                    u8"konce raději přenechá druhým. S penězi je velkorysá až rozmařilá a věří, "
-                    u8"že se o ni osud nějak postará, což se jí mnohdy opravdu vyplní. Po "
-                    u8"zdravotní stránce má Sova slabší místo v oblasti kyčlí, stehen a jater, "
-                    u8"a proto by měla být opatrná s alkoholem a s tučným jídlem. Nejvíce jí "
-                    u8"svědčí jízda na koni, lukostřelba a dlouhé výlety po horách."));
+               text(u8"V práci je Sova trpělivá a přesná. Celé hodiny umí sedět na jednom místě, "
+                    u8"než přijde ta pravá chvíle, a pak jediným tichým přeletem udělá, na co jiní "
+                    u8"potřebují celý den hluku. Nejlépe jí je tam, kde nikdo nestojí za zády a "
+                    u8"kde si smí práci rozvrhnout podle svých hodin; když ostatní odcházejí domů, "
+                    u8"bývá teprve ve své síle. Oči má sova v hlavě pevně zasazené a nemůže jimi "
+                    u8"pohnout, a proto otáčí celou hlavou, skoro dokola. Ani lidská Sova se na "
+                    u8"problém nedívá koutkem oka: když ho zkoumá, obrátí se k němu celá. Co sova "
+                    u8"nestráví, kosti a chlupy, vyvrhne ve vývržku, a právě z vývržků "
+                    u8"přírodovědci čtou, čím se živí. Její člověk nedrží zbytečnosti; čeho "
+                    u8"nepotřebuje, se zbaví a jde dál. S penězi zachází stejně střídmě jako se "
+                    u8"svou silou. Kolegové si u ní rádi nechají poradit, protože vidí i to, co "
+                    u8"oni ve tmě sami přehlédli."));
 constexpr auto sova4 =
     piece<527>("Sova, piece 4", textSoFar, tabs(11), spaces(6), tabs(3),
-               text(u8"Sova se do lásky vrhá s nadšením, ale nerada se váže. Partner pro ni musí "
-                    u8"být především kamarádem a spolucestujícím, s nímž může objevovat svět a "
-                    u8"vést dlouhé debaty. Žárlivost ani omezování nesnese a na jejich projevy "
-                    u8"odpovídá útěkem. Je-li jí však dopřána volnost, zůstává věrná a její láska "
-                    u8"hřeje jako oheň. Ve vztahu miluje humor a spontánnost. Souzní hlavně se "
-                    u8"Sokolem a Lososem, ale také se vzdušnými totemy. Před ostrou poznámkou na "
-                    u8"partnerův účet by si měla rozmyslet, zda ji opravdu musí vyslovit."));
+               text(u8"Puštíci spolu drží celý život a to známé noční houkání je často rozhovor "
+                    u8"dvou: on zahouká, ona mu ostrým hlasem odpoví. Pro lidskou Sovu je láska "
+                    u8"podobným dialogem. Potřebuje partnera, který jí umí odpovědět, s nímž se "
+                    u8"může přít i smát. Se Sokolem a Lososem ji pojí společný oheň a vzdušné "
+                    u8"totemy ji rozesmějí, když až příliš zvážní. Zdraví jí nejlépe slouží, když "
+                    u8"žije podle svých hodin: ke spánku potřebuje tmu a ticho, jaké si sova najde "
+                    u8"v dutině starého stromu, a neměla by se nutit do ranních výkonů."));
 
 // Husa
 constexpr auto husa1 =
@@ -470,48 +463,45 @@ constexpr auto husa1 =
                text(u8"Lidi narozené mezi 22. prosincem a 19. lednem zveme v názvosloví "
                     u8"indiánského horoskopu „Husy“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr severní. "),
-               text(u8"Čas Husy přichází se zimním slunovratem, kdy je příroda zdánlivě mrtvá, "
-                    u8"ale dny se začínají prodlužovat a ohlašují návrat světla. Divoká husa je "
-                    u8"pták nesmírné vytrvalosti: každoročně urazí tisíce kilometrů v pevném "
-                    u8"klínovitém šiku a neztratí směr. Na špici se husy střídají, aby si "
-                    u8"rozdělily námahu. Také lidská Husa bývá stejně cílevědomá, ukázněná a "
-                    u8"odolná."));
+               text(u8"Čas Husy přichází se zimním slunovratem, kdy příroda zdánlivě spí, ale dny "
+                    u8"se začínají prodlužovat. Na rybnících jižní Moravy nocují desítky tisíc "
+                    u8"hus, které k nám přiletěly ze sibiřské tundry. Táhnou v klínovém šiku, v "
+                    u8"němž každý pták využívá vzdušný proud od křídel předchozího. Lidská Husa si "
+                    u8"z toho bere to nejdůležitější: daleko se doletí pouze společně."));
 constexpr auto husa2 =
     piece<537>("Husa, piece 2", textSoFar, spaces(46), tabs(10),
-               text(u8"Husa je člověk povinnosti a řádu. Je vážná a zodpovědná a za svými "
-                    u8"rozhodnutími si stojí. Má vysoké nároky na sebe i na ostatní a nesnáší "
-                    u8"lenost a nespolehlivost. Je ctižádostivá, ale nehoní se za rychlým "
-                    u8"úspěchem. Ctí tradice a má úctu ke starším. Na první pohled se zdá "
-                    u8"chladná a odměřená, ve skutečnosti je však citlivější, než dává znát, a "
-                    u8"umí být nečekaně vtipná. Dané slovo je pro ni svaté a důvěru, již v ni "
-                    u8"kdo vložil, nezklame. Někdy bývá pesimistická a příliš kritická."));
+               text(u8"Husa je člověk dlouhých cest. Ví, kam letí, i když cíl leží tisíce "
+                    u8"kilometrů daleko, a z kurzu ji nesvede mlha ani protivítr. Ve vedení se "
+                    u8"chová jako pták na špici klínu: na čas převezme nejtěžší místo a pak ho bez "
+                    u8"okolků přenechá jinému, protože vyčerpaný vůdce hejnu nepomůže. Hejno se za "
+                    u8"letu neustále ozývá, a i Husa dodává odvahu slovem, když druhým dochází "
+                    u8"dech. Na odpočinku stojí vždy některá husa na stráži a při nebezpečí spustí "
+                    u8"poplach; podobně bdělá je i její člověk."));
 constexpr auto husa3 =
     piece<573>("Husa, piece 3", textSoFar, tabs(18),
-               text(u8"Citově je Husa opatrná a zdrženlivá. Své city neukazuje okázale a "
-                    u8"potřebuje čas, než partnerovi otevře srdce. Romantické vzplanutí na "
-                    u8"jednu noc ji neláká, hledá svazek, na kterém se dá stavět. Jakmile se "
-                    u8"rozhodne, je věrná a spolehlivá a o rodinu se stará pečlivě; i husy v "
-                    u8"přírodě tvoří páry na celý život. Dobře ladí s Bobrem a Medvědem, "
-                    u8"jejichž zemitost je jí blízká, a s vodními totemy, které jí pomohou "
-                    u8"rozmrazit city. Do vztahu vnáší klid, a když se něco pokazí, nehledá "
-                    u8"viníka, ale řešení. Kdo ji umí rozesmát, získá u ní víc než okázalými "
-                    u8"dárky."));
+               text(u8"Husy žijí v párech po celý život a rodina se nerozdělí ani na tahu: mladé "
+                    u8"husy letí první zimu s rodiči a cestu se učí od nich. Také pro lidskou Husu "
+                    u8"je láska hlavně dlouhou společnou cestou. Prchavé romantické vzplanutí ji "
+                    u8"neláká, hledá svazek, na kterém se dá stavět, a s partnerem chce sdílet i "
+                    u8"směr. Doma bývá tou, kdo drží pohromadě zvyky, svátky a rodinné příběhy a "
+                    u8"předává je dál. Dobře ladí s Bobrem a Medvědem, jejichž zemitost je jí "
+                    u8"blízká; vodní totemy jí pomohou rozmrazit city. Když se ve vztahu něco "
+                    u8"pokazí, nehledá viníka, ale cestu dále."));
 constexpr auto husa4 =
     piece<939>("Husa, piece 4", textSoFar, tabs(12),
-               text(u8"Zaměstnání je pro Husu nesmírně důležité a kariéra mnohdy stojí na "
-                    u8"prvním místě. Je pracovitá a disciplinovaná a na vrchol stoupá příčku po "
-                    u8"příčce. Uplatní se ve vedoucích funkcích, ve státní správě, v politice, "
-                    u8"bankovnictví, stavebnictví, vědě nebo ve velkých podnicích, kde se cení "
-                    u8"systematičnost a spolehlivost. Je skvělou organizátorkou a dokáže "
-                    u8"plánovat na mnoho let předem. Respektuje autority a hierarchii a časem "
-                    u8"se sama stane uznávanou autoritou. Finančně si počíná uvážlivě a dbá na "
-                    u8"to, aby měla zajištěné stáří. Zdravotně je Husa odolná a často se dožije "
-                    u8"vysokého věku, citlivými místy však bývají kosti, klouby, zuby a kůže. "
-                    u8"Měla by pamatovat na dostatek vápníku, pravidelný pohyb a hlavně "
-                    u8"odpočinek, protože má sklon k přepracování a zapomíná, že i ona "
-                    u8"potřebuje volno. Husa by si měla dopřát i radost a hru, protože život "
-                    u8"není jen povinnost. Ať se také občas zastaví a ohlédne se za tím, kolik "
-                    u8"toho už dokázala."));
+               text(u8"Nejraději pracuje Husa s lidmi, na něž je spoleh, a v kolektivu je jí "
+                    u8"nejlépe, když je jasné, kdo kdy letí vpředu. Pamatuje si osvědčené cesty a "
+                    u8"místa, tak jako husy, které se každý rok vracejí na stejná zimoviště a "
+                    u8"odpočívají na týchž rybnících cestou. Když rakouský badatel Konrad Lorenz "
+                    u8"vychovával housata, chodila za ním v zástupu jako za matkou, protože housě "
+                    u8"přijme za rodiče prvního tvora, kterého po vylíhnutí spatří. Lidská Husa je "
+                    u8"podobně věrná těm, kdo ji něco naučili, a časem sama ráda ukazuje cestu "
+                    u8"mladším. Finančně si počíná uvážlivě a včas myslí na stáří. Zdravotně je "
+                    u8"odolná a často se dožije vysokého věku, má však sklon k přepracování. V "
+                    u8"létě husy ztratí všechna letka naráz a na několik týdnů přijdou o schopnost "
+                    u8"létat; schovávají se na vodě a čekají, až jim narostou nová. I lidská Husa "
+                    u8"by měla přijmout období, kdy nemůže letět, a nebrat je jako porážku, a "
+                    u8"občas se ohlédnout za tím, kolik už dokázala."));
 
 // Vydra
 constexpr auto vydra1 =
@@ -519,47 +509,46 @@ constexpr auto vydra1 =
                text(u8"Lidi narozené mezi 20. lednem a 18. únorem zveme v názvosloví "
                     u8"indiánského horoskopu „Vydry“. Tyto zrozence ovlivňuje vzdušný živel a "
                     u8"vítr severní. "),
-               text(u8"Vydra vládne období očišťování, kdy je zima ještě v plné kráse, ale pod "
-                    u8"ledem už se pomalu probouzí nový život. Vydra je hbité, hravé a "
-                    u8"inteligentní zvíře, které se stejně dobře cítí na souši jako ve vodě. "
-                    u8"Zimu nepřespí a loví i pod ledem. Žije převážně o samotě a svůj úsek "
-                    u8"řeky si hlídá, a přesto si ráda hraje a klouže se po sněhu. Kdo se "
-                    u8"narodí pod Vydrou, je stejně vynalézavý, nezávislý a nespoutaný."));
+               text(u8"Vydra vládne období očišťování, kdy je zima ještě v plné síle, ale pod "
+                    u8"ledem se už pomalu probouzí nový život. Vydra zimu nepřespí. Loví pod "
+                    u8"ledem, dýchá u děr v ledu a zahřívá ji kožich tak hustý, že se k její kůži "
+                    u8"voda vůbec nedostane. Mezi lovy se ráda klouže po sněhu a po blátivém "
+                    u8"břehu, jen tak, pro radost. Co z toho zdědil člověk narozený v jejím čase? "
+                    u8"Především chuť si hrát, i když je kolem mráz."));
 constexpr auto vydra2 =
     piece<437>("Vydra, piece 2", textSoFar, tabs(1), spaces(7), tabs(14), spaces(45),
-               text(u8"Vydra je originál, který jde vlastní cestou a nedbá na zvyklosti. Myslí "
-                    u8"nezávisle, předbíhá svou dobu a má spoustu neotřelých nápadů, kterým "
-                    u8"okolí zpočátku nerozumí. Je přátelská, tolerantní a má silný smysl pro "
-                    u8"spravedlnost. Má ráda změny, překvapení a nečekané zvraty a nudu "
-                    u8"nesnáší. Přátel má mnoho, a přece potřebuje, jako její zvířecí vzor, kus "
-                    u8"řeky jen pro sebe."));
+               text(u8"Vydra je hravá, zvídavá a neposedná a učí se zkušeností. Ve vodě i na souši "
+                    u8"je stejně doma a s lehkostí přechází mezi světy, které jiní drží odděleně. "
+                    u8"Každý kámen na dně musí otočit a každou novou díru v břehu prozkoumat. I v "
+                    u8"tvrdých časech si najde důvod k radosti, a když ostatní v mrazu jen čekají "
+                    u8"na jaro, ona se klouže z kopce. Nudu a stojatou vodu vůbec nesnáší."));
 constexpr auto vydra3 =
     piece<915>("Vydra, piece 3", textSoFar, tabs(17),
-               text(u8"V zaměstnání Vydra nejvíce ocení svobodu a možnost experimentovat. Její "
-                    u8"vynalézavá mysl potřebuje prostor, a tam, kde vládne přísná hierarchie a "
-                    u8"pravidla se nesmí zpochybňovat, se cítí jako ryba na suchu. Dobře se jí "
-                    u8"daří ve vědě, technice, informatice, vynálezectví a výzkumu, ale také v "
-                    u8"sociální práci, ekologii, neziskovém sektoru nebo astrologii. Jejím "
-                    u8"talentem je schopnost vidět souvislosti, které druhým unikají, a "
-                    u8"přicházet s řešeními, na která by nikdo jiný nepřišel. Ráda pracuje v "
-                    u8"týmu lidí se stejným nadšením, kde má každý svůj hlas. Na vedoucím místě "
-                    u8"působí spíše jako inspirátorka než jako přísná šéfová, protože nerada "
-                    u8"rozkazuje a ještě méně ráda poslouchá. Bývá ovšem roztěkaná a rutinní "
-                    u8"úkoly odkládá na poslední chvíli. Peníze pro ni nejsou hlavní motivací; "
-                    u8"daleko více ji pohání pocit, že dělá něco prospěšného pro svět. Umí "
-                    u8"dobře poradit druhým, ale sama nerada přijímá rady."));
+               text(u8"V práci se Vydra nejlépe uplatní tam, kde se nic nedá vyčíst z manuálu. V "
+                    u8"kalné vodě, kde nic nevidí, nachází rybu podle vousků, které zachytí každé "
+                    u8"chvění, a lidská Vydra má podobný cit: i ve zmatku pozná, kudy se věc hýbe, "
+                    u8"a chytí ji dřív, než uplave. Daří se jí tam, kde práce není jen povinnost, "
+                    u8"ale i trochu hra. Mladé vydry se vody zpočátku bojí a matka je plavat musí "
+                    u8"naučit, a tak si Vydra váží každého, kdo ji něco naučil, a sama ráda "
+                    u8"ukazuje mladším, jak na to. Na vedoucím místě působí spíše jako "
+                    u8"inspirátorka než jako přísná šéfová, protože nerada rozkazuje a raději jde "
+                    u8"příkladem. Bývá ovšem roztěkaná a rutinní úkoly odkládá na poslední chvíli. "
+                    u8"Vydra za den spotřebuje obrovské množství ryb a žab, aby jí v ledové vodě "
+                    u8"nevychladlo tělo, a také lidská Vydra dává do všeho tolik energie, že "
+                    u8"potřebuje pravidelný přísun síly, jinak rychle vyhoří. Peníze ji pohánějí "
+                    u8"méně než zvědavost."));
 constexpr auto vydra4 =
     piece<710>("Vydra, piece 4", textSoFar, tabs(19),
-               text(u8"Vydra staví lásku hlavně na přátelství. Potřebuje partnera, s nímž může "
-                    u8"sdílet své záliby, ideály a nekonečné diskuse, ale který ji zároveň "
-                    u8"nechá žít vlastním životem. Majetnické chování, scény a citové vydírání "
-                    u8"ji rychle odradí. Zdánlivě se řídí spíš rozumem než srdcem, ale ve "
-                    u8"vztahu je laskavá a věrná. Ocení překvapení, společné cesty a "
-                    u8"dobrodružství, kdežto romantika s růžemi a bonbony ji nudí. Blízko má k "
-                    u8"Jelenovi a Havranovi i k ohnivým totemům. Z hlediska zdraví má citlivý "
-                    u8"krevní oběh, lýtka a kotníky. Sílu jí vracejí plavání, procházky "
-                    u8"mrazivým ránem a dostatek spánku, který její neklidná mysl potřebuje. "
-                    u8"Měla by pochopit, že city nejsou slabostí, a přestat se bát je ukázat."));
+               text(u8"Při námluvách si vydry spolu hrají, honí se ve vodě a válejí se v trávě, a "
+                    u8"lidská Vydra se nejspíš zamiluje do toho, s kým se dá smát a dovádět ještě "
+                    u8"po letech. Vydry se po řece dorozumívají hvízdáním a lidská Vydra dává city "
+                    u8"najevo podobně: nahlas a vesele. Vážné chvíle zvládá lépe, když je "
+                    u8"prostřídá humor. Ocení překvapení a společné objevování, kdežto romantika s "
+                    u8"růžemi ji nudí. Mláďata vychovává vydra sama a bývá to oddaná matka. Blízko "
+                    u8"má k Jelenovi, k Havranovi i k ohnivým totemům. Zdraví Vydry stojí na "
+                    u8"teple: její zvíře si kožich ustavičně čistí, aby ho voda nepromočila, a i "
+                    u8"ona potřebuje dost tepla a jídla, protože při svém tempu snadno vyčerpá "
+                    u8"zásoby. Dobře jí dělá pohyb."));
 
 // Vlk
 constexpr auto vlk1 =
@@ -567,40 +556,40 @@ constexpr auto vlk1 =
                text(u8"Lidi narozené mezi 19. únorem a 20. březnem zveme v názvosloví "
                     u8"indiánského horoskopu „Vlky“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr severní. "),
-               text(u8"Vlk uzavírá roční kruh v týdnech, kdy zima pomalu ustupuje, sníh se mění v "
-                    u8"bystřiny a příroda se chystá na nový začátek. Je to období konců i nadějí, "
-                    u8"kdy se staré rozpouští a nové ještě nemá tvar. O vlku koluje mnoho pověstí; "
-                    u8"traduje se, že vyje na měsíc, vytí mu ale slouží k dorozumění se smečkou. "
-                    u8"Té je oddaný: smečku tvoří rodina, jež o mláďata pečuje společně. Pro mnohé "
-                    u8"indiánské kmeny byl vlk moudrým učitelem a průvodcem. Ti, které Vlk "
-                    u8"provází, jsou citliví, věrní a mají silnou intuici."));
+               text(u8"Vlk vládne posledním týdnům zimy, kdy sníh na horách ještě drží, ale z "
+                    u8"údolí už potoky odnášejí vodu z tání. Pro vlky je to čas lásky: v únoru se "
+                    u8"páří vůdčí pár smečky a v dubnu se v noře narodí slepá vlčata. Smečka "
+                    u8"přitom není tlupa cizích zvířat, ale rodina, rodiče a jejich potomci z "
+                    u8"minulých let, kteří spolu loví, hlídají revír a společně se starají o "
+                    u8"mláďata. Do české krajiny se divoký vlk po více než sto letech vrátil a "
+                    u8"jeho vytí se dnes znovu nese Krušnými horami, Šumavou i Beskydami."));
 constexpr auto vlk2 =
     piece<743>("Vlk, piece 2", textSoFar, tabs(1), spaces(75), tabs(15), spaces(2), tabs(1),
-               text(u8"Vlk je snílek s bohatým vnitřním světem. Postřehne i to, co nikdo "
-                    u8"nevyslovil, a jeho předtuchy se často až nápadně vyplní. Je soucitný, "
-                    u8"laskavý a neumí zůstat lhostejný k cizímu trápení; pomůže každému, kdo o to "
-                    u8"požádá, a někdy i tomu, kdo si to nezaslouží. Má umělecké nadání, lásku k "
-                    u8"hudbě, poezii a všemu tajemnému. Potřebuje čas o samotě, aby si srovnal "
-                    u8"myšlenky a nabral sílu. Přátelům bývá věrnou oporou a dokáže trpělivě "
-                    u8"naslouchat i dlouhé hodiny. Jeho přílišná citlivost je však i slabinou: "
-                    u8"snadno podléhá náladám, nechá se ovlivnit a před nepříjemnou realitou rád "
-                    u8"utíká do světa fantazie. Mívá potíže říct ne a stanovit si jasné hranice."));
+               text(u8"Lidský Vlk žije pro svou smečku. Rodina a pár věrných přátel jsou pro něj "
+                    u8"kruhem, který hájí, a cizímu se otevírá pomalu, jako se divoký vlk vyhne "
+                    u8"člověku. Své hranice zná a umí je dát najevo; kdo je překročí, dostane "
+                    u8"nejdřív varování, ne hned ránu. Je to trpělivý učitel: vlčata se učí lovit "
+                    u8"tak, že běží za dospělými a dívají se, a Vlk podobně předává, co umí, spíš "
+                    u8"příkladem než slovy. Mladí vlci opouštějí rodnou smečku a putují i stovky "
+                    u8"kilometrů, než najdou vlastní revír, a i v lidském Vlkovi žije tulák, "
+                    u8"kterého občas musí pustit ven. Vytím se vlci svolávají, a i on potřebuje "
+                    u8"mít s blízkými živé spojení a zle nese, když nikdo neodpovídá."));
 constexpr auto vlk3 =
     piece<647>("Vlk, piece 3", textSoFar, tabs(8), spaces(74),
-               text(u8"Vlk miluje oddaně, něžně a bez výhrad. Ve vztahu je romantický, chápavý a "
-                    u8"obětavý a pro partnera udělá cokoli. Lásku projevuje drobnými pozornostmi, "
-                    u8"dopisy anebo básněmi a na druhém pozná, co ho trápí, i když nic neříká. "
-                    u8"Potřebuje cítit hluboké duševní spojení a porozumění beze slov. Nesnáší "
-                    u8"hrubost a chlad a v prostředí plném hádek vadne. Pozor by si měl dát na to, "
-                    u8"aby nesplýval s druhým natolik, že zapomene na sebe, a aby nevybíral "
-                    u8"partnery, které je třeba zachraňovat. Oporu nachází u Datla a Hada i u "
-                    u8"zemských totemů, které ho vracejí oběma nohama na zem."));
+               text(u8"V práci Vlk vyniká hlavně vytrvalostí. Vlci neloví sprintem, ale klusem: "
+                    u8"kořist sledují dlouhé hodiny, dokud neochabne. Lidský Vlk také vítězí "
+                    u8"dechem, ne prvním náporem, a nejlépe mu jdou dlouhé úkoly, u nichž jiní "
+                    u8"cestou odpadnou. Ve sněhu chodí smečka v zástupu a každý šlape do stop toho "
+                    u8"před sebou, aby ušetřil síly, a Vlk i v práci rád dělí námahu tak, aby ji "
+                    u8"unesli všichni. V lásce je věrný a vážný. Vlčí pár drží spolu dlouhá léta a "
+                    u8"vlčata jim pomáhají krmit i jejich starší potomci. Oporu nachází u Datla a "
+                    u8"Hada i u zemských totemů, na nichž může stavět."));
 constexpr auto vlk4 =
     piece<272>("Vlk, piece 4", textSoFar, tabs(19), spaces(13),
-               text(u8"Vlkovi dělá dobře voda, hudba a klid přírody, měl by se však vyhýbat "
-                    u8"alkoholu a dalším únikům před stresem. Citlivá má chodidla i mízní uzliny a "
-                    u8"obranyschopnost mívá oslabenou. Vlk by měl věřit intuici, ale nezapomínat "
-                    u8"na střízlivý rozum."));
+               text(u8"Vlk za noc urazí desítky kilometrů a jeho člověk potřebuje pohyb: dlouhá "
+                    u8"chůze krajinou mu vrací klid. Po lovu vlci odpočívají dlouhé hodiny, a ani "
+                    u8"lidský Vlk by neměl jen běžet. Měl by věřit svému instinktu, ale "
+                    u8"nezapomínat ani na rozum."));
 
 constexpr PadLengths indianPads{.pad = indianPadLength};
 
