@@ -1,6 +1,6 @@
 // The Egyptian gods: each sign's text is one piece, the god's name over a Czech paragraph on the
-// god's myth and on the person born under the god's protection, closing with the two European signs that time
-// overlaps.
+// god's myth and on the person born under the god's protection, closing with the two European
+// signs that the god's time overlaps.
 #include "engine/egyptian.h"
 
 #include <string_view>
