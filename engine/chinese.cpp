@@ -29,25 +29,25 @@ constexpr std::u8string_view krysaTraits =
     u8"Vytrvalá, Ostražitá, Praktická, Důvtipná, Výmluvná, Podnikavá, Starostlivá, Kritická, "
     u8"Neklidná, Sebejistá";
 constexpr std::u8string_view krysaCharacter =
-    u8"Krysa je prvním znamením čínského zvěrokruhu a podle legendy si toto místo vybojovala "
-    u8"lstí: v závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tato "
-    u8"historka přesně vystihuje její povahu. Krysa je bystrá, pohotová a umí obratně využít "
-    u8"každou příležitost, kterou jí život nabídne. Má skvělý postřeh i paměť na jména a čísla, "
-    u8"rychle se učí a málokdy ji něco zaskočí nepřipravenou. Na pohled bývá klidná a přátelská, "
-    u8"v duchu však neustále přemýšlí, plánuje a propočítává. Je šetrná a ráda si dělá zásoby, a "
-    u8"to nejen peněz a potravin, ale i užitečných známostí. Plýtvání nesnáší a v těžkých časech "
-    u8"bývá tou, kdo má pro rodinu vždy něco schovaného. Ve společnosti je oblíbená pro svůj "
-    u8"vtip, výřečnost a schopnost naslouchat; snadno si získá důvěru lidí a rychle odhalí "
-    u8"jejich slabiny. O vlastních citech však mluví nerada a svěřuje se jen několika nejbližším "
-    u8"lidem. Doma si ráda vytváří útulné zázemí a o partnera a děti se stará s nečekanou něhou "
-    u8"a trpělivostí. Práce ji baví, hlavně když vidí výsledky, a často se uplatní v obchodě, v "
-    u8"žurnalistice, v právu nebo všude tam, kde se cení rychlá úvaha a dobré vyjednávání. Jejím "
-    u8"slabším místem je neklid a sklon ke kritičnosti. Krysa se snadno nechá strhnout k "
-    u8"hazardu, když zavětří rychlý zisk, a někdy se rozptýlí do příliš mnoha plánů najednou. "
-    u8"Umí být i malicherná a sobecká, pokud se cítí ohrožená. Když se ale naučí zpomalit a "
-    u8"důvěřovat ostatním, stává se z ní věrný přítel, obětavý rodič a rádce, na jehož slovo je "
-    u8"spolehnutí. Štěstí jí přeje zejména v první polovině života, kdy sbírá zkušenosti, které "
-    u8"později dokáže proměnit v pohodlí a bezpečí pro sebe i své blízké.";
+    u8"Krysa je prvním znamením čínského zvěrokruhu a podle legendy si toto místo vybojovala lstí: "
+    u8"v závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tato historka "
+    u8"přesně vystihuje její povahu. Rokem Krysy se tak otevírá nový dvanáctiletý kruh, čas "
+    u8"začátků a prvních zásob. Krysa je bystrá, pohotová a umí obratně využít každou příležitost, "
+    u8"kterou jí život nabídne. Má výborný postřeh i paměť na jména a čísla, rychle se učí a "
+    u8"málokdy ji něco zaskočí nepřipravenou. Na pohled bývá klidná a přátelská, v duchu však "
+    u8"neustále přemýšlí, plánuje a propočítává. Je šetrná a ráda si dělá zásoby, a to nejen peněz "
+    u8"a potravin, ale i užitečných známostí. Plýtvání nesnáší a v těžkých časech bývá tou, kdo má "
+    u8"pro rodinu vždycky něco schovaného. Ve společnosti je oblíbená pro svůj vtip a schopnost "
+    u8"naslouchat; snadno si získá důvěru lidí a rychle vycítí jejich slabiny. O vlastních citech "
+    u8"mluví jen nerada, o partnera a děti se však stará s nečekanou něhou a trpělivostí. Práce ji "
+    u8"baví, hlavně když vidí výsledky; jako krysa, která najde cestu do každé spižírny, zavětří "
+    u8"výhodu dříve než ostatní a nejvíc se jí daří při vyjednávání o ceně. Jejím slabším místem "
+    u8"je neklid a sklon ke kritičnosti. Krysu snadno láká hazard, když cítí rychlý zisk, a někdy "
+    u8"se rozptýlí do příliš mnoha plánů najednou. Umí být i malicherná a sobecká, pokud se cítí "
+    u8"ohrožená, a zahnaná do kouta se ožene. Když se ale naučí zpomalit a důvěřovat ostatním, "
+    u8"stává se z ní věrný přítel a rádce, na jehož slovo je spolehnutí. Štěstí jí přeje zejména v "
+    u8"první polovině života, kdy sbírá zkušenosti, jež později dokáže proměnit v pohodlí a "
+    u8"bezpečí pro sebe i své blízké.";
 constexpr std::u8string_view krysaPartnership =
     u8"Krysa nejraději tráví volné chvíle s Opicí, s níž vtipkuje a kuje plány, a s Drakem, jehož "
     u8"podnikům vede účty. Buvolovi svěří klíče od bytu i úspory; s Koněm, který nerad počítá, se "
@@ -55,12 +55,12 @@ constexpr std::u8string_view krysaPartnership =
 // Born: Václav Havel 5 Oct 1936, Zdeněk Svěrák 28 Mar 1936, Diego Maradona 30 Oct 1960.
 constexpr std::u8string_view krysaFamousPeople = u8"Václav Havel, Zdeněk Svěrák, Diego Maradona";
 constexpr std::u8string_view krysaCompatibility =
-    u8"Nejlepším partnerem Krysy je Drak, jehož odvaha a velkorysost dodají jejím plánům "
-    u8"rozmach, zatímco ona mu přinese rozvahu a cit pro detail. Výborně si rozumí i s Opicí, s "
+    u8"Nejlepším partnerem Krysy bývá Drak, jehož odvaha a velkorysost dodají jejím plánům "
+    u8"rozmach, zatímco ona mu přinese rozvahu a cit pro detaily. Výborně si rozumí i s Opicí, s "
     u8"níž sdílí důvtip a obchodního ducha, a s klidným Buvolem, který jí poskytne jistotu a "
     u8"bezpečí. Obtížný vztah čeká Krysu s Koněm, jehož netrpělivost a touha po volnosti ji "
-    u8"znepokojují. Méně se k ní hodí Kohout, Králík a Koza, kteří nesdílejí její praktický "
-    u8"přístup k životu.";
+    u8"zneklidňují. Méně se k ní hodí Kohout, Králík a Koza, kteří mají odlišný postoj k práci i k "
+    u8"životu.";
 constexpr auto krysaOpening = piece<1922>(
     "Krysa, opening", text(u8"KRYSA"), spaces(2), shortPad, shortPad, shortPad, shortPad, spaces(1),
     text(krysaTraits), spaces(1), longPad, spaces(10), characterLabel, spaces(1), shortPad, shortPad,
@@ -83,22 +83,21 @@ constexpr std::u8string_view buvolTraits =
     u8"Zodpovědný, Skromný, Tvrdohlavý, Konzervativní, Cílevědomý, Důkladný, Rezervovaný, "
     u8"Neústupný, Praktický, Ctižádostivý";
 constexpr std::u8string_view buvolCharacter =
-    u8"Buvol patří k nejvytrvalejším znamením zvěrokruhu. Narodil se pro poctivou práci a to, co "
-    u8"jednou začne, dotáhne do konce bez ohledu na překážky. Nespěchá, nenechá se unést náladou "
-    u8"okamžiku a každý krok si nejprve pečlivě rozmyslí. Právě tato rozvaha z něj dělá člověka, "
-    u8"na kterého se ostatní mohou spolehnout v době klidu i v krizi. Buvol mluví málo, a když "
-    u8"už promluví, jeho slova mají váhu. Okázalost a prázdné sliby mu nic neříkají; váží si "
-    u8"tradic, pořádku a jasných pravidel. V jednání s lidmi je spravedlivý a přímý, nesnáší "
-    u8"lež, lichotky ani intriky a sám se k nim neuchýlí. Doma bývá pevnou oporou rodiny, pečuje "
-    u8"o své blízké a vyžaduje od nich stejnou poctivost, jakou dává sám. Jeho úspěch nepřichází "
-    u8"náhle, zato je trvalý: skládá ho kámen po kameni, a proto mu často patří uznání až v "
-    u8"pozdějším věku. Daří se mu v zemědělství, stavebnictví, řemesle, ve vědě i v řízení "
-    u8"podniku. Jeho síla spočívá v klidu: zatímco jiní propadají panice, Buvol vytrvale "
-    u8"pokračuje dál. Stinnou stránkou Buvola je tvrdohlavost. Jakmile si vytvoří názor, jen "
-    u8"těžko ho mění, a na novinky pohlíží s nedůvěrou. Bývá uzavřený, své city skrývá a druzí "
-    u8"ho někdy považují za chladného nebo příliš přísného. Rozzlobí se jen zřídka, potom je "
-    u8"však jeho zlost prudká a křivdu si pamatuje léta. S přibývajícím věkem ale zpravidla "
-    u8"změkne a snáze odpouští.";
+    u8"Buvol, který v závodě zvířat doběhl jako druhý jen proto, že na jeho hřbetě se svezla "
+    u8"Krysa, patří k nejvytrvalejším znamením. Narodil se pro poctivou práci a to, co jednou "
+    u8"začne, dotáhne do konce bez ohledu na překážky. Nespěchá, nenechá se unést náladou okamžiku "
+    u8"a každý krok si nejprve pečlivě rozmyslí. Kdo s ním jedná, přesně ví, na čem je. Mluví jen "
+    u8"málo, a když už promluví, jeho slova mají váhu. Okázalost mu nic neříká; váží si tradic a "
+    u8"jasných pravidel. V jednání s lidmi je přímý, lichotky a intriky nesnáší a sám se k nim "
+    u8"neuchýlí. Doma bývá pevnou oporou rodiny, pečuje o své blízké a vyžaduje od nich stejnou "
+    u8"poctivost, jakou dává sám. Jeho úspěch nepřichází náhle, zato je trvalý: skládá ho kámen po "
+    u8"kameni, a proto mu často patří uznání až v pozdějším věku. Jako buvol, který den co den "
+    u8"táhne pluh zaplaveným rýžovým políčkem, nejlépe pracuje tam, kde se výsledek měří na "
+    u8"sezóny, ne na dny. Jeho síla spočívá v klidu: zatímco jiní propadají panice, Buvol vytrvale "
+    u8"pokračuje. Daní za tuto sílu bývá tvrdohlavost. Jakmile si vytvoří názor, jen těžko ho "
+    u8"mění, a na novinky pohlíží s nedůvěrou. Bývá uzavřený, city skrývá a druzí ho někdy "
+    u8"považují za chladného či příliš přísného. Rozzlobí se zřídka, pak je však jeho zlost prudká "
+    u8"a křivdu si pamatuje léta. S přibývajícím věkem však zpravidla změkne a snáze odpouští.";
 constexpr std::u8string_view buvolPartnership =
     u8"Buvol si přátele nevybírá snadno, ale kdo si u něj jednou získá místo, může s jeho pomocí "
     u8"počítat i ve zlých časech. Nejlépe se cítí s Kohoutem, který vstává stejně časně a říká "
@@ -110,13 +109,13 @@ constexpr std::u8string_view buvolPartnership =
 // Walt Disney 5 Dec 1901.
 constexpr std::u8string_view buvolFamousPeople = u8"Napoleon, Antonín Dvořák, Otto Wichterle, Walt Disney";
 constexpr std::u8string_view buvolCompatibility =
-    u8"Buvolovi nejlépe sedí Had, s nímž ho spojuje trpělivost a smysl pro dlouhodobé cíle. Had "
-    u8"do vztahu přináší jemnost a moudrost, Buvol zase pevnou oporu. Skvělým partnerem je i "
-    u8"Kohout, protože oba milují pořádek, pracují svědomitě a nespoléhají na náhodu. Šťastný "
-    u8"svazek může Buvol uzavřít i s Krysou, jejíž důvtip doplní jeho vytrvalost. Nejtěžší je "
-    u8"pro něj soužití s Kozou: její rozmarnost a náladovost ho unavují a on jí připadá příliš "
-    u8"strohý. Napětí vzniká i s Koněm, který touží po volnosti, a s Tygrem, jenž se nechce "
-    u8"podřizovat žádným pravidlům. S Drakem a Psem se může střetnout v boji o vedení.";
+    u8"Buvolovi se nejlépe hodí Had, s nímž ho spojuje trpělivost a smysl pro dlouhodobé cíle. Had "
+    u8"do vztahu vnáší jemnost a moudrost, Buvol zase pevnou podporu. Skvělým partnerem je i "
+    u8"Kohout, protože oba milují pořádek, pracují poctivě a nespoléhají na náhodu. Šťastný svazek "
+    u8"může Buvol uzavřít i s Krysou, jejíž důvtip doplní jeho vytrvalost. Nejtěžší je pro něj "
+    u8"soužití s Kozou: její rozmarnost a náladovost ho unavují a on jí přijde příliš strohý. "
+    u8"Napětí vzniká i s Koněm, který touží po volnosti, a s Tygrem, jenž se nechce podřizovat "
+    u8"žádným pravidlům. S Drakem a Psem se může střetnout v boji o vedení.";
 constexpr auto buvolOpening =
     piece<1642>("Buvol, opening", text(u8"BUVOL"), spaces(2), shortPad, shortPad, shortPad, shortPad,
                 spaces(12), text(buvolTraits), spaces(2), longPad, spaces(10), characterLabel, spaces(1),
@@ -139,38 +138,38 @@ constexpr std::u8string_view tygrTraits =
     u8"Smělý, Vášnivý, Velkorysý, Nezávislý, Energický, Sebevědomý, Dobrodružný, Nespoutaný, "
     u8"Vznětlivý, Charismatický, Spravedlivý, Veselý, Hrdý, Soutěživý, Ochranitelský, Ušlechtilý";
 constexpr std::u8string_view tygrCharacter =
-    u8"Tygr je rozený bojovník a vůdce, který se nebojí postavit proti nespravedlnosti, ani když "
-    u8"stojí sám. Vyzařuje z něho zvláštní síla, kterou okolí vycítí, i když Tygr ještě "
-    u8"nepromluvil. Je odvážný, vášnivý a nabitý energií, miluje výzvy i soupeření a nesnáší "
-    u8"nudu a stereotyp. Tygr jedná rychle a často podle intuice, a tak uspěje i tam, kde "
-    u8"ostatní ještě váhají. Je velkorysý, rád se rozdělí a za své přátele by dal ruku do ohně. "
-    u8"Nerad se však podřizuje; autorita, kterou nerespektuje, v něm vyvolává vzdor. Tygr "
-    u8"potřebuje svobodu a prostor, ve kterém může uplatnit své nápady. Na nudné povinnosti a "
-    u8"rutinní práci nemá trpělivost a rád je přenechává druhým. Uplatní se v povoláních, v "
-    u8"nichž smí vést lidi, cestovat nebo riskovat: jako podnikatel, voják, sportovec, herec či "
-    u8"objevitel. Jeho nadšení je nakažlivé a strhne i ty nejopatrnější. Nezřídka se pouští do "
-    u8"riskantních podniků, které by rozumnější lidé nezačali, a často z nich vyjde jako vítěz. "
-    u8"Zároveň se však snadno nechá unést emocemi. Bývá netrpělivý, vznětlivý a občas jedná, "
-    u8"aniž by domyslel následky. Jeho život proto provázejí prudké zvraty: vzlety střídají "
-    u8"pády, ale Tygr se po každém nezdaru rychle zvedne a hledá novou příležitost. V soukromí "
-    u8"bývá překvapivě něžný a citlivý, i když to před světem rád skrývá. Pokud se naučí "
-    u8"trpělivosti a naslouchání, stane se z něho moudrý ochránce všech, které má rád.";
+    u8"Tygr, v Číně král zvířat, jehož čelo prý zdobí znak pro slovo „král“, se nebojí postavit "
+    u8"proti nespravedlnosti, ani když stojí sám. Vyzařuje z něho zvláštní moc, kterou okolí "
+    u8"vycítí, i když Tygr ještě nepromluvil. Nenechá se nikým zavřít do klece a bez pohybu a cíle "
+    u8"chřadne jako šelma ve zvěřinci. Tygr jedná rychle a často podle intuice, a tak uspěje dřív, "
+    u8"než ostatní přestanou váhat. Je velkorysý, rád se rozdělí a za své přátele by dal ruku do "
+    u8"ohně. Nerad se však podřizuje; autorita, kterou nerespektuje, v něm vyvolává vzdor. V Číně "
+    u8"se dětem odedávna šívají botičky s tygří hlavou, aby je chránily před zlými duchy. Na nudné "
+    u8"povinnosti a rutinní práci nemá trpělivost a rád je přenechává ostatním. Jako tygr, jenž "
+    u8"loví sám, potřebuje v práci vlastní revír a volnou ruku. Jeho nadšení bývá nakažlivé a "
+    u8"pohne i těmi nejopatrnějšími. Nezřídka se pouští do riskantních podniků, které by "
+    u8"rozumnější lidé nezačali, a často z nich vyjde jako vítěz. Zároveň se ovšem snadno nechá "
+    u8"unést emocemi. Bývá netrpělivý, vznětlivý a občas jedná, aniž by domyslel následky. Jeho "
+    u8"život proto provázejí prudké zvraty: vzlety střídají pády, ale Tygr se po každém nezdaru "
+    u8"rychle zvedne a hledá novou příležitost. V soukromí bývá překvapivě něžný a citlivý, i když "
+    u8"to před světem rád skrývá. Pokud se naučí trpělivosti a naslouchání, stane se z něho moudrý "
+    u8"ochránce všech, které má rád.";
 constexpr std::u8string_view tygrPartnership =
-    u8"Tygr je ve společnosti nepřehlédnutelný a rád má kolem sebe lidi, kteří stačí jeho tempu. S "
-    u8"Koněm za týden dotáhne projekt, na který by jiní potřebovali měsíc, a Psa si bere do party, "
-    u8"protože pohlídá, na co Tygr zapomíná. Pochybnosti, které před ostatními skrývá, přizná jen "
-    u8"Praseti. Opici, jež si ráda přivlastní jeho nápady, by nejraději poslal jinam.";
+    u8"Tygr je ve společnosti nepřehlédnutelný a rád má okolo sebe lidi, kteří stačí jeho tempu. S "
+    u8"Koněm za týden dotáhne projekt, na který by jiní potřebovali měsíc, a Psa přibírá s sebou, "
+    u8"protože pohlídá, na co Tygr zapomíná. Pochybnosti, jež před ostatními skrývá, přizná pouze "
+    u8"Praseti. Opici, která si ráda přivlastní jeho nápady, by nejraději poslal pryč.";
 // Born: Leoš Janáček 3 Jul 1854, Jiří Menzel 23 Feb 1938, Bohumil Hrabal 28 Mar 1914,
 // Marilyn Monroe 1 Jun 1926.
 constexpr std::u8string_view tygrFamousPeople = u8"Leoš Janáček, Jiří Menzel, Bohumil Hrabal, Marilyn Monroe";
 constexpr std::u8string_view tygrCompatibility =
-    u8"Ideálním protějškem Tygra je Kůň. Oba milují volnost, dobrodružství a pohyb a nikdo z "
-    u8"nich druhého nespoutává. Dobře se Tygr snese i se Psem, jehož věrnost a smysl pro "
-    u8"spravedlnost obdivuje; Pes mu navíc umí klidně a bez urážky říct pravdu. Vhodným "
-    u8"partnerem je i dobrosrdečné Prase, které Tygrovi dopřeje domov plný pohody a zklidní jeho "
-    u8"výbuchy. Nejvíc problémů přináší svazek s Opicí: ta se jeho vážnosti ráda vysmívá a Tygr "
-    u8"jí nedokáže odpustit posměšky. Složité bývá také soužití s Hadem, jehož skrytost a "
-    u8"podezíravost Tygr nechápe. S Buvolem pak svádí stálý souboj o to, kdo má poslední slovo.";
+    u8"Ideálním protějškem Tygra je Kůň. Oba milují volnost, dobrodružství a pohyb a nikdo z nich "
+    u8"druhého nespoutává. Dobře se Tygr snese i se Psem, jehož věrnost a smysl pro spravedlnost "
+    u8"obdivuje; Pes mu navíc umí klidně a bez urážky říct pravdu. Vhodným partnerem je i "
+    u8"dobrosrdečné Prase, které Tygrovi dopřeje domov plný pohody a zklidní jeho výbuchy. Nejvíc "
+    u8"problémů přináší svazek s Opicí: ta se jeho vážnosti ráda vysmívá a Tygr jí nedokáže "
+    u8"odpustit posměšky. Složité bývá také soužití s Hadem, jehož skrytost a podezíravost Tygr "
+    u8"nechápe. S Buvolem pak svádí stálý souboj o to, kdo má poslední slovo.";
 constexpr auto tygrOpening =
     piece<1680>("Tygr, opening", text(u8"TYGR (TIGER)"), spaces(2), shortPad, shortPad, shortPad, shortPad,
                 spaces(3), text(tygrTraits), spaces(2), longPad, spaces(52), characterLabel, spaces(1),
@@ -195,11 +194,11 @@ constexpr std::u8string_view kralikTraits =
 // Born: Karel Gott 14 Jul 1939, Eva Pilarová 9 Aug 1939, Lionel Messi 24 Jun 1987.
 constexpr std::u8string_view kralikFamousPeople = u8"Karel Gott, Eva Pilarová, Lionel Messi";
 constexpr std::u8string_view kralikCompatibility =
-    u8"Králíkovi nejvíc svědčí Koza, s níž ho spojuje láska ke kráse, umění a klidnému domovu. "
-    u8"Šťastný bude také s Prasetem, které ocení jeho jemnost a vlídnost, a se Psem, jenž mu dá "
-    u8"pocit bezpečí a stálosti. Nejobtížnější je vztah s Kohoutem, jehož přímost a kritičnost "
-    u8"Králíka zraňují. Potíže mohou vzniknout také s Krysou nebo s Drakem, jejichž hlučná "
-    u8"ctižádost narušuje Králíkovu potřebu harmonie.";
+    u8"Králíkovi nejvíce svědčí Koza, s níž ho spojuje láska ke kráse, umění a klidnému domovu. "
+    u8"Šťastný bude i s Prasetem, které ocení jeho jemnost a vlídnost, a se Psem, jenž mu dá pocit "
+    u8"bezpečí a stálosti. Nejobtížnější je vztah s Kohoutem, jehož přímost a kritičnost Králíka "
+    u8"zraňují. Potíže mohou vzniknout také s Krysou nebo s Drakem, jejichž neklid a ctižádost "
+    u8"narušují Králíkovu potřebu harmonie.";
 constexpr auto kralikOpening = piece<264>("Králík, opening", text(u8"KRÁLIK"), spaces(6), shortPad, shortPad,
                                           shortPad, shortPad, spaces(3), text(kralikTraits), spaces(86));
 constexpr auto kralikFamous =
@@ -216,43 +215,42 @@ constexpr std::u8string_view drakTraits =
     u8"Tvořivý, Čestný";
 constexpr std::u8string_view drakCharacter =
     u8"Drak je v čínské tradici symbolem císařské moci, štěstí a životní síly, a kdo se narodí v "
-    u8"jeho roce, nese si kus té výjimečnosti s sebou. Drak září ve společnosti, přitahuje "
-    u8"pozornost a často ani nemusí o nic usilovat, aby se stal středem dění. Jeho přítomnost je "
-    u8"cítit v každé místnosti a lidé mu přirozeně svěřují odpovědnost. Je plný energie, nápadů "
-    u8"a odhodlání, má vysoké cíle a věří, že je dokáže uskutečnit. Mnohdy se mu to podaří, "
-    u8"protože spojuje odvahu s inteligencí a neúnavnou pracovitostí. Drak je čestný a upřímný, "
-    u8"neumí se přetvařovat a od ostatních vyžaduje stejnou otevřenost. Lež nebo pokrytectví ho "
-    u8"dokážou rozzuřit. Jeho přímost však někdy působí bezohledně a svým sebevědomím Drak "
-    u8"dokáže druhé nechtěně zranit. Rád vede, rozhoduje a kritiku snáší jen s obtíží. Nedělá "
-    u8"nic napůl: buď se věci věnuje celým srdcem, nebo ji rovnou odmítne. Drobná každodenní "
-    u8"práce ho nudí, láká ho spíše velké dílo. Uplatní se všude, kde se vyžaduje vůdcovství a "
-    u8"vize: jako politik, umělec, vynálezce, manažer nebo lékař. Drak bývá štědrý a ochotně "
-    u8"pomáhá, ale pomoc od druhých přijímá nerad, protože nechce působit slabě. Jeho slabinou "
-    u8"je netrpělivost a sklon k přehnaným očekáváním, takže ho zklamání zasáhne hlouběji než "
-    u8"jiné. Neúspěch ho ale nezlomí. V lásce je vášnivý a okouzlující, trvalý vztah však naváže "
-    u8"teprve s někým, kdo dokáže obdivovat jeho lesk a zároveň si zachová vlastní tvář.";
+    u8"jeho roce, jako by dostal do vínku jeho lesk; v dračích letech se v Číně rodí nejvíce dětí. "
+    u8"Drak září ve společnosti, přitahuje pozornost a často ani nemusí o nic usilovat, aby se "
+    u8"stal středem dění. Jeho přítomnost je znát, i když mlčí, a lidé mu sami svěřují "
+    u8"odpovědnost. Je plný energie, nápadů a odhodlání, má vysoké cíle a věří, že je dokáže "
+    u8"uskutečnit. Mnohdy se mu to podaří, protože spojuje odvahu s inteligencí a neúnavnou "
+    u8"pracovitostí. Drak je čestný a upřímný, neumí se přetvařovat a od ostatních vyžaduje "
+    u8"stejnou otevřenost. Lež nebo pokrytectví ho dokážou rozzuřit. Jeho přímost však někdy "
+    u8"působí bezohledně a svým sebevědomím Drak dokáže druhé nechtěně zranit. Chce mít hlavní "
+    u8"slovo a kritiku snáší jen s obtíží. Jako drak, který přináší buď liják, nebo sucho, se věci "
+    u8"věnuje celou silou, anebo ji rovnou odmítne. Drobná každodenní práce ho nudí, láká ho spíše "
+    u8"velké dílo. Daří se mu tam, kde je třeba vést lidi a mít vizi. Drak bývá štědrý a ochotně "
+    u8"pomáhá, ale pomoc od druhých přijímá nerad, protože nechce působit slabě. Trápí ho "
+    u8"netrpělivost a sklon k přehnaným očekáváním, takže ho zklamání zasáhne hlouběji než "
+    u8"ostatní. Neúspěch ho ale nezlomí. Miluje vášnivě a okouzlí snadno, trvalý vztah však naváže "
+    u8"teprve s někým, kdo dokáže obdivovat jeho lesk a přitom se v jeho záři neztratí.";
 constexpr std::u8string_view drakPartnership =
     u8"Drak je obklopen obdivovateli, nejvíc si ale váží těch, kdo věří v jeho plány. Nejlepší "
     u8"pomocnicí mu bývá Krysa: zná každého, koho je třeba, a sežene zprávy dříve než ostatní. "
     u8"Opice mu vyjedná výhodné podmínky a jeho nápady prodá i lidem, které by on sám odradil. "
     u8"Kohout je mu spolehlivým spojencem na poradách a zastane se ho i proti většině. Se Psem se "
-    u8"v kolektivu přetahuje o důvěru ostatních, a proto je lepší, když každý z nich vede jiný "
-    u8"tým.";
+    u8"v kolektivu přetahuje o důvěru ostatních, a proto je lepší, když každý z nich vede jiný tým.";
 // Born: Karel IV. 14 May 1316 (Julian calendar), Jan Amos Komenský 28 Mar 1592,
 // Josef Mánes 12 May 1820, Friedrich Nietzsche 15 Oct 1844, John Lennon 9 Oct 1940.
 constexpr std::u8string_view drakFamousPeople =
     u8"Karel IV., Jan Amos Komenský, Josef Mánes, Friedrich Nietzsche, John Lennon";
 constexpr std::u8string_view drakCompatibility =
     u8"Nejlépe se k Drakovi hodí Krysa. Obdivuje jeho sílu a štědrost, zatímco on oceňuje její "
-    u8"bystrost a schopnost myslet prakticky; společně promění odvážné sny ve skutečnost. "
-    u8"Výborným partnerem je také Opice, jejíž vynalézavost a humor Draka nikdy nenudí, a oba "
-    u8"mají rádi velké plány. Dobře mu bude i s Kohoutem, který sdílí jeho smysl pro okázalost a "
-    u8"úspěch a navíc vnese do vztahu pořádek. Harmonické spojení nabízí i moudrý Had, jenž "
-    u8"Drakovi dodá klid a diplomacii. Naopak nejtěžší zkouškou je vztah se Psem. Pes je "
-    u8"realista a kritik, vidí za Drakovým leskem jeho chyby a nebojí se je nahlas pojmenovat, "
-    u8"což Drak nese velmi těžce. Komplikované je i soužití s dalším Drakem, protože se dva "
-    u8"vládci do jednoho paláce nevejdou. Opatrnost je namístě také u citlivého Králíka, který "
-    u8"se v Drakově blízkosti snadno cítí přehlížený.";
+    u8"bystrost a schopnost myslet prakticky; společně promění odvážné sny ve skutečnost. Výborným "
+    u8"partnerem je také Opice, jejíž vynalézavost a humor Draka nikdy nenudí, a oba mají rádi "
+    u8"velké plány. Dobře mu bude i s Kohoutem, který sdílí jeho smysl pro okázalost a úspěch a "
+    u8"navíc vnese do vztahu pořádek. Harmonické spojení nabízí i moudrý Had, jenž Drakovi dodá "
+    u8"klid a diplomacii. Naopak nejtěžší zkouškou je vztah se Psem. Pes je realista a kritik, "
+    u8"vidí za Drakovým leskem jeho chyby a nebojí se je nahlas pojmenovat, což Drak snáší velmi "
+    u8"těžce. Komplikované je i soužití s dalším Drakem, protože se dva vládci do jednoho paláce "
+    u8"nevejdou. S citlivým Králíkem musí jednat šetrně, protože se Králík v jeho blízkosti snadno "
+    u8"cítí přehlížený.";
 constexpr auto drakOpening = piece<1766>(
     "Drak, opening", text(u8"DRAK"), spaces(14), shortPad, shortPad, shortPad, shortPad, spaces(1),
     text(drakTraits), spaces(2), longPad, spaces(10), characterLabel, spaces(1), shortPad, shortPad, shortPad,
@@ -275,26 +273,25 @@ constexpr std::u8string_view hadTraits =
     u8"Vytříbený, Uvážlivý, Filozofický, Pronikavý, Zdrženlivý, Žárlivý, Podezíravý, Majetnický, "
     u8"Soustředěný, Jemný, Svůdný";
 constexpr std::u8string_view hadCharacter =
-    u8"Had je nejtajemnějším znamením celého čínského horoskopu. Oplývá hlubokou moudrostí, "
-    u8"vyvinutou intuicí a zvláštní přitažlivostí, které se dá jen těžko odolat. Zdánlivě jen "
-    u8"lenivě odpočívá, nehybný jako kámen na výsluní, ale pod povrchem bez ustání sleduje, "
-    u8"hodnotí a zvažuje. Had nikdy nejedná unáhleně a své plány neprozrazuje předčasně. Než "
-    u8"udělá rozhodující krok, dokáže dlouho vyčkávat, a když konečně zaútočí, bývá jeho tah "
-    u8"přesný a účinný. Je elegantní, má vytříbený vkus a miluje krásné věci, dobré jídlo, umění "
-    u8"a literaturu. Ve společnosti se pohybuje s přirozenou grácií a jeho slova bývají uvážená, "
-    u8"často s jemnou ironií. Had je nesmírně inteligentní a rád přemýšlí o filozofických "
-    u8"otázkách, o smyslu života i o lidské přirozenosti. Dobře se uplatní ve vědě, v "
-    u8"psychologii, v diplomacii, v umění nebo ve financích, tedy všude, kde je třeba myslet "
-    u8"hluboce a jednat s rozvahou. Peníze si k němu najdou cestu samy, a přesto s nimi zachází "
-    u8"šetrně a s chladnou hlavou. Jen tak se nenechá oklamat, protože pozná faleš i za tím "
-    u8"nejvlídnějším úsměvem. Kdo chce poznat jeho opravdové myšlenky, musí mít trpělivost. Je "
-    u8"uzavřený, nerad mluví o svých citech a svá tajemství si nechává pro sebe. Pokud ho někdo "
-    u8"zradí, Had to nezapomene a umí být nesmiřitelný. V lásce bývá vášnivý, ale také žárlivý a "
-    u8"majetnický a od partnera vyžaduje naprostou oddanost. Brzdí ho ovšem sklon k "
-    u8"podezíravosti a pohodlnosti: když nemusí, nerad se namáhá, a někdy si svou lenost omlouvá "
-    u8"tím, že jen čeká na správnou chvíli. Přesto ho jeho moudrost málokdy zklame. Had se umí z "
-    u8"každé zkušenosti poučit a s věkem se z něho stává rádce, jehož názoru si lidé váží a ke "
-    u8"kterému se rádi vracejí pro radu.";
+    u8"Had je nejtajemnějším znamením celého čínského horoskopu a v lidové tradici se mu říká "
+    u8"„malý drak“. Oplývá hlubokou moudrostí, vyvinutou intuicí a zvláštní přitažlivostí, které "
+    u8"se dá jen těžko odolat. Dokáže celé hodiny ležet na výsluní nehybně jako kámen, a přitom mu "
+    u8"neunikne jediný pohyb v trávě. Had nikdy nejedná unáhleně a své plány neprozrazuje "
+    u8"předčasně. Než udělá rozhodující krok, dokáže dlouho vyčkávat, a když konečně zaútočí, bývá "
+    u8"jeho tah přesný a účinný. Je elegantní a rád se obklopuje krásou, nejraději starými "
+    u8"knihami. Ve společnosti se pohybuje s přirozenou grácií a jeho slova bývají uvážená, často "
+    u8"s jemnou ironií. Had je nesmírně inteligentní a rád přemýšlí o filozofických otázkách, o "
+    u8"smyslu života i o lidské přirozenosti. V práci postupuje jako had, který se ke kořisti "
+    u8"plíží pomalu a trpělivě a zasáhne jediným pohybem: dlouho připravuje, o to méně opravuje. "
+    u8"Peníze si k němu najdou cestu samy, a přesto s nimi zachází úsporně a s chladnou hlavou. "
+    u8"Jen tak se nenechá nikým oklamat, protože pozná faleš i za tím nejvlídnějším úsměvem. Kdo "
+    u8"chce poznat jeho opravdové myšlenky, musí mít trpělivost. Je uzavřený, nerad mluví o svých "
+    u8"citech a svá tajemství si nechává pro sebe. Pokud ho někdo zradí, Had to nezapomene a umí "
+    u8"být nesmiřitelný. V lásce se kolem partnera ovíjí pevně a nerad ho pouští ze sevření, a co "
+    u8"dává, čeká i na oplátku. Brzdí ho ovšem sklon k podezíravosti a pohodlnosti: když nemusí, "
+    u8"nerad se namáhá, a někdy si svou lenost omlouvá tím, že jen čeká na správnou chvíli. Přesto "
+    u8"ho jeho moudrost málokdy zklame. Had se umí z každé zkušenosti poučit a s věkem se z něho "
+    u8"stává rádce, jehož názoru si lidé váží a ke kterému se rádi vracejí.";
 constexpr std::u8string_view hadPartnership =
     u8"Had si přátele pěstuje v tichosti. Buvol a Kohout mlčí o svěřených tajemstvích stejně jako "
     u8"on a Opice ho u sklenky vína pobaví; hlučné Prase ho při práci spíš rozptyluje.";
@@ -303,10 +300,10 @@ constexpr std::u8string_view hadPartnership =
 constexpr std::u8string_view hadFamousPeople =
     u8"Johannes Brahms, Jiří Voskovec, Milan Kundera, Vladimír Menšík, Grace Kelly";
 constexpr std::u8string_view hadCompatibility =
-    u8"K Hadovi se nejlépe hodí Buvol, jehož spolehlivost a klid mu dají pocit bezpečí a "
-    u8"jistoty. Dobrou volbou je i Kohout, s nímž sdílí pečlivost, vkus a ctižádost. Nejvíc "
-    u8"napětí přináší vztah s Prasetem, jehož naivní otevřenost Hada znervózňuje, a také s "
-    u8"Tygrem, který nesnese jeho tajnůstkářství.";
+    u8"K Hadovi se nejlépe hodí Buvol, jehož spolehlivost a klid mu dají pocit bezpečí a jistoty. "
+    u8"Dobrou volbou je i Kohout, s nímž sdílí pečlivost, vkus a ctižádost. Nejvíc napětí přináší "
+    u8"vztah s Prasetem, jehož naivní otevřenost Hada znervózňuje, a také s Tygrem, který nesnese "
+    u8"jeho tajnůstkářství.";
 constexpr auto hadOpening =
     piece<256>("Had, opening", text(u8"HAD"), spaces(10), shortPad, shortPad, shortPad, shortPad, spaces(1),
                text(hadTraits), spaces(20), longPad, spaces(10));
