@@ -328,25 +328,24 @@ constexpr std::u8string_view kunTraits =
     u8"Důvtipný, Odvážný, Dobrodružný, Sebevědomý, Štědrý, Optimistický, Netrpělivý, Prchlivý, "
     u8"Nestálý, Tvrdohlavý, Sobecký";
 constexpr std::u8string_view kunCharacter =
-    u8"Koně žene vpřed neklid stepního hřebce, který nesnese ohradu. Potřebuje prostor, pohyb a "
-    u8"pocit, že o svém životě rozhoduje sám. Je bystrý, výmluvný a velmi pracovitý, pokud ho "
-    u8"úkol baví; stereotyp ho však dokáže udusit rychleji než jakákoli dřina. Má přirozený šarm "
-    u8"a umí zaujmout celou společnost vtipem i strhujícím elánem, takže kolem sebe brzy "
-    u8"shromáždí přátele a obdivovatele. Samotu snáší špatně a potřebuje mít okolo sebe ruch a "
-    u8"hovor. Rád je tam, kde se něco děje, miluje cestování, sport, tanec, hudbu a všechno, co "
-    u8"přináší vzrušení. Kůň jedná impulzivně a málokdy si věc předem pořádně promyslí. Jeho "
-    u8"rozhodnutí vycházejí z intuice a okamžitého nadšení, které ovšem bývá krátkého dechu. "
-    u8"Proto se mu stává, že rozjede několik projektů najednou a některé nechá nedokončené. "
-    u8"Uplatnění najde všude, kde smí pracovat samostatně, měnit prostředí a jednat s lidmi: v "
-    u8"obchodě, žurnalistice, cestovním ruchu, v umění nebo ve sportu. Přísná hierarchie a "
-    u8"neustálý dozor ho naopak tíží. S penězi bývá Kůň šikovný, jenže je nerad počítá a šetřit "
-    u8"ho nebaví. Nejvíc mu škodí netrpělivost a prchlivá povaha; když se rozzlobí, řekne víc, "
-    u8"než chtěl, ale už druhý den je zase vlídný a křivdy si nepamatuje. Kritiku snáší těžko a "
-    u8"jen nerad uznává vlastní chybu. V citech je vášnivý a romantický, zamilovává se snadno a "
-    u8"naplno, jenže potřebuje partnera, který mu ponechá volnost a nebude ho svazovat "
-    u8"žárlivostí. Jakmile najde člověka, jenž chápe jeho touhu po svobodě, dokáže být věrným a "
-    u8"pozorným druhem. Do středního věku žije Kůň rušně a často mění místo i zaměstnání, "
-    u8"později se usadí a sklízí plody své energie.";
+    u8"Koně žene vpřed neklid stepního hřebce, který nesnese ohradu, a jeho rok bývá podle "
+    u8"čínských kalendářů časem rychlých změn a cest, kdy se věci dávají do pohybu. Potřebuje "
+    u8"prostor, pohyb a pocit, že o svém životě rozhoduje sám. Je bystrý a výmluvný a pracuje jako "
+    u8"o závod, pokud ho úkol baví; stereotyp ho však dokáže udusit rychleji než jakákoli dřina. "
+    u8"Má přirozený šarm a umí zaujmout celou společnost vtipem i strhujícím elánem, takže kolem "
+    u8"sebe brzy shromáždí přátele a obdivovatele. Samotu snáší dost špatně a potřebuje mít okolo "
+    u8"sebe ruch a hovor. Rád je tam, kde se něco děje, a jako kůň, který zavětří otevřenou step, "
+    u8"se pro nový nápad nadchne na první pohled. Kůň jedná impulzivně a málokdy si věc předem "
+    u8"pořádně promyslí. Jeho rozhodnutí vycházejí z intuice a okamžitého nadšení, které ovšem "
+    u8"bývá krátkého dechu. Proto se mu stává, že rozjede několik projektů najednou a některé "
+    u8"nechá nedokončené. Nejlépe pracuje, když smí sám volit cestu a tempo; uzda a ostruhy "
+    u8"neustálého dozoru ho naopak tíží. S penězi je Kůň šikovný, jenže je nerad počítá a šetřit "
+    u8"ho nebaví. Nejvíc mu škodí netrpělivost a prchlivá povaha; když se rozzlobí, řekne víc, než "
+    u8"chce, ale už druhý den je zase vlídný a křivdy si nepamatuje. Výčitky ho zato splaší jako "
+    u8"koně prásknutí biče. V citech je prudký, zamilovává se snadno a naplno, jenže potřebuje "
+    u8"partnera, který mu ponechá volnost a nebude ho svazovat žárlivostí. Jakmile najde člověka, "
+    u8"jenž chápe jeho touhu po svobodě, dokáže být věrným a pozorným druhem. Do středního věku "
+    u8"žije Kůň rušně a často mění místo i zaměstnání, později se usadí a sklízí plody své energie.";
 constexpr std::u8string_view kunPartnership =
     u8"Kůň snadno navazuje známosti, hluboká pouta však vytváří pomaleji. Na hory si nejraději "
     u8"vezme Tygra a Psa, kteří vydrží šlapat až na hřeben, a Koze se svěří se vším, co ho trápí. "
@@ -379,22 +378,22 @@ constexpr std::u8string_view kozaTraits =
     u8"Romantická, Zasněná, Obětavá, Elegantní, Poddajná, Nerozhodná, Úzkostná, Rozmazlená, "
     u8"Náladová, Nepraktická, Tvrdohlavá";
 constexpr std::u8string_view kozaCharacter =
-    u8"Jemnost a tvůrčí duch patří ke Koze stejně neodmyslitelně jako touha po klidu. Koza má "
-    u8"vytříbený vkus, bohatou fantazii a citlivou duši, která vnímá krásu i tam, kde ji ostatní "
-    u8"ani nehledají. Bývá laskavá, mírná a soucitná, nesnáší hádky a ve sporu zpravidla ustoupí "
-    u8"jako první. Její intuice je mimořádně silná: z tváře druhých vyčte i smutek, o kterém "
-    u8"nikdo nemluví. Opravdovou radost jí dělá, když může někoho obdarovat nebo jinak potěšit. "
-    u8"Trápí ji nerozhodnost a sklon k obavám: o budoucnost se strachuje víc, než je nutné, a "
-    u8"potřebuje cítit, že má pevné zázemí. Koza ráda žije v pohodlí a harmonii, ideálně v "
-    u8"útulném domově obklopená lidmi, kteří ji mají rádi. Tlak, spěch a přísné předpisy jí "
-    u8"nesvědčí; nejlépe tvoří ve vlastním rytmu. Uplatní se v umění, designu, módě, hudbě, "
-    u8"zahradnictví nebo v pomáhajících profesích, kde zúročí svou vlídnost. Vůdčí roli však "
-    u8"nevyhledává a raději pracuje v týmu, kde ji někdo podrží. S penězi zachází lehkomyslně, "
-    u8"protože si ráda dopřeje hezké věci, a nechá se snadno přemluvit. Zároveň dokáže být "
-    u8"nečekaně tvrdohlavá: když se jí něco nelíbí, tiše to odmítá, trucuje nebo se stáhne do "
-    u8"sebe. V lásce je oddaná, něžná a romantická, partnerovi dává hodně citu, ale očekává na "
-    u8"oplátku pozornost a jistotu. Nejšťastnější je ve vztahu, kde se cítí bezpečně a kde její "
-    u8"jemnost nikdo nezneužije.";
+    u8"Jemnost a tvůrčí duch patří ke Koze stejně neodmyslitelně jako touha po klidu. Podle čínské "
+    u8"tradice je rok Kozy časem smíru, kdy se daří umění, a Koza sama má vnímavou duši, která "
+    u8"vnímá krásu i na místech, kde by ji nikdo nehledal. Bývá laskavá, mírná a soucitná, nesnáší "
+    u8"hádky a ve sporech zpravidla ustoupí jako první. Její intuice je mimořádně silná: z tváře "
+    u8"druhých vyčte i smutek, o kterém nikdo nemluví. Opravdovou radost jí dělá, když může někoho "
+    u8"obdarovat nebo potěšit. Trápí ji nerozhodnost a sklon k obavám: o budoucnost se strachuje "
+    u8"víc, než je nutné, a potřebuje cítit, že má pevné zázemí. Koza ráda žije v pohodlí a "
+    u8"harmonii, mezi lidmi, kteří ji mají upřímně rádi. Tlak, spěch a přísné předpisy jí "
+    u8"nesvědčí; nejlépe tvoří ve vlastním rytmu. Jako koza, která si na horské pastvině vybírá "
+    u8"jen ty nejjemnější byliny, si i v práci nejraději volí úkoly, jež ji těší. Vůdčí roli však "
+    u8"nikdy nevyhledává a raději pracuje v týmu, kde ji někdo podpoří. S penězi zachází "
+    u8"lehkomyslně, protože si ráda dopřeje hezké věci, a nechá se snadno přemluvit. Zároveň "
+    u8"dokáže být nečekaně tvrdohlavá: když se jí něco nelíbí, tiše to odmítne, trucuje nebo se "
+    u8"stáhne do sebe. V lásce dává partnerovi hodně citu, ale očekává na oplátku pozornost a "
+    u8"jistotu. Nejšťastnější je ve vztahu, kde se cítí bezpečně a kde její jemnost nikdo "
+    u8"nezneužije.";
 constexpr std::u8string_view kozaPartnership =
     u8"Koza je laskavá společnice, se kterou je lidem dobře, protože umí naslouchat a nikoho "
     u8"nesoudí. V rodině urovnává spory a pamatuje na všechny svátky a výročí. S Králíkem chodí na "
@@ -431,22 +430,22 @@ constexpr std::u8string_view opiceTraits =
     u8"Přelétavá, Lstivá";
 constexpr std::u8string_view opiceCharacter =
     u8"Důvtip a nevyčerpatelná vynalézavost dělají z Opice mistryni improvizace. Opice má "
-    u8"pohotovou mysl, skvělou paměť a talent nalézt řešení tam, kde ostatní vidí slepou uličku. "
-    u8"Učí se bleskově, zajímá ji takřka všechno a ráda se předvádí svými znalostmi. Je zábavná, "
-    u8"vtipná a společenská, na každém večírku na sebe strhne pozornost a dokáže rozesmát i "
-    u8"zasmušilého člověka. Umí napodobit hlas i chůzi kohokoli a s oblibou si dělá legraci i "
-    u8"sama ze sebe. Drobný nezdar ji nezastaví, protože si vždy najde náhradní plán. Pod "
+    u8"pohotovou mysl, skvělou paměť a talent najít východ i z uličky, kterou všichni mají za "
+    u8"slepou. Učí se bleskově, zajímá ji takřka všechno a ráda se chlubí svými znalostmi. Je "
+    u8"zábavná, vtipná a společenská, na každém večírku na sebe upoutá pozornost a dokáže rozesmát "
+    u8"i zasmušilého člověka. Umí napodobit hlas i chůzi kohokoli a s oblibou si dělá legraci i "
+    u8"sama ze sebe. Drobný nezdar ji nezastaví, protože si vždycky najde náhradní plán. Pod "
     u8"veselou maskou se ale skrývá bystrá pozorovatelka, která přesně ví, co chce, a umí toho "
-    u8"dosáhnout, někdy i lstí. Opice ráda kličkuje, vyjednává a obchoduje; pravidla považuje "
-    u8"spíš za doporučení, jež lze obratně obejít. Pokud svou vychytralost nepřežene, je z ní "
-    u8"výborná podnikatelka, diplomatka, vědkyně, novinářka nebo herečka. Potřebuje neustále "
-    u8"nové podněty, jinak se rychle nudí a začne si hrát s lidmi. Její slabinou je jistá "
-    u8"povrchnost a ješitnost: snadno se nadchne, ale nadšení brzy opadne, a kritiku přijímá jen "
-    u8"nerada. Ostatní ji občas považují za vypočítavou, i když ve skutečnosti jen ráda vyhrává. "
-    u8"Na druhou stranu je velkorysá, ochotně pomůže a v nesnázích nepropadá panice. V lásce "
-    u8"bývá Opice okouzlující a hravá, často však přelétavá; než se usadí, vystřídá více "
-    u8"partnerů. Potřebuje protějšek, který ji stále něčím překvapí a stačí jejímu myšlení. S "
-    u8"penězi umí zacházet, vydělává lehce a dokáže je výhodně investovat.";
+    u8"dosáhnout, někdy i lstí. Opice kličkuje mezi pravidly jako mezi větvemi stromů a považuje "
+    u8"je spíš za doporučení, jež lze obratně obejít. Pokud svou vychytralost nepřežene, vyjedná "
+    u8"výhodný obchod i tam, odkud by jiní odešli s prázdnou. Potřebuje neustále nové podněty, "
+    u8"jinak se rychle nudí a začne si hrát s lidmi. Její slabinou je jistá povrchnost a "
+    u8"ješitnost: snadno se nadchne, ale nadšení brzy opadne, a kritiku přijímá jen nerada. "
+    u8"Ostatní ji občas považují za vypočítavou, i když ve skutečnosti jen ráda vyhrává. Na druhou "
+    u8"stranu je velkorysá, ochotně pomůže a v nesnázích nepropadá panice. V lásce bývá Opice "
+    u8"okouzlující a hravá, často však přelétavá; než se usadí, vystřídá více partnerů. Potřebuje "
+    u8"protějšek, který ji stále něčím překvapí a stačí jejímu myšlení. S penězi umí zacházet, "
+    u8"vydělává lehce a dokáže je šikovně investovat.";
 constexpr std::u8string_view opicePartnership =
     u8"Opice si přátele získává snadno, protože je zábavná a štědrá. V rodině je tou, kdo vymyslí "
     u8"výlet nebo oslavu. Nejvíc legrace zažije s Krysou, se kterou si vyměňuje novinky a hraje "
@@ -456,12 +455,12 @@ constexpr std::u8string_view opicePartnership =
 // Born: Martina Navrátilová 18 Oct 1956.
 constexpr std::u8string_view opiceFamousPeople = u8"Martina Navrátilová";
 constexpr std::u8string_view opiceCompatibility =
-    u8"Ideální pár tvoří s Krysou a s Drakem. Krysa sdílí její bystrost a chuť do podnikání, "
+    u8"Ideálně se doplňuje s Krysou a s Drakem. Krysa sdílí její bystrost a chuť do podnikání, "
     u8"takže spolu dokážou vybudovat prosperující domácnost i firmu. Drak jí poskytne sílu a "
-    u8"odvahu, ona jemu chytré nápady a diplomatický takt. Dobré spojení vytváří také s Hadem, "
-    u8"jehož rozvážnost ji zklidní. Nejtěžší bývá vztah s Tygrem: oba chtějí vést a každý spor "
-    u8"se mezi nimi lehce změní v souboj. Nepříliš šťastný bývá i svazek s Prasetem, které její "
-    u8"vtipy a lsti často nepochopí.";
+    u8"odvahu, ona jemu chytré nápady a diplomatický takt. Dobré spojení vytváří i s Hadem, jehož "
+    u8"rozvážnost ji zklidní. Nejtěžší bývá vztah s Tygrem: oba chtějí vést a každý spor se mezi "
+    u8"nimi snadno změní v souboj. Nepříliš šťastný bývá i svazek s Prasetem, které její vtipy a "
+    u8"lsti často nepochopí.";
 constexpr auto opiceOpening = piece<1751>(
     "Opice, opening", text(u8"OPICE"), spaces(2), shortPad, shortPad, shortPad, shortPad, spaces(16),
     text(opiceTraits), spaces(2), longPad, spaces(16), characterLabel, spaces(1), shortPad, shortPad,
@@ -484,37 +483,36 @@ constexpr std::u8string_view kohoutTraits =
     u8"Elegantní, Výřečný, Věrný, Praktický, Ctižádostivý, Cílevědomý, Pyšný, Okázalý, Kritický, "
     u8"Panovačný, Výbušný, Marnivý, Vychloubačný";
 constexpr std::u8string_view kohoutCharacter =
-    u8"Hrdě vztyčený hřebínek prozrazuje, že Kohout nemá co skrývat. Mluví přímo, bez obalu a "
-    u8"bez ohledu na to, zda se to posluchačům líbí. Je pracovitý, pořádný a pečlivý do "
-    u8"posledního detailu, vstává za svítání a den má předem naplánovaný. Miluje řád ve věcech i "
-    u8"v myšlenkách a lajdáctví druhých ho dokáže vážně rozladit. Rád se ukazuje, vybírá si "
-    u8"elegantní oblečení, pečuje o svůj vzhled a na veřejnosti působí sebevědomě, až okázale. "
-    u8"Pod nablýskaným peřím však často dříme nejistota a veliká touha po uznání. Pochvala ho "
-    u8"potěší víc, než je ochoten přiznat. Kohout je velmi odvážný, nebojí se konfliktu ani "
-    u8"rizika a za své přesvědčení se postaví i proti většině. Hodí se na místa, kde je "
-    u8"zapotřebí přesnost a organizační talent: do armády, účetnictví, vědy, medicíny nebo "
-    u8"vedení firmy. Tituly, vyznamenání a uniformy mají pro něj velký půvab. S penězi hospodaří "
-    u8"rozumně, i když si občas dopřeje luxus, aby se pochlubil. Jeho největší slabinou je "
-    u8"kritičnost a sklon poučovat okolí; v diskusi musí mít poslední slovo a přiznat chybu ho "
-    u8"stojí velké přemáhání. Někdy plýtvá silami na malichernosti a snadno se nechá rozčilit. "
-    u8"Přesto je to věrný, spolehlivý přítel, který pomůže, kdykoli je třeba. V lásce je Kohout "
-    u8"upřímný a oddaný, city však neumí dávat najevo jemně a romantické gesto často nahradí "
-    u8"praktickou péčí.";
+    u8"Hrdě vztyčený hřebínek prozrazuje, že se Kohout před nikým nekrčí. Mluví zpříma, bez obalu "
+    u8"a bez ohledu na to, zda se to posluchačům líbí. Je pracovitý, pořádný a pečlivý do "
+    u8"posledního detailu, vstává za svítání a den má dopředu naplánovaný. Miluje řád ve věcech i "
+    u8"v myšlenkách a lajdáctví druhých ho dokáže vážně rozladit. Rád se předvádí, vybírá si "
+    u8"elegantní oblečení, pečuje o svůj vzhled a na veřejnosti působí sebevědomě, až okázale. Pod "
+    u8"nablýskaným peřím však často dříme nejistota a veliká touha po uznání. Pochvala ho potěší "
+    u8"víc, než je ochoten přiznat. Kohout je odvážný, nebojí se konfliktu ani rizika a za své "
+    u8"přesvědčení se postaví i proti většině. Jako kohout, který každé ráno ohlašuje nový den, "
+    u8"potřebuje práci, ve které se lidé mohou spolehnout na jeho přesnost. Tituly, vyznamenání a "
+    u8"uniformy mají pro něj velký půvab. S penězi hospodaří rozumně, i když si občas dopřeje "
+    u8"luxus, aby se pochlubil. Okolí nejvíc zkouší jeho kritičnost a sklon všechny poučovat; v "
+    u8"diskusi musí mít poslední slovo a přiznat chybu ho stojí velké přemáhání. Někdy plýtvá "
+    u8"silami na malichernosti a snadno se nechá rozčilit. Přesto je to věrný, spolehlivý přítel, "
+    u8"který pomůže, kdykoli je třeba. Ve vztahu je Kohout upřímný a oddaný, city však neumí dávat "
+    u8"najevo jemně a romantické gesto často nahradí praktickou péčí.";
 constexpr std::u8string_view kohoutPartnership =
     u8"Kohout má rád společnost, v níž může zazářit, a přátele si vybírá podle jejich "
-    u8"spolehlivosti. Nejlépe se mu pracuje s Buvolem, kterého jeho poznámky nerozhodí, a s "
-    u8"Hadem, jenž ho vždy nechá domluvit. Drakovi, jehož odvahu obdivuje, rád drží záda na "
-    u8"poradách i ve sporech s vedením. V rodině vládne pevnou rukou a hlídá rozpočet; děti v "
-    u8"něm mají přísného, ale spravedlivého rádce. Citlivý Králík se mu doma i v kanceláři "
-    u8"raději vyhne, protože nemá rád jeho chlubení a hlučné debaty.";
+    u8"spolehlivosti. Nejlépe se mu pracuje s Buvolem, kterého jeho poznámky nerozhodí, a s Hadem, "
+    u8"jenž ho vždy nechá domluvit. Drakovi, jehož odvahu obdivuje, rád kryje záda na poradách i "
+    u8"ve sporech s vedením. V rodině vládne pevnou rukou a hlídá rozpočet; děti v něm mají "
+    u8"přísného, ale spravedlivého rádce. Citlivý Králík se mu doma i v kanceláři raději vyhne, "
+    u8"protože nemá rád jeho chlubení a hlučné spory.";
 // Born: Steffi Graf 14 Jun 1969, Marek Eben 18 Jul 1957, Ivan Passer 10 Jul 1933.
 constexpr std::u8string_view kohoutFamousPeople = u8"Steffi Graf, Marek Eben, Ivan Passer";
 constexpr std::u8string_view kohoutCompatibility =
     u8"Skvěle se doplňuje s Buvolem a s Hadem. Buvol obdivuje jeho píli a přesnost, Had mu zase "
-    u8"dodává klid a rozvahu, které mu v zápalu chybí. Slibné je také spojení s Drakem: oba "
-    u8"milují lesk a úspěch a dokážou se navzájem inspirovat. Naopak s Králíkem, jemuž vadí "
-    u8"Kohoutova přímost, vznikají časté rozpory a vzájemné výčitky. Obtížné bývá soužití se "
-    u8"Psem a s jiným Kohoutem, protože se přou o každou maličkost.";
+    u8"dodává klid a rozvahu, které mu v zápalu chybí. Slibné je také spojení s Drakem: oba milují "
+    u8"lesk a úspěch a dokážou se navzájem inspirovat. Naopak s Králíkem, jemuž vadí Kohoutova "
+    u8"přímost, vznikají časté rozpory a vzájemné výčitky. Obtížné bývá soužití se Psem a s jiným "
+    u8"Kohoutem, protože se přou o každou maličkost.";
 constexpr auto kohoutOpening =
     piece<1620>("Kohout, opening", text(u8"KOHOUT"), spaces(2), shortPad, shortPad, shortPad, shortPad,
                 spaces(1), text(kohoutTraits), spaces(1), longPad, characterLabel, spaces(1), shortPad,
@@ -538,27 +536,27 @@ constexpr std::u8string_view pesTraits =
     u8"Vytrvalý, Nápomocný, Přátelský, Rozumný, Ostražitý, Nedůvěřivý, Úzkostlivý, Pesimistický, "
     u8"Kritický, Tvrdohlavý, Jízlivý";
 constexpr std::u8string_view pesCharacter =
-    u8"Pes je symbolem věrnosti, poctivosti a smyslu pro spravedlnost. Je spolehlivý a upřímný, "
-    u8"nikdy by nikoho nezradil a stojí při svých blízkých i v nejtěžších chvílích. Nesnáší "
-    u8"křivdu, přetvářku a lež; jakmile vidí, že se někomu děje bezpráví, neváhá se ho zastat. "
-    u8"Okázalost ani bohatství ho nelákají; nejvíce si cení klidného a bezpečného domova, rodiny a "
-    u8"několika skutečných přátel. Pes bývá zpočátku ostražitý a nedůvěřivý, k novým lidem si "
-    u8"hledá cestu pomalu, ale komu jednou dá své přátelství, toho se nikdy nevzdá. Má vyvinutý "
-    u8"smysl pro povinnost a své sliby plní, i když ho to stojí síly. O peníze se nežene: vydělá "
-    u8"si tolik, aby jeho rodina netrpěla nouzí, a zbytek rád věnuje na dobrou věc. Dobře "
-    u8"vychází s dětmi i se zvířaty. Pracuje svědomitě a vytrvale, najde uplatnění jako lékař, "
-    u8"učitel, právník, sociální pracovník, policista či kněz. Jeho slabinou je pesimismus a "
-    u8"sklon k úzkosti: vidí hrozby i tam, kde nejsou, a trápí se věcmi, které nemůže ovlivnit. "
-    u8"Dokáže být tvrdohlavý a kritický, někdy až jízlivý, zejména když se cítí ohrožený. V "
-    u8"lásce je Pes oddaný a pozorný, ale potřebuje jistotu; zradu odpouští jen těžko. Mezi "
-    u8"svými však roztaje a ukáže svůj vlídný humor.";
+    u8"Pes je symbolem věrnosti, poctivosti a smyslu pro spravedlnost a v jeho roce se podle "
+    u8"tradice více dbá na právo a pořádek. Je spolehlivý a upřímný, nikoho by nezradil a stojí "
+    u8"při svých blízkých i v nejtěžších chvílích. Nesnáší křivdu, přetvářku a lež; jakmile vidí, "
+    u8"že se někomu děje bezpráví, neváhá se ho zastat. Okázalost ani bohatství ho nelákají; "
+    u8"nejvíce si cení klidného a bezpečného domova, rodiny a několika skutečných přátel. Pes bývá "
+    u8"zpočátku ostražitý a nedůvěřivý, k novým lidem si hledá cestu pomalu, ale komu jednou dá "
+    u8"své přátelství, toho se nikdy nevzdá. Má vyvinutý smysl pro povinnost a své sliby plní, i "
+    u8"když ho to stojí hodně sil. Za penězi se nežene: vydělá si tolik, aby jeho rodina netrpěla "
+    u8"nouzí, a zbytek rád věnuje na dobrou věc. Pracuje svědomitě a jako hlídací pes je nejraději "
+    u8"tam, kde střeží něco cenného pro druhé. Potíže mu dělá pesimismus a sklon k úzkosti: vidí "
+    u8"hrozby i tam, kde nejsou, a trápí se věcmi, které nemůže ovlivnit. Dokáže být tvrdohlavý a "
+    u8"kritický, někdy až jízlivý, zejména když se cítí ohrožený. Partnerovi je Pes oddaný a "
+    u8"pozorný, ale potřebuje jistotu; zradu odpouští jen těžko. Mezi svými však roztaje a ukáže "
+    u8"svůj vlídný humor.";
 constexpr std::u8string_view pesPartnership =
     u8"Pes je mezi lidmi oblíbený pro upřímnost a ochotu pomáhat. Nemocného kamaráda navštíví, "
     u8"sousedům pohlídá byt a o stárnoucí rodiče se stará s velkou trpělivostí. Nejvěrnějším "
     u8"přítelem mu bývá Tygr, se kterým chodí hrát fotbal a kterému poradí, když se do něčeho "
     u8"unáhleně pustí. Blízko má i ke Koni: když se pohádají, do večera se usmíří. Králík je mu "
-    u8"milým sousedem i kolegou: Pes mu přes léto zalévá zahradu a Králík ho za to pozve na kávu "
-    u8"a na chvíli ho odvede od starostí. Drakovým velkým slibům nedůvěřuje, a má-li ho za "
+    u8"milým sousedem i kolegou: Pes mu přes léto zalévá zahradu a Králík ho za to pozve na kávu a "
+    u8"na chvíli ho odvede od starostí. Drakovým velkým slibům nedůvěřuje, a má-li ho za "
     u8"nadřízeného, jsou mezi nimi spory o to, co je poctivé. V práci je svědomím týmu a zastane "
     u8"se slabšího.";
 // Born: Emil Zátopek 19 Sep 1922, Hana Zagorová 6 Sep 1946, Michael Jackson 29 Aug 1958,
@@ -568,8 +566,8 @@ constexpr std::u8string_view pesFamousPeople =
 constexpr std::u8string_view pesCompatibility =
     u8"Tygr, Kůň a Králík jsou pro něj nejlepší volbou. S Tygrem ho spojuje idealismus a odvaha, "
     u8"Kůň ho nakazí svým nezdolným optimismem a s Králíkem vytváří klidný a harmonický domov. "
-    u8"Vhodným partnerem bývá i Prase, které je stejně upřímné a věrné a nehoní se za majetkem. "
-    u8"S Drakem si Pes nerozumí, protože jej odpuzuje jeho okázalá touha po moci. Složitý bývá i "
+    u8"Vhodným partnerem bývá i Prase, které je stejně upřímné a věrné a nehoní se za majetkem. S "
+    u8"Drakem si Pes nerozumí, protože jej odpuzuje jeho okázalá touha po moci. Složitý bývá i "
     u8"vztah s Kohoutem, jenž ho neustále kritizuje, a s náladovou Kozou.";
 constexpr auto pesOpening =
     piece<1538>("Pes, opening", text(u8"PES"), spaces(4), shortPad, shortPad, shortPad, shortPad, spaces(1),
@@ -598,21 +596,21 @@ constexpr std::u8string_view praseCharacterStart =
     u8"dobrotu, nikomu nic nezávidí a ochotně se rozdělí o to, co má, ať už jde o peníze, čas, "
     u8"nebo střechu nad hlavou.";
 constexpr std::u8string_view praseCharacterEnd =
-    u8"Prase miluje dobré jídlo, pohodlí, hudbu, umění a společnost přátel, a proto jeho domov "
-    u8"bývá útulný a vždy otevřený hostům. Je pracovité a vytrvalé, a když si stanoví cíl, jde "
-    u8"za ním s nečekanou houževnatostí. Nesnáší spory a intriky; hádky raději urovná smířlivým "
-    u8"slovem, než aby přilévalo olej do ohně. Rádo se směje a jeho dobrá nálada je nakažlivá. "
-    u8"Ve zlých časech neztrácí naději a utěšuje ostatní. Má vrozený smysl pro krásu, rádo "
-    u8"nakupuje pro druhé a vymýšlí dárky. Vzdělání si cení, ale neholduje suché teorii; raději "
-    u8"se učí praxí. Jeho velkou slabinou je přílišná důvěřivost. Prase snadno uvěří sladkým "
-    u8"slibům a vychytralejší lidé toho dokážou zneužít. Často také podléhá pokušení a neumí si "
-    u8"odepřít požitky, takže mívá sklon k nestřídmosti v jídle, pití i utrácení. Hodí se do "
-    u8"povolání, kde může druhým pomáhat nebo je potěšit: do lékařství, gastronomie, umění, "
-    u8"pohostinství či charitativní práce. Díky své poctivosti a pracovitosti k němu peníze "
-    u8"přicházejí snadno a ve zralém věku bývá často zámožné. Kritiku snáší dobře, ale pokud ho "
-    u8"někdo opakovaně podvede, dokáže se nečekaně rázně bránit. V lásce je Prase vášnivé, něžné "
-    u8"a obětavé, partnerovi dává všechno a touží po stejně upřímném citu. Rodinu miluje nade "
-    u8"vše a pro své blízké by se rozdalo.";
+    u8"V Číně je prase od pradávna znamením dostatku: znak pro domov se píše jako prase pod "
+    u8"střechou. Prase má rádo společnost přátel, a proto jeho dveře bývají vždy otevřené hostům. "
+    u8"Je pracovité a vytrvalé, a když si stanoví cíl, jde za ním s nečekanou houževnatostí. "
+    u8"Nesnáší spory a intriky; hádky raději urovná smířlivým slovem, než aby přilévalo olej do "
+    u8"ohně. Rádo se zasměje a jeho dobrá nálada je nakažlivá. Ve zlých časech neztrácí naději a "
+    u8"umí utěšit i ty, kdo ji ztratili. Rádo vymýšlí dárky pro ostatní. Odpočívat umí bez "
+    u8"výčitek. Vzdělání si cení, ale neholduje suché teorii; raději se učí praxí. Úskalím Prasete "
+    u8"je přílišná důvěřivost. Prase snadno uvěří sladkým slibům a vychytralejší lidé toho dokážou "
+    u8"zneužít. Často také podléhá pokušení a neumí si odepřít radosti, zvlášť ty, které stojí "
+    u8"peníze. V čínské tradici je Prase posledním zvířetem kruhu, tím, kdo sklízí, a práce ho "
+    u8"proto nejvíc těší, když z ní mají radost i druzí. Díky své poctivosti a pracovitosti k němu "
+    u8"peníze spolehlivě přicházejí a ve zralém věku bývá často zámožné. Kritiku snáší dobře. "
+    u8"Pokud ho však někdo opakovaně podvede, dokáže se nečekaně rázně bránit. Své lásce dává "
+    u8"Prase všechno, je vřelé a touží po stejně upřímném citu. Rodinu miluje nade vše a pro "
+    u8"blízké by se rozdalo.";
 constexpr std::u8string_view prasePartnership =
     u8"Prase je vítaným hostem každé společnosti. S Kozou a Králíkem rádo vaří a pořádá zahradní "
     u8"slavnosti, s Tygrem jezdí na ryby a v práci ho ochotně zastoupí. S Hadem si nerozumí: Prase "
@@ -624,8 +622,8 @@ constexpr std::u8string_view praseFamousPeople =
 constexpr std::u8string_view praseCompatibility =
     u8"Králík, Koza a Tygr mu slibují šťastný svazek. Králík s ním sdílí lásku k pohodlí a "
     u8"klidnému rodinnému životu, Koza ocení jeho štědrost a něhu a Tygr mu dodává rozhodnost i "
-    u8"ochranu. Dobře si rozumí rovněž se Psem, protože si oba cení poctivosti a věrnosti víc "
-    u8"než bohatství. Méně vhodný bývá Had, jehož tajnůstkářství a chladná vypočítavost Prase "
+    u8"ochranu. Dobře si rozumí rovněž se Psem, protože si oba cení poctivosti a věrnosti víc než "
+    u8"bohatství. Méně vhodný bývá Had, jehož tajnůstkářství a chladná vypočítavost Prase "
     u8"znejisťují; jejich povahy stojí v čínském zvěrokruhu přímo proti sobě. Opatrnost je na "
     u8"místě i u Opice, která by mohla zneužít jeho důvěřivosti.";
 constexpr auto praseOpening =
