@@ -163,13 +163,13 @@ constexpr std::u8string_view tygrPartnership =
 // Marilyn Monroe 1 Jun 1926.
 constexpr std::u8string_view tygrFamousPeople = u8"Leoš Janáček, Jiří Menzel, Bohumil Hrabal, Marilyn Monroe";
 constexpr std::u8string_view tygrCompatibility =
-    u8"Ideálním protějškem Tygra je Kůň. Oba milují volnost, dobrodružství a pohyb a nikdo z nich "
-    u8"druhého nespoutává. Dobře se Tygr snese i se Psem, jehož věrnost a smysl pro spravedlnost "
-    u8"obdivuje; Pes mu navíc umí klidně a bez urážky říct pravdu. Vhodným partnerem je i "
-    u8"dobrosrdečné Prase, které Tygrovi dopřeje domov plný pohody a zklidní jeho výbuchy. Nejvíc "
-    u8"problémů přináší svazek s Opicí: ta se jeho vážnosti ráda vysmívá a Tygr jí nedokáže "
-    u8"odpustit posměšky. Složité bývá také soužití s Hadem, jehož skrytost a podezíravost Tygr "
-    u8"nechápe. S Buvolem pak svádí stálý souboj o to, kdo má poslední slovo.";
+    u8"Ideálním protějškem Tygra je Kůň. Oba milují volnost a pohyb a nikdo z nich druhého "
+    u8"nespoutává ani nehlídá. Dobře se Tygr snese i se Psem, jehož věrnost a smysl pro "
+    u8"spravedlnost obdivuje; Pes mu navíc dokáže klidně a bez urážky říct pravdu. Vhodným "
+    u8"partnerem je i dobrosrdečné Prase, které Tygrovi dopřeje domov plný pohody a zklidní jeho "
+    u8"výbuchy. Nejvíc problémů přináší svazek s Opicí: ta se jeho vážnosti ráda vysmívá a Tygr jí "
+    u8"nedokáže odpustit posměšky. Složité bývá také soužití s Hadem, jehož skrytost a "
+    u8"podezíravost Tygr nechápe. S Buvolem pak svádí stálý souboj o to, kdo má poslední slovo.";
 constexpr auto tygrOpening =
     piece<1680>("Tygr, opening", text(u8"TYGR (TIGER)"), spaces(2), shortPad, shortPad, shortPad, shortPad,
                 spaces(3), text(tygrTraits), spaces(2), longPad, spaces(52), characterLabel, spaces(1),
@@ -194,9 +194,9 @@ constexpr std::u8string_view kralikTraits =
 // Born: Karel Gott 14 Jul 1939, Eva Pilarová 9 Aug 1939, Lionel Messi 24 Jun 1987.
 constexpr std::u8string_view kralikFamousPeople = u8"Karel Gott, Eva Pilarová, Lionel Messi";
 constexpr std::u8string_view kralikCompatibility =
-    u8"Králíkovi nejvíce svědčí Koza, s níž ho spojuje láska ke kráse, umění a klidnému domovu. "
-    u8"Šťastný bude i s Prasetem, které ocení jeho jemnost a vlídnost, a se Psem, jenž mu dá pocit "
-    u8"bezpečí a stálosti. Nejobtížnější je vztah s Kohoutem, jehož přímost a kritičnost Králíka "
+    u8"Králíkovi nejvíce svědčí Koza, se kterou ho spojuje láska ke kráse a ke klidným večerům. "
+    u8"Šťastný bude rovněž s Prasetem, které ocení jeho jemnost a vlídnost, a se Psem, jenž mu dá "
+    u8"pocit bezpečí a stálosti. Nejtěžší je vztah s Kohoutem, jehož přímost a kritičnost Králíka "
     u8"zraňují. Potíže mohou vzniknout také s Krysou nebo s Drakem, jejichž neklid a ctižádost "
     u8"narušují Králíkovu potřebu harmonie.";
 constexpr auto kralikOpening = piece<264>("Králík, opening", text(u8"KRÁLIK"), spaces(6), shortPad, shortPad,
@@ -216,20 +216,20 @@ constexpr std::u8string_view drakTraits =
 constexpr std::u8string_view drakCharacter =
     u8"Drak je v čínské tradici symbolem císařské moci, štěstí a životní síly, a kdo se narodí v "
     u8"jeho roce, jako by dostal do vínku jeho lesk; v dračích letech se v Číně rodí nejvíce dětí. "
-    u8"Drak září ve společnosti, přitahuje pozornost a často ani nemusí o nic usilovat, aby se "
-    u8"stal středem dění. Jeho přítomnost je znát, i když mlčí, a lidé mu sami svěřují "
-    u8"odpovědnost. Je plný energie, nápadů a odhodlání, má vysoké cíle a věří, že je dokáže "
-    u8"uskutečnit. Mnohdy se mu to podaří, protože spojuje odvahu s inteligencí a neúnavnou "
-    u8"pracovitostí. Drak je čestný a upřímný, neumí se přetvařovat a od ostatních vyžaduje "
-    u8"stejnou otevřenost. Lež nebo pokrytectví ho dokážou rozzuřit. Jeho přímost však někdy "
-    u8"působí bezohledně a svým sebevědomím Drak dokáže druhé nechtěně zranit. Chce mít hlavní "
-    u8"slovo a kritiku snáší jen s obtíží. Jako drak, který přináší buď liják, nebo sucho, se věci "
-    u8"věnuje celou silou, anebo ji rovnou odmítne. Drobná každodenní práce ho nudí, láká ho spíše "
-    u8"velké dílo. Daří se mu tam, kde je třeba vést lidi a mít vizi. Drak bývá štědrý a ochotně "
-    u8"pomáhá, ale pomoc od druhých přijímá nerad, protože nechce působit slabě. Trápí ho "
-    u8"netrpělivost a sklon k přehnaným očekáváním, takže ho zklamání zasáhne hlouběji než "
-    u8"ostatní. Neúspěch ho ale nezlomí. Miluje vášnivě a okouzlí snadno, trvalý vztah však naváže "
-    u8"teprve s někým, kdo dokáže obdivovat jeho lesk a přitom se v jeho záři neztratí.";
+    u8"Čínský drak není zlý netvor z evropských bájí, nýbrž dobrodinec a vládce vod, který přináší "
+    u8"déšť. Štěstí se k Drakovi často hlásí samo, a přesto se za ním žene jako drak na obrazech "
+    u8"za ohnivou perlou mezi mraky. Je plný energie, nápadů a odhodlání, má vysoké cíle a věří, "
+    u8"že je dokáže uskutečnit. Mnohdy se mu to podaří, protože spojuje odvahu s inteligencí a "
+    u8"neúnavnou pracovitostí. Drak se neumí přetvařovat a od ostatních vyžaduje stejnou "
+    u8"otevřenost. Lež nebo pokrytectví ho dokážou rozzuřit. Jeho přímost však někdy působí "
+    u8"bezohledně a svým sebevědomím Drak dokáže druhé nechtěně zranit. O věcech chce rozhodovat "
+    u8"sám a radu přijme, jen když si o ni řekne. Jako drak, který přináší buď liják, nebo sucho, "
+    u8"se věci věnuje celou silou, anebo ji rovnou odmítne. Drobná každodenní práce ho nudí, láká "
+    u8"ho spíše velké dílo. Daří se mu tam, kde je třeba vést lidi a mít vizi. Pomoc od druhých "
+    u8"přijímá nerad, protože nechce působit slabě. Trápí ho netrpělivost a sklon k přehnaným "
+    u8"očekáváním, takže ho zklamání zasáhne hlouběji než ostatní. Neúspěch ho ale nezlomí; drak "
+    u8"se vždycky znovu vznese. Okouzlí snadno, trvalý vztah však naváže teprve s někým, kdo "
+    u8"dokáže obdivovat jeho lesk a přitom se v jeho záři neztratí.";
 constexpr std::u8string_view drakPartnership =
     u8"Drak je obklopen obdivovateli, nejvíc si ale váží těch, kdo věří v jeho plány. Nejlepší "
     u8"pomocnicí mu bývá Krysa: zná každého, koho je třeba, a sežene zprávy dříve než ostatní. "
@@ -440,7 +440,7 @@ constexpr std::u8string_view opiceCharacter =
     u8"je spíš za doporučení, jež lze obratně obejít. Pokud svou vychytralost nepřežene, vyjedná "
     u8"výhodný obchod i tam, odkud by jiní odešli s prázdnou. Potřebuje neustále nové podněty, "
     u8"jinak se rychle nudí a začne si hrát s lidmi. Její slabinou je jistá povrchnost a "
-    u8"ješitnost: snadno se nadchne, ale nadšení brzy opadne, a kritiku přijímá jen nerada. "
+    u8"ješitnost: snadno se nadchne, ale nadšení brzy opadne, a porážku přijímá jen nerada. "
     u8"Ostatní ji občas považují za vypočítavou, i když ve skutečnosti jen ráda vyhrává. Na druhou "
     u8"stranu je velkorysá, ochotně pomůže a v nesnázích nepropadá panice. V lásce bývá Opice "
     u8"okouzlující a hravá, často však přelétavá; než se usadí, vystřídá více partnerů. Potřebuje "
@@ -485,8 +485,8 @@ constexpr std::u8string_view kohoutTraits =
 constexpr std::u8string_view kohoutCharacter =
     u8"Hrdě vztyčený hřebínek prozrazuje, že se Kohout před nikým nekrčí. Mluví zpříma, bez obalu "
     u8"a bez ohledu na to, zda se to posluchačům líbí. Je pracovitý, pořádný a pečlivý do "
-    u8"posledního detailu, vstává za svítání a den má dopředu naplánovaný. Miluje řád ve věcech i "
-    u8"v myšlenkách a lajdáctví druhých ho dokáže vážně rozladit. Rád se předvádí, vybírá si "
+    u8"posledního detailu, vstává za svítání a den má předem naplánovaný. Miluje řád ve věcech i v "
+    u8"myšlenkách a lajdáctví druhých ho dokáže vážně rozladit. Rád se předvádí, vybírá si "
     u8"elegantní oblečení, pečuje o svůj vzhled a na veřejnosti působí sebevědomě, až okázale. Pod "
     u8"nablýskaným peřím však často dříme nejistota a veliká touha po uznání. Pochvala ho potěší "
     u8"víc, než je ochoten přiznat. Kohout je odvážný, nebojí se konfliktu ani rizika a za své "
@@ -494,7 +494,7 @@ constexpr std::u8string_view kohoutCharacter =
     u8"potřebuje práci, ve které se lidé mohou spolehnout na jeho přesnost. Tituly, vyznamenání a "
     u8"uniformy mají pro něj velký půvab. S penězi hospodaří rozumně, i když si občas dopřeje "
     u8"luxus, aby se pochlubil. Okolí nejvíc zkouší jeho kritičnost a sklon všechny poučovat; v "
-    u8"diskusi musí mít poslední slovo a přiznat chybu ho stojí velké přemáhání. Někdy plýtvá "
+    u8"diskusi se rád kohoutí i tam, kde by stačilo mlčet a nechat jiné domluvit. Někdy plýtvá "
     u8"silami na malichernosti a snadno se nechá rozčilit. Přesto je to věrný, spolehlivý přítel, "
     u8"který pomůže, kdykoli je třeba. Ve vztahu je Kohout upřímný a oddaný, city však neumí dávat "
     u8"najevo jemně a romantické gesto často nahradí praktickou péčí.";

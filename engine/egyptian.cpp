@@ -172,16 +172,16 @@ constexpr auto sechmet =
                      u8"červenou hlinkou a rozlít je po polích. Ráno je lvice vypila v domnění, že "
                      u8"je to krev, opila se a usnula, a když se probudila, její hněv byl pryč. Od "
                      u8"té doby se jí o svátcích obětovalo pivo. Její kněží byli zároveň lékaři, "
-                     u8"protože kdo umí nemoc seslat, umí ji i zahnat. Žár lvice a dovednost "
+                     u8"protože kdo dokáže nemoc seslat, umí ji i zahnat. Žár lvice a dovednost "
                      u8"léčitele se potkávají i v tom, komu Sechmet vládne. Lež a zneužívání moci "
-                     u8"ho rozpálí a ozve se i tam, kde by ostatní raději mlčeli. Od sebe chce "
-                     u8"tolik jako od druhých. Jeho hněv přijde prudce, ale nemusí trvat: stačí "
-                     u8"vlídné slovo v pravou chvíli, jako bohům stačilo pivo, a bouře přejde. "
-                     u8"Nerad žádá o pomoc a přijmout ji je pro něj těžší než ji nabídnout. Naplno "
-                     u8"se rozvine tam, kde hoří, kde rozhoduje rychlá ruka a kde je nutné bojovat "
-                     u8"s něčím zlým. Miluje žhavě a oddaně a potřebuje člověka, který se jeho "
-                     u8"síly nezalekne. Horko snáší hůře, než přizná: v létě by měl pít dost vody "
-                     u8"a hlídat si krevní tlak. "),
+                     u8"ho rozpálí doběla a ozve se i tam, kde by ostatní raději mlčeli. Jeho hněv "
+                     u8"přijde prudce, ale nemusí trvat: stačí vlídné slovo v pravou chvíli, jako "
+                     u8"bohům stačilo pivo, a bouře utichne. Nerad žádá o pomoc a přijmout ji je "
+                     u8"pro něj těžší než ji nabídnout. Naplno se rozvine tam, kde hoří, kde "
+                     u8"rozhoduje rychlá ruka a kde je nutné bojovat s něčím zlým. Miluje žhavě a "
+                     u8"oddaně a potřebuje člověka, který se jeho síly nezalekne. Horko snáší "
+                     u8"hůře, než přizná: v létě by měl pít dost vody a velká rozhodnutí nechávat "
+                     u8"na chladnější hodiny. "),
                 text(u8"V západní astrologii znamení Sechmet koresponduje s Rakem a Lvem."));
 
 // Toth
@@ -252,13 +252,12 @@ constexpr auto osiris =
                      u8"znamení stálosti, byl jeho páteří. Ten, nad kým vládne Osiris, rozumí "
                      u8"ročním cyklům lépe než jiní: ví, že co je zaseto do tmy, potřebuje čas a "
                      u8"že konec bývá jen zimou před setím. Nebojí se proto změn a umí nechat "
-                     u8"odejít, co už dosloužilo. Je spravedlivý a umí nestranně soudit, proto ho "
-                     u8"druzí žádají o rozsouzení sporů. Cíle si klade vysoko, chce jich však "
-                     u8"dosáhnout čestně. Zajímá ho minulost a kořeny vlastního rodu. Práce ho "
-                     u8"naplňuje, když v ní něco zakládá pro další generace, třeba sad, jenž "
-                     u8"ponese ovoce až vnukům. Své blízké miluje celou bytostí, ale potřebuje "
-                     u8"cítit, že mu věří. Starosti nosívá v sobě; měl by je vyslovit dřív, než "
-                     u8"ztěžknou. "),
+                     u8"odejít, co už dosloužilo. Křivdu nesnáší a jako soudce v síni mrtvých nedá "
+                     u8"na lichotky ani na úplatky. Cíle si klade vysoko, chce jich však dosáhnout "
+                     u8"čestně. Přitahuje ho minulost a kořeny vlastního rodu. Práce ho naplňuje, "
+                     u8"když v ní něco zakládá pro další generace, třeba sad, jenž ponese ovoce až "
+                     u8"vnukům. Své blízké miluje celou bytostí, ale potřebuje cítit, že mu věří. "
+                     u8"Starosti nosívá v sobě; měl by je vyslovit dříve, než ztěžknou. "),
                 text(u8"V západní astrologii znamení Osiris koresponduje se Štírem a Střelcem."));
 
 // Anubis
@@ -274,13 +273,13 @@ constexpr auto anubis =
                      u8"srdce zemřelého a na druhou pero bohyně Maat a jazýček vah střežil tak "
                      u8"bedlivě, že jej nebylo možné ošálit. Anubisův chráněnec je strážcem prahu: "
                      u8"umí být nablízku, když druzí procházejí těžkou změnou, a nepovažuje za "
-                     u8"nutné o tom mluvit. Odvahy má ovšem dost, jen ji nepředvádí. Tajemství u "
-                     u8"něj zůstane uloženo jako v zapečetěné hrobce, a proto se mu lidé svěřují. "
-                     u8"Práci nikdy neodbude: jako balzamovač ví, že každý krok má své pořadí a "
-                     u8"nic se nesmí uspěchat. Skrytou příčinu vystopuje jako šakal stopu v písku. "
-                     u8"Jeho náklonnost je tichá, ale hluboká, a nejlépe mu je s někým, kdo ho "
-                     u8"pochopí beze slov. Občas na něj padne melancholie dlouhých nocí; pomůže mu "
-                     u8"ranní světlo a čerstvý vzduch. "),
+                     u8"nutné o tom mluvit. Odvahy má ovšem dost, jen ji nikomu nepředvádí. "
+                     u8"Tajemství u něj zůstane uloženo jako v zapečetěné hrobce, a proto se mu "
+                     u8"lidé svěřují. Práci nikdy neodbude: jako balzamovač ví, že každý krok má "
+                     u8"své pořadí a nic se nesmí uspěchat. Skrytou příčinu vystopuje jako šakal "
+                     u8"stopu v písku. Jeho náklonnost je tichá, ale hluboká, a nejlépe mu je s "
+                     u8"někým, kdo ho pochopí beze slov. Občas na něj padne stín melancholie; "
+                     u8"rozežene ho ranní světlo a čerstvý vzduch. "),
                 text(u8"V západní astrologii znamení Anubis koresponduje se Střelcem a "
                      u8"Kozorohem."));
 
