@@ -218,12 +218,12 @@ constexpr std::u8string_view drakCharacter =
     u8"jeho roce, jako by dostal do vínku jeho lesk; v dračích letech se v Číně rodí nejvíce dětí. "
     u8"Čínský drak není zlý netvor z evropských bájí, nýbrž dobrodinec a vládce vod, který přináší "
     u8"déšť. Štěstí se k Drakovi často hlásí samo, a přesto se za ním žene jako drak na obrazech "
-    u8"za ohnivou perlou mezi mraky. Je plný energie, nápadů a odhodlání, má vysoké cíle a věří, "
+    u8"za ohnivou perlou mezi oblaky. Je plný energie, nápadů a odhodlání, má vysoké cíle a věří, "
     u8"že je dokáže uskutečnit. Mnohdy se mu to podaří, protože spojuje odvahu s inteligencí a "
     u8"neúnavnou pracovitostí. Drak se neumí přetvařovat a od ostatních vyžaduje stejnou "
     u8"otevřenost. Lež nebo pokrytectví ho dokážou rozzuřit. Jeho přímost však někdy působí "
     u8"bezohledně a svým sebevědomím Drak dokáže druhé nechtěně zranit. O věcech chce rozhodovat "
-    u8"sám a radu přijme, jen když si o ni řekne. Jako drak, který přináší buď liják, nebo sucho, "
+    u8"sám a radu přijme, jen když si o ni řekne. Jako drak, který sesílá buď liják, nebo sucho, "
     u8"se věci věnuje celou silou, anebo ji rovnou odmítne. Drobná každodenní práce ho nudí, láká "
     u8"ho spíše velké dílo. Daří se mu tam, kde je třeba vést lidi a mít vizi. Pomoc od druhých "
     u8"přijímá nerad, protože nechce působit slabě. Trápí ho netrpělivost a sklon k přehnaným "
@@ -241,15 +241,15 @@ constexpr std::u8string_view drakPartnership =
 constexpr std::u8string_view drakFamousPeople =
     u8"Karel IV., Jan Amos Komenský, Josef Mánes, Friedrich Nietzsche, John Lennon";
 constexpr std::u8string_view drakCompatibility =
-    u8"Nejlépe se k Drakovi hodí Krysa. Obdivuje jeho sílu a štědrost, zatímco on oceňuje její "
-    u8"bystrost a schopnost myslet prakticky; společně promění odvážné sny ve skutečnost. Výborným "
-    u8"partnerem je také Opice, jejíž vynalézavost a humor Draka nikdy nenudí, a oba mají rádi "
-    u8"velké plány. Dobře mu bude i s Kohoutem, který sdílí jeho smysl pro okázalost a úspěch a "
-    u8"navíc vnese do vztahu pořádek. Harmonické spojení nabízí i moudrý Had, jenž Drakovi dodá "
-    u8"klid a diplomacii. Naopak nejtěžší zkouškou je vztah se Psem. Pes je realista a kritik, "
-    u8"vidí za Drakovým leskem jeho chyby a nebojí se je nahlas pojmenovat, což Drak snáší velmi "
-    u8"těžce. Komplikované je i soužití s dalším Drakem, protože se dva vládci do jednoho paláce "
-    u8"nevejdou. S citlivým Králíkem musí jednat šetrně, protože se Králík v jeho blízkosti snadno "
+    u8"Nejlépe se k Drakovi hodí Krysa. Krysa obdivuje jeho sílu a štědrost, zatímco on oceňuje "
+    u8"její bystrost a schopnost myslet prakticky; společně promění odvážné sny ve skutečnost. "
+    u8"Výborným partnerem je také Opice, jejíž vynalézavost a humor Draka nikdy nenudí, a oba mají "
+    u8"rádi velké plány. Dobře mu bude též s Kohoutem, který sdílí jeho smysl pro okázalost a "
+    u8"úspěch a navíc vnese do vztahu pořádek. Harmonické spojení nabízí moudrý Had, jenž Drakovi "
+    u8"dodá klid a diplomacii. Naopak nejtěžší zkouškou je vztah se Psem. Pes je realista a "
+    u8"kritik, vidí za Drakovým leskem jeho chyby a nebojí se je nahlas pojmenovat, což Drak snáší "
+    u8"velmi těžce. Komplikované bývá i soužití s dalším Drakem, protože se dva vládci do jednoho "
+    u8"paláce nevejdou. S citlivým Králíkem musí jednat šetrně: Králík se v jeho blízkosti snadno "
     u8"cítí přehlížený.";
 constexpr auto drakOpening = piece<1766>(
     "Drak, opening", text(u8"DRAK"), spaces(14), shortPad, shortPad, shortPad, shortPad, spaces(1),
