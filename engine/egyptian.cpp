@@ -205,11 +205,11 @@ constexpr auto toth =
                      u8"východisko, které nikoho jiného nenapadlo, a hledat je ho baví. Vyniká "
                      u8"jako prostředník: obě strany sporu mu důvěřují, protože si nestraní. "
                      u8"Nejvíc ho uspokojí, když může něco srozumitelně vysvětlit nebo zaznamenat "
-                     u8"pro ty, kdo přijdou potom. Skromnost mu někdy škodí: své schopnosti "
-                     u8"podceňuje a nechává vyniknout hlasitější kolegy. S láskou nespěchá; "
-                     u8"potřebuje partnera, s nímž si bude rozumět nad knihou stejně jako v tichu "
-                     u8"večera. Odpočívá při procházce při svitu Měsíce a při hře, v níž rozhoduje "
-                     u8"rozum, ne štěstí. "),
+                     u8"pro ty, kdo přijdou potom. Umí se ale zahrabat do papyrových svitků tak "
+                     u8"hluboko, že si ani nevšimne, že uteklo léto. S láskou nespěchá; potřebuje "
+                     u8"partnera, s nímž si bude rozumět nad knihou stejně jako v tichu večera. "
+                     u8"Odpočívá při procházce při svitu Měsíce a při hře, v níž rozhoduje rozum, "
+                     u8"ne štěstí. "),
                 text(u8"V západní astrologii znamení Toth koresponduje se Lvem a Pannou."));
 
 // Seth
