@@ -256,7 +256,7 @@ constexpr auto osiris =
                      u8"na lichotky ani na úplatky. Cíle si klade vysoko, chce jich však dosáhnout "
                      u8"čestně. Přitahuje ho minulost a kořeny vlastního rodu. Práce ho naplňuje, "
                      u8"když v ní něco zakládá pro další generace, třeba sad, jenž ponese ovoce až "
-                     u8"vnukům. Své blízké miluje celou bytostí, ale potřebuje cítit, že mu věří. "
+                     u8"vnukům. Blízkým dává všechno, co sám má, ale potřebuje cítit, že mu věří. "
                      u8"Starosti nosívá v sobě; měl by je vyslovit dříve, než ztěžknou. "),
                 text(u8"V západní astrologii znamení Osiris koresponduje se Štírem a Střelcem."));
 
@@ -289,7 +289,7 @@ constexpr auto hathor =
                 text(u8"Hathor byla bohyně lásky, hudby a radosti, kterou Egypťané zvali Zlatou a "
                      u8"zobrazovali jako krávu nebo jako ženu s kravskými rohy a slunečním "
                      u8"kotoučem mezi nimi. Její hlavní chrám stál v Dendeře a jednou za rok z něj "
-                     u8"kněží vyvezli její sochu lodí proti proudu Nilu do Edfu, kde se na dva "
+                     u8"kněží vyvezli její sochu na lodi po Nilu na jih do Edfu, kde se na dva "
                      u8"týdny setkala se svým manželem Horem; celá země to slavila jako svatbu. "
                      u8"Když se sluneční bůh Ra jednou urazil a odmítl dál soudit spor bohů, byla "
                      u8"to Hathor, kdo ho rozesmál a přiměl vrátit se k soudu. Ke každému "
