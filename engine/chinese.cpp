@@ -83,7 +83,7 @@ constexpr std::u8string_view buvolTraits =
     u8"Zodpovědný, Skromný, Tvrdohlavý, Konzervativní, Cílevědomý, Důkladný, Rezervovaný, "
     u8"Neústupný, Praktický, Ctižádostivý";
 constexpr std::u8string_view buvolCharacter =
-    u8"Buvol, který v závodě zvířat doběhl jako druhý jen proto, že na jeho hřbetě se svezla "
+    u8"Buvol, který v závodě zvířat doběhl jako druhý jen proto, že se na jeho hřbetě svezla "
     u8"Krysa, patří k nejvytrvalejším znamením. Narodil se pro poctivou práci a to, co jednou "
     u8"začne, dotáhne do konce bez ohledu na překážky. Nespěchá, nenechá se unést náladou okamžiku "
     u8"a každý krok si nejprve pečlivě rozmyslí. Kdo s ním jedná, přesně ví, na čem je. Mluví jen "
@@ -96,8 +96,9 @@ constexpr std::u8string_view buvolCharacter =
     u8"sezóny, ne na dny. Jeho síla spočívá v klidu: zatímco jiní propadají panice, Buvol vytrvale "
     u8"pokračuje. Daní za tuto sílu bývá tvrdohlavost. Jakmile si vytvoří názor, jen těžko ho "
     u8"mění, a na novinky pohlíží s nedůvěrou. Bývá uzavřený, city skrývá a druzí ho někdy "
-    u8"považují za chladného či příliš přísného. Rozzlobí se zřídka, pak je však jeho zlost prudká "
-    u8"a křivdu si pamatuje léta. S přibývajícím věkem však zpravidla změkne a snáze odpouští.";
+    u8"považují za chladného či příliš přísného. Rozzlobí se zřídka, pak je ovšem jeho zlost "
+    u8"prudká a křivdu si pamatuje léta. S přibývajícím věkem ale zpravidla změkne a snáze "
+    u8"odpouští.";
 constexpr std::u8string_view buvolPartnership =
     u8"Buvol si přátele nevybírá snadno, ale kdo si u něj jednou získá místo, může s jeho pomocí "
     u8"počítat i ve zlých časech. Nejlépe se cítí s Kohoutem, který vstává stejně časně a říká "
@@ -143,8 +144,8 @@ constexpr std::u8string_view tygrCharacter =
     u8"vycítí, i když Tygr ještě nepromluvil. Nenechá se nikým zavřít do klece a bez pohybu a cíle "
     u8"chřadne jako šelma ve zvěřinci. Tygr jedná rychle a často podle intuice, a tak uspěje dřív, "
     u8"než ostatní přestanou váhat. Je velkorysý, rád se rozdělí a za své přátele by dal ruku do "
-    u8"ohně. Nerad se však podřizuje; autorita, kterou nerespektuje, v něm vyvolává vzdor. V Číně "
-    u8"se dětem odedávna šívají botičky s tygří hlavou, aby je chránily před zlými duchy. Na nudné "
+    u8"ohně. Nerad se ale podřizuje; autorita, kterou nerespektuje, v něm vyvolává vzdor. Čínským "
+    u8"dětem se odedávna šívají botičky s tygří hlavou, aby je chránily před zlými duchy. Na nudné "
     u8"povinnosti a rutinní práci nemá trpělivost a rád je přenechává ostatním. Nejraději loví "
     u8"sám, a tak v práci potřebuje vlastní revír a volnou ruku. Jeho nadšení bývá nakažlivé a "
     u8"pohne i těmi nejopatrnějšími. Nezřídka se pouští do riskantních podniků, které by "
