@@ -176,7 +176,7 @@ constexpr auto sechmet =
                      u8"léčitele se potkávají i v tom, komu Sechmet vládne. Lež a zneužívání moci "
                      u8"ho rozpálí doběla a ozve se i tam, kde by ostatní raději mlčeli. Jeho hněv "
                      u8"přijde prudce, ale nemusí trvat: stačí vlídné slovo v pravou chvíli, jako "
-                     u8"bohům stačilo pivo, a bouře utichne. Nerad žádá o pomoc a přijmout ji je "
+                     u8"kdysi stačilo pivo, a bouře utichne. Nerad žádá o pomoc a přijmout ji je "
                      u8"pro něj těžší než ji nabídnout. Naplno se rozvine tam, kde hoří, kde "
                      u8"rozhoduje rychlá ruka a kde je nutné bojovat s něčím zlým. Miluje žhavě a "
                      u8"oddaně a potřebuje člověka, který se jeho síly nezalekne. Horko snáší "
