@@ -189,15 +189,15 @@ constexpr auto toth =
     piece<1699>("Toth", heading(6), spaces(39), pad,
                 text(u8"Toth, bůh s hlavou ibise, jindy v podobě paviána, byl písařem bohů. "
                      u8"Egypťané mu připisovali vynález písma, počtů a kalendáře a věřili, že zná "
-                     u8"slova, jimiž se dá pohnout světem. Sídlil v Chemenu, městě, které Řekové "
+                     u8"slova, jimiž lze pohnout světem. Sídlil v Chemenu, městě, které Řekové "
                      u8"později nazvali Hermopolis, protože v Tothovi poznávali svého Herma; "
                      u8"posvátné ibisy tam kněží chovali po tisících a po smrti je balzamovali. "
-                     u8"Byl pánem Měsíce a počítal čas. Podle Plútarchova podání si s Měsícem "
+                     u8"Byl také pánem Měsíce a počítal čas. Podle Plútarchova podání si s Měsícem "
                      u8"zahrál deskovou hru a vyhrál na něm kus jeho světla, z něhož poskládal pět "
                      u8"dní navíc; v nich mohla bohyně Nut porodit své děti, což jí Ra v řádných "
                      u8"dnech roku zakázal. Když se Horus a Seth přeli o trůn, byl Toth tím, kdo "
                      u8"mezi bohy vyjednával a kdo Horovi uzdravil vyrvané oko. Při soudu nad "
-                     u8"mrtvými stál u vah s paletou a rákosovým perem a zapisoval výsledky. "
+                     u8"mrtvými stál u vah s paletou a rákosovým perem a zapisoval výsledek. "
                      u8"Tothův chráněnec se podobá písaři, jenž stojí u vah: dívá se, poslouchá a "
                      u8"zapisuje, a když nakonec promluví, váží každé slovo. Zvědavost ho vodí ke "
                      u8"knihám i k lidem, od nichž se dá něčemu naučit, a s novou znalostí si "
@@ -206,10 +206,10 @@ constexpr auto toth =
                      u8"jako prostředník: obě strany sporu mu důvěřují, protože si nestraní. "
                      u8"Nejvíc ho uspokojí, když může něco srozumitelně vysvětlit nebo zaznamenat "
                      u8"pro ty, kdo přijdou potom. Umí se ale zahrabat do papyrových svitků tak "
-                     u8"hluboko, že si ani nevšimne, že uteklo léto. S láskou nespěchá; potřebuje "
+                     u8"hluboko, že ani nepostřehne, jak uteklo léto. S láskou nespěchá; potřebuje "
                      u8"partnera, s nímž si bude rozumět nad knihou stejně jako v tichu večera. "
-                     u8"Odpočívá při procházce při svitu Měsíce a při hře, v níž rozhoduje rozum, "
-                     u8"ne štěstí. "),
+                     u8"Odpočívá na procházce za svitu Měsíce a u hry, v níž rozhoduje rozum, ne "
+                     u8"štěstí. "),
                 text(u8"V západní astrologii znamení Toth koresponduje se Lvem a Pannou."));
 
 // Seth
