@@ -29,25 +29,25 @@ constexpr std::u8string_view krysaTraits =
     u8"Vytrvalá, Ostražitá, Praktická, Důvtipná, Výmluvná, Podnikavá, Starostlivá, Kritická, "
     u8"Neklidná, Sebejistá";
 constexpr std::u8string_view krysaCharacter =
-    u8"Krysa je prvním znamením čínského zvěrokruhu a podle legendy si toto místo vybojovala "
-    u8"lstí: v závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tato "
-    u8"historka přesně vystihuje její povahu. Krysa je bystrá, pohotová a umí obratně využít "
-    u8"každou příležitost, kterou jí život nabídne. Má skvělý postřeh i paměť na jména a čísla, "
-    u8"rychle se učí a málokdy ji něco zaskočí nepřipravenou. Na pohled bývá klidná a přátelská, "
-    u8"v duchu však neustále přemýšlí, plánuje a propočítává. Je šetrná a ráda si dělá zásoby, a "
-    u8"to nejen peněz a potravin, ale i užitečných známostí. Plýtvání nesnáší a v těžkých časech "
-    u8"bývá tou, kdo má pro rodinu vždy něco schovaného. Ve společnosti je oblíbená pro svůj "
-    u8"vtip, výřečnost a schopnost naslouchat; snadno si získá důvěru lidí a rychle odhalí "
-    u8"jejich slabiny. O vlastních citech však mluví nerada a svěřuje se jen několika nejbližším "
-    u8"lidem. Doma si ráda vytváří útulné zázemí a o partnera a děti se stará s nečekanou něhou "
-    u8"a trpělivostí. Práce ji baví, hlavně když vidí výsledky, a často se uplatní v obchodě, v "
-    u8"žurnalistice, v právu nebo všude tam, kde se cení rychlá úvaha a dobré vyjednávání. Jejím "
-    u8"slabším místem je neklid a sklon ke kritičnosti. Krysa se snadno nechá strhnout k "
-    u8"hazardu, když zavětří rychlý zisk, a někdy se rozptýlí do příliš mnoha plánů najednou. "
-    u8"Umí být i malicherná a sobecká, pokud se cítí ohrožená. Když se ale naučí zpomalit a "
-    u8"důvěřovat ostatním, stává se z ní věrný přítel, obětavý rodič a rádce, na jehož slovo je "
-    u8"spolehnutí. Štěstí jí přeje zejména v první polovině života, kdy sbírá zkušenosti, které "
-    u8"později dokáže proměnit v pohodlí a bezpečí pro sebe i své blízké.";
+    u8"Krysa je prvním znamením čínského zvěrokruhu a podle legendy si toto místo vybojovala lstí: "
+    u8"v závodě zvířat se svezla na hřbetě Buvola a těsně před cílem seskočila. Tato historka "
+    u8"přesně vystihuje její povahu. Rokem Krysy se tak otevírá nový dvanáctiletý kruh, čas "
+    u8"začátků a prvních zásob. Krysa je bystrá, pohotová a umí obratně využít každou příležitost, "
+    u8"kterou jí život nabídne. Má výborný postřeh i paměť na jména a čísla, rychle se naučí a "
+    u8"málokdy ji něco zaskočí nepřipravenou. Na pohled bývá klidná a přátelská, v duchu však "
+    u8"neustále přemýšlí, plánuje a propočítává. Je šetrná a ráda si dělá zásoby, a to nejen peněz "
+    u8"a potravin, ale i užitečných známostí. Plýtvání nesnáší a v těžkých časech bývá tou, kdo má "
+    u8"pro rodinu vždycky něco schovaného. Ve společnosti je oblíbená pro svůj humor a schopnost "
+    u8"naslouchat; snadno si získá důvěru lidí a rychle vycítí jejich slabiny. Srdce před světem "
+    u8"příliš neotevírá, o partnera a děti se však stará s nečekanou něhou a trpělivostí. Práce ji "
+    u8"baví, hlavně když vidí výsledky; cestu ke každé spižírně najde vždycky, výhodu zavětří "
+    u8"dříve než ostatní a nejvíc se jí daří, když se vyjednává o ceně. Jejím slabším místem je "
+    u8"neklid a sklon ke kritičnosti. Krysu snadno zláká hazard, když cítí rychlý zisk, a někdy se "
+    u8"rozptýlí do příliš mnoha plánů najednou. Umí být i malicherná a sobecká, pokud se cítí "
+    u8"ohrožená, a zahnaná do kouta se umí ohnat. Když se ale naučí zpomalit a důvěřovat ostatním, "
+    u8"stává se z ní věrný přítel a rádce, na jehož slovo je spolehnutí. Štěstí jí přeje zejména v "
+    u8"první polovině života, kdy sbírá zkušenosti, jež později dokáže proměnit v pohodlí a "
+    u8"bezpečí pro sebe i své blízké.";
 constexpr std::u8string_view krysaPartnership =
     u8"Krysa nejraději tráví volné chvíle s Opicí, s níž vtipkuje a kuje plány, a s Drakem, jehož "
     u8"podnikům vede účty. Buvolovi svěří klíče od bytu i úspory; s Koněm, který nerad počítá, se "
@@ -55,12 +55,12 @@ constexpr std::u8string_view krysaPartnership =
 // Born: Václav Havel 5 Oct 1936, Zdeněk Svěrák 28 Mar 1936, Diego Maradona 30 Oct 1960.
 constexpr std::u8string_view krysaFamousPeople = u8"Václav Havel, Zdeněk Svěrák, Diego Maradona";
 constexpr std::u8string_view krysaCompatibility =
-    u8"Nejlepším partnerem Krysy je Drak, jehož odvaha a velkorysost dodají jejím plánům "
-    u8"rozmach, zatímco ona mu přinese rozvahu a cit pro detail. Výborně si rozumí i s Opicí, s "
+    u8"Nejlepším partnerem Krysy bývá Drak, jehož odvaha a velkorysost dodají jejím plánům "
+    u8"rozmach, zatímco ona mu přinese rozvahu a cit pro detaily. Výborně si rozumí i s Opicí, s "
     u8"níž sdílí důvtip a obchodního ducha, a s klidným Buvolem, který jí poskytne jistotu a "
     u8"bezpečí. Obtížný vztah čeká Krysu s Koněm, jehož netrpělivost a touha po volnosti ji "
-    u8"znepokojují. Méně se k ní hodí Kohout, Králík a Koza, kteří nesdílejí její praktický "
-    u8"přístup k životu.";
+    u8"zneklidňují. Méně se k ní hodí Kohout, Králík a Koza, kteří mají odlišný postoj k práci i k "
+    u8"životu.";
 constexpr auto krysaOpening = piece<1922>(
     "Krysa, opening", text(u8"KRYSA"), spaces(2), shortPad, shortPad, shortPad, shortPad, spaces(1),
     text(krysaTraits), spaces(1), longPad, spaces(10), characterLabel, spaces(1), shortPad, shortPad,
@@ -83,22 +83,22 @@ constexpr std::u8string_view buvolTraits =
     u8"Zodpovědný, Skromný, Tvrdohlavý, Konzervativní, Cílevědomý, Důkladný, Rezervovaný, "
     u8"Neústupný, Praktický, Ctižádostivý";
 constexpr std::u8string_view buvolCharacter =
-    u8"Buvol patří k nejvytrvalejším znamením zvěrokruhu. Narodil se pro poctivou práci a to, co "
-    u8"jednou začne, dotáhne do konce bez ohledu na překážky. Nespěchá, nenechá se unést náladou "
-    u8"okamžiku a každý krok si nejprve pečlivě rozmyslí. Právě tato rozvaha z něj dělá člověka, "
-    u8"na kterého se ostatní mohou spolehnout v době klidu i v krizi. Buvol mluví málo, a když "
-    u8"už promluví, jeho slova mají váhu. Okázalost a prázdné sliby mu nic neříkají; váží si "
-    u8"tradic, pořádku a jasných pravidel. V jednání s lidmi je spravedlivý a přímý, nesnáší "
-    u8"lež, lichotky ani intriky a sám se k nim neuchýlí. Doma bývá pevnou oporou rodiny, pečuje "
-    u8"o své blízké a vyžaduje od nich stejnou poctivost, jakou dává sám. Jeho úspěch nepřichází "
-    u8"náhle, zato je trvalý: skládá ho kámen po kameni, a proto mu často patří uznání až v "
-    u8"pozdějším věku. Daří se mu v zemědělství, stavebnictví, řemesle, ve vědě i v řízení "
-    u8"podniku. Jeho síla spočívá v klidu: zatímco jiní propadají panice, Buvol vytrvale "
-    u8"pokračuje dál. Stinnou stránkou Buvola je tvrdohlavost. Jakmile si vytvoří názor, jen "
-    u8"těžko ho mění, a na novinky pohlíží s nedůvěrou. Bývá uzavřený, své city skrývá a druzí "
-    u8"ho někdy považují za chladného nebo příliš přísného. Rozzlobí se jen zřídka, potom je "
-    u8"však jeho zlost prudká a křivdu si pamatuje léta. S přibývajícím věkem ale zpravidla "
-    u8"změkne a snáze odpouští.";
+    u8"Buvol, který v závodě zvířat doběhl jako druhý jen proto, že se na jeho hřbetě svezla "
+    u8"Krysa, patří k nejvytrvalejším znamením. Narodil se pro poctivou práci a to, co jednou "
+    u8"začne, dotáhne do konce bez ohledu na překážky. Nespěchá, nenechá se unést náladou okamžiku "
+    u8"a každý krok si nejprve pečlivě rozmyslí. Kdo s ním jedná, přesně ví, na čem je. Mluví jen "
+    u8"málo, a když už promluví, jeho slova mají váhu. Okázalost mu nic neříká; váží si tradic a "
+    u8"jasných pravidel. V jednání s lidmi je přímý, lichotky a intriky nesnáší a sám se k nim "
+    u8"neuchýlí. Doma bývá pevnou oporou rodiny, pečuje o své blízké a vyžaduje od nich stejnou "
+    u8"poctivost, jakou dává sám. Jeho úspěch nepřichází náhle, zato je trvalý: skládá ho kámen po "
+    u8"kameni, a proto mu často patří uznání až v pozdějším věku. Jako buvol, který den co den "
+    u8"táhne pluh zaplaveným rýžovým políčkem, nejlépe pracuje tam, kde se výsledek měří na "
+    u8"sezóny, ne na dny. Jeho síla spočívá v klidu: zatímco jiní propadají panice, Buvol vytrvale "
+    u8"pokračuje. Daní za tuto sílu bývá tvrdohlavost. Jakmile si vytvoří názor, jen těžko ho "
+    u8"mění, a na novinky pohlíží s nedůvěrou. Bývá uzavřený, city skrývá a druzí ho někdy "
+    u8"považují za chladného či příliš přísného. Rozzlobí se zřídka, pak je ovšem jeho zlost "
+    u8"prudká a křivdu si pamatuje léta. S přibývajícím věkem ale zpravidla změkne a snáze "
+    u8"odpouští.";
 constexpr std::u8string_view buvolPartnership =
     u8"Buvol si přátele nevybírá snadno, ale kdo si u něj jednou získá místo, může s jeho pomocí "
     u8"počítat i ve zlých časech. Nejlépe se cítí s Kohoutem, který vstává stejně časně a říká "
@@ -110,13 +110,13 @@ constexpr std::u8string_view buvolPartnership =
 // Walt Disney 5 Dec 1901.
 constexpr std::u8string_view buvolFamousPeople = u8"Napoleon, Antonín Dvořák, Otto Wichterle, Walt Disney";
 constexpr std::u8string_view buvolCompatibility =
-    u8"Buvolovi nejlépe sedí Had, s nímž ho spojuje trpělivost a smysl pro dlouhodobé cíle. Had "
-    u8"do vztahu přináší jemnost a moudrost, Buvol zase pevnou oporu. Skvělým partnerem je i "
-    u8"Kohout, protože oba milují pořádek, pracují svědomitě a nespoléhají na náhodu. Šťastný "
-    u8"svazek může Buvol uzavřít i s Krysou, jejíž důvtip doplní jeho vytrvalost. Nejtěžší je "
-    u8"pro něj soužití s Kozou: její rozmarnost a náladovost ho unavují a on jí připadá příliš "
-    u8"strohý. Napětí vzniká i s Koněm, který touží po volnosti, a s Tygrem, jenž se nechce "
-    u8"podřizovat žádným pravidlům. S Drakem a Psem se může střetnout v boji o vedení.";
+    u8"Buvolovi se nejlépe hodí Had, s nímž ho spojuje trpělivost a smysl pro dlouhodobé cíle. Had "
+    u8"do vztahu vnáší jemnost a moudrost, Buvol zase pevnou podporu. Skvělým partnerem je i "
+    u8"Kohout, protože oba milují pořádek, pracují poctivě a nespoléhají na náhodu. Šťastný svazek "
+    u8"může Buvol uzavřít i s Krysou, jejíž důvtip doplní jeho vytrvalost. Nejtěžší je pro něj "
+    u8"soužití s Kozou: její rozmarnost a náladovost ho unavují a on jí přijde příliš strohý. "
+    u8"Napětí vzniká i s Koněm, který touží po volnosti, a s Tygrem, jenž se nechce podřizovat "
+    u8"žádným pravidlům. S Drakem a Psem se může střetnout v boji o vedení.";
 constexpr auto buvolOpening =
     piece<1642>("Buvol, opening", text(u8"BUVOL"), spaces(2), shortPad, shortPad, shortPad, shortPad,
                 spaces(12), text(buvolTraits), spaces(2), longPad, spaces(10), characterLabel, spaces(1),
@@ -139,37 +139,37 @@ constexpr std::u8string_view tygrTraits =
     u8"Smělý, Vášnivý, Velkorysý, Nezávislý, Energický, Sebevědomý, Dobrodružný, Nespoutaný, "
     u8"Vznětlivý, Charismatický, Spravedlivý, Veselý, Hrdý, Soutěživý, Ochranitelský, Ušlechtilý";
 constexpr std::u8string_view tygrCharacter =
-    u8"Tygr je rozený bojovník a vůdce, který se nebojí postavit proti nespravedlnosti, ani když "
-    u8"stojí sám. Vyzařuje z něho zvláštní síla, kterou okolí vycítí, i když Tygr ještě "
-    u8"nepromluvil. Je odvážný, vášnivý a nabitý energií, miluje výzvy i soupeření a nesnáší "
-    u8"nudu a stereotyp. Tygr jedná rychle a často podle intuice, a tak uspěje i tam, kde "
-    u8"ostatní ještě váhají. Je velkorysý, rád se rozdělí a za své přátele by dal ruku do ohně. "
-    u8"Nerad se však podřizuje; autorita, kterou nerespektuje, v něm vyvolává vzdor. Tygr "
-    u8"potřebuje svobodu a prostor, ve kterém může uplatnit své nápady. Na nudné povinnosti a "
-    u8"rutinní práci nemá trpělivost a rád je přenechává druhým. Uplatní se v povoláních, v "
-    u8"nichž smí vést lidi, cestovat nebo riskovat: jako podnikatel, voják, sportovec, herec či "
-    u8"objevitel. Jeho nadšení je nakažlivé a strhne i ty nejopatrnější. Nezřídka se pouští do "
-    u8"riskantních podniků, které by rozumnější lidé nezačali, a často z nich vyjde jako vítěz. "
-    u8"Zároveň se však snadno nechá unést emocemi. Bývá netrpělivý, vznětlivý a občas jedná, "
-    u8"aniž by domyslel následky. Jeho život proto provázejí prudké zvraty: vzlety střídají "
-    u8"pády, ale Tygr se po každém nezdaru rychle zvedne a hledá novou příležitost. V soukromí "
-    u8"bývá překvapivě něžný a citlivý, i když to před světem rád skrývá. Pokud se naučí "
-    u8"trpělivosti a naslouchání, stane se z něho moudrý ochránce všech, které má rád.";
+    u8"Tygr, v Číně král zvířat, jehož čelo prý zdobí znak pro slovo „král“, se nebojí postavit "
+    u8"proti nespravedlnosti, ani když stojí sám. Vyzařuje z něho zvláštní moc, kterou okolí "
+    u8"vycítí, i když Tygr ještě nepromluvil. Nenechá se nikým zavřít do klece a bez pohybu a cíle "
+    u8"chřadne jako šelma ve zvěřinci. Tygr jedná rychle a často podle intuice, a tak uspěje dřív, "
+    u8"než ostatní přestanou váhat. Je velkorysý, rád se rozdělí a za své přátele by dal ruku do "
+    u8"ohně. Nerad se ale podřizuje; autorita, kterou nerespektuje, v něm vyvolává vzdor. Čínským "
+    u8"dětem se odedávna šívají botičky s tygří hlavou, aby je chránily před zlými duchy. Na nudné "
+    u8"povinnosti a rutinní práci nemá trpělivost a rád je přenechává ostatním. Nejraději loví "
+    u8"sám, a tak v práci potřebuje vlastní revír a volnou ruku. Jeho nadšení bývá nakažlivé a "
+    u8"pohne i těmi nejopatrnějšími. Nezřídka se pouští do riskantních podniků, které by "
+    u8"rozumnější lidé nezačali, a často z nich vyjde jako vítěz. Zároveň se ovšem snadno nechá "
+    u8"unést emocemi. Bývá netrpělivý, vznětlivý a občas jedná, aniž by domyslel následky. Jeho "
+    u8"život proto provázejí prudké zvraty: vzlety střídají pády, ale Tygr se po každém nezdaru "
+    u8"rychle zvedne a hledá novou příležitost. V soukromí bývá překvapivě něžný a citlivý, i když "
+    u8"to před světem rád skrývá. Pokud se naučí trpělivosti a naslouchání, stane se z něho moudrý "
+    u8"ochránce všech, které má rád.";
 constexpr std::u8string_view tygrPartnership =
-    u8"Tygr je ve společnosti nepřehlédnutelný a rád má kolem sebe lidi, kteří stačí jeho tempu. S "
-    u8"Koněm za týden dotáhne projekt, na který by jiní potřebovali měsíc, a Psa si bere do party, "
-    u8"protože pohlídá, na co Tygr zapomíná. Pochybnosti, které před ostatními skrývá, přizná jen "
-    u8"Praseti. Opici, jež si ráda přivlastní jeho nápady, by nejraději poslal jinam.";
+    u8"Tygr je ve společnosti nepřehlédnutelný a rád má okolo sebe lidi, kteří stačí jeho tempu. S "
+    u8"Koněm za týden dotáhne projekt, na který by jiní potřebovali měsíc, a Psa přibírá s sebou, "
+    u8"protože pohlídá, na co Tygr zapomíná. Pochybnosti, jež před ostatními skrývá, přizná pouze "
+    u8"Praseti. Opici, která si ráda přivlastní jeho nápady, by nejraději poslal pryč.";
 // Born: Leoš Janáček 3 Jul 1854, Jiří Menzel 23 Feb 1938, Bohumil Hrabal 28 Mar 1914,
 // Marilyn Monroe 1 Jun 1926.
 constexpr std::u8string_view tygrFamousPeople = u8"Leoš Janáček, Jiří Menzel, Bohumil Hrabal, Marilyn Monroe";
 constexpr std::u8string_view tygrCompatibility =
-    u8"Ideálním protějškem Tygra je Kůň. Oba milují volnost, dobrodružství a pohyb a nikdo z "
-    u8"nich druhého nespoutává. Dobře se Tygr snese i se Psem, jehož věrnost a smysl pro "
-    u8"spravedlnost obdivuje; Pes mu navíc umí klidně a bez urážky říct pravdu. Vhodným "
+    u8"Ideálním protějškem Tygra je Kůň. Oba milují volnost a pohyb a nikdo z nich druhého "
+    u8"nespoutává ani nehlídá. Dobře se Tygr snese i se Psem, jehož věrnost a smysl pro "
+    u8"spravedlnost obdivuje; Pes mu navíc dokáže klidně a bez urážky říct pravdu. Vhodným "
     u8"partnerem je i dobrosrdečné Prase, které Tygrovi dopřeje domov plný pohody a zklidní jeho "
-    u8"výbuchy. Nejvíc problémů přináší svazek s Opicí: ta se jeho vážnosti ráda vysmívá a Tygr "
-    u8"jí nedokáže odpustit posměšky. Složité bývá také soužití s Hadem, jehož skrytost a "
+    u8"výbuchy. Nejvíc problémů přináší svazek s Opicí: ta se jeho vážnosti ráda vysmívá a Tygr jí "
+    u8"nedokáže odpustit posměšky. Složité bývá také soužití s Hadem, jehož skrytost a "
     u8"podezíravost Tygr nechápe. S Buvolem pak svádí stálý souboj o to, kdo má poslední slovo.";
 constexpr auto tygrOpening =
     piece<1680>("Tygr, opening", text(u8"TYGR (TIGER)"), spaces(2), shortPad, shortPad, shortPad, shortPad,
@@ -195,11 +195,11 @@ constexpr std::u8string_view kralikTraits =
 // Born: Karel Gott 14 Jul 1939, Eva Pilarová 9 Aug 1939, Lionel Messi 24 Jun 1987.
 constexpr std::u8string_view kralikFamousPeople = u8"Karel Gott, Eva Pilarová, Lionel Messi";
 constexpr std::u8string_view kralikCompatibility =
-    u8"Králíkovi nejvíc svědčí Koza, s níž ho spojuje láska ke kráse, umění a klidnému domovu. "
-    u8"Šťastný bude také s Prasetem, které ocení jeho jemnost a vlídnost, a se Psem, jenž mu dá "
-    u8"pocit bezpečí a stálosti. Nejobtížnější je vztah s Kohoutem, jehož přímost a kritičnost "
-    u8"Králíka zraňují. Potíže mohou vzniknout také s Krysou nebo s Drakem, jejichž hlučná "
-    u8"ctižádost narušuje Králíkovu potřebu harmonie.";
+    u8"Králíkovi nejvíce svědčí Koza, se kterou ho spojuje láska ke kráse a ke klidným večerům. "
+    u8"Šťastný bude rovněž s Prasetem, které ocení jeho jemnost a vlídnost, a se Psem, jenž mu dá "
+    u8"pocit bezpečí a stálosti. Nejtěžší je vztah s Kohoutem, jehož přímost a kritičnost Králíka "
+    u8"zraňují. Potíže mohou vzniknout také s Krysou nebo s Drakem, jejichž neklid a ctižádost "
+    u8"narušují Králíkovu potřebu harmonie.";
 constexpr auto kralikOpening = piece<264>("Králík, opening", text(u8"KRÁLIK"), spaces(6), shortPad, shortPad,
                                           shortPad, shortPad, spaces(3), text(kralikTraits), spaces(86));
 constexpr auto kralikFamous =
@@ -216,43 +216,42 @@ constexpr std::u8string_view drakTraits =
     u8"Tvořivý, Čestný";
 constexpr std::u8string_view drakCharacter =
     u8"Drak je v čínské tradici symbolem císařské moci, štěstí a životní síly, a kdo se narodí v "
-    u8"jeho roce, nese si kus té výjimečnosti s sebou. Drak září ve společnosti, přitahuje "
-    u8"pozornost a často ani nemusí o nic usilovat, aby se stal středem dění. Jeho přítomnost je "
-    u8"cítit v každé místnosti a lidé mu přirozeně svěřují odpovědnost. Je plný energie, nápadů "
-    u8"a odhodlání, má vysoké cíle a věří, že je dokáže uskutečnit. Mnohdy se mu to podaří, "
-    u8"protože spojuje odvahu s inteligencí a neúnavnou pracovitostí. Drak je čestný a upřímný, "
-    u8"neumí se přetvařovat a od ostatních vyžaduje stejnou otevřenost. Lež nebo pokrytectví ho "
-    u8"dokážou rozzuřit. Jeho přímost však někdy působí bezohledně a svým sebevědomím Drak "
-    u8"dokáže druhé nechtěně zranit. Rád vede, rozhoduje a kritiku snáší jen s obtíží. Nedělá "
-    u8"nic napůl: buď se věci věnuje celým srdcem, nebo ji rovnou odmítne. Drobná každodenní "
-    u8"práce ho nudí, láká ho spíše velké dílo. Uplatní se všude, kde se vyžaduje vůdcovství a "
-    u8"vize: jako politik, umělec, vynálezce, manažer nebo lékař. Drak bývá štědrý a ochotně "
-    u8"pomáhá, ale pomoc od druhých přijímá nerad, protože nechce působit slabě. Jeho slabinou "
-    u8"je netrpělivost a sklon k přehnaným očekáváním, takže ho zklamání zasáhne hlouběji než "
-    u8"jiné. Neúspěch ho ale nezlomí. V lásce je vášnivý a okouzlující, trvalý vztah však naváže "
-    u8"teprve s někým, kdo dokáže obdivovat jeho lesk a zároveň si zachová vlastní tvář.";
+    u8"jeho roce, jako by dostal do vínku jeho lesk; v dračích letech se v Číně rodí nejvíce dětí. "
+    u8"Čínský drak není zlý netvor z evropských bájí, nýbrž dobrodinec a vládce vod, který přináší "
+    u8"déšť. Štěstí se k Drakovi často hlásí samo, a přesto se za ním žene jako drak na obrazech "
+    u8"za ohnivou perlou mezi oblaky. Je plný energie, nápadů a odhodlání, má vysoké cíle a věří, "
+    u8"že je dokáže uskutečnit. Mnohdy se mu to podaří, protože spojuje odvahu s inteligencí a "
+    u8"neúnavnou pracovitostí. Drak se neumí přetvařovat a od ostatních vyžaduje stejnou "
+    u8"otevřenost. Lež nebo pokrytectví ho dokážou rozzuřit. Jeho přímost však někdy působí "
+    u8"bezohledně a svým sebevědomím Drak dokáže druhé nechtěně zranit. O věcech chce rozhodovat "
+    u8"sám a radu přijme, jen když si o ni řekne. Zná jen liják, nebo sucho: věci se věnuje celou "
+    u8"silou, anebo ji rovnou odmítne. Drobná každodenní práce ho nudí, láká ho spíše velké dílo, "
+    u8"které přetrvá. Daří se mu tam, kde je třeba vést lidi a mít vizi. Pomoc od druhých přijímá "
+    u8"jen nerad, protože nechce působit slabě. Trápí ho netrpělivost a sklon k přehnaným "
+    u8"očekáváním, takže ho zklamání zasáhne hlouběji než ostatní. Neúspěch ho ale nezlomí; drak "
+    u8"se vždycky znovu vzlétne. Okouzlí snadno, trvalý vztah však naváže teprve s někým, kdo "
+    u8"dokáže obdivovat jeho lesk a přitom se v jeho záři neztratí.";
 constexpr std::u8string_view drakPartnership =
     u8"Drak je obklopen obdivovateli, nejvíc si ale váží těch, kdo věří v jeho plány. Nejlepší "
     u8"pomocnicí mu bývá Krysa: zná každého, koho je třeba, a sežene zprávy dříve než ostatní. "
     u8"Opice mu vyjedná výhodné podmínky a jeho nápady prodá i lidem, které by on sám odradil. "
     u8"Kohout je mu spolehlivým spojencem na poradách a zastane se ho i proti většině. Se Psem se "
-    u8"v kolektivu přetahuje o důvěru ostatních, a proto je lepší, když každý z nich vede jiný "
-    u8"tým.";
+    u8"v kolektivu přetahuje o důvěru ostatních, a proto je lepší, když každý z nich vede jiný tým.";
 // Born: Karel IV. 14 May 1316 (Julian calendar), Jan Amos Komenský 28 Mar 1592,
 // Josef Mánes 12 May 1820, Friedrich Nietzsche 15 Oct 1844, John Lennon 9 Oct 1940.
 constexpr std::u8string_view drakFamousPeople =
     u8"Karel IV., Jan Amos Komenský, Josef Mánes, Friedrich Nietzsche, John Lennon";
 constexpr std::u8string_view drakCompatibility =
-    u8"Nejlépe se k Drakovi hodí Krysa. Obdivuje jeho sílu a štědrost, zatímco on oceňuje její "
-    u8"bystrost a schopnost myslet prakticky; společně promění odvážné sny ve skutečnost. "
-    u8"Výborným partnerem je také Opice, jejíž vynalézavost a humor Draka nikdy nenudí, a oba "
-    u8"mají rádi velké plány. Dobře mu bude i s Kohoutem, který sdílí jeho smysl pro okázalost a "
-    u8"úspěch a navíc vnese do vztahu pořádek. Harmonické spojení nabízí i moudrý Had, jenž "
-    u8"Drakovi dodá klid a diplomacii. Naopak nejtěžší zkouškou je vztah se Psem. Pes je "
-    u8"realista a kritik, vidí za Drakovým leskem jeho chyby a nebojí se je nahlas pojmenovat, "
-    u8"což Drak nese velmi těžce. Komplikované je i soužití s dalším Drakem, protože se dva "
-    u8"vládci do jednoho paláce nevejdou. Opatrnost je namístě také u citlivého Králíka, který "
-    u8"se v Drakově blízkosti snadno cítí přehlížený.";
+    u8"Nejlépe se k Drakovi hodí Krysa. Krysa obdivuje jeho sílu a štědrost, zatímco on oceňuje "
+    u8"její bystrost a schopnost myslet prakticky; společně promění odvážné sny ve skutečnost. "
+    u8"Výborným partnerem je také Opice, jejíž vynalézavost a humor Draka nikdy nenudí, a oba mají "
+    u8"rádi velké plány. Dobře mu bude též s Kohoutem, který sdílí jeho smysl pro okázalost a "
+    u8"úspěch a navíc vnese do vztahu pořádek. Harmonické spojení nabízí moudrý Had, jenž Drakovi "
+    u8"dodá klid a diplomacii. Naopak nejtěžší zkouškou je vztah se Psem. Pes je realista a "
+    u8"kritik, vidí za Drakovým leskem jeho chyby a nebojí se je nahlas pojmenovat, což Drak snáší "
+    u8"velmi těžce. Komplikované bývá i soužití s dalším Drakem, protože se dva vládci do jednoho "
+    u8"paláce nevejdou. S citlivým Králíkem musí jednat šetrně: Králík se v jeho blízkosti snadno "
+    u8"cítí přehlížený.";
 constexpr auto drakOpening = piece<1766>(
     "Drak, opening", text(u8"DRAK"), spaces(14), shortPad, shortPad, shortPad, shortPad, spaces(1),
     text(drakTraits), spaces(2), longPad, spaces(10), characterLabel, spaces(1), shortPad, shortPad, shortPad,
@@ -275,26 +274,25 @@ constexpr std::u8string_view hadTraits =
     u8"Vytříbený, Uvážlivý, Filozofický, Pronikavý, Zdrženlivý, Žárlivý, Podezíravý, Majetnický, "
     u8"Soustředěný, Jemný, Svůdný";
 constexpr std::u8string_view hadCharacter =
-    u8"Had je nejtajemnějším znamením celého čínského horoskopu. Oplývá hlubokou moudrostí, "
-    u8"vyvinutou intuicí a zvláštní přitažlivostí, které se dá jen těžko odolat. Zdánlivě jen "
-    u8"lenivě odpočívá, nehybný jako kámen na výsluní, ale pod povrchem bez ustání sleduje, "
-    u8"hodnotí a zvažuje. Had nikdy nejedná unáhleně a své plány neprozrazuje předčasně. Než "
-    u8"udělá rozhodující krok, dokáže dlouho vyčkávat, a když konečně zaútočí, bývá jeho tah "
-    u8"přesný a účinný. Je elegantní, má vytříbený vkus a miluje krásné věci, dobré jídlo, umění "
-    u8"a literaturu. Ve společnosti se pohybuje s přirozenou grácií a jeho slova bývají uvážená, "
-    u8"často s jemnou ironií. Had je nesmírně inteligentní a rád přemýšlí o filozofických "
-    u8"otázkách, o smyslu života i o lidské přirozenosti. Dobře se uplatní ve vědě, v "
-    u8"psychologii, v diplomacii, v umění nebo ve financích, tedy všude, kde je třeba myslet "
-    u8"hluboce a jednat s rozvahou. Peníze si k němu najdou cestu samy, a přesto s nimi zachází "
-    u8"šetrně a s chladnou hlavou. Jen tak se nenechá oklamat, protože pozná faleš i za tím "
-    u8"nejvlídnějším úsměvem. Kdo chce poznat jeho opravdové myšlenky, musí mít trpělivost. Je "
-    u8"uzavřený, nerad mluví o svých citech a svá tajemství si nechává pro sebe. Pokud ho někdo "
-    u8"zradí, Had to nezapomene a umí být nesmiřitelný. V lásce bývá vášnivý, ale také žárlivý a "
-    u8"majetnický a od partnera vyžaduje naprostou oddanost. Brzdí ho ovšem sklon k "
-    u8"podezíravosti a pohodlnosti: když nemusí, nerad se namáhá, a někdy si svou lenost omlouvá "
-    u8"tím, že jen čeká na správnou chvíli. Přesto ho jeho moudrost málokdy zklame. Had se umí z "
-    u8"každé zkušenosti poučit a s věkem se z něho stává rádce, jehož názoru si lidé váží a ke "
-    u8"kterému se rádi vracejí pro radu.";
+    u8"Had je nejtajemnějším znamením celého čínského horoskopu a v lidové tradici se mu říká "
+    u8"„malý drak“. Oplývá hlubokou moudrostí a zvláštní přitažlivostí, které se dá jen těžko "
+    u8"odolat. V čínské legendě o Bílé paní se hadí duch promění v ženu a z lásky k obyčejnému "
+    u8"muži se postaví i mocnému mnichovi. Had nikdy nejedná unáhleně a své plány neprozrazuje "
+    u8"předčasně. Rozhodnutí nechává v klidu uzrát a k ničemu se nenechá dotlačit. Ve staré čínské "
+    u8"soustavě hodin mu patří dopoledne mezi devátou a jedenáctou, kdy slunce hřeje, ale ještě "
+    u8"nepálí. Je elegantní a rád se obklopuje krásou, nejraději starými knihami a tušovými "
+    u8"obrazy. Ve společnosti se pohybuje s přirozenou grácií a jeho slova bývají uvážená, často s "
+    u8"jemnou ironií. Had je nesmírně inteligentní a rád přemýšlí o filozofických otázkách, o "
+    u8"smyslu života i o lidské přirozenosti. V práci spoléhá na rozmysl a přípravu, a co udělá, "
+    u8"to už nebývá třeba opravovat. Peníze si k němu najdou cestu samy, a přesto s nimi zachází "
+    u8"úsporně a s chladnou hlavou. Hadí rok bývá příznivý pro studium a rozvážná rozhodnutí, "
+    u8"nikoli pro ukvapené sázky. Kdo chce poznat jeho opravdové myšlenky, musí mít trpělivost. Je "
+    u8"zamlklý a svá tajemství si nechává pro sebe. Pokud ho někdo zradí, Had to nezapomene a umí "
+    u8"být nesmiřitelný. V lásce se kolem partnera ovíjí pevně a nerad ho pouští ze sevření, a co "
+    u8"dává, čeká i na oplátku. Brzdí ho ovšem sklon k podezíravosti a pohodlnosti: když nemusí, "
+    u8"nerad se namáhá, a někdy si svou lenost omlouvá tím, že jen čeká na správnou chvíli. Přesto "
+    u8"ho jeho moudrost málokdy zklame. Had se umí z každé zkušenosti poučit a s věkem se z něho "
+    u8"stává rádce, jehož názoru si lidé váží a ke kterému se rádi vracejí.";
 constexpr std::u8string_view hadPartnership =
     u8"Had si přátele pěstuje v tichosti. Buvol a Kohout mlčí o svěřených tajemstvích stejně jako "
     u8"on a Opice ho u sklenky vína pobaví; hlučné Prase ho při práci spíš rozptyluje.";
@@ -303,10 +301,10 @@ constexpr std::u8string_view hadPartnership =
 constexpr std::u8string_view hadFamousPeople =
     u8"Johannes Brahms, Jiří Voskovec, Milan Kundera, Vladimír Menšík, Grace Kelly";
 constexpr std::u8string_view hadCompatibility =
-    u8"K Hadovi se nejlépe hodí Buvol, jehož spolehlivost a klid mu dají pocit bezpečí a "
-    u8"jistoty. Dobrou volbou je i Kohout, s nímž sdílí pečlivost, vkus a ctižádost. Nejvíc "
-    u8"napětí přináší vztah s Prasetem, jehož naivní otevřenost Hada znervózňuje, a také s "
-    u8"Tygrem, který nesnese jeho tajnůstkářství.";
+    u8"K Hadovi se nejlépe hodí Buvol, jehož spolehlivost a klid mu dají pocit bezpečí a jistoty. "
+    u8"Dobrou volbou je i Kohout, s nímž sdílí pečlivost, vkus a ctižádost. Nejvíc napětí přináší "
+    u8"vztah s Prasetem, jehož naivní otevřenost Hada znervózňuje, a také s Tygrem, který nesnese "
+    u8"jeho tajnůstkářství.";
 constexpr auto hadOpening =
     piece<256>("Had, opening", text(u8"HAD"), spaces(10), shortPad, shortPad, shortPad, shortPad, spaces(1),
                text(hadTraits), spaces(20), longPad, spaces(10));
@@ -331,25 +329,25 @@ constexpr std::u8string_view kunTraits =
     u8"Důvtipný, Odvážný, Dobrodružný, Sebevědomý, Štědrý, Optimistický, Netrpělivý, Prchlivý, "
     u8"Nestálý, Tvrdohlavý, Sobecký";
 constexpr std::u8string_view kunCharacter =
-    u8"Koně žene vpřed neklid stepního hřebce, který nesnese ohradu. Potřebuje prostor, pohyb a "
-    u8"pocit, že o svém životě rozhoduje sám. Je bystrý, výmluvný a velmi pracovitý, pokud ho "
-    u8"úkol baví; stereotyp ho však dokáže udusit rychleji než jakákoli dřina. Má přirozený šarm "
-    u8"a umí zaujmout celou společnost vtipem i strhujícím elánem, takže kolem sebe brzy "
-    u8"shromáždí přátele a obdivovatele. Samotu snáší špatně a potřebuje mít okolo sebe ruch a "
-    u8"hovor. Rád je tam, kde se něco děje, miluje cestování, sport, tanec, hudbu a všechno, co "
-    u8"přináší vzrušení. Kůň jedná impulzivně a málokdy si věc předem pořádně promyslí. Jeho "
-    u8"rozhodnutí vycházejí z intuice a okamžitého nadšení, které ovšem bývá krátkého dechu. "
-    u8"Proto se mu stává, že rozjede několik projektů najednou a některé nechá nedokončené. "
-    u8"Uplatnění najde všude, kde smí pracovat samostatně, měnit prostředí a jednat s lidmi: v "
-    u8"obchodě, žurnalistice, cestovním ruchu, v umění nebo ve sportu. Přísná hierarchie a "
-    u8"neustálý dozor ho naopak tíží. S penězi bývá Kůň šikovný, jenže je nerad počítá a šetřit "
-    u8"ho nebaví. Nejvíc mu škodí netrpělivost a prchlivá povaha; když se rozzlobí, řekne víc, "
-    u8"než chtěl, ale už druhý den je zase vlídný a křivdy si nepamatuje. Kritiku snáší těžko a "
-    u8"jen nerad uznává vlastní chybu. V citech je vášnivý a romantický, zamilovává se snadno a "
-    u8"naplno, jenže potřebuje partnera, který mu ponechá volnost a nebude ho svazovat "
-    u8"žárlivostí. Jakmile najde člověka, jenž chápe jeho touhu po svobodě, dokáže být věrným a "
-    u8"pozorným druhem. Do středního věku žije Kůň rušně a často mění místo i zaměstnání, "
-    u8"později se usadí a sklízí plody své energie.";
+    u8"Koně žene vpřed neklid stepního hřebce, který nesnese ohradu, a jeho rok bývá podle "
+    u8"čínských kalendářů časem rychlých změn a cest, kdy se věci dávají do pohybu. Potřebuje "
+    u8"prostor, pohyb a pocit, že o svém životě rozhoduje sám. Je bystrý a výmluvný a pracuje jako "
+    u8"o závod, pokud ho úkol baví; stereotyp ho však dokáže udusit rychleji než jakákoliv dřina. "
+    u8"Má přirozený šarm a umí zaujmout celou společnost vtipem i elánem, takže kolem sebe brzy "
+    u8"shromáždí přátele. Kůň, který za den urazí tisíc li, je v čínských pořekadlech obrazem "
+    u8"nadání, jež čeká na toho, kdo je rozpozná. Bez stáda je nešťastný a potřebuje mít okolo "
+    u8"sebe ruch a hovor. Rád je tam, kde se něco děje, a pro nový nápad se nadchne na první "
+    u8"pohled, jako by zavětřil otevřenou step. Kůň jedná impulzivně a málokdy si věc předem "
+    u8"pořádně promyslí. Jeho první nadšení ovšem bývá krátkého dechu. Proto se mu stává, že "
+    u8"vyrazí tryskem a před cílem mu dojdou síly. Nejlépe pracuje, když smí sám volit cestu a "
+    u8"tempo; uzda a ostruhy neustálého dozoru ho naopak tíží. S penězi je Kůň šikovný, jenže je "
+    u8"nerad počítá a šetřit ho moc nebaví. Nejvíc mu škodí netrpělivost a prchlivá povaha; když "
+    u8"se rozzlobí, řekne víc, než chce, ale už příští den je zase vlídný a křivdy si nepamatuje. "
+    u8"Výčitky ho zato splaší jako koně prásknutí biče. V citech bývá prudký, zamilovává se snadno "
+    u8"a naplno, jenže potřebuje partnera, který ho nebude držet na krátké uzdě. Jakmile najde "
+    u8"člověka, jenž chápe jeho touhu po svobodě, dokáže být věrným a pozorným druhem. Do "
+    u8"středního věku žije Kůň rušně a často mění místo i zaměstnání, později se usadí a sklízí "
+    u8"plody své energie.";
 constexpr std::u8string_view kunPartnership =
     u8"Kůň snadno navazuje známosti, hluboká pouta však vytváří pomaleji. Na hory si nejraději "
     u8"vezme Tygra a Psa, kteří vydrží šlapat až na hřeben, a Koze se svěří se vším, co ho trápí. "
@@ -382,26 +380,26 @@ constexpr std::u8string_view kozaTraits =
     u8"Romantická, Zasněná, Obětavá, Elegantní, Poddajná, Nerozhodná, Úzkostná, Rozmazlená, "
     u8"Náladová, Nepraktická, Tvrdohlavá";
 constexpr std::u8string_view kozaCharacter =
-    u8"Jemnost a tvůrčí duch patří ke Koze stejně neodmyslitelně jako touha po klidu. Koza má "
-    u8"vytříbený vkus, bohatou fantazii a citlivou duši, která vnímá krásu i tam, kde ji ostatní "
-    u8"ani nehledají. Bývá laskavá, mírná a soucitná, nesnáší hádky a ve sporu zpravidla ustoupí "
-    u8"jako první. Její intuice je mimořádně silná: z tváře druhých vyčte i smutek, o kterém "
-    u8"nikdo nemluví. Opravdovou radost jí dělá, když může někoho obdarovat nebo jinak potěšit. "
-    u8"Trápí ji nerozhodnost a sklon k obavám: o budoucnost se strachuje víc, než je nutné, a "
-    u8"potřebuje cítit, že má pevné zázemí. Koza ráda žije v pohodlí a harmonii, ideálně v "
-    u8"útulném domově obklopená lidmi, kteří ji mají rádi. Tlak, spěch a přísné předpisy jí "
-    u8"nesvědčí; nejlépe tvoří ve vlastním rytmu. Uplatní se v umění, designu, módě, hudbě, "
-    u8"zahradnictví nebo v pomáhajících profesích, kde zúročí svou vlídnost. Vůdčí roli však "
-    u8"nevyhledává a raději pracuje v týmu, kde ji někdo podrží. S penězi zachází lehkomyslně, "
-    u8"protože si ráda dopřeje hezké věci, a nechá se snadno přemluvit. Zároveň dokáže být "
-    u8"nečekaně tvrdohlavá: když se jí něco nelíbí, tiše to odmítá, trucuje nebo se stáhne do "
-    u8"sebe. V lásce je oddaná, něžná a romantická, partnerovi dává hodně citu, ale očekává na "
-    u8"oplátku pozornost a jistotu. Nejšťastnější je ve vztahu, kde se cítí bezpečně a kde její "
-    u8"jemnost nikdo nezneužije.";
+    u8"Jemnost a tvůrčí duch patří ke Koze stejně neodmyslitelně jako touha po klidu. Rok Kozy se "
+    u8"v Číně pokládá za dobu smíru, kdy se daří umění, a Koza sama má citlivou duši, která vnímá "
+    u8"krásu i na místech, kde by ji nikdo nehledal. Bývá mírná, nesnáší hádky a ve sporech "
+    u8"obvykle ustoupí jako první. Znak pro kozu je v čínském písmu součástí znaků pro krásu i pro "
+    u8"dobrotu. Radost jí vždy udělá, když může někoho obdarovat nebo potěšit. Trápí ji "
+    u8"nerozhodnost a sklon k obavám: o budoucnost se strachuje víc, než je nutné, a potřebuje "
+    u8"cítit, že má pevné zázemí. Koza ráda žije v pohodlí a harmonii, mezi lidmi, kteří ji mají "
+    u8"upřímně rádi. Tlak, spěch a přísné předpisy jí nesvědčí; nejlépe tvoří ve vlastním rytmu. "
+    u8"Jako koza, která si na horské pastvině vybírá jen ty nejjemnější byliny, si i v práci "
+    u8"nejraději volí úkoly, jež ji těší. Vůdčí roli však nikdy nevyhledává a raději pracuje v "
+    u8"týmu, kde ji někdo podpoří. S penězi nakládá lehkomyslně, protože si ráda dopřeje hezké "
+    u8"věci, a nechá se snadno přemluvit. Na dobrotu odpovídá dobrotou a křivdu nevrací. Zároveň "
+    u8"dokáže být nečekaně tvrdohlavá: když se jí něco nelíbí, tiše to odmítne, trucuje nebo se "
+    u8"stáhne do sebe. V lásce dává partnerovi hodně citu, ale očekává na oplátku pozornost a "
+    u8"jistotu. Nejšťastnější je ve vztahu, kde se cítí bezpečně a kde její jemnost nikdo "
+    u8"nezneužije.";
 constexpr std::u8string_view kozaPartnership =
-    u8"Koza je laskavá společnice, se kterou je lidem dobře, protože umí naslouchat a nikoho "
-    u8"nesoudí. V rodině urovnává spory a pamatuje na všechny svátky a výročí. S Králíkem chodí na "
-    u8"koncerty a do galerií a na hostinách, které pořádá Prase, se postará o prostřený stůl a "
+    u8"Koza je vlídná společnice, se kterou je lidem dobře, protože umí naslouchat a nikoho "
+    u8"nesoudí. Doma je tou, kdo drží všechny pohromadě a na nikoho nezapomene. S Králíkem chodí "
+    u8"na koncerty a do galerií a na hostinách, které pořádá Prase, se postará o prostřený stůl a "
     u8"květiny. Ke Koni si chodí pro radu, když se na ni někdo v práci oboří, protože on se nikoho "
     u8"nebojí. Buvol ji jako nadřízený ochromuje kontrolou každé čárky. Když se v kolektivu křičí, "
     u8"zmlkne a svůj názor si nechá pro sebe.";
@@ -434,22 +432,22 @@ constexpr std::u8string_view opiceTraits =
     u8"Přelétavá, Lstivá";
 constexpr std::u8string_view opiceCharacter =
     u8"Důvtip a nevyčerpatelná vynalézavost dělají z Opice mistryni improvizace. Opice má "
-    u8"pohotovou mysl, skvělou paměť a talent nalézt řešení tam, kde ostatní vidí slepou uličku. "
-    u8"Učí se bleskově, zajímá ji takřka všechno a ráda se předvádí svými znalostmi. Je zábavná, "
-    u8"vtipná a společenská, na každém večírku na sebe strhne pozornost a dokáže rozesmát i "
-    u8"zasmušilého člověka. Umí napodobit hlas i chůzi kohokoli a s oblibou si dělá legraci i "
-    u8"sama ze sebe. Drobný nezdar ji nezastaví, protože si vždy najde náhradní plán. Pod "
+    u8"pohotovou mysl, skvělou paměť a talent najít východ i z uličky, kterou všichni mají za "
+    u8"slepou. Učí se bleskově, zajímá ji takřka všechno a ráda se chlubí svými znalostmi. Je "
+    u8"zábavná, vtipná a společenská, na každém večírku na sebe upoutá pozornost a dokáže rozesmát "
+    u8"i zasmušilého člověka. Umí napodobit hlas i chůzi kohokoli a s oblibou si dělá legraci i "
+    u8"sama ze sebe. Drobný nezdar ji nezastaví, protože si vždycky najde náhradní plán. Pod "
     u8"veselou maskou se ale skrývá bystrá pozorovatelka, která přesně ví, co chce, a umí toho "
-    u8"dosáhnout, někdy i lstí. Opice ráda kličkuje, vyjednává a obchoduje; pravidla považuje "
-    u8"spíš za doporučení, jež lze obratně obejít. Pokud svou vychytralost nepřežene, je z ní "
-    u8"výborná podnikatelka, diplomatka, vědkyně, novinářka nebo herečka. Potřebuje neustále "
-    u8"nové podněty, jinak se rychle nudí a začne si hrát s lidmi. Její slabinou je jistá "
-    u8"povrchnost a ješitnost: snadno se nadchne, ale nadšení brzy opadne, a kritiku přijímá jen "
-    u8"nerada. Ostatní ji občas považují za vypočítavou, i když ve skutečnosti jen ráda vyhrává. "
-    u8"Na druhou stranu je velkorysá, ochotně pomůže a v nesnázích nepropadá panice. V lásce "
-    u8"bývá Opice okouzlující a hravá, často však přelétavá; než se usadí, vystřídá více "
-    u8"partnerů. Potřebuje protějšek, který ji stále něčím překvapí a stačí jejímu myšlení. S "
-    u8"penězi umí zacházet, vydělává lehce a dokáže je výhodně investovat.";
+    u8"dosáhnout, někdy i lstí. Opice kličkuje mezi pravidly jako mezi větvemi stromů a považuje "
+    u8"je spíš za doporučení, jež lze obratně obejít. Pokud svou vychytralost nepřežene, vyjedná "
+    u8"výhodný obchod i tam, odkud by jiní odešli s prázdnou. Potřebuje neustále nové podněty, "
+    u8"jinak se rychle nudí a začne si hrát s lidmi. Její slabinou je jistá povrchnost a "
+    u8"ješitnost: snadno se nadchne, ale nadšení brzy opadne, a porážku přijímá jen nerada. "
+    u8"Ostatní ji občas považují za vypočítavou, i když ve skutečnosti jen ráda vyhrává. Na druhou "
+    u8"stranu je velkorysá, ochotně pomůže a v nesnázích nepropadá panice. V lásce bývá Opice "
+    u8"okouzlující a hravá, často však přelétavá; než se usadí, vystřídá více partnerů. Potřebuje "
+    u8"protějšek, který ji stále něčím překvapí a stačí jejímu myšlení. S penězi umí zacházet, "
+    u8"vydělává lehce a dokáže je šikovně investovat.";
 constexpr std::u8string_view opicePartnership =
     u8"Opice si přátele získává snadno, protože je zábavná a štědrá. V rodině je tou, kdo vymyslí "
     u8"výlet nebo oslavu. Nejvíc legrace zažije s Krysou, se kterou si vyměňuje novinky a hraje "
@@ -459,12 +457,12 @@ constexpr std::u8string_view opicePartnership =
 // Born: Martina Navrátilová 18 Oct 1956.
 constexpr std::u8string_view opiceFamousPeople = u8"Martina Navrátilová";
 constexpr std::u8string_view opiceCompatibility =
-    u8"Ideální pár tvoří s Krysou a s Drakem. Krysa sdílí její bystrost a chuť do podnikání, "
+    u8"Ideálně se doplňuje s Krysou a s Drakem. Krysa sdílí její bystrost a chuť do podnikání, "
     u8"takže spolu dokážou vybudovat prosperující domácnost i firmu. Drak jí poskytne sílu a "
-    u8"odvahu, ona jemu chytré nápady a diplomatický takt. Dobré spojení vytváří také s Hadem, "
-    u8"jehož rozvážnost ji zklidní. Nejtěžší bývá vztah s Tygrem: oba chtějí vést a každý spor "
-    u8"se mezi nimi lehce změní v souboj. Nepříliš šťastný bývá i svazek s Prasetem, které její "
-    u8"vtipy a lsti často nepochopí.";
+    u8"odvahu, ona jemu chytré nápady a diplomatický takt. Dobré spojení vytváří i s Hadem, jehož "
+    u8"rozvážnost ji zklidní. Nejtěžší bývá vztah s Tygrem: oba chtějí vést a každý spor se mezi "
+    u8"nimi snadno změní v souboj. Nepříliš šťastný bývá i svazek s Prasetem, které její vtipy a "
+    u8"lsti často nepochopí.";
 constexpr auto opiceOpening = piece<1751>(
     "Opice, opening", text(u8"OPICE"), spaces(2), shortPad, shortPad, shortPad, shortPad, spaces(16),
     text(opiceTraits), spaces(2), longPad, spaces(16), characterLabel, spaces(1), shortPad, shortPad,
@@ -487,37 +485,36 @@ constexpr std::u8string_view kohoutTraits =
     u8"Elegantní, Výřečný, Věrný, Praktický, Ctižádostivý, Cílevědomý, Pyšný, Okázalý, Kritický, "
     u8"Panovačný, Výbušný, Marnivý, Vychloubačný";
 constexpr std::u8string_view kohoutCharacter =
-    u8"Hrdě vztyčený hřebínek prozrazuje, že Kohout nemá co skrývat. Mluví přímo, bez obalu a "
-    u8"bez ohledu na to, zda se to posluchačům líbí. Je pracovitý, pořádný a pečlivý do "
-    u8"posledního detailu, vstává za svítání a den má předem naplánovaný. Miluje řád ve věcech i "
-    u8"v myšlenkách a lajdáctví druhých ho dokáže vážně rozladit. Rád se ukazuje, vybírá si "
-    u8"elegantní oblečení, pečuje o svůj vzhled a na veřejnosti působí sebevědomě, až okázale. "
-    u8"Pod nablýskaným peřím však často dříme nejistota a veliká touha po uznání. Pochvala ho "
-    u8"potěší víc, než je ochoten přiznat. Kohout je velmi odvážný, nebojí se konfliktu ani "
-    u8"rizika a za své přesvědčení se postaví i proti většině. Hodí se na místa, kde je "
-    u8"zapotřebí přesnost a organizační talent: do armády, účetnictví, vědy, medicíny nebo "
-    u8"vedení firmy. Tituly, vyznamenání a uniformy mají pro něj velký půvab. S penězi hospodaří "
-    u8"rozumně, i když si občas dopřeje luxus, aby se pochlubil. Jeho největší slabinou je "
-    u8"kritičnost a sklon poučovat okolí; v diskusi musí mít poslední slovo a přiznat chybu ho "
-    u8"stojí velké přemáhání. Někdy plýtvá silami na malichernosti a snadno se nechá rozčilit. "
-    u8"Přesto je to věrný, spolehlivý přítel, který pomůže, kdykoli je třeba. V lásce je Kohout "
-    u8"upřímný a oddaný, city však neumí dávat najevo jemně a romantické gesto často nahradí "
-    u8"praktickou péčí.";
+    u8"Hrdě vztyčený hřebínek prozrazuje, že se Kohout před nikým nekrčí. Mluví zpříma, bez obalu "
+    u8"a bez ohledu na to, zda se to posluchačům líbí. Je pracovitý, pořádný a pečlivý do "
+    u8"posledního detailu, vstává za svítání a den má předem naplánovaný. Miluje řád ve věcech i v "
+    u8"myšlenkách a lajdáctví druhých ho dokáže vážně rozladit. Rád se předvádí, vybírá si "
+    u8"elegantní oblečení, pečuje o svůj vzhled a na veřejnosti působí sebevědomě, až okázale. Pod "
+    u8"nablýskaným peřím však často dříme nejistota a veliká touha po uznání. Pochvala ho potěší "
+    u8"více, než je ochoten přiznat. Je odvážný, nebojí se konfliktu ani rizika a za své "
+    u8"přesvědčení se postaví i proti většině. Kohout ohlašuje každé ráno nový den a stejně přesný "
+    u8"chce být i v práci: potřebuje místo, kde se na něj lidé mohou spolehnout. Vyznamenání a "
+    u8"uniformy mají pro něj veliký půvab. S penězi hospodaří rozumně, i když si občas dopřeje "
+    u8"luxus, aby se pochlubil. Okolí nejvíc zkouší jeho kritičnost a sklon všechny poučovat; v "
+    u8"diskusi se rád kohoutí i tam, kde by stačilo mlčet a nechat jiné domluvit. Někdy plýtvá "
+    u8"silami na malichernosti a snadno se nechá rozčilit. Přesto je to věrný, spolehlivý přítel, "
+    u8"který pomůže, kdykoli je toho třeba. Ve vztahu je Kohout upřímný a oddaný, city však neumí "
+    u8"dávat najevo jemně a romantické gesto často nahradí praktickou péčí.";
 constexpr std::u8string_view kohoutPartnership =
     u8"Kohout má rád společnost, v níž může zazářit, a přátele si vybírá podle jejich "
-    u8"spolehlivosti. Nejlépe se mu pracuje s Buvolem, kterého jeho poznámky nerozhodí, a s "
-    u8"Hadem, jenž ho vždy nechá domluvit. Drakovi, jehož odvahu obdivuje, rád drží záda na "
-    u8"poradách i ve sporech s vedením. V rodině vládne pevnou rukou a hlídá rozpočet; děti v "
-    u8"něm mají přísného, ale spravedlivého rádce. Citlivý Králík se mu doma i v kanceláři "
-    u8"raději vyhne, protože nemá rád jeho chlubení a hlučné debaty.";
+    u8"spolehlivosti. Nejlépe se mu pracuje s Buvolem, kterého jeho poznámky nerozhodí, a s Hadem, "
+    u8"jenž ho vždy nechá domluvit. Drakovi, jehož odvahu obdivuje, rád kryje záda na poradách i "
+    u8"ve sporech s vedením. V rodině vládne pevnou rukou a hlídá rozpočet; děti v něm mají "
+    u8"přísného, ale spravedlivého rádce. Citlivý Králík se mu doma i v kanceláři raději vyhne, "
+    u8"protože nemá rád jeho chlubení a hlučné spory.";
 // Born: Steffi Graf 14 Jun 1969, Marek Eben 18 Jul 1957, Ivan Passer 10 Jul 1933.
 constexpr std::u8string_view kohoutFamousPeople = u8"Steffi Graf, Marek Eben, Ivan Passer";
 constexpr std::u8string_view kohoutCompatibility =
     u8"Skvěle se doplňuje s Buvolem a s Hadem. Buvol obdivuje jeho píli a přesnost, Had mu zase "
-    u8"dodává klid a rozvahu, které mu v zápalu chybí. Slibné je také spojení s Drakem: oba "
-    u8"milují lesk a úspěch a dokážou se navzájem inspirovat. Naopak s Králíkem, jemuž vadí "
-    u8"Kohoutova přímost, vznikají časté rozpory a vzájemné výčitky. Obtížné bývá soužití se "
-    u8"Psem a s jiným Kohoutem, protože se přou o každou maličkost.";
+    u8"dodává klid a rozvahu, které mu v zápalu chybí. Slibné je také spojení s Drakem: oba milují "
+    u8"lesk a úspěch a dokážou se navzájem inspirovat. Naopak s Králíkem, jemuž vadí Kohoutova "
+    u8"přímost, vznikají časté rozpory a vzájemné výčitky. Obtížné bývá soužití se Psem a s jiným "
+    u8"Kohoutem, protože se přou o každou maličkost.";
 constexpr auto kohoutOpening =
     piece<1620>("Kohout, opening", text(u8"KOHOUT"), spaces(2), shortPad, shortPad, shortPad, shortPad,
                 spaces(1), text(kohoutTraits), spaces(1), longPad, characterLabel, spaces(1), shortPad,
@@ -541,27 +538,27 @@ constexpr std::u8string_view pesTraits =
     u8"Vytrvalý, Nápomocný, Přátelský, Rozumný, Ostražitý, Nedůvěřivý, Úzkostlivý, Pesimistický, "
     u8"Kritický, Tvrdohlavý, Jízlivý";
 constexpr std::u8string_view pesCharacter =
-    u8"Pes je symbolem věrnosti, poctivosti a smyslu pro spravedlnost. Je spolehlivý a upřímný, "
-    u8"nikdy by nikoho nezradil a stojí při svých blízkých i v nejtěžších chvílích. Nesnáší "
-    u8"křivdu, přetvářku a lež; jakmile vidí, že se někomu děje bezpráví, neváhá se ho zastat. "
-    u8"Okázalost ani bohatství ho nelákají; nejvíce si cení klidného a bezpečného domova, rodiny a "
-    u8"několika skutečných přátel. Pes bývá zpočátku ostražitý a nedůvěřivý, k novým lidem si "
-    u8"hledá cestu pomalu, ale komu jednou dá své přátelství, toho se nikdy nevzdá. Má vyvinutý "
-    u8"smysl pro povinnost a své sliby plní, i když ho to stojí síly. O peníze se nežene: vydělá "
-    u8"si tolik, aby jeho rodina netrpěla nouzí, a zbytek rád věnuje na dobrou věc. Dobře "
-    u8"vychází s dětmi i se zvířaty. Pracuje svědomitě a vytrvale, najde uplatnění jako lékař, "
-    u8"učitel, právník, sociální pracovník, policista či kněz. Jeho slabinou je pesimismus a "
-    u8"sklon k úzkosti: vidí hrozby i tam, kde nejsou, a trápí se věcmi, které nemůže ovlivnit. "
-    u8"Dokáže být tvrdohlavý a kritický, někdy až jízlivý, zejména když se cítí ohrožený. V "
-    u8"lásce je Pes oddaný a pozorný, ale potřebuje jistotu; zradu odpouští jen těžko. Mezi "
-    u8"svými však roztaje a ukáže svůj vlídný humor.";
+    u8"Pes je symbolem věrnosti, poctivosti a smyslu pro spravedlnost a jeho rok prý vrací do "
+    u8"světa právo a pořádek. Je spolehlivý a upřímný, nikoho by nezradil a stojí při svých "
+    u8"blízkých i v nejtěžších chvílích. Nesnáší křivdu, přetvářku a lež; jakmile vidí, že se "
+    u8"někomu děje bezpráví, neváhá se ho zastat. Okázalost ani bohatství ho příliš nelákají; "
+    u8"nejvíce si cení klidného a bezpečného domova, rodiny a několika skutečných přátel. Pes bývá "
+    u8"zpočátku ostražitý a nedůvěřivý, k novým lidem si hledá cestu pomalu, ale komu jednou dá "
+    u8"své přátelství, toho se nikdy nevzdá. Má vyvinutý smysl pro povinnost a své sliby plní, i "
+    u8"když ho to stojí hodně sil. Za penězi se nežene: vydělá si právě tolik, aby jeho rodina "
+    u8"netrpěla nouzí, a zbytek rád věnuje na dobrou věc. Pracuje svědomitě a jako hlídací pes je "
+    u8"nejraději tam, kde střeží něco cenného pro druhé. Potíže mu dělá pesimismus a sklon k "
+    u8"úzkosti: vidí hrozby i tam, kde nejsou, a trápí se věcmi, které nemůže ovlivnit. Dokáže být "
+    u8"tvrdohlavý a kritický, někdy až jízlivý, zejména když se cítí ohrožený. Partnerovi je Pes "
+    u8"oddaný a pozorný, ale potřebuje jistotu; zradu odpouští jen těžko. Mezi svými však roztaje "
+    u8"a ukáže svůj vlídný humor.";
 constexpr std::u8string_view pesPartnership =
     u8"Pes je mezi lidmi oblíbený pro upřímnost a ochotu pomáhat. Nemocného kamaráda navštíví, "
     u8"sousedům pohlídá byt a o stárnoucí rodiče se stará s velkou trpělivostí. Nejvěrnějším "
     u8"přítelem mu bývá Tygr, se kterým chodí hrát fotbal a kterému poradí, když se do něčeho "
     u8"unáhleně pustí. Blízko má i ke Koni: když se pohádají, do večera se usmíří. Králík je mu "
-    u8"milým sousedem i kolegou: Pes mu přes léto zalévá zahradu a Králík ho za to pozve na kávu "
-    u8"a na chvíli ho odvede od starostí. Drakovým velkým slibům nedůvěřuje, a má-li ho za "
+    u8"milým sousedem i kolegou: Pes mu přes léto zalévá zahradu a Králík ho za to pozve na kávu a "
+    u8"na chvíli ho odvede od starostí. Drakovým velkým slibům nedůvěřuje, a má-li ho za "
     u8"nadřízeného, jsou mezi nimi spory o to, co je poctivé. V práci je svědomím týmu a zastane "
     u8"se slabšího.";
 // Born: Emil Zátopek 19 Sep 1922, Hana Zagorová 6 Sep 1946, Michael Jackson 29 Aug 1958,
@@ -571,8 +568,8 @@ constexpr std::u8string_view pesFamousPeople =
 constexpr std::u8string_view pesCompatibility =
     u8"Tygr, Kůň a Králík jsou pro něj nejlepší volbou. S Tygrem ho spojuje idealismus a odvaha, "
     u8"Kůň ho nakazí svým nezdolným optimismem a s Králíkem vytváří klidný a harmonický domov. "
-    u8"Vhodným partnerem bývá i Prase, které je stejně upřímné a věrné a nehoní se za majetkem. "
-    u8"S Drakem si Pes nerozumí, protože jej odpuzuje jeho okázalá touha po moci. Složitý bývá i "
+    u8"Vhodným partnerem bývá i Prase, které je stejně upřímné a věrné a nehoní se za majetkem. S "
+    u8"Drakem si Pes nerozumí, protože jej odpuzuje jeho okázalá touha po moci. Složitý bývá i "
     u8"vztah s Kohoutem, jenž ho neustále kritizuje, a s náladovou Kozou.";
 constexpr auto pesOpening =
     piece<1538>("Pes, opening", text(u8"PES"), spaces(4), shortPad, shortPad, shortPad, shortPad, spaces(1),
@@ -601,21 +598,21 @@ constexpr std::u8string_view praseCharacterStart =
     u8"dobrotu, nikomu nic nezávidí a ochotně se rozdělí o to, co má, ať už jde o peníze, čas, "
     u8"nebo střechu nad hlavou.";
 constexpr std::u8string_view praseCharacterEnd =
-    u8"Prase miluje dobré jídlo, pohodlí, hudbu, umění a společnost přátel, a proto jeho domov "
-    u8"bývá útulný a vždy otevřený hostům. Je pracovité a vytrvalé, a když si stanoví cíl, jde "
-    u8"za ním s nečekanou houževnatostí. Nesnáší spory a intriky; hádky raději urovná smířlivým "
-    u8"slovem, než aby přilévalo olej do ohně. Rádo se směje a jeho dobrá nálada je nakažlivá. "
-    u8"Ve zlých časech neztrácí naději a utěšuje ostatní. Má vrozený smysl pro krásu, rádo "
-    u8"nakupuje pro druhé a vymýšlí dárky. Vzdělání si cení, ale neholduje suché teorii; raději "
-    u8"se učí praxí. Jeho velkou slabinou je přílišná důvěřivost. Prase snadno uvěří sladkým "
-    u8"slibům a vychytralejší lidé toho dokážou zneužít. Často také podléhá pokušení a neumí si "
-    u8"odepřít požitky, takže mívá sklon k nestřídmosti v jídle, pití i utrácení. Hodí se do "
-    u8"povolání, kde může druhým pomáhat nebo je potěšit: do lékařství, gastronomie, umění, "
-    u8"pohostinství či charitativní práce. Díky své poctivosti a pracovitosti k němu peníze "
-    u8"přicházejí snadno a ve zralém věku bývá často zámožné. Kritiku snáší dobře, ale pokud ho "
-    u8"někdo opakovaně podvede, dokáže se nečekaně rázně bránit. V lásce je Prase vášnivé, něžné "
-    u8"a obětavé, partnerovi dává všechno a touží po stejně upřímném citu. Rodinu miluje nade "
-    u8"vše a pro své blízké by se rozdalo.";
+    u8"Čínské písmo spojuje prase s dostatkem: znak pro domov se píše jako prase pod střechou. "
+    u8"Prase má rádo společnost přátel, a proto jeho dveře bývají vždy otevřené hostům. Je "
+    u8"pracovité, a když si stanoví cíl, jde za ním s nečekanou houževnatostí. Nesnáší spory a "
+    u8"intriky; hádky raději urovná smířlivým slovem, než aby přilévalo olej do ohně. Rádo se "
+    u8"zasměje a jeho dobrá nálada je nakažlivá. Ve zlých časech neztrácí naději a umí utěšit i "
+    u8"ty, kdo ji ztratili. Rádo vymýšlí dárky pro ostatní a každý vybírá dlouho a s láskou. "
+    u8"Odpočívat umí bez výčitek. Vzdělání si cení, ale neholduje suché teorii; raději se učí z "
+    u8"praxe. Úskalím Prasete je přílišná důvěřivost. Prase snadno uvěří sladkým slibům a "
+    u8"vychytralejší lidé toho dokážou zneužít. Často také podléhá pokušení a neumí si odepřít "
+    u8"radosti, zvlášť ty, které stojí peníze. Jako poslední zvíře kruhu je Prase tím, kdo sklízí, "
+    u8"a práce ho proto nejvíc těší, když z ní mají radost i druzí. Díky své poctivosti a "
+    u8"pracovitosti k němu peníze spolehlivě přicházejí a ve zralém věku bývá často zámožné. "
+    u8"Kritiku snáší dobře. Pokud ho však někdo opakovaně podvede, dokáže se nečekaně rázně "
+    u8"bránit. Své lásce dává Prase všechno, je vřelé a touží po stejně upřímném citu. Rodinu "
+    u8"miluje nade vše a pro blízké by se rozdalo.";
 constexpr std::u8string_view prasePartnership =
     u8"Prase je vítaným hostem každé společnosti. S Kozou a Králíkem rádo vaří a pořádá zahradní "
     u8"slavnosti, s Tygrem jezdí na ryby a v práci ho ochotně zastoupí. S Hadem si nerozumí: Prase "
@@ -627,8 +624,8 @@ constexpr std::u8string_view praseFamousPeople =
 constexpr std::u8string_view praseCompatibility =
     u8"Králík, Koza a Tygr mu slibují šťastný svazek. Králík s ním sdílí lásku k pohodlí a "
     u8"klidnému rodinnému životu, Koza ocení jeho štědrost a něhu a Tygr mu dodává rozhodnost i "
-    u8"ochranu. Dobře si rozumí rovněž se Psem, protože si oba cení poctivosti a věrnosti víc "
-    u8"než bohatství. Méně vhodný bývá Had, jehož tajnůstkářství a chladná vypočítavost Prase "
+    u8"ochranu. Dobře si rozumí rovněž se Psem, protože si oba cení poctivosti a věrnosti víc než "
+    u8"bohatství. Méně vhodný bývá Had, jehož tajnůstkářství a chladná vypočítavost Prase "
     u8"znejisťují; jejich povahy stojí v čínském zvěrokruhu přímo proti sobě. Opatrnost je na "
     u8"místě i u Opice, která by mohla zneužít jeho důvěřivosti.";
 constexpr auto praseOpening =
