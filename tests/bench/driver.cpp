@@ -257,30 +257,31 @@ std::string describe(HWND window) {
   return IsWindowEnabled(window) ? text : text + ", disabled";
 }
 
+namespace {
+
+// A control by the name a person gives it in its kind of window ("the day field"), or its number.
+std::string controlName(Shows kind, int id) {
+  if (id == IDCANCEL) return "the Cancel button";
+  if (id == IDOK && kind == Shows::messageBox) return "the OK button";
+  if (kind == Shows::entry) {
+    const char* const fields[] = {"the day field", "the month field", "the year field"};
+    if (id >= IDC_DAY && id <= IDC_YEAR) return fields[id - IDC_DAY];
+    if (id == IDC_COMPUTE) return "the compute button";
+    if (id == IDC_ABOUT) return "the About button";
+    if (id == IDC_TYPE_LIST) return "the list";
+  }
+  if (kind == Shows::result && id == IDC_RESULT_TEXT) return "the text";
+  return "control " + std::to_string(id);
+}
+
+}  // namespace
+
 std::string describeControl(HWND control) {
   if (control == nullptr) return "nothing";
   const HWND dialog = GetParent(control);
   if (dialog == nullptr || (GetWindowLongPtrW(control, GWL_STYLE) & WS_CHILD) == 0)
     return describe(GetAncestor(control, GA_ROOT)) + " itself";
-  const int id = GetDlgCtrlID(control);
-  const char* name = nullptr;
-  const Shows kind = kindOf(dialog);
-  if (id == IDCANCEL)
-    name = "the Cancel button";
-  else if (id == IDOK && kind == Shows::messageBox)
-    name = "the OK button";
-  else if (kind == Shows::entry) {
-    const char* const names[] = {"the day field", "the month field", "the year field"};
-    if (id >= IDC_DAY && id <= IDC_YEAR) name = names[id - IDC_DAY];
-    if (id == IDC_COMPUTE) name = "the compute button";
-    if (id == IDC_ABOUT) name = "the About button";
-    if (id == IDC_TYPE_LIST) name = "the list";
-  } else if (kind == Shows::result && id == IDC_RESULT_TEXT) {
-    name = "the text";
-  }
-  const std::string what =
-      name ? name : "control " + std::to_string(id) + " (" + narrow(className(control)) + ")";
-  return what + " of " + describe(dialog);
+  return controlName(kindOf(dialog), GetDlgCtrlID(control)) + " of " + describe(dialog);
 }
 
 namespace {
@@ -370,22 +371,8 @@ std::string describeWant(const Want& want) {
     text =
         (want.kind == Shows::result ? "the result dialog '" : "the message box '") + narrow(want.title) + "'";
   if (want.focus == Want::itself) text += " in the foreground";
-  if (want.focus != Want::anyFocus && want.focus != Want::itself) {
-    // Named as in the dialog it belongs to.
-    const char* const entryNames[] = {"the day field", "the month field", "the year field"};
-    if (want.kind == Shows::entry && want.focus >= IDC_DAY && want.focus <= IDC_YEAR)
-      text += " with the focus on " + std::string(entryNames[want.focus - IDC_DAY]);
-    else if (want.focus == IDCANCEL)
-      text += " with the focus on its Cancel button";
-    else if (want.kind == Shows::entry && want.focus == IDC_COMPUTE)
-      text += " with the focus on the compute button";
-    else if (want.kind == Shows::entry && want.focus == IDC_ABOUT)
-      text += " with the focus on the About button";
-    else if (want.kind == Shows::entry && want.focus == IDC_TYPE_LIST)
-      text += " with the focus on the list";
-    else
-      text += " with the focus on control " + std::to_string(want.focus);
-  }
+  if (want.focus != Want::anyFocus && want.focus != Want::itself)
+    text += " with the focus on " + controlName(want.kind, want.focus);
   return text;
 }
 
