@@ -236,7 +236,7 @@ double timeToFirstPaint(const wchar_t* exe, const wchar_t* windowClass, RECT box
   Program program;
   if (!start(exe, program)) return -1;
   double seconds = -1;
-  // Not waitUntilReady: its messages would hold up the very paint that is timed.
+  // Not expect(): its messages would hold up the very paint that is timed.
   HWND window = findWindow(program, windowClass, firstStartLimit);
   if (window != nullptr) {
     const double paintedAt = waitForColour(window, box, colour, firstStartLimit);
@@ -244,8 +244,7 @@ double timeToFirstPaint(const wchar_t* exe, const wchar_t* windowClass, RECT box
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   }
   DWORD exitCode = 0;
-  waitForExit(program, 10000, exitCode);
-  stop(program);
+  waitForExit(program, 10000, exitCode);  // the program ends with its scope if it does not
   return seconds;
 }
 

@@ -114,15 +114,6 @@ TemplateFont templateFont(const wchar_t* exe, int templateId) {
   return measured;
 }
 
-// The visible dialogs (#32770) of the process that `owner` owns.
-std::vector<HWND> ownedDialogs(DWORD processId, HWND owner) {
-  std::vector<HWND> found;
-  for (HWND window : topLevelWindows(processId))
-    if (IsWindowVisible(window) && className(window) == L"#32770" && GetWindow(window, GW_OWNER) == owner)
-      found.push_back(window);
-  return found;
-}
-
 std::wstring controlText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
 
 std::wstring longText(HWND window) {

@@ -1,5 +1,6 @@
-// Working kalmira.exe's dialogs from the bench: opening them, typing into them, reading them back
-// and closing them, each step waiting for the program as a person would.
+// Working kalmira.exe's dialogs from the bench: opening them, typing into them (through window
+// messages or real input), reading them back and closing them; each step waits for what the
+// program shows, as a person would, and fails at once on anything else.
 #pragma once
 
 #include <windows.h>
@@ -37,7 +38,6 @@ struct TemplateFont {
 };
 TemplateFont templateFont(const wchar_t* exe, int templateId);
 
-std::vector<HWND> ownedDialogs(DWORD processId, HWND owner);
 // Waits until the window and its shown children have painted all they were asked to, and its
 // thread has finished that painting.
 bool waitPainted(HWND window, DWORD milliseconds = 10000);
