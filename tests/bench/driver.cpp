@@ -420,7 +420,8 @@ HWND expect(const Program& program, const Want& want, std::initializer_list<HWND
                             : left || !IsWindowEnabled(front) || kindOf(front) == want.kind);
       if (!onTheWay) fail(scene, "");
       // Once the program has handled everything it was given and still shows the same, nothing
-      // more is coming. Twice: Wine hands a mouse click over in more than one go.
+      // more is coming. Twice over: a single round once ended before a click had been handled
+      // (while the press was still sent apart from its move, since mended in clickAt).
       auto unchanged = [&] {
         if (!waitHandled(front, millisecondsUntil(deadline))) return false;
         const Scene after = look(program);
