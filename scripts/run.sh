@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds kalmira.exe and runs it under Wine. With a display it opens the window; without one it
 # starts the program in a virtual display (Xvfb), walks one sample request through it (splash,
-# entry, result), saves the screenshots and prints their paths.
+# entry, result) with real keyboard and mouse input as a person would, saves the screenshots and
+# prints their paths.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh windows

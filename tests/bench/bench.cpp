@@ -10,7 +10,10 @@
 //   bench layout EXE REQUESTS EXPECTED
 //                                    in this locale: dialog metrics, whole labels, drawable letters,
 //                                    and a result for every sign that stays inside its box
-//   bench tour EXE OUTDIR            one sample road (splash, entry, result) with screenshots
+//   bench input EXE                  a person's path through the dialogs with real keyboard and mouse
+//                                    input: clicks, typing, Tab, arrows, Space, Enter, Escape
+//   bench tour EXE OUTDIR            one sample road (splash, entry, result) with screenshots, by
+//                                    the same input
 #include "tests/bench/bench.h"
 
 #include <windows.h>
@@ -66,7 +69,7 @@ double waitForColour(HWND window, RECT box, COLORREF colour, DWORD milliseconds)
     for (DWORD pixel : capture.pixels)
       if (RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF) == colour) return now();
     Sleep(1);
-  } while (now() < deadline);
+  } while (now() < deadline && IsWindow(window));
   return -1;
 }
 
@@ -157,15 +160,12 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
   std::printf("ANSI code page of this run: %u\n", GetACP());
   Program program;
   if (!checks.check(start(exe, program), "kalmira.exe starts")) return checks.finish("splash");
-  HWND window = waitUntilReady(program, L"WinAPIMainClass");
-  if (!checks.check(window != nullptr, "a window of class WinAPIMainClass appears")) {
-    stop(program);
-    return checks.finish("splash");
-  }
+  const HWND window = expect(program, {Shows::splash}, {}, firstStartLimit);
+  std::printf("  the splash showed, painted, %.1f s after the start\n", now() - program.startedAt);
+  checks.check(className(window) == L"WinAPIMainClass", "a window of class WinAPIMainClass appears");
   // The address is the last thing painted: once its red shows, the first paint, the slow part of a
   // first start, is over.
-  checks.check(waitForColour(window, addressBox, publisherRed, firstStartLimit) >= 0,
-               "the first paint comes");
+  checks.check(waitForColour(window, addressBox, publisherRed, stepLimit) >= 0, "the first paint comes");
   const std::vector<HWND> shown = visibleWindows(program.process.dwProcessId);
   checks.check(shown.size() == 1, "it is the program's only visible window", classNames(shown));
   checks.check(GetClassLongPtrW(window, GCL_STYLE) == (CS_HREDRAW | CS_VREDRAW),
@@ -203,13 +203,19 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
   checks.check(visibleWindows(program.process.dwProcessId).size() == 1,
                "a click on the border opens nothing");
 
-  // Repaint after repaint: the program stays alive, keeps painting and keeps no GDI object.
-  const int before = gdiObjectCount(program.process.hProcess);
-  checks.check(before > 0, "the program's GDI objects can be counted", std::to_string(before));
-  for (int i = 0; i < 500; ++i) {
+  // Repaint after repaint: the program stays alive, keeps painting and keeps no GDI object. The
+  // count starts after a first repaint that the program has handled with all before it: in the
+  // first run of a new session Wine was seen to make objects of its own for a window shortly after
+  // it showed (51 -> 53 and 51 -> 55 over the 500), and a leak of the painting shows 500 times.
+  auto repaint = [&] {
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);
-  }
+  };
+  repaint();
+  waitHandled(window);
+  const int before = gdiObjectCount(program.process.hProcess);
+  checks.check(before > 0, "the program's GDI objects can be counted", std::to_string(before));
+  for (int i = 0; i < 500; ++i) repaint();
   const int after = gdiObjectCount(program.process.hProcess);
   checks.check(after == before, "500 repaints leave the GDI object count where it was",
                std::to_string(before) + " -> " + std::to_string(after));
@@ -225,11 +231,9 @@ int splash(const wchar_t* exe, const std::wstring& outDir, const std::wstring& t
   if (differ != 0) again.saveBmp(outDir + L"\\splash-" + tag + L"-repainted.bmp");
 
   PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-  DWORD exitCode = 1;
-  const bool ended = waitForExit(program, 10000, exitCode);
-  checks.check(ended, "closing through the system menu ends the process");
-  checks.check(ended && exitCode == 0, "with exit code 0", std::to_string(exitCode));
-  stop(program);
+  checks.check(expect(program, {Shows::ended}, {window}) == nullptr,
+               "closing through the system menu ends the process");
+  checks.check(exitCodeOf(program) == 0, "with exit code 0", std::to_string(exitCodeOf(program)));
   return checks.finish("splash");
 }
 
@@ -238,16 +242,15 @@ double timeToFirstPaint(const wchar_t* exe, const wchar_t* windowClass, RECT box
   Program program;
   if (!start(exe, program)) return -1;
   double seconds = -1;
-  // Not waitUntilReady: its messages would hold up the very paint that is timed.
-  HWND window = findWindow(program.process.dwProcessId, windowClass, firstStartLimit);
+  // Not expect(): its messages would hold up the very paint that is timed.
+  HWND window = findWindow(program, windowClass, firstStartLimit);
   if (window != nullptr) {
     const double paintedAt = waitForColour(window, box, colour, firstStartLimit);
     if (paintedAt >= 0) seconds = paintedAt - program.startedAt;
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   }
   DWORD exitCode = 0;
-  waitForExit(program, 10000, exitCode);
-  stop(program);
+  waitForExit(program, 10000, exitCode);  // the program ends with its scope if it does not
   return seconds;
 }
 
@@ -264,6 +267,7 @@ int coldStart(const wchar_t* exe, const wchar_t* minimal) {
     splashTimes.push_back(timeToFirstPaint(exe, L"WinAPIMainClass", addressBox, publisherRed));
     minimalTimes.push_back(
         timeToFirstPaint(minimal, L"MinimalWindow", RECT{260, 160, 280, 180}, RGB(20, 160, 90)));
+    if (splashTimes.back() < 0 || minimalTimes.back() < 0) break;  // one run that never paints is enough
   }
   const double splashMedian = median(splashTimes);
   const double minimalMedian = median(minimalTimes);
@@ -275,18 +279,31 @@ int coldStart(const wchar_t* exe, const wchar_t* minimal) {
   return checks.finish("coldstart");
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
+int run(int argc, wchar_t** argv) {
   if (argc == 5 && std::wstring(argv[1]) == L"splash") return splash(argv[2], argv[3], argv[4]);
   if (argc == 4 && std::wstring(argv[1]) == L"coldstart") return coldStart(argv[2], argv[3]);
   if ((argc == 6 || argc == 7) && std::wstring(argv[1]) == L"dialogs")
     return bench::dialogs(argv[2], argv[3], argv[4], argv[5], argc == 7 ? _wtoi(argv[6]) : 200);
   if (argc == 5 && std::wstring(argv[1]) == L"layout") return bench::layout(argv[2], argv[3], argv[4]);
   if (argc == 4 && std::wstring(argv[1]) == L"tour") return bench::tour(argv[2], argv[3]);
+  if (argc == 3 && std::wstring(argv[1]) == L"input") return bench::realInput(argv[2]);
   std::fprintf(stderr,
                "usage: bench splash EXE OUTDIR TAG | bench coldstart EXE MINIMAL |"
                " bench dialogs EXE OUTDIR REQUESTS EXPECTED [CYCLES] | bench layout EXE REQUESTS EXPECTED |"
-               " bench tour EXE OUTDIR\n");
+               " bench input EXE | bench tour EXE OUTDIR\n");
   return 2;
+}
+
+}  // namespace
+
+// A step that finds the program showing something else ends the suite there: what follows would
+// only work a program in an unknown state. The program itself ends with the step's Session.
+int wmain(int argc, wchar_t** argv) {
+  try {
+    return run(argc, argv);
+  } catch (const Unexpected& found) {
+    Checks checks;
+    checks.check(false, "the program shows what the step waits for", found.what());
+    return checks.finish(argc > 1 ? bench::narrow(argv[1]).c_str() : "bench");
+  }
 }

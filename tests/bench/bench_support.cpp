@@ -47,6 +47,8 @@ bool waitForExit(Program& program, DWORD milliseconds, DWORD& exitCode) {
   return true;
 }
 
+Program::~Program() { stop(*this); }
+
 void stop(Program& program) {
   if (program.process.hProcess == nullptr) return;
   if (WaitForSingleObject(program.process.hProcess, 0) != WAIT_OBJECT_0) {
@@ -81,34 +83,19 @@ std::vector<HWND> topLevelWindows(DWORD processId) {
   return search.found;
 }
 
-HWND findWindow(DWORD processId, const wchar_t* wanted, DWORD milliseconds) {
-  const double deadline = now() + milliseconds / 1000.0;
-  do {
-    // A window is there for a person once it is shown; until then it is still being created.
-    for (HWND window : topLevelWindows(processId))
-      if (className(window) == wanted && IsWindowVisible(window)) return window;
-    Sleep(5);
-  } while (now() < deadline);
-  return nullptr;
-}
-
 DWORD millisecondsUntil(double deadline) {
   return static_cast<DWORD>(std::max(0.0, deadline - now()) * 1000);
 }
 
-HWND waitUntilReady(const Program& program, const wchar_t* wanted, DWORD milliseconds) {
+HWND findWindow(const Program& program, const wchar_t* wanted, DWORD milliseconds) {
   const double deadline = now() + milliseconds / 1000.0;
-  WaitForInputIdle(program.process.hProcess, millisecondsUntil(deadline));
-  HWND window = findWindow(program.process.dwProcessId, wanted, millisecondsUntil(deadline));
-  // Short tries, again and again: a thread busy with its first paint counts as hung to
-  // SMTO_ABORTIFHUNG, and a single long try would only move the limit.
-  while (window != nullptr) {
-    DWORD_PTR result = 0;
-    if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result)) return window;
-    if (millisecondsUntil(deadline) == 0 || WaitForSingleObject(program.process.hProcess, 0) == WAIT_OBJECT_0)
-      return nullptr;
-    Sleep(100);
-  }
+  do {
+    // A window is there for a person once it is shown; until then it is still being created.
+    for (HWND window : topLevelWindows(program.process.dwProcessId))
+      if (className(window) == wanted && IsWindowVisible(window)) return window;
+    if (WaitForSingleObject(program.process.hProcess, 0) == WAIT_OBJECT_0) return nullptr;
+    Sleep(5);
+  } while (now() < deadline);
   return nullptr;
 }
 

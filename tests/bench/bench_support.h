@@ -9,17 +9,24 @@
 
 namespace bench {
 
-// Counts checks and prints each result; the total decides the exit code.
+// Counts checks and prints each result; the total decides the exit code. A run of the bench is one
+// suite, so the counts are the run's: a suite cut short still reports what it had checked.
 struct Checks {
-  int passed = 0;
-  int failed = 0;
+  static inline int passed = 0;
+  static inline int failed = 0;
   bool check(bool condition, const char* what, const std::string& detail = {});
   int finish(const char* suite) const;
 };
 
+// A started program; ended when it goes out of scope, so that a step that fails leaves nothing
+// running for the next.
 struct Program {
   PROCESS_INFORMATION process{};
   double startedAt = 0;  // seconds on the performance counter
+  Program() = default;
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  ~Program();
 };
 
 double now();
@@ -30,17 +37,15 @@ bool start(const wchar_t* exe, Program& program);
 bool waitForExit(Program& program, DWORD milliseconds, DWORD& exitCode);
 void stop(Program& program);
 
-// The top-level window of `processId` with that class, polled for up to `milliseconds`.
-HWND findWindow(DWORD processId, const wchar_t* className, DWORD milliseconds);
+// The program's shown top-level window of that class, polled for up to `milliseconds`; null at
+// once when the program ends.
+HWND findWindow(const Program& program, const wchar_t* className, DWORD milliseconds);
 
 // How long a freshly started program may take to show itself. The first start in a new Wine prefix
 // is slow (Wine builds its font cache while the program paints for the first time): a window that
 // takes seconds there is not a fault, one that never comes is.
-constexpr DWORD firstStartLimit = 180000;
+constexpr DWORD firstStartLimit = 90000;
 
-// A freshly started program's shown window of that class, once the program has settled (input
-// idle) and the window's thread answers messages; null when that takes longer than `milliseconds`.
-HWND waitUntilReady(const Program& program, const wchar_t* className, DWORD milliseconds = firstStartLimit);
 std::vector<HWND> topLevelWindows(DWORD processId);
 
 // A copy of a rectangle of the screen, 32 bits per pixel, top-down.

@@ -187,13 +187,9 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
                "templates 104, 178 and 181 are in the program");
 
   Session session;
-  const bool opened = openEntry(exe, session);
-  if (!checks.check(opened, "a click on the splash opens the birth-date dialog",
-                    describeWindows(session.program.process.dwProcessId))) {
-    stop(session.program);
+  if (!checks.check(openEntry(exe, session), "a click on the splash opens the birth-date dialog"))
     return checks.finish("dialogs");
-  }
-  const DWORD processId = session.program.process.dwProcessId;
+  const Program& program = session.program;
   HWND entry = session.entry;
 
   // The birth-date dialog as it opens.
@@ -257,10 +253,10 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
   bool firstBox = true;
   for (const Invalid& bad : invalid) {
     enter(entry, bad.day, bad.month, bad.year, bad.type);
-    HWND box = computeAndWait(session);
     const std::string label = "\"" + narrow(bad.message) + "\"";
-    if (!checks.check(box != nullptr && isMessageBox(box), (label + " appears in a message box").c_str()))
-      continue;
+    clickButton(entry, IDC_COMPUTE);
+    const HWND box = expect(program, {Shows::messageBox, L"Pozor"}, {entry});
+    checks.check(isMessageBox(box), (label + " appears in a message box").c_str());
     int buttons = 0;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
       buttons += _wcsicmp(className(child).c_str(), L"Button") == 0 && IsWindowVisible(child);
@@ -271,10 +267,9 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
       settledCapture(box).saveBmp(outDir + L"\\message-box.bmp");
       firstBox = false;
     }
-    clickButton(box, IDOK);
-    checks.check(waitGone(box), (label + ": OK closes it").c_str());
-    waitHandled(entry);
-    checks.check(ownedDialogs(processId, entry).empty(), (label + ": no second box, no result").c_str());
+    // Back at the birth-date dialog, and nothing over it: a second box or a result fails the wait.
+    checks.check(closeWith(session, box, IDOK) == entry,
+                 (label + ": OK closes it, and nothing follows").c_str());
     checks.check(controlText(entry, IDC_DAY) == bad.day && controlText(entry, IDC_MONTH) == bad.month &&
                      controlText(entry, IDC_YEAR) == bad.year &&
                      SendMessageW(list, LB_GETCURSEL, 0, 0) == bad.type,
@@ -288,11 +283,8 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
   for (const Request& request : requests) {
     enter(entry, request.day, request.month, request.year, request.type);
     const std::string label = narrow(request.title);
-    HWND result = computeAndWait(session);
-    if (!checks.check(result != nullptr && !isMessageBox(result), (label + ": the result opens").c_str())) {
-      if (result) clickButton(result, IDOK);
-      continue;
-    }
+    const HWND result = computeAndWait(session, Shows::result);
+    checks.check(kindOf(result) == Shows::result, (label + ": the result opens").c_str());
     checks.check(controlText(result, IDC_RESULT_TITLE) == request.title, (label + ": its title").c_str(),
                  narrow(controlText(result, IDC_RESULT_TITLE)));
     const std::wstring shown = longText(GetDlgItem(result, IDC_RESULT_TEXT));
@@ -316,7 +308,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
       checks.check(IsWindowVisible(result), (label + ": Enter leaves the result open").c_str());
     }
     press(GetDlgItem(result, IDC_RESULT_TEXT), VK_ESCAPE);
-    checks.check(waitGone(result), (label + ": Escape closes it").c_str());
+    checks.check(expect(program, {Shows::entry}, {result}) == entry, (label + ": Escape closes it").c_str());
     checks.check(controlText(entry, IDC_DAY) == request.day &&
                      controlText(entry, IDC_MONTH) == request.month &&
                      controlText(entry, IDC_YEAR) == request.year &&
@@ -330,21 +322,17 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
   if (!requests.empty()) {
     const Request& again = requests.front();
     enter(entry, again.day, again.month, again.year, again.type);
-    HWND result = computeAndWait(session);
-    checks.check(result && differenceFromTool(longText(GetDlgItem(result, IDC_RESULT_TEXT)), again).empty(),
+    const HWND result = computeAndWait(session, Shows::result);
+    checks.check(differenceFromTool(longText(GetDlgItem(result, IDC_RESULT_TEXT)), again).empty(),
                  "computing the same input again gives the same result");
-    if (result) {
-      clickButton(result, IDCANCEL);
-      waitGone(result);
-    }
+    closeWith(session, result, IDCANCEL);
   }
   enter(entry, L"5", L"9", L"1980", 0);
   settledCapture(entry).saveBmp(outDir + L"\\entry-filled.bmp");
 
   // The About box.
-  clickButton(entry, IDC_ABOUT);
-  HWND about = waitForOwnedDialog(processId, entry);
-  if (checks.check(about != nullptr, "the About button opens the About box")) {
+  const HWND about = openOwned(session, IDC_ABOUT, Shows::about);
+  if (checks.check(kindOf(about) == Shows::about, "the About button opens the About box")) {
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
     char styleText[16];
     std::snprintf(styleText, sizeof styleText, "0x%08lX", static_cast<unsigned long>(style));
@@ -374,7 +362,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     waitHandled(about);
     checks.check(IsWindowVisible(about), "Enter leaves the About box open");
     press(GetDlgItem(about, IDCANCEL), VK_ESCAPE);
-    checks.check(waitGone(about), "Escape closes the About box");
+    checks.check(expect(program, {Shows::entry}, {about}) == entry, "Escape closes the About box");
   }
 
   // Leaks: after a first cycle of each, `cycles` more leave the count of GDI objects where it was.
@@ -382,17 +370,14 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
   const HANDLE process = session.program.process.hProcess;
   auto cycleResult = [&] {
     enter(entry, L"1", L"5", L"1980", 4);
-    HWND result = computeAndWait(session);
-    return result != nullptr && !isMessageBox(result) && closeWith(result, IDCANCEL);
+    return closeWith(session, computeAndWait(session, Shows::result), IDCANCEL) == entry;
   };
   auto cycleAbout = [&] {
-    HWND box = openOwned(session, IDC_ABOUT);
-    return box != nullptr && closeWith(box, IDCANCEL);
+    return closeWith(session, openOwned(session, IDC_ABOUT, Shows::about), IDCANCEL) == entry;
   };
   auto cycleMessage = [&] {
     enter(entry, L"", L"", L"", -1);
-    HWND box = computeAndWait(session);
-    return box != nullptr && isMessageBox(box) && closeWith(box, IDOK);
+    return closeWith(session, computeAndWait(session, Shows::messageBox), IDOK) == entry;
   };
   auto repaint = [&] {
     InvalidateRect(session.splash, nullptr, TRUE);
@@ -412,9 +397,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     const int after = gdiObjectCount(process);
     const std::string label = std::to_string(cycles) + " cycles of the " + what;
     checks.check(done == cycles, (label + " run to the end").c_str(),
-                 done == cycles ? ""
-                                : "cycle " + std::to_string(done + 1) + " did not complete: " +
-                                      describeWindows(session.program.process.dwProcessId));
+                 done == cycles ? "" : "cycle " + std::to_string(done + 1) + " did not complete");
     checks.check(first > 0 && after == first, (label + " keep no GDI object").c_str(),
                  std::to_string(first) + " -> " + std::to_string(after));
     std::printf("  %s: %.1f s, %d GDI objects after the first and %d after the last\n", label.c_str(),
@@ -423,11 +406,9 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
 
   // Enter in the birth-date dialog ends the program.
   press(GetDlgItem(entry, IDC_DAY), VK_RETURN);
-  DWORD exitCode = 1;
-  const bool ended = waitForExit(session.program, 10000, exitCode);
-  checks.check(ended && exitCode == 0, "Enter in the birth-date dialog ends the program with exit code 0",
-               std::to_string(exitCode));
-  stop(session.program);
+  expect(program, {Shows::ended}, {entry, session.splash});
+  checks.check(exitCodeOf(program) == 0, "Enter in the birth-date dialog ends the program with exit code 0",
+               std::to_string(exitCodeOf(program)));
 
   // Without a mouse: Enter or Space on the splash opens the birth-date dialog, once, as the click
   // does; Escape or Cancel there ends the program.
@@ -438,8 +419,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
   for (const ByKey& by :
        {ByKey{Opening::enter, "Enter", "Escape"}, ByKey{Opening::space, "Space", "Cancel"}}) {
     Session other;
-    bool byKey = openEntry(exe, other, by.key) && GetDlgItem(other.entry, IDC_DAY) != nullptr &&
-                 waitHandled(other.entry);
+    bool byKey = openEntry(exe, other, by.key) && waitHandled(other.entry);
     // A second dialog, opened over the first before that one showed, would leave the first hidden.
     int entries = 0;
     for (HWND window : topLevelWindows(other.program.process.dwProcessId))
@@ -447,46 +427,20 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     byKey = byKey && entries == 1;
     if (!checks.check(byKey,
                       (std::string(by.keyName) + " on the splash opens the birth-date dialog, once").c_str(),
-                      describeWindows(other.program.process.dwProcessId))) {
-      stop(other.program);
+                      describeWindows(other.program.process.dwProcessId)))
       continue;
-    }
     if (by.key == Opening::enter) {
       settledCapture(other.splash).saveBmp(outDir + L"\\entry-by-keyboard.bmp");
       press(GetDlgItem(other.entry, IDC_MONTH), VK_ESCAPE);
     } else {
       clickButton(other.entry, IDCANCEL);
     }
-    DWORD code = 1;
-    const bool done = waitForExit(other.program, 10000, code);
+    expect(other.program, {Shows::ended}, {other.entry, other.splash});
     checks.check(
-        done && code == 0,
+        exitCodeOf(other.program) == 0,
         (std::string(by.closing) + " in the birth-date dialog ends the program with exit code 0").c_str());
-    stop(other.program);
   }
   return checks.finish("dialogs");
-}
-
-int tour(const wchar_t* exe, const std::wstring& outDir) {
-  Checks checks;
-  Session session;
-  const bool opened = openEntry(exe, session);
-  if (checks.check(opened, "the splash opens the birth-date dialog")) {
-    settledCapture(session.splash).saveBmp(outDir + L"\\run-1-splash-and-entry.bmp");
-    enter(session.entry, L"5", L"9", L"1980", 0);
-    settledCapture(session.entry).saveBmp(outDir + L"\\run-2-entry.bmp");
-    HWND result = computeAndWait(session);
-    if (checks.check(result != nullptr && !isMessageBox(result), "compute opens the result")) {
-      settledCapture(session.splash).saveBmp(outDir + L"\\run-3-result.bmp");  // it lies inside the splash
-      clickButton(result, IDCANCEL);
-      waitGone(result);
-    }
-    clickButton(session.entry, IDCANCEL);
-    DWORD code = 1;
-    checks.check(waitForExit(session.program, 10000, code) && code == 0, "Cancel ends the program");
-  }
-  stop(session.program);
-  return checks.finish("run");
 }
 
 }  // namespace bench

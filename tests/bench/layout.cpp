@@ -261,11 +261,8 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
   std::printf("  About font:  %s\n", aboutFont.describe().c_str());
 
   Session session;
-  if (!checks.check(openEntry(exe, session), "a click on the splash opens the birth-date dialog",
-                    describeWindows(session.program.process.dwProcessId))) {
-    stop(session.program);
+  if (!checks.check(openEntry(exe, session), "a click on the splash opens the birth-date dialog"))
     return checks.finish("layout");
-  }
   const HWND entry = session.entry;
   checkBaseUnits(checks, entry, 360, 162, "birth-date dialog");
   RECT splash, inside;
@@ -289,10 +286,11 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
   checks.check(listMissing.empty(), "the font draws every letter of the list",
                "cannot draw " + narrow(listMissing));
 
-  if (HWND about = openOwned(session, IDC_ABOUT); checks.check(about != nullptr, "the About box opens")) {
+  if (HWND about = openOwned(session, IDC_ABOUT, Shows::about);
+      checks.check(about != nullptr, "the About box opens")) {
     checkBaseUnits(checks, about, 190, 94, "About box");
     checkLabels(checks, aboutFont, about, "About box");
-    closeWith(about, IDCANCEL);
+    closeWith(session, about, IDCANCEL);
   }
 
   // A message box's caption: its close button shows the cross, so the face Wine draws it with is here.
@@ -300,11 +298,11 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
   checks.check(marlett == "Marlett", "Marlett, the face of the caption buttons, is installed",
                "got " + marlett);
   enter(entry, L"", L"", L"", -1);
-  if (HWND box = computeAndWait(session);
+  if (HWND box = computeAndWait(session, Shows::messageBox);
       checks.check(box != nullptr && isMessageBox(box), "a message box opens")) {
     const std::string problem = closeButtonProblem(box);
     checks.check(problem.empty(), "the message box's close button shows a cross, not a letter", problem);
-    closeWith(box, IDOK);
+    closeWith(session, box, IDOK);
   }
 
   // One result for every sign of every system.
@@ -318,12 +316,12 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
     if (request.type < 0 || request.type > 5) continue;
     Tally& of = tally[request.type];
     enter(entry, request.day, request.month, request.year, request.type);
-    HWND result = computeAndWait(session);
+    HWND result = computeAndWait(session, Shows::result);
     const std::string label = narrow(request.title);
     if (result == nullptr || isMessageBox(result)) {
       ++of.differ;
       of.firstDiffer += label + ": no result; ";
-      if (result != nullptr) closeWith(result, IDOK);
+      if (result != nullptr) closeWith(session, result, IDOK);
       continue;
     }
     if (!resultMeasured) {
@@ -341,7 +339,7 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
     if (!difference.empty() && of.differ++ == 0) of.firstDiffer = label + ": " + difference;
     for (wchar_t c : resultFont.undrawable(shown + request.title))
       if (of.undrawn.find(c) == std::wstring::npos) of.undrawn += c;
-    closeWith(result, IDCANCEL);
+    closeWith(session, result, IDCANCEL);
   }
   int pastEdge = 0, results = 0;
   for (int type = 0; type < 6; ++type) {
@@ -359,9 +357,8 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
   std::printf("  %d results, %d with a line past the right edge of the box\n", results, pastEdge);
 
   clickButton(entry, IDCANCEL);
-  DWORD exitCode = 1;
-  checks.check(waitForExit(session.program, 10000, exitCode) && exitCode == 0, "Cancel ends the program");
-  stop(session.program);
+  expect(session.program, {Shows::ended}, {entry, session.splash});
+  checks.check(exitCodeOf(session.program) == 0, "Cancel ends the program with exit code 0");
   return checks.finish("layout");
 }
 
