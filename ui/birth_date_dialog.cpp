@@ -25,11 +25,8 @@ kalmira::HoroscopeRequest request{};
 
 void initBirthDateDialog(HWND dialog) {
   const HWND list = GetDlgItem(dialog, IDC_TYPE_LIST);
-  for (const kalmira::HoroscopeSystem& system : kalmira::horoscopeSystems) {
-    wchar_t text[kalmira::typeNameSize];
-    kalmira::cp1250ToWide(system.listText, text);
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-  }
+  for (const kalmira::HoroscopeSystem& system : kalmira::horoscopeSystems)
+    kalmira::addListString(list, system.listText);
   birthDateDialogBrush = CreateSolidBrush(background);
   entryBrush = CreateSolidBrush(background);
   buttonBitmaps[0] = setButtonBitmap(dialog, IDC_COMPUTE, IDB_COMPUTE_BUTTON);
@@ -38,21 +35,14 @@ void initBirthDateDialog(HWND dialog) {
   SetFocus(GetDlgItem(dialog, IDC_DAY));
 }
 
-// Reads a field as the compute command does: only its first characters (the buffer's size).
-template <std::size_t N>
-void readField(HWND dialog, int id, char (&field)[N]) {
-  wchar_t text[N];
-  GetDlgItemTextW(dialog, id, text, N);
-  kalmira::wideToCp1250(text, field);
-}
-
 void compute(HWND dialog) {
   char day[kalmira::dayFieldChars + 1];
   char month[kalmira::monthFieldChars + 1];
   char year[kalmira::yearFieldChars + 1];
-  readField(dialog, IDC_DAY, day);
-  readField(dialog, IDC_MONTH, month);
-  readField(dialog, IDC_YEAR, year);
+  // Only the fields' first characters count (the buffers' sizes).
+  kalmira::itemText(dialog, IDC_DAY, day);
+  kalmira::itemText(dialog, IDC_MONTH, month);
+  kalmira::itemText(dialog, IDC_YEAR, year);
 
   const HWND list = GetDlgItem(dialog, IDC_TYPE_LIST);
   const int typeIndex = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
@@ -60,17 +50,12 @@ void compute(HWND dialog) {
   char typeName[kalmira::typeNameSize] = "";
   if (typeIndex >= 0) {
     selectionLength = static_cast<int>(SendMessageW(list, LB_GETTEXTLEN, typeIndex, 0));
-    wchar_t text[256] = L"";
-    if (selectionLength >= 0 && selectionLength < 256)
-      SendMessageW(list, LB_GETTEXT, typeIndex, reinterpret_cast<LPARAM>(text));
-    kalmira::wideToCp1250(text, typeName);
+    kalmira::listString(list, typeIndex, typeName);
   }
 
   if (const char* problem =
           kalmira::computeRequest({day, month, year, typeIndex, typeName, selectionLength}, request)) {
-    wchar_t text[128];
-    kalmira::cp1250ToWide(problem, text);
-    MessageBoxW(dialog, text, L"Pozor", MB_OK);
+    kalmira::showMessage(dialog, problem, L"Pozor");
     return;
   }
   DialogBoxParamW(instanceHandle, MAKEINTRESOURCEW(IDD_RESULT), dialog, resultDialogProc,

@@ -21,12 +21,9 @@ void initResultDialog(HWND dialog, const kalmira::HoroscopeRequest& request) {
 
   // The texts' layout runs were meant for one font at one width; here each becomes a paragraph
   // break, or the edit box would push whole passages past its right edge.
-  static wchar_t wide[kalmira::resultTextSize * 5 / 2];
-  kalmira::cp1250ParagraphsToWide(kalmira::horoscopeText(request.typeIndex, kalmira::birthDateOf(request)),
-                                  wide);
-  SetDlgItemTextW(dialog, IDC_RESULT_TEXT, wide);
-  kalmira::cp1250ToWide(title, wide);
-  SetDlgItemTextW(dialog, IDC_RESULT_TITLE, wide);
+  kalmira::setItemParagraphs(dialog, IDC_RESULT_TEXT,
+                             kalmira::horoscopeText(request.typeIndex, kalmira::birthDateOf(request)));
+  kalmira::setItemText(dialog, IDC_RESULT_TITLE, title);
 
   // Start reading at the top, with nothing selected.
   const HWND edit = GetDlgItem(dialog, IDC_RESULT_TEXT);
