@@ -7,6 +7,7 @@ Needs Debian's python3-pil and fonts-dejavu-core:  /usr/bin/python3 resources/dr
 import math
 import os
 import random
+import re
 import struct
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
@@ -14,8 +15,18 @@ from PIL import Image, ImageDraw, ImageFilter, ImageFont
 HERE = os.path.dirname(os.path.abspath(__file__))
 FONTS = "/usr/share/fonts/truetype/dejavu/"
 
-CREAM = (250, 241, 232)          # every background of the program
-SAND = (253, 236, 215)           # behind static texts
+
+
+def program_palette():
+    """The program's colours by name, as palette.h names them for the program itself."""
+    with open(os.path.join(HERE, "palette.h"), encoding="utf-8") as f:
+        found = re.findall(r"(\w+) = RGB\((\d+), (\d+), (\d+)\)", f.read())
+    return {name: tuple(int(c) for c in rgb) for name, *rgb in found}
+
+
+PALETTE = program_palette()
+CREAM = PALETTE["background"]    # every background of the program
+SAND = PALETTE["staticBackground"]  # behind static texts
 NIGHT_TOP = (46, 32, 66)         # deep plum night
 NIGHT_LOW = (122, 56, 72)        # warm dusk near the horizon
 GOLD = (236, 196, 116)
@@ -23,6 +34,7 @@ PALE_GOLD = (248, 226, 176)
 TERRACOTTA = (176, 82, 52)
 TERRACOTTA_DARK = (128, 54, 34)
 INK = (72, 40, 40)
+DUNE = (214, 170, 120)           # the emblem's faint lines, mixed into the sand
 
 SUPER = 4  # shapes are drawn at four times the size and scaled down for soft edges
 
@@ -148,12 +160,12 @@ def field_tile():
     big = Image.new("RGB", (w * SUPER, h * SUPER), SAND)
     draw = ImageDraw.Draw(big)
     rng = random.Random(171)
-    faint = lerp(SAND, (214, 170, 120), 0.35)
+    faint = lerp(SAND, DUNE, 0.35)
     for _ in range(14):
         x, y = rng.uniform(4, w - 4), rng.uniform(4, h - 4)
         star(draw, x * SUPER, y * SUPER, rng.uniform(1.2, 2.2) * SUPER, faint)
     points = [(12, 70), (30, 58), (52, 64), (70, 48), (96, 54)]
-    draw.line([(x * SUPER, y * SUPER) for x, y in points], fill=lerp(SAND, (214, 170, 120), 0.25), width=SUPER // 2)
+    draw.line([(x * SUPER, y * SUPER) for x, y in points], fill=lerp(SAND, DUNE, 0.25), width=SUPER // 2)
     tile = big.resize((w, h), Image.LANCZOS).filter(ImageFilter.SMOOTH)
     save_bmp(tile, "field_tile.bmp")
 

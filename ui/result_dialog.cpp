@@ -1,20 +1,20 @@
 // The result dialog: one horoscope's title and text, over the birth-date dialog.
 #include "engine/request.h"
 #include "engine/systems.h"
+#include "resources/palette.h"
 #include "resources/resource.h"
+#include "ui/button_bitmap.h"
 #include "ui/dialogs.h"
 #include "ui/wide_text.h"
 
 namespace {
-
-const COLORREF background = RGB(250, 241, 232);
 
 HBRUSH resultBrush = nullptr;
 HBITMAP cancelBitmap = nullptr;
 
 void initResultDialog(HWND dialog, const kalmira::HoroscopeRequest& request) {
   cancelBitmap = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
-  resultBrush = CreateSolidBrush(background);
+  resultBrush = CreateSolidBrush(palette::background);
 
   char title[kalmira::titleSize];
   kalmira::formatTitle(request, title);
@@ -46,13 +46,13 @@ INT_PTR CALLBACK resultDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
       }
       return FALSE;  // Enter (IDOK) leaves the result open
     case WM_CTLCOLOREDIT:
-      SetBkColor(reinterpret_cast<HDC>(wParam), background);
+      SetBkColor(reinterpret_cast<HDC>(wParam), palette::background);
       return reinterpret_cast<INT_PTR>(resultBrush);
     case WM_CTLCOLORDLG:
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<INT_PTR>(resultBrush);
     case WM_CTLCOLORSTATIC:
-      SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+      SetTextColor(reinterpret_cast<HDC>(wParam), palette::ink);
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<INT_PTR>(resultBrush);
     case WM_DESTROY:

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "resources/palette.h"
+
 namespace {
 
 int passed = 0;
@@ -344,10 +346,9 @@ COLORREF screenPixel(HWND window, int x, int y) {
 // The splash is painted when its background stands where no artwork is and the top band is
 // artwork, not background.
 bool splashPainted(HWND window) {
-  const COLORREF background = RGB(250, 241, 232);
-  if (screenPixel(window, 20, 200) != background) return false;
+  if (screenPixel(window, 20, 200) != palette::background) return false;
   for (int x = 10; x < 500; x += 10)
-    if (screenPixel(window, x, 5) != background) return true;
+    if (screenPixel(window, x, 5) != palette::background) return true;
   return false;
 }
 
