@@ -29,6 +29,7 @@ CREAM = PALETTE["background"]    # every background of the program
 SAND = PALETTE["staticBackground"]  # behind static texts
 NIGHT_TOP = (46, 32, 66)         # deep plum night
 NIGHT_LOW = (122, 56, 72)        # warm dusk near the horizon
+MIDNIGHT = (20, 12, 30)          # darkens the night behind the emblem
 GOLD = (236, 196, 116)
 PALE_GOLD = (248, 226, 176)
 TERRACOTTA = (176, 82, 52)
@@ -136,12 +137,12 @@ def splash_emblem(tile):
     big = under.resize((w * SUPER, h * SUPER), Image.NEAREST)
     draw = ImageDraw.Draw(big)
     draw.rounded_rectangle([1 * SUPER, 2 * SUPER, (w - 2) * SUPER, (h - 3) * SUPER], radius=9 * SUPER,
-                           fill=lerp(NIGHT_TOP, (20, 12, 30), 0.3), outline=GOLD, width=SUPER)
+                           fill=lerp(NIGHT_TOP, MIDNIGHT, 0.3), outline=GOLD, width=SUPER)
     # A crescent moon at the left.
     cx, cy, r = 16, 23, 9
     draw.ellipse([(cx - r) * SUPER, (cy - r) * SUPER, (cx + r) * SUPER, (cy + r) * SUPER], fill=GOLD)
     draw.ellipse([(cx - r + 4.5) * SUPER, (cy - r - 2) * SUPER, (cx + r + 3.5) * SUPER, (cy + r - 2) * SUPER],
-                 fill=lerp(NIGHT_TOP, (20, 12, 30), 0.3))
+                 fill=lerp(NIGHT_TOP, MIDNIGHT, 0.3))
     star(draw, 25 * SUPER, 11 * SUPER, 2.4 * SUPER, PALE_GOLD)
     emblem = big.resize((w, h), Image.LANCZOS)
     draw = ImageDraw.Draw(emblem)
