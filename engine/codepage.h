@@ -1,9 +1,11 @@
-// Code page 1250 (Windows Central European): the encoding of every text the program holds.
+// Code page 1250 (Windows Central European): the encoding of every text the program holds, and the
+// one place where it is converted to and from UTF-8 (terminals, sources) and UTF-16 (Windows).
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace kalmira {
@@ -67,6 +69,52 @@ constexpr Utf8Char decodeUtf8(std::u8string_view text, std::size_t at) {
       codePoint > 0x10FFFF)
     return malformed;
   return {codePoint, length};
+}
+
+// UTF-8 of code page 1250 `text`; an undefined byte becomes U+FFFD.
+std::string cp1250ToUtf8(std::string_view text);
+
+// True when `text` is well-formed UTF-8 (shortest forms of Unicode scalar values only).
+bool isUtf8(std::string_view text);
+
+// Code page 1250 bytes of UTF-8 `text`: a malformed byte or a character the code page lacks
+// becomes '?'. `firstFailure`, when given, receives the UTF-8 byte position of the first such
+// (std::string::npos when there is none).
+std::string utf8ToCp1250(std::u8string_view text, std::size_t* firstFailure = nullptr);
+inline std::string utf8ToCp1250(std::string_view text, std::size_t* firstFailure = nullptr) {
+  return utf8ToCp1250(std::u8string_view(reinterpret_cast<const char8_t*>(text.data()), text.size()),
+                      firstFailure);
+}
+
+// Writes code page 1250 `text` as UTF-16 into `out`, which holds `outSize` units with the
+// terminator (a longer text is cut short); an undefined byte becomes '?'. Returns the units
+// written, the terminator not counted. `Unit` is any 16-bit character type: char16_t, or wchar_t
+// on Windows.
+template <class Unit>
+std::size_t cp1250ToUtf16(std::string_view text, Unit* out, std::size_t outSize) {
+  static_assert(sizeof(Unit) == 2, "UTF-16 takes 16-bit units");
+  if (outSize == 0) return 0;
+  std::size_t length = 0;
+  for (; length < text.size() && length + 1 < outSize; ++length) {
+    const char32_t codePoint = cp1250ToUnicode(text[length]);
+    out[length] = static_cast<Unit>(codePoint == 0 && text[length] != '\0' ? U'?' : codePoint);
+  }
+  out[length] = 0;
+  return length;
+}
+
+// Writes NUL-terminated UTF-16 `text` as code page 1250 into `out`, which holds `outSize` bytes with
+// the terminator (a longer text is cut short); a unit the code page lacks becomes '?'.
+template <class Unit>
+void utf16ToCp1250(const Unit* text, char* out, std::size_t outSize) {
+  static_assert(sizeof(Unit) == 2, "UTF-16 takes 16-bit units");
+  if (outSize == 0) return;
+  std::size_t length = 0;
+  for (; text[length] != 0 && length + 1 < outSize; ++length) {
+    const int byte = unicodeToCp1250(static_cast<char16_t>(text[length]));
+    out[length] = byte < 0 ? '?' : static_cast<char>(byte);
+  }
+  out[length] = '\0';
 }
 
 }  // namespace kalmira

@@ -7,6 +7,7 @@ Needs Debian's python3-pil and fonts-dejavu-core:  /usr/bin/python3 resources/dr
 import math
 import os
 import random
+import re
 import struct
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
@@ -14,15 +15,27 @@ from PIL import Image, ImageDraw, ImageFilter, ImageFont
 HERE = os.path.dirname(os.path.abspath(__file__))
 FONTS = "/usr/share/fonts/truetype/dejavu/"
 
-CREAM = (250, 241, 232)          # every background of the program
-SAND = (253, 236, 215)           # behind static texts
+
+
+def program_palette():
+    """The program's colours by name, as palette.h names them for the program itself."""
+    with open(os.path.join(HERE, "palette.h"), encoding="utf-8") as f:
+        found = re.findall(r"(\w+) = RGB\((\d+), (\d+), (\d+)\)", f.read())
+    return {name: tuple(int(c) for c in rgb) for name, *rgb in found}
+
+
+PALETTE = program_palette()
+CREAM = PALETTE["background"]    # every background of the program
+SAND = PALETTE["staticBackground"]  # behind static texts
 NIGHT_TOP = (46, 32, 66)         # deep plum night
 NIGHT_LOW = (122, 56, 72)        # warm dusk near the horizon
+MIDNIGHT = (20, 12, 30)          # darkens the night behind the emblem
 GOLD = (236, 196, 116)
 PALE_GOLD = (248, 226, 176)
 TERRACOTTA = (176, 82, 52)
 TERRACOTTA_DARK = (128, 54, 34)
 INK = (72, 40, 40)
+DUNE = (214, 170, 120)           # the emblem's faint lines, mixed into the sand
 
 SUPER = 4  # shapes are drawn at four times the size and scaled down for soft edges
 
@@ -124,12 +137,12 @@ def splash_emblem(tile):
     big = under.resize((w * SUPER, h * SUPER), Image.NEAREST)
     draw = ImageDraw.Draw(big)
     draw.rounded_rectangle([1 * SUPER, 2 * SUPER, (w - 2) * SUPER, (h - 3) * SUPER], radius=9 * SUPER,
-                           fill=lerp(NIGHT_TOP, (20, 12, 30), 0.3), outline=GOLD, width=SUPER)
+                           fill=lerp(NIGHT_TOP, MIDNIGHT, 0.3), outline=GOLD, width=SUPER)
     # A crescent moon at the left.
     cx, cy, r = 16, 23, 9
     draw.ellipse([(cx - r) * SUPER, (cy - r) * SUPER, (cx + r) * SUPER, (cy + r) * SUPER], fill=GOLD)
     draw.ellipse([(cx - r + 4.5) * SUPER, (cy - r - 2) * SUPER, (cx + r + 3.5) * SUPER, (cy + r - 2) * SUPER],
-                 fill=lerp(NIGHT_TOP, (20, 12, 30), 0.3))
+                 fill=lerp(NIGHT_TOP, MIDNIGHT, 0.3))
     star(draw, 25 * SUPER, 11 * SUPER, 2.4 * SUPER, PALE_GOLD)
     emblem = big.resize((w, h), Image.LANCZOS)
     draw = ImageDraw.Draw(emblem)
@@ -148,12 +161,12 @@ def field_tile():
     big = Image.new("RGB", (w * SUPER, h * SUPER), SAND)
     draw = ImageDraw.Draw(big)
     rng = random.Random(171)
-    faint = lerp(SAND, (214, 170, 120), 0.35)
+    faint = lerp(SAND, DUNE, 0.35)
     for _ in range(14):
         x, y = rng.uniform(4, w - 4), rng.uniform(4, h - 4)
         star(draw, x * SUPER, y * SUPER, rng.uniform(1.2, 2.2) * SUPER, faint)
     points = [(12, 70), (30, 58), (52, 64), (70, 48), (96, 54)]
-    draw.line([(x * SUPER, y * SUPER) for x, y in points], fill=lerp(SAND, (214, 170, 120), 0.25), width=SUPER // 2)
+    draw.line([(x * SUPER, y * SUPER) for x, y in points], fill=lerp(SAND, DUNE, 0.25), width=SUPER // 2)
     tile = big.resize((w, h), Image.LANCZOS).filter(ImageFilter.SMOOTH)
     save_bmp(tile, "field_tile.bmp")
 

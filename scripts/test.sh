@@ -2,8 +2,8 @@
 # Runs every test: the engine's unit tests, the console tool, the spell check and the benchmark
 # (build/), the engine's tests again under AddressSanitizer and UndefinedBehaviorSanitizer with a
 # bounded fuzzing run (build/sanitize/), and the Windows program on its bench under Wine
-# (build/windows/, screenshots in build/screenshots/) with the release: build/kalmira-VERSION.zip and
-# build/kalmira-VERSION-setup.exe, whose SHA-256 sums it prints at the end.
+# (build/windows/, screenshots in build/screenshots/) with the release, made by its target into
+# build/: kalmira-VERSION.zip and kalmira-VERSION-setup.exe, whose SHA-256 sums it prints at the end.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh engine windows || exit 1
@@ -63,14 +63,17 @@ else
 fi
 
 rm -f build/kalmira-*.sha256
-if build build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release; then
+# The Windows tree shares the run command's Wine prefix, takes the native build's console tool and
+# puts the release beside both, in build/.
+if build build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DKALMIRA_WINE_DIR="$PWD/build" -DKALMIRA_TEXT="$PWD/build/kalmira-text" -DKALMIRA_RELEASE_DIR="$PWD/build"; then
   run_suite build/windows
 else
   status=1
   failed=$((failed + 1))
 fi
 
-# The release the Windows suite made: the portable zip and the setup program, with their sums.
+# The release the Windows build made: the program, the portable zip and the setup program.
 for sums in build/kalmira-*.sha256; do
   [ -f "$sums" ] && { echo; echo "release (build/):"; cat "$sums"; }
 done

@@ -1,8 +1,11 @@
-// Strict UTF-8 decoding: what the compile-time texts and the console tool's arguments accept.
+// Strict UTF-8 decoding (what the compile-time texts and the console tool's arguments accept), and
+// the conversions of code page 1250 texts to UTF-8 and UTF-16 and back.
 #include "engine/codepage.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "tests/test_support.h"
 
@@ -59,6 +62,51 @@ TEST(DecodeUtf8, TakesTheShortestFormOfAScalarValueOnly) {
   EXPECT_EQ(decodeUtf8(u8"ab\xC3\xA1", 2).codePoint, 0xE1u);
   // The tests' own converter reports malformed text instead of going round on it.
   EXPECT_NONFATAL_FAILURE(testing::cp(u8"a\xFF"), "UTF-8 byte 1");
+}
+
+TEST(Cp1250, CzechAndSlovakLettersReadAsTheyAre) {
+  const std::string text = testing::cp(u8"Nesprávna hodnota dňa: ďťľĺŕôäúůžščřěň „“ – …");
+  char16_t wide[64];
+  cp1250ToUtf16(text, wide, 64);
+  EXPECT_EQ(std::u16string(wide), u"Nesprávna hodnota dňa: ďťľĺŕôäúůžščřěň „“ – …");
+  EXPECT_EQ(cp1250ToUtf8(text),
+            reinterpret_cast<const char*>(u8"Nesprávna hodnota dňa: ďťľĺŕôäúůžščřěň „“ – …"));
+}
+
+TEST(Cp1250, EveryDefinedByteGoesThereAndBack) {
+  for (int byte = 1; byte < 256; ++byte) {
+    const char text[2] = {static_cast<char>(byte), '\0'};
+    char16_t wide[2];
+    cp1250ToUtf16(text, wide, 2);
+    char back[2];
+    utf16ToCp1250(wide, back, 2);
+    const std::string utf8 = cp1250ToUtf8(text);
+    if (cp1250ToUnicode(text[0]) == 0) {  // one of the five bytes the code page leaves undefined
+      EXPECT_EQ(wide[0], u'?') << byte;
+      EXPECT_EQ(utf8, "\xEF\xBF\xBD") << byte;
+    } else {
+      EXPECT_EQ(static_cast<unsigned char>(back[0]), byte) << byte;
+      EXPECT_EQ(utf8ToCp1250(utf8), std::string(text)) << byte;
+    }
+  }
+}
+
+TEST(Cp1250, CutsShortInsteadOfOverflowing) {
+  char16_t wide[4] = {u'x', u'x', u'x', u'x'};
+  EXPECT_EQ(cp1250ToUtf16("abcdef", wide, 4), 3u);
+  EXPECT_EQ(std::u16string(wide), u"abc");
+  char narrow[3];
+  utf16ToCp1250(u"Čínsky", narrow, 3);
+  EXPECT_EQ(std::string(narrow), testing::cp(u8"Čí"));
+}
+
+TEST(Cp1250, WhatTheCodePageLacksBecomesAQuestionMark) {
+  char narrow[8];
+  utf16ToCp1250(u"a€∞β", narrow, 8);  // the euro sign is in code page 1250, infinity and beta are not
+  EXPECT_EQ(std::string(narrow), testing::cp(u8"a€??"));
+  std::size_t failure = 0;
+  EXPECT_EQ(utf8ToCp1250(std::string_view("a\xFF\xE2\x88\x9E"), &failure), "a??");
+  EXPECT_EQ(failure, 1u);
 }
 
 }  // namespace

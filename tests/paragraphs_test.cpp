@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "tests/test_support.h"
-#include "ui/wide_text.h"
 
 namespace kalmira {
 namespace {
@@ -59,12 +58,12 @@ TEST(Paragraphs, KeepEveryWordOfTheTexts) {
 }
 
 TEST(Paragraphs, ShownInTheEditBoxWithAnEmptyLineBetween) {
-  wchar_t wide[64];
-  cp1250ParagraphsToWide(testing::cp(u8"  Rak\t\tVládce znamení: Měsíc   Živel: voda "), wide);
-  EXPECT_EQ(std::wstring(wide), L"Rak\r\n\r\nVládce znamení: Měsíc\r\n\r\nŽivel: voda");
-  wchar_t shortOut[6];
-  cp1250ParagraphsToWide("ab   cd", shortOut);
-  EXPECT_EQ(std::wstring(shortOut), L"ab\r\n\r");  // cut short, still terminated
+  char16_t wide[64];
+  paragraphsToUtf16(testing::cp(u8"  Rak\t\tVládce znamení: Měsíc   Živel: voda "), wide, 64);
+  EXPECT_EQ(std::u16string(wide), u"Rak\r\n\r\nVládce znamení: Měsíc\r\n\r\nŽivel: voda");
+  char16_t shortOut[6];
+  paragraphsToUtf16("ab   cd", shortOut, 6);
+  EXPECT_EQ(std::u16string(shortOut), u"ab\r\n\r");  // cut short, still terminated
 }
 
 }  // namespace

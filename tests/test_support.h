@@ -16,17 +16,9 @@ namespace kalmira::testing {
 
 // Code page 1250 bytes of a UTF-8 literal (for expected texts in the tests).
 inline std::string cp(std::u8string_view utf8) {
-  std::string out;
-  for (std::size_t at = 0; at < utf8.size();) {
-    const Utf8Char decoded = decodeUtf8(utf8, at);
-    const int byte = decoded.length == 0 ? -1 : unicodeToCp1250(decoded.codePoint);
-    if (byte < 0) {
-      ADD_FAILURE() << "no code page 1250 character at UTF-8 byte " << at;
-      return out;
-    }
-    out += static_cast<char>(byte);
-    at += decoded.length;
-  }
+  std::size_t failure = 0;
+  std::string out = utf8ToCp1250(utf8, &failure);
+  if (failure != std::string::npos) ADD_FAILURE() << "no code page 1250 character at UTF-8 byte " << failure;
   return out;
 }
 

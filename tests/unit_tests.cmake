@@ -11,6 +11,4 @@ set(kalmira_unit_test_sources
   cyclic_test.cpp
   european_short_test.cpp
   paragraphs_test.cpp
-  wide_text_test.cpp
-  ../ui/wide_text.cpp
 )

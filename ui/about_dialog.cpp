@@ -1,10 +1,10 @@
 // The About box: the program's name, author, contact, page and licence line.
+#include "resources/palette.h"
 #include "resources/resource.h"
+#include "ui/button_bitmap.h"
 #include "ui/dialogs.h"
 
 namespace {
-
-const COLORREF aboutBackground = RGB(253, 236, 215);
 
 HBRUSH aboutBrush = nullptr;
 HBITMAP cancelBitmap = nullptr;
@@ -16,7 +16,7 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
   switch (message) {
     case WM_INITDIALOG:
       cancelBitmap = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
-      aboutBrush = CreateSolidBrush(aboutBackground);
+      aboutBrush = CreateSolidBrush(palette::staticBackground);
       return FALSE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
@@ -25,8 +25,8 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<INT_PTR>(aboutBrush);
     case WM_CTLCOLORSTATIC:
-      SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
-      SetBkColor(reinterpret_cast<HDC>(wParam), aboutBackground);
+      SetTextColor(reinterpret_cast<HDC>(wParam), palette::ink);
+      SetBkColor(reinterpret_cast<HDC>(wParam), palette::staticBackground);
       return reinterpret_cast<INT_PTR>(birthDateDialogBrush);
     case WM_DESTROY:
       DeleteObject(aboutBrush);

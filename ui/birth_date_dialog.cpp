@@ -1,10 +1,10 @@
 // The birth-date dialog: the program's working screen. Reads the date and the system, reports
 // what is wrong with them, opens the result; closing it ends the program.
-#include <windowsx.h>
-
 #include "engine/request.h"
 #include "engine/systems.h"
+#include "resources/palette.h"
 #include "resources/resource.h"
+#include "ui/button_bitmap.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/wide_text.h"
@@ -12,10 +12,6 @@
 HBRUSH birthDateDialogBrush = nullptr;
 
 namespace {
-
-const COLORREF background = RGB(250, 241, 232);
-const COLORREF staticTextBackground = RGB(253, 236, 215);
-const COLORREF entryText = RGB(76, 76, 76);
 
 HBRUSH entryBrush = nullptr;  // behind the edits and the list
 HBITMAP buttonBitmaps[3] = {};
@@ -25,34 +21,24 @@ kalmira::HoroscopeRequest request{};
 
 void initBirthDateDialog(HWND dialog) {
   const HWND list = GetDlgItem(dialog, IDC_TYPE_LIST);
-  for (const kalmira::HoroscopeSystem& system : kalmira::horoscopeSystems) {
-    wchar_t text[kalmira::typeNameSize];
-    kalmira::cp1250ToWide(system.listText, text);
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-  }
-  birthDateDialogBrush = CreateSolidBrush(background);
-  entryBrush = CreateSolidBrush(background);
+  for (const kalmira::HoroscopeSystem& system : kalmira::horoscopeSystems)
+    kalmira::addListString(list, system.listText);
+  birthDateDialogBrush = CreateSolidBrush(palette::background);
+  entryBrush = CreateSolidBrush(palette::background);
   buttonBitmaps[0] = setButtonBitmap(dialog, IDC_COMPUTE, IDB_COMPUTE_BUTTON);
   buttonBitmaps[1] = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
   buttonBitmaps[2] = setButtonBitmap(dialog, IDC_ABOUT, IDB_ABOUT_BUTTON);
   SetFocus(GetDlgItem(dialog, IDC_DAY));
 }
 
-// Reads a field as the compute command does: only its first characters (the buffer's size).
-template <std::size_t N>
-void readField(HWND dialog, int id, char (&field)[N]) {
-  wchar_t text[N];
-  GetDlgItemTextW(dialog, id, text, N);
-  kalmira::wideToCp1250(text, field);
-}
-
 void compute(HWND dialog) {
   char day[kalmira::dayFieldChars + 1];
   char month[kalmira::monthFieldChars + 1];
   char year[kalmira::yearFieldChars + 1];
-  readField(dialog, IDC_DAY, day);
-  readField(dialog, IDC_MONTH, month);
-  readField(dialog, IDC_YEAR, year);
+  // Only the fields' first characters count (the buffers' sizes).
+  kalmira::itemText(dialog, IDC_DAY, day);
+  kalmira::itemText(dialog, IDC_MONTH, month);
+  kalmira::itemText(dialog, IDC_YEAR, year);
 
   const HWND list = GetDlgItem(dialog, IDC_TYPE_LIST);
   const int typeIndex = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
@@ -60,17 +46,12 @@ void compute(HWND dialog) {
   char typeName[kalmira::typeNameSize] = "";
   if (typeIndex >= 0) {
     selectionLength = static_cast<int>(SendMessageW(list, LB_GETTEXTLEN, typeIndex, 0));
-    wchar_t text[256] = L"";
-    if (selectionLength >= 0 && selectionLength < 256)
-      SendMessageW(list, LB_GETTEXT, typeIndex, reinterpret_cast<LPARAM>(text));
-    kalmira::wideToCp1250(text, typeName);
+    kalmira::listString(list, typeIndex, typeName);
   }
 
   if (const char* problem =
           kalmira::computeRequest({day, month, year, typeIndex, typeName, selectionLength}, request)) {
-    wchar_t text[128];
-    kalmira::cp1250ToWide(problem, text);
-    MessageBoxW(dialog, text, L"Pozor", MB_OK);
+    kalmira::showMessage(dialog, problem, L"Pozor");
     return;
   }
   DialogBoxParamW(instanceHandle, MAKEINTRESOURCEW(IDD_RESULT), dialog, resultDialogProc,
@@ -95,12 +76,6 @@ INT_PTR colour(HDC dc, COLORREF text, COLORREF back, HBRUSH brush) {
 
 }  // namespace
 
-HBITMAP setButtonBitmap(HWND dialog, int buttonId, int bitmapId) {
-  HBITMAP bitmap = LoadBitmapW(instanceHandle, MAKEINTRESOURCEW(bitmapId));
-  SendDlgItemMessageW(dialog, buttonId, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-  return bitmap;
-}
-
 INT_PTR CALLBACK birthDateDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: initBirthDateDialog(dialog); return FALSE;  // the focus is set: on the day field
@@ -118,12 +93,14 @@ INT_PTR CALLBACK birthDateDialogProc(HWND dialog, UINT message, WPARAM wParam, L
       }
       return FALSE;
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX: return colour(reinterpret_cast<HDC>(wParam), entryText, background, entryBrush);
+    case WM_CTLCOLORLISTBOX:
+      return colour(reinterpret_cast<HDC>(wParam), palette::entryText, palette::background, entryBrush);
     case WM_CTLCOLORDLG:
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<INT_PTR>(birthDateDialogBrush);
     case WM_CTLCOLORSTATIC:
-      return colour(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0), staticTextBackground, birthDateDialogBrush);
+      return colour(reinterpret_cast<HDC>(wParam), palette::ink, palette::staticBackground,
+                    birthDateDialogBrush);
     case WM_DESTROY: destroyBirthDateDialog(); return FALSE;
   }
   (void)lParam;

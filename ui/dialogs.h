@@ -10,7 +10,3 @@ extern HBRUSH birthDateDialogBrush;
 INT_PTR CALLBACK birthDateDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK resultDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Puts the bitmap resource `bitmapId` on button `buttonId` of `dialog`; returns the bitmap, which
-// the dialog deletes when it is destroyed.
-HBITMAP setButtonBitmap(HWND dialog, int buttonId, int bitmapId);

@@ -2,18 +2,19 @@
 #include "ui/main_window.h"
 
 #include "kalmira_version.h"
+#include "resources/palette.h"
 #include "resources/resource.h"
 #include "ui/dialogs.h"
 
 HINSTANCE instanceHandle = nullptr;
-HWND mainWindow = nullptr;
 
 namespace {
 
+// The borderless splash window; the birth-date dialog is its owned dialog.
+HWND mainWindow = nullptr;
+
 const wchar_t mainClassName[] = L"WinAPIMainClass";
 const wchar_t mainWindowTitle[] = L"" KALMIRA_TITLE;
-const COLORREF backgroundColour = RGB(250, 241, 232);
-const COLORREF publisherColour = RGB(206, 31, 31);
 
 struct Caption {
   LONG height;  // negative: character height
@@ -23,10 +24,22 @@ struct Caption {
 };
 
 const Caption captions[] = {
-    {-18, 195, 150, RGB(0, 0, 0), mainWindowTitle},
-    {-11, 172, 280, RGB(0, 0, 0), L"Výrobu tohoto programu zabezpečil server"},
-    {-12, 227, 300, publisherColour, L"www.kalmira.example"},
+    {-18, 195, 150, palette::ink, mainWindowTitle},
+    {-11, 172, 280, palette::ink, L"Výrobu tohoto programu zabezpečil server"},
+    {-12, 227, 300, palette::publisherCaption, L"www.kalmira.example"},
 };
+
+// Copies the whole `bitmap` onto `dc` with its top-left corner at (x, y), at its own size.
+void drawBitmapAt(HDC dc, int x, int y, HBITMAP bitmap) {
+  if (bitmap == nullptr) return;
+  HDC memory = CreateCompatibleDC(dc);
+  BITMAP size{};
+  GetObjectW(bitmap, sizeof size, &size);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+}
 
 // Draws `bitmap` five times along a row, 127 pixels apart; the last runs past the right edge.
 void drawRow(HDC dc, int y, HBITMAP bitmap) {
@@ -66,7 +79,7 @@ void paintSplash(HWND window) {
   DeleteObject(strip);
 
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0, 0, 0));
+  SetTextColor(dc, palette::ink);
   LOGFONTW base{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof base, &base);
   lstrcpyW(base.lfFaceName, L"Verdena, Comic Sans MS");
@@ -112,20 +125,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-}  // namespace
-
-void drawBitmapAt(HDC dc, int x, int y, HBITMAP bitmap) {
-  if (bitmap == nullptr) return;
-  HDC memory = CreateCompatibleDC(dc);
-  BITMAP size{};
-  GetObjectW(bitmap, sizeof size, &size);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-}
-
-int registerAndCreateMainWindow() {
+// Registers the window class and creates the splash window; false when either cannot be made.
+bool registerAndCreateMainWindow() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
@@ -134,18 +135,21 @@ int registerAndCreateMainWindow() {
   windowClass.hIcon = LoadIconW(instanceHandle, MAKEINTRESOURCEW(IDI_KALMIRA));
   windowClass.hIconSm = LoadIconW(instanceHandle, MAKEINTRESOURCEW(IDI_KALMIRA));
   windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = CreateSolidBrush(backgroundColour);
+  windowClass.hbrBackground = CreateSolidBrush(palette::background);
   windowClass.lpszClassName = mainClassName;
-  if (RegisterClassExW(&windowClass) == 0) return 0;
+  if (RegisterClassExW(&windowClass) == 0) return false;
 
   mainWindow = CreateWindowExW(0, mainClassName, mainWindowTitle, WS_POPUPWINDOW | WS_VISIBLE, 100, 150, 550,
                                350, nullptr, nullptr, instanceHandle, nullptr);
-  return mainWindow != nullptr ? 1 : 0;
+  return mainWindow != nullptr;
 }
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   instanceHandle = instance;
-  if (!registerAndCreateMainWindow()) return 0;
+  // Without its window the program cannot run: that is a failure, not the quit message's 0.
+  if (!registerAndCreateMainWindow()) return 1;
   MSG message{};  // a retrieval that fails at once leaves it as it is
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);

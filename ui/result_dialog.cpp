@@ -1,32 +1,29 @@
 // The result dialog: one horoscope's title and text, over the birth-date dialog.
 #include "engine/request.h"
 #include "engine/systems.h"
+#include "resources/palette.h"
 #include "resources/resource.h"
+#include "ui/button_bitmap.h"
 #include "ui/dialogs.h"
 #include "ui/wide_text.h"
 
 namespace {
-
-const COLORREF background = RGB(250, 241, 232);
 
 HBRUSH resultBrush = nullptr;
 HBITMAP cancelBitmap = nullptr;
 
 void initResultDialog(HWND dialog, const kalmira::HoroscopeRequest& request) {
   cancelBitmap = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
-  resultBrush = CreateSolidBrush(background);
+  resultBrush = CreateSolidBrush(palette::background);
 
   char title[kalmira::titleSize];
   kalmira::formatTitle(request, title);
 
   // The texts' layout runs were meant for one font at one width; here each becomes a paragraph
   // break, or the edit box would push whole passages past its right edge.
-  static wchar_t wide[kalmira::resultTextSize * 5 / 2];
-  kalmira::cp1250ParagraphsToWide(kalmira::horoscopeText(request.typeIndex, kalmira::birthDateOf(request)),
-                                  wide);
-  SetDlgItemTextW(dialog, IDC_RESULT_TEXT, wide);
-  kalmira::cp1250ToWide(title, wide);
-  SetDlgItemTextW(dialog, IDC_RESULT_TITLE, wide);
+  kalmira::setItemParagraphs(dialog, IDC_RESULT_TEXT,
+                             kalmira::horoscopeText(request.typeIndex, kalmira::birthDateOf(request)));
+  kalmira::setItemText(dialog, IDC_RESULT_TITLE, title);
 
   // Start reading at the top, with nothing selected.
   const HWND edit = GetDlgItem(dialog, IDC_RESULT_TEXT);
@@ -49,13 +46,13 @@ INT_PTR CALLBACK resultDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
       }
       return FALSE;  // Enter (IDOK) leaves the result open
     case WM_CTLCOLOREDIT:
-      SetBkColor(reinterpret_cast<HDC>(wParam), background);
+      SetBkColor(reinterpret_cast<HDC>(wParam), palette::background);
       return reinterpret_cast<INT_PTR>(resultBrush);
     case WM_CTLCOLORDLG:
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<INT_PTR>(resultBrush);
     case WM_CTLCOLORSTATIC:
-      SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+      SetTextColor(reinterpret_cast<HDC>(wParam), palette::ink);
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<INT_PTR>(resultBrush);
     case WM_DESTROY:

@@ -1,7 +1,7 @@
-// Conversion between code page 1250 and UTF-16 by the engine's own table, independent of the
-// code pages Windows has installed.
+// Code page 1250 texts through the wide Windows functions.
 #include "ui/wide_text.h"
 
+#include "engine/birth_date.h"
 #include "engine/codepage.h"
 #include "engine/paragraphs.h"
 
@@ -9,44 +9,47 @@ namespace kalmira {
 
 namespace {
 
-wchar_t toWide(char byte) {
-  const char32_t codePoint = cp1250ToUnicode(byte);
-  return codePoint == 0 ? L'?' : static_cast<wchar_t>(codePoint);
-}
+// Longer than any label, message or title the program shows; the result text has its own buffer.
+constexpr std::size_t lineUnits = 256;
 
 }  // namespace
 
-void cp1250ToWide(const char* text, wchar_t* out, std::size_t outSize) {
-  if (outSize == 0) return;
-  std::size_t length = 0;
-  for (; text[length] != '\0' && length + 1 < outSize; ++length) out[length] = toWide(text[length]);
-  out[length] = L'\0';
+void setItemText(HWND dialog, int id, const char* text) {
+  wchar_t wide[lineUnits];
+  cp1250ToUtf16(text, wide, lineUnits);
+  SetDlgItemTextW(dialog, id, wide);
 }
 
-void cp1250ParagraphsToWide(std::string_view text, wchar_t* out, std::size_t outSize) {
-  if (outSize == 0) return;
-  std::size_t length = 0;
-  auto put = [&](wchar_t c) {
-    if (length + 1 < outSize) out[length++] = c;
-  };
-  std::size_t at = 0;
-  for (std::string_view paragraph = nextParagraph(text, at); !paragraph.empty();
-       paragraph = nextParagraph(text, at)) {
-    if (length > 0)
-      for (wchar_t c : std::wstring_view(L"\r\n\r\n")) put(c);
-    for (char byte : paragraph) put(toWide(byte));
-  }
-  out[length] = L'\0';
+void setItemParagraphs(HWND dialog, int id, std::string_view text) {
+  static wchar_t wide[resultTextSize * 5 / 2];
+  paragraphsToUtf16(text, wide, std::size(wide));
+  SetDlgItemTextW(dialog, id, wide);
 }
 
-void wideToCp1250(const wchar_t* text, char* out, std::size_t outSize) {
-  if (outSize == 0) return;
-  std::size_t length = 0;
-  for (; text[length] != L'\0' && length + 1 < outSize; ++length) {
-    const int byte = unicodeToCp1250(static_cast<char32_t>(text[length]));
-    out[length] = byte < 0 ? '?' : static_cast<char>(byte);
-  }
-  out[length] = '\0';
+void addListString(HWND list, const char* text) {
+  wchar_t wide[lineUnits];
+  cp1250ToUtf16(text, wide, lineUnits);
+  SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide));
+}
+
+void showMessage(HWND owner, const char* text, const wchar_t* caption) {
+  wchar_t wide[lineUnits];
+  cp1250ToUtf16(text, wide, lineUnits);
+  MessageBoxW(owner, wide, caption, MB_OK);
+}
+
+void itemText(HWND dialog, int id, char* out, std::size_t outSize) {
+  wchar_t wide[lineUnits] = L"";
+  GetDlgItemTextW(dialog, id, wide, static_cast<int>(outSize < lineUnits ? outSize : lineUnits));
+  utf16ToCp1250(wide, out, outSize);
+}
+
+void listString(HWND list, int index, char* out, std::size_t outSize) {
+  wchar_t wide[lineUnits] = L"";
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+  if (length >= 0 && length < static_cast<LRESULT>(lineUnits))
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide));
+  utf16ToCp1250(wide, out, outSize);
 }
 
 }  // namespace kalmira

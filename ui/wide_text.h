@@ -1,39 +1,34 @@
-// The one place where the program's code page 1250 texts become UTF-16 for the wide Windows
-// functions, so that they read right whatever the system's ANSI code page is.
+// The Windows calls through which the program's code page 1250 texts are shown and read: each
+// goes through the wide function, converted by the engine's table, so that the texts read right
+// whatever the system's ANSI code page is.
 #pragma once
+
+#include <windows.h>
 
 #include <cstddef>
 #include <string_view>
 
 namespace kalmira {
 
-// Converts the NUL-terminated `text` into `out`, which holds `outSize` characters with the
-// terminator; a longer text is cut short.
-void cp1250ToWide(const char* text, wchar_t* out, std::size_t outSize);
+void setItemText(HWND dialog, int id, const char* text);
+// The result text as its paragraphs, each on its own, with an empty line between them.
+void setItemParagraphs(HWND dialog, int id, std::string_view text);
+void addListString(HWND list, const char* text);
+void showMessage(HWND owner, const char* text, const wchar_t* caption);
+
+// Reads the text of a control, or of entry `index` of a list box, into `out` (`outSize` bytes with
+// the terminator; only the first characters of a longer text); a character the code page lacks
+// becomes '?'.
+void itemText(HWND dialog, int id, char* out, std::size_t outSize);
+void listString(HWND list, int index, char* out, std::size_t outSize);
 
 template <std::size_t N>
-void cp1250ToWide(const char* text, wchar_t (&out)[N]) {
-  cp1250ToWide(text, out, N);
+void itemText(HWND dialog, int id, char (&out)[N]) {
+  itemText(dialog, id, out, N);
 }
-
-// Converts the code page 1250 result `text` for a multi-line edit box: each paragraph (see
-// nextParagraph) on its own, separated by an empty line ("\r\n\r\n"). The output is at most
-// 2.5 times as long as the text (every separator stands for a run of one or more blanks between
-// non-empty paragraphs); a longer result is cut short.
-void cp1250ParagraphsToWide(std::string_view text, wchar_t* out, std::size_t outSize);
-
 template <std::size_t N>
-void cp1250ParagraphsToWide(std::string_view text, wchar_t (&out)[N]) {
-  cp1250ParagraphsToWide(text, out, N);
-}
-
-// Converts UTF-16 `text` back to code page 1250 (what the engine holds); characters the code page
-// lacks become '?'.
-void wideToCp1250(const wchar_t* text, char* out, std::size_t outSize);
-
-template <std::size_t N>
-void wideToCp1250(const wchar_t* text, char (&out)[N]) {
-  wideToCp1250(text, out, N);
+void listString(HWND list, int index, char (&out)[N]) {
+  listString(list, index, out, N);
 }
 
 }  // namespace kalmira

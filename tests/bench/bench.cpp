@@ -23,16 +23,18 @@
 #include <string>
 #include <vector>
 
+#include "resources/palette.h"
 #include "resources/resource.h"
 #include "tests/bench/bench_support.h"
 #include "tests/bench/driver.h"
+#include "tests/bench/minimal_window.h"
 
 namespace {
 
 using namespace bench;
 
-const COLORREF background = RGB(250, 241, 232);
-const COLORREF publisherRed = RGB(206, 31, 31);
+const COLORREF background = palette::background;
+const COLORREF publisherRed = palette::publisherCaption;
 
 // Client pixels of the splash, in screen coordinates through the window's client origin.
 struct Client {
@@ -102,13 +104,15 @@ void checkSplashPixels(Checks& checks, const wchar_t* exe, const Client& client,
   for (POINT p : {POINT{20, 120}, POINT{500, 200}, POINT{60, 330}, POINT{540, 340}})
     checks.check(client.at(p.x, p.y) == background, (prefix + "background where nothing is drawn").c_str(),
                  colourText(client.at(p.x, p.y)));
-  checks.check(client.count({195, 150, 195 + 200, 150 + 24}, RGB(0, 0, 0)) > 30,
+  checks.check(client.count({195, 150, 195 + 200, 150 + 24}, palette::ink) > 30,
                (prefix + "the program's name in black at (195, 150)").c_str());
-  checks.check(client.count({172, 280, 172 + 280, 280 + 16}, RGB(0, 0, 0)) > 30,
+  checks.check(client.count({172, 280, 172 + 280, 280 + 16}, palette::ink) > 30,
                (prefix + "the publisher line in black at (172, 280)").c_str());
   const int red = client.count(addressBox, publisherRed);
-  checks.check(red > 10, (prefix + "the address in RGB(206,31,31) within its box at (227, 300)").c_str(),
-               std::to_string(red) + " red pixels");
+  checks.check(
+      red > 10,
+      (prefix + "the address in " + colourText(publisherRed) + " within its box at (227, 300)").c_str(),
+      std::to_string(red) + " red pixels");
   checks.check(client.count({0, 90, 548, 348}, publisherRed) == red,
                (prefix + "no red outside that box").c_str());
 }
@@ -266,7 +270,7 @@ int coldStart(const wchar_t* exe, const wchar_t* minimal) {
     // The address is the last thing painted: its red means the whole splash is there.
     splashTimes.push_back(timeToFirstPaint(exe, L"WinAPIMainClass", addressBox, publisherRed));
     minimalTimes.push_back(
-        timeToFirstPaint(minimal, L"MinimalWindow", RECT{260, 160, 280, 180}, RGB(20, 160, 90)));
+        timeToFirstPaint(minimal, L"MinimalWindow", RECT{260, 160, 280, 180}, minimalWindowColour));
     if (splashTimes.back() < 0 || minimalTimes.back() < 0) break;  // one run that never paints is enough
   }
   const double splashMedian = median(splashTimes);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/palette.h"
 #include "resources/resource.h"
 #include "tests/bench/bench.h"
 #include "tests/bench/bench_support.h"
@@ -17,9 +18,9 @@ namespace bench {
 
 namespace {
 
-const COLORREF dialogBackground = RGB(250, 241, 232);
-const COLORREF staticTextBackground = RGB(253, 236, 215);
-const COLORREF aboutBackground = RGB(253, 236, 215);
+const COLORREF dialogBackground = palette::background;
+const COLORREF staticTextBackground = palette::staticBackground;
+const COLORREF aboutBackground = palette::staticBackground;
 
 // A control as its template lays it out, in dialog units.
 struct TemplateControl {
@@ -226,9 +227,9 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
   {
     const Capture shot = settledCapture(entry);
     checks.check(countColour(shot, entry, entryUnits, {2, 2, 60, 12}, dialogBackground) > 0,
-                 "the dialog's background is RGB(250,241,232)");
+                 ("the dialog's background is " + colourText(dialogBackground)).c_str());
     checks.check(countColour(shot, entry, entryUnits, {95, 24, 55, 8}, staticTextBackground) > 0,
-                 "static text stands on RGB(253,236,215)");
+                 ("static text stands on " + colourText(staticTextBackground)).c_str());
   }
 
   // The five messages, each in its own box captioned "Pozor" with one OK button.
@@ -355,9 +356,9 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
     const Capture shot = settledCapture(about);
     shot.saveBmp(outDir + L"\\about.bmp");
     checks.check(countColour(shot, about, aboutUnits, {150, 60, 30, 8}, aboutBackground) > 0,
-                 "the About box's background is RGB(253,236,215)");
+                 ("the About box's background is " + colourText(aboutBackground)).c_str());
     checks.check(countColour(shot, about, aboutUnits, {14, 57, 44, 8}, dialogBackground) > 0,
-                 "its static controls are filled with RGB(250,241,232)");
+                 ("its static controls are filled with " + colourText(dialogBackground)).c_str());
     press(GetDlgItem(about, IDCANCEL), VK_RETURN);
     waitHandled(about);
     checks.check(IsWindowVisible(about), "Enter leaves the About box open");

@@ -1,10 +1,12 @@
 // Driver of the release tests under Wine: reads kalmira.exe's file properties and manifest back
 // through the Windows functions, checks what the setup installed and registered, starts the
-// installed program through its Start menu shortcut, and uninstalls the way Windows does.
+// installed program through its Start menu shortcut, installs through the setup's pages, and
+// uninstalls the way Windows does.
 // Usage: release_check version EXE VERSION
 //        release_check manifest EXE VERSION
 //        release_check installed BUILT_EXE BUILT_CITAJMA VERSION
 //        release_check start
+//        release_check setup SETUP_EXE
 //        release_check uninstall
 // Prints one line per check and exits with 0 when all passed.
 #include <objbase.h>
@@ -20,6 +22,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "resources/palette.h"
 
 namespace {
 
@@ -344,10 +348,9 @@ COLORREF screenPixel(HWND window, int x, int y) {
 // The splash is painted when its background stands where no artwork is and the top band is
 // artwork, not background.
 bool splashPainted(HWND window) {
-  const COLORREF background = RGB(250, 241, 232);
-  if (screenPixel(window, 20, 200) != background) return false;
+  if (screenPixel(window, 20, 200) != palette::background) return false;
   for (int x = 10; x < 500; x += 10)
-    if (screenPixel(window, x, 5) != background) return true;
+    if (screenPixel(window, x, 5) != palette::background) return true;
   return false;
 }
 
@@ -405,6 +408,130 @@ int start() {
   if (process) CloseHandle(process);
   CoUninitialize();
   return finish("start");
+}
+
+struct WindowSearch {
+  DWORD processId;
+  HWND window;
+};
+
+BOOL CALLBACK findVisibleWindowOf(HWND window, LPARAM param) {
+  auto search = reinterpret_cast<WindowSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  search->window = window;
+  return FALSE;
+}
+
+BOOL CALLBACK collectCheckBox(HWND window, LPARAM param) {
+  const LONG_PTR type = GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK;
+  wchar_t className[16] = L"";
+  GetClassNameW(window, className, 16);
+  if (lstrcmpiW(className, L"Button") == 0 && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX)) {
+    wchar_t text[128] = L"";
+    GetWindowTextW(window, text, 128);
+    *reinterpret_cast<std::wstring*>(param) += std::wstring(L"\"") + text + L"\" ";
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK findProgressBar(HWND window, LPARAM param) {
+  wchar_t className[32] = L"";
+  GetClassNameW(window, className, 32);
+  if (lstrcmpiW(className, L"msctls_progress32") != 0) return TRUE;
+  *reinterpret_cast<bool*>(param) = true;
+  return FALSE;
+}
+
+// Ends every process of `imageName` (one started by the setup would otherwise keep the test's
+// output open); returns how many there were.
+int endProcesses(const wchar_t* imageName) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W entry = {};
+  entry.dwSize = sizeof entry;
+  int found = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (lstrcmpiW(entry.szExeFile, imageName) != 0) continue;
+    ++found;
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+    if (!process) continue;
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+// Waits up to `seconds` for `condition`; false at once when the setup has ended instead.
+template <class Condition>
+bool waitForPage(HANDLE setup, int seconds, Condition condition) {
+  for (int i = 0; i < seconds * 10; ++i) {
+    if (condition()) return true;
+    if (WaitForSingleObject(setup, 100) == WAIT_OBJECT_0) return false;
+  }
+  return false;
+}
+
+// Installs through the setup's pages as a person does (the folder page's Install, then the finish
+// page's Finish). The finish page must not offer to start the program: the setup runs with
+// administrator rights, and what it starts would run with them too.
+int setupPages(const std::wstring& setupExe) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  std::vector<wchar_t> line(setupExe.begin(), setupExe.end());
+  line.push_back(0);
+  if (!check(CreateProcessW(setupExe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process),
+             L"the setup starts", setupExe))
+    return finish("setup");
+  CloseHandle(process.hThread);
+  WindowSearch search = {process.dwProcessId, nullptr};
+  auto button = [&](int id) { return GetDlgItem(search.window, id); };
+  auto ready = [&](int id) {
+    return button(id) && IsWindowEnabled(button(id)) && IsWindowVisible(button(id));
+  };
+  auto press = [&](int id) {
+    PostMessageW(search.window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button(id)));
+  };
+  bool shown = waitForPage(process.hProcess, 120, [&] {
+    EnumWindows(findVisibleWindowOf, reinterpret_cast<LPARAM>(&search));
+    return search.window && ready(IDOK);
+  });
+  if (check(shown, L"its folder page shows, with its Install button")) {
+    press(IDOK);
+    // The finish page: the program is in place, the progress page gone, Finish can be pressed and
+    // Cancel no longer.
+    const std::wstring exe = installDir() + L"\\kalmira.exe";
+    bool finished = waitForPage(process.hProcess, 300, [&] {
+      bool progress = false;
+      EnumChildWindows(search.window, findProgressBar, reinterpret_cast<LPARAM>(&progress));
+      return !progress && exists(exe) && ready(IDOK) && button(IDCANCEL) &&
+             !IsWindowEnabled(button(IDCANCEL));
+    });
+    if (check(finished, L"it installs and shows its finish page")) {
+      std::wstring checkBoxes;
+      EnumChildWindows(search.window, collectCheckBox, reinterpret_cast<LPARAM>(&checkBoxes));
+      check(checkBoxes.empty(), L"the finish page offers nothing to start", checkBoxes);
+      press(IDOK);
+    }
+  }
+  DWORD exitCode = 1;
+  bool ended = WaitForSingleObject(process.hProcess, failed == 0 ? 120000 : 0) == WAIT_OBJECT_0 &&
+               GetExitCodeProcess(process.hProcess, &exitCode);
+  if (!ended) TerminateProcess(process.hProcess, 1);  // a page that never came: nothing may hang
+  CloseHandle(process.hProcess);
+  check(ended && exitCode == 0, L"Finish ends the setup with exit code 0", std::to_wstring(exitCode));
+  // A program started by Finish would show within moments; none may.
+  int started = 0;
+  for (int i = 0; i < 30 && started == 0; ++i) {
+    started = endProcesses(L"kalmira.exe");
+    if (started == 0) Sleep(100);
+  }
+  check(started == 0, L"and kalmira.exe was not started by the setup");
+  return finish("setup");
 }
 
 // NSIS's uninstaller copies itself to %TEMP%\~nsuN.tmp and runs that copy, which does the work.
@@ -475,7 +602,8 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"manifest" && argc == 4) return manifest(argv[2], argv[3]);
   if (command == L"installed" && argc == 5) return installed(argv[2], argv[3], argv[4]);
   if (command == L"start" && argc == 2) return start();
+  if (command == L"setup" && argc == 3) return setupPages(argv[2]);
   if (command == L"uninstall" && argc == 2) return uninstall();
-  std::fprintf(stderr, "usage: release_check version|manifest|installed|start|uninstall ...\n");
+  std::fprintf(stderr, "usage: release_check version|manifest|installed|start|setup|uninstall ...\n");
   return 2;
 }

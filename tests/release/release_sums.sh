@@ -1,21 +1,16 @@
 #!/usr/bin/env bash
-# Puts the setup program beside the release zip and prints (and writes) the SHA-256 sums of the
-# program, the zip and the setup.
-# Usage: release_sums.sh SETUP_EXE ZIP RELEASE_DIR KALMIRA_EXE
+# Checks the sums the release target wrote against the files it made, that the setup is a 32-bit
+# Windows GUI program, and prints the sums.
+# Usage: release_sums.sh SUMS STAGED_KALMIRA_EXE ZIP SETUP_EXE
 set -euo pipefail
-[ $# -eq 4 ] || { echo "usage: release_sums.sh SETUP_EXE ZIP RELEASE_DIR KALMIRA_EXE"; exit 2; }
-setup=$1
-zip=$2
-dir=$3
-exe=$4
-[ -f "$setup" ] || { echo "no setup program at $setup"; exit 1; }
-[ -f "$zip" ] || { echo "no release zip at $zip"; exit 1; }
-cp "$setup" "$dir/"
-file "$dir/$(basename "$setup")" | grep -q 'PE32 executable (GUI) Intel 80386' || { file "$setup"; exit 1; }
-sums=$dir/$(basename "$zip" .zip).sha256
-{
-  echo "$(sha256sum < "$exe" | cut -d' ' -f1)  $(basename "$exe")"
-  (cd "$dir" && sha256sum "$(basename "$zip")" "$(basename "$setup")")
-} > "$sums"
+[ $# -eq 4 ] || { echo "usage: release_sums.sh SUMS STAGED_KALMIRA_EXE ZIP SETUP_EXE"; exit 2; }
+sums=$1
+source "$(dirname "$0")/pe_header.sh"
+[ -f "$sums" ] || { echo "no sums at $sums (cmake --build ... --target release makes them)"; exit 1; }
+expected=$(for file in "$2" "$3" "$4"; do
+  echo "$(sha256sum < "$file" | cut -d' ' -f1)  $(basename "$file")"
+done)
+[ "$(cat "$sums")" = "$expected" ] || { echo "$sums says:"; cat "$sums"; echo "the files are:"; echo "$expected"; exit 1; }
+is_win32_gui "$4"
 cat "$sums"
-echo "release: $(stat -c %s "$zip") and $(stat -c %s "$setup") bytes; sums in $sums"
+echo "release: $(stat -c %s "$3") and $(stat -c %s "$4") bytes; sums in $sums"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Tests the release under Wine, in a display and a Wine prefix of its own (under WORK_DIR): the
-# file properties and the manifest of kalmira.exe, then a silent install, an install over it, a
+# file properties and the manifest of kalmira.exe, then an install through the setup's pages (whose
+# finish page must start nothing), a silent install over it, a
 # start from the Start menu, and a silent uninstall, after which the prefix's files and its
 # Software registry must be as they were before the install.
 # Usage: run_release.sh KALMIRA_EXE CITAJMA_TXT SETUP_EXE RELEASE_CHECK_EXE VERSION DISPLAY_VERSION WORK_DIR
@@ -83,8 +84,18 @@ if [ ! -f "$setup" ]; then
   exit 1
 fi
 
+# The user's Temp as this Windows has it (Wine 8: users/NAME/Temp; Wine 10, like Windows since
+# Vista: users/NAME/AppData/Local/Temp), as a path under drive C: the way the snapshots list files.
+drive_c=$(realpath "$WINEPREFIX/drive_c")
+temp_dir=$(realpath -m "$(winepath -u "$(wine cmd /c echo %TEMP% 2> /dev/null | tr -d '\r')" 2> /dev/null)")
+case $temp_dir in
+  "$drive_c"/*) temp_files=.${temp_dir#"$drive_c"} ;;
+  *) echo "  FAIL  Wine names no Temp folder on drive C: (%TEMP% is ${temp_dir:-empty})"; exit 1 ;;
+esac
+echo "== the user's Temp is $temp_files"
+
 # Left over from an earlier run that stopped half-way.
-rm -rf "$WINEPREFIX/drive_c/Program Files/Kalmira" "$WINEPREFIX/drive_c/users/"*/Temp/~nsu*.tmp \
+rm -rf "$WINEPREFIX/drive_c/Program Files/Kalmira" "$temp_dir"/~nsu*.tmp \
   "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kalmira horoskop.lnk"
 wine reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kalmira' /f > /dev/null 2>&1
 wine reg delete 'HKLM\System\CurrentControlSet\Control\Session Manager' /v PendingFileRenameOperations /f \
@@ -98,7 +109,9 @@ install() {  # a silent setup run, then everything it must have put in place
   check "the setup exits with 0" test $? -eq 0
   drive installed "$win_exe" "$(winepath -w "$readme")" "$display_version"
 }
-install "silent install"
+echo "== install through the setup's pages"
+drive setup "$win_setup"
+drive installed "$win_exe" "$(winepath -w "$readme")" "$display_version"
 echo "== the installed program"
 drive start
 # As an earlier setup of this version left it: with the English README.md, which this one replaces.
@@ -111,8 +124,9 @@ snapshot uninstalled
 # The uninstaller's copy of itself in %TEMP% cannot delete itself while it runs: like Windows, it
 # asks for its deletion at the next restart. Anything else left over is a fault.
 leftover=$(diff "$work/snapshot-before.files" "$work/snapshot-uninstalled.files" | grep '^>' | sed 's/^> //')
-check "the only files left are the uninstaller's temporary copy" \
-  test -z "$(grep -v -E '^\./users/[^/]+/Temp/~nsu[^/]*\.tmp(/Un[^/]*\.exe)?$' <<< "$leftover")"
+temp_pattern=$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<< "$temp_files")
+check "the only files left are the uninstaller's temporary copy in $temp_files" \
+  test -z "$(grep -v -E "^$temp_pattern/~nsu[^/]*\.tmp(/Un[^/]*\.exe)?\$" <<< "$leftover")"
 pending=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager' /v PendingFileRenameOperations \
   2> /dev/null | tr -d '\r')
 for path in $(grep -o 'Temp/~nsu.*' <<< "$leftover"); do

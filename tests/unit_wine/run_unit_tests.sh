@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the cross-built engine tests under Wine, in the bench's prefix (WINE_DIR/wineprefix).
+# Runs the cross-built engine tests and the shell's start-up test under Wine, in the bench's prefix (WINE_DIR/wineprefix).
 # Usage: run_unit_tests.sh WINE_DIR TESTS_EXE...
 set -uo pipefail
 [ $# -ge 2 ] || { echo "usage: run_unit_tests.sh WINE_DIR TESTS_EXE..." >&2; exit 2; }

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/codepage.h"
 #include "engine/request.h"
 #include "engine/systems.h"
 #include "tools/kalmira-text/render.h"

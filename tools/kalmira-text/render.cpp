@@ -8,19 +8,6 @@ namespace kalmira {
 
 namespace {
 
-void appendUtf8(std::string& out, char32_t codePoint) {
-  if (codePoint < 0x80) {
-    out += static_cast<char>(codePoint);
-  } else if (codePoint < 0x800) {
-    out += static_cast<char>(0xC0 | (codePoint >> 6));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (codePoint >> 12));
-    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  }
-}
-
 void wrapParagraph(std::string& out, std::string_view paragraph, std::size_t width) {
   std::size_t column = 0;
   std::size_t at = 0;
@@ -43,43 +30,6 @@ void wrapParagraph(std::string& out, std::string_view paragraph, std::size_t wid
 }
 
 }  // namespace
-
-std::string cp1250ToUtf8(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 8);
-  for (char byte : text) {
-    const char32_t codePoint = cp1250ToUnicode(byte);
-    appendUtf8(out, codePoint == 0 && byte != '\0' ? U'\uFFFD' : codePoint);
-  }
-  return out;
-}
-
-bool isUtf8(std::string_view text) {
-  const std::u8string_view utf8{reinterpret_cast<const char8_t*>(text.data()), text.size()};
-  for (std::size_t at = 0; at < utf8.size();) {
-    const std::size_t length = decodeUtf8(utf8, at).length;
-    if (length == 0) return false;
-    at += length;
-  }
-  return true;
-}
-
-std::string utf8ToCp1250(std::string_view text) {
-  std::string out;
-  const std::u8string_view utf8{reinterpret_cast<const char8_t*>(text.data()), text.size()};
-  for (std::size_t at = 0; at < utf8.size();) {
-    const Utf8Char decoded = decodeUtf8(utf8, at);
-    if (decoded.length == 0) {
-      out += '?';
-      ++at;
-      continue;
-    }
-    const int byte = unicodeToCp1250(decoded.codePoint);
-    out += byte < 0 ? '?' : static_cast<char>(byte);
-    at += decoded.length;
-  }
-  return out;
-}
 
 std::string renderParagraphs(std::string_view text, std::size_t width) {
   if (width < 20) width = 20;

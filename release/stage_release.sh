@@ -19,7 +19,7 @@ if [ -z "$epoch" ]; then
   epoch=$(git -C "$source_dir" log -1 --format=%ct 2> /dev/null || true)
 fi
 if [ -z "$epoch" ]; then
-  epoch=$(cd "$source_dir" && find CMakeLists.txt engine ui resources installer -type f -printf '%T@\n' |
+  epoch=$(cd "$source_dir" && find CMakeLists.txt engine ui resources release -type f -printf '%T@\n' |
     sort -n | tail -n 1 | cut -d. -f1)
 fi
 mkdir -p "$stage"

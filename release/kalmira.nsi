@@ -37,8 +37,8 @@ VIAddVersionKey /LANG=1051 "LegalCopyright" "Copyright © 2026 Kalmira"
 !define MUI_ICON "${EXE_ICON}"
 !define MUI_UNICON "${EXE_ICON}"
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_RUN "$INSTDIR\kalmira.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Spustiť ${PRODUCT}"
+; The finish page offers no "run the program now": the setup runs with administrator rights, and a
+; program started from it would run with them too. The Start menu starts it as the user.
 
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
