@@ -84,8 +84,8 @@ constexpr std::u8string_view buvolTraits =
     u8"Neústupný, Praktický, Ctižádostivý";
 constexpr std::u8string_view buvolCharacter =
     u8"Buvol, který v závodě zvířat doběhl jako druhý jen proto, že se na jeho hřbetě svezla "
-    u8"Krysa, patří k nejvytrvalejším znamením. Narodil se pro poctivou práci a to, co jednou "
-    u8"začne, dotáhne do konce bez ohledu na překážky. Nespěchá, nenechá se unést náladou okamžiku "
+    u8"Krysa, patří k nejvytrvalejším znamením. Narodil se pro poctivou práci, a když se jednou "
+    u8"opře do jařma, zastaví ho málokterá překážka. Nespěchá, nenechá se unést náladou okamžiku "
     u8"a každý krok si nejprve pečlivě rozmyslí. Kdo s ním jedná, přesně ví, na čem je. Mluví jen "
     u8"málo, a když už promluví, jeho slova mají váhu. Okázalost mu nic neříká; váží si tradic a "
     u8"jasných pravidel. V jednání s lidmi je přímý, lichotky a intriky nesnáší a sám se k nim "
@@ -223,8 +223,8 @@ constexpr std::u8string_view drakCharacter =
     u8"že je dokáže uskutečnit. Mnohdy se mu to podaří, protože spojuje odvahu s inteligencí a "
     u8"neúnavnou pracovitostí. Drak se neumí přetvařovat a od ostatních vyžaduje stejnou "
     u8"otevřenost. Lež nebo pokrytectví ho dokážou rozzuřit. Jeho přímost však někdy působí "
-    u8"bezohledně a svým sebevědomím Drak dokáže druhé nechtěně zranit. O věcech chce rozhodovat "
-    u8"sám a radu přijme, jen když si o ni řekne. Zná jen liják, nebo sucho: věci se věnuje celou "
+    u8"bezohledně a svým sebevědomím Drak dokáže druhé nechtěně zranit. Poslední slovo chce mít "
+    u8"vždycky on, i kdyby ho to stálo přátelství. Zná jen liják, nebo sucho: věci se věnuje celou "
     u8"silou, anebo ji rovnou odmítne. Drobná každodenní práce ho nudí, láká ho spíše velké dílo, "
     u8"které přetrvá. Daří se mu tam, kde je třeba vést lidi a mít vizi. Pomoc od druhých přijímá "
     u8"jen nerad, protože nechce působit slabě. Trápí ho netrpělivost a sklon k přehnaným "
@@ -382,11 +382,11 @@ constexpr std::u8string_view kozaTraits =
 constexpr std::u8string_view kozaCharacter =
     u8"Jemnost a tvůrčí duch patří ke Koze stejně neodmyslitelně jako touha po klidu. Rok Kozy se "
     u8"v Číně pokládá za dobu smíru, kdy se daří umění, a Koza sama má citlivou duši, která vnímá "
-    u8"krásu i na místech, kde by ji nikdo nehledal. Bývá mírná, nesnáší hádky a ve sporech "
-    u8"obvykle ustoupí jako první. Znak pro kozu je v čínském písmu součástí znaků pro krásu i pro "
-    u8"dobrotu. Radost jí vždy udělá, když může někoho obdarovat nebo potěšit. Trápí ji "
-    u8"nerozhodnost a sklon k obavám: o budoucnost se strachuje víc, než je nutné, a potřebuje "
-    u8"cítit, že má pevné zázemí. Koza ráda žije v pohodlí a harmonii, mezi lidmi, kteří ji mají "
+    u8"krásu i na místech, kde by ji nikdo nehledal. Zlé slovo ji zraní víc, než by kdo čekal, "
+    u8"a dlouho ho nosí v sobě. Znak pro kozu je v čínském písmu součástí znaků pro krásu i pro "
+    u8"dobrotu. Radost jí vždy udělá, když může někoho obdarovat nebo potěšit. Nerozhodnost "
+    u8"a obavy z toho, co bude, jí berou klid: strachuje se víc, než je nutné, a potřebuje "
+    u8"vědět, že má pevné zázemí. Koza ráda žije v pohodlí a harmonii, mezi lidmi, kteří ji mají "
     u8"upřímně rádi. Tlak, spěch a přísné předpisy jí nesvědčí; nejlépe tvoří ve vlastním rytmu. "
     u8"Jako koza, která si na horské pastvině vybírá jen ty nejjemnější byliny, si i v práci "
     u8"nejraději volí úkoly, jež ji těší. Vůdčí roli však nikdy nevyhledává a raději pracuje v "
@@ -398,7 +398,7 @@ constexpr std::u8string_view kozaCharacter =
     u8"nezneužije.";
 constexpr std::u8string_view kozaPartnership =
     u8"Koza je vlídná společnice, se kterou je lidem dobře, protože umí naslouchat a nikoho "
-    u8"nesoudí. Doma je tou, kdo drží všechny pohromadě a na nikoho nezapomene. S Králíkem chodí "
+    u8"nesoudí. Doma pamatuje na všechny narozeniny a nikoho nenechává stranou. S Králíkem chodí "
     u8"na koncerty a do galerií a na hostinách, které pořádá Prase, se postará o prostřený stůl a "
     u8"květiny. Ke Koni si chodí pro radu, když se na ni někdo v práci oboří, protože on se nikoho "
     u8"nebojí. Buvol ji jako nadřízený ochromuje kontrolou každé čárky. Když se v kolektivu křičí, "
@@ -553,7 +553,7 @@ constexpr std::u8string_view pesCharacter =
     u8"oddaný a pozorný, ale potřebuje jistotu; zradu odpouští jen těžko. Mezi svými však roztaje "
     u8"a ukáže svůj vlídný humor.";
 constexpr std::u8string_view pesPartnership =
-    u8"Pes je mezi lidmi oblíbený pro upřímnost a ochotu pomáhat. Nemocného kamaráda navštíví, "
+    u8"Pes je všude oblíbený, protože za ním lze zajít s čímkoli. Nemocného kamaráda navštíví, "
     u8"sousedům pohlídá byt a o stárnoucí rodiče se stará s velkou trpělivostí. Nejvěrnějším "
     u8"přítelem mu bývá Tygr, se kterým chodí hrát fotbal a kterému poradí, když se do něčeho "
     u8"unáhleně pustí. Blízko má i ke Koni: když se pohádají, do večera se usmíří. Králík je mu "
@@ -599,8 +599,8 @@ constexpr std::u8string_view praseCharacterStart =
     u8"nebo střechu nad hlavou.";
 constexpr std::u8string_view praseCharacterEnd =
     u8"Čínské písmo spojuje prase s dostatkem: znak pro domov se píše jako prase pod střechou. "
-    u8"Prase má rádo společnost přátel, a proto jeho dveře bývají vždy otevřené hostům. Je "
-    u8"pracovité, a když si stanoví cíl, jde za ním s nečekanou houževnatostí. Nesnáší spory a "
+    u8"Prase má rádo společnost přátel, a proto jeho dveře bývají vždy otevřené hostům. Vypadá "
+    u8"pohodlně, do práce se však opře s vytrvalostí, jakou nikdo nečekal. Nesnáší spory a "
     u8"intriky; hádky raději urovná smířlivým slovem, než aby přilévalo olej do ohně. Rádo se "
     u8"zasměje a jeho dobrá nálada je nakažlivá. Ve zlých časech neztrácí naději a umí utěšit i "
     u8"ty, kdo ji ztratili. Rádo vymýšlí dárky pro ostatní a každý vybírá dlouho a s láskou. "

@@ -231,10 +231,10 @@ constexpr auto seth =
                      u8"doma. Neposlouchá pravidla, jejichž smysl nevidí, a autorita mu musí svou "
                      u8"cenu dokázat. Když se rozzlobí, zvedne se v něm písečná bouře, a co v ní "
                      u8"napáchá, pak dlouho napravuje. Jeho místo je na přídi, třeba při záchraně "
-                     u8"lidí nebo v čele firmy, jež začíná od nuly. V citech bývá žárlivý a "
-                     u8"náruživý a hodí se k němu někdo, kdo se jeho hromů nezalekne. Své síle by "
+                     u8"lidí nebo v čele firmy, jež začíná od nuly. V lásce bývá žárlivý a "
+                     u8"náruživý a k sobě pustí jen toho, kdo se jeho hromů nezalekne. Své síle by "
                      u8"měl dávat práci, jinak se obrátí proti němu; prospívá mu vítr a dlouhé "
-                     u8"cesty. Učí se poznat, že i ustoupit je někdy síla. "),
+                     u8"cesty. Jako Seth na soudu bohů se učí i prohrávat. "),
                 text(u8"V západní astrologii znamení Seth koresponduje s Pannou a Váhami."));
 
 // Osiris

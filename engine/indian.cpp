@@ -33,7 +33,7 @@ constexpr auto sokol1 =
                     u8"letech vrátil, tehdy zahnízdí: na skalní římse, kam se pár vrací každý rok, "
                     u8"snese samice vejce do mělké jamky, protože hnízdo si sokol nestaví. Kořist "
                     u8"loví z výšky střemhlavým letem, rychlejším než pohyb kteréhokoli jiného "
-                    u8"tvora na zemi. Kdo přišel na svět v sokolím čase, dostal do vínku bystrý "
+                    u8"tvora na zemi. Narodí-li se dítě v sokolím čase, dostane do vínku bystrý "
                     u8"zrak a umění vyčkat na vyhlídce, než přijde jeho chvíle."));
 constexpr auto sokol2 =
     piece<640>("Sokol, piece 2", textSoFar, tabs(10),
@@ -43,8 +43,8 @@ constexpr auto sokol2 =
                     u8"ani přetvářku. V práci potřebuje rozhled: chce vidět celé pole, ne jen svůj "
                     u8"kousek, a pak udeří přesně tam, kde se věc rozhoduje. Skutečný sokol "
                     u8"většinu útoků mine a hned se vrací do výšky, a ani jeho člověk se nenechá "
-                    u8"zlomit nezdarem; chybu si rozebere a příště zaútočí jinak. Jeho slabinou je "
-                    u8"tvrdost k sobě i k druhým. Kdo nestačí jeho letu, toho snadno přehlédne, a "
+                    u8"zlomit nezdarem; chybu si rozebere a příště zaútočí jinak. Jeho slabinou bývá "
+                    u8"dravčí tvrdost i k sobě. Kdo nestačí jeho letu, toho snadno přehlédne, a "
                     u8"teprve později zjistí, že ho potřeboval."));
 constexpr auto sokol3 =
     piece<711>("Sokol, piece 3", textSoFar, tabs(3),
@@ -154,7 +154,7 @@ constexpr auto jelen2 =
                     u8"své blízké postaví, i kdyby se přitom třásl."));
 constexpr auto jelen3 =
     piece<847>("Jelen, piece 3", textSoFar, tabs(12),
-               text(u8"V práci Jelen potřebuje volný prostor a čistý vzduch. Stádo chodí po "
+               text(u8"Jelen v práci hledá místo, kde se dá zhluboka dýchat. Stádo chodí po "
                     u8"starých stezkách mezi pastvou, napajedlem a úkrytem a ví, kde je bezpečno; "
                     u8"podobně se i lidský Jelen nejlépe cítí tam, kde zná cesty i lidi a kde "
                     u8"nikdo nekřičí. Zavřený mezi čtyři stěny je jako zvěř v oboře: sytý, a přece "
