@@ -55,10 +55,10 @@ constexpr auto amonRa =
                      u8"Práci bere jako stavbu chrámu: přidává kámen ke kameni a chce, aby po něm "
                      u8"zůstalo něco, co přečká generace. S penězi zachází uvážlivě jako správce "
                      u8"sýpek. Potíže mu dělá umíněnost boha, který se nerad ptá jiných na radu; "
-                     u8"co jednou rozhodne, mění jen nerad. Partnerovi je štědrou a spolehlivou "
+                     u8"co jednou rozhodne, to sotva změní. Partnerovi je štědrou a spolehlivou "
                      u8"oporou, potřebuje však protějšek, který jeho tichou moc nebude zkoušet. "
                      u8"Domov je mu tím, čím byl Amonovi Karnak: místem, odkud vychází do světa a "
-                     u8"kam se vrací. Sílu mu dodává slunce a pravidelný řád dne; srdce by neměl "
+                     u8"kam se vrací. Svědčí mu řád dne, který zachovávali kněží; srdce by neměl "
                      u8"přetěžovat. "),
                 text(u8"V západní astrologii znamení Amon-Ra koresponduje s Vodnářem a Rybami."));
 
@@ -156,8 +156,8 @@ constexpr auto geb =
                      u8"stejně jako mladý tým. V lásce vzhlíží k partnerovi jako Geb k nebi a "
                      u8"touží po blízkosti, kterou by mu nikdo nebral. K blízkým je štědrý jako "
                      u8"černá země v roce vydatné povodně. Ke změně se odhodlává pomalu a dlouho, "
-                     u8"a tak mu občas unikne příležitost, na niž čekal. Zdraví mu vrací chůze "
-                     u8"naboso po trávě a práce rukama v hlíně. "),
+                     u8"a tak mu občas unikne příležitost, na niž čekal. Nejlépe si odpočine "
+                     u8"bosý na trávě a při práci rukama v hlíně. "),
                 text(u8"V západní astrologii znamení Geb koresponduje s Blíženci a Raky."));
 
 // Sechmet
@@ -203,8 +203,8 @@ constexpr auto toth =
                      u8"knihám i k lidem, od nichž se dá něčemu naučit, a s novou znalostí si "
                      u8"pohrává jako bůh s Měsícem, dokud z ní nevytěží užitek. Dokáže najít "
                      u8"východisko, které nikoho jiného nenapadlo, a hledat je ho baví. Vyniká "
-                     u8"jako prostředník: obě strany sporu mu důvěřují, protože si nestraní. "
-                     u8"Nejvíc ho uspokojí, když může něco srozumitelně vysvětlit nebo zaznamenat "
+                     u8"jako prostředník: obě strany sporu mu důvěřují, protože nikomu nestraní. "
+                     u8"Nejvíc ho těší, když může něco srozumitelně vysvětlit nebo zaznamenat "
                      u8"pro ty, kdo přijdou potom. Umí se ale zahrabat do papyrových svitků tak "
                      u8"hluboko, že ani nepostřehne, jak uteklo léto. S láskou nespěchá; potřebuje "
                      u8"partnera, s nímž si bude rozumět nad knihou stejně jako v tichu večera. "
@@ -231,10 +231,10 @@ constexpr auto seth =
                      u8"doma. Neposlouchá pravidla, jejichž smysl nevidí, a autorita mu musí svou "
                      u8"cenu dokázat. Když se rozzlobí, zvedne se v něm písečná bouře, a co v ní "
                      u8"napáchá, pak dlouho napravuje. Jeho místo je na přídi, třeba při záchraně "
-                     u8"lidí nebo v čele firmy, jež začíná od nuly. V citech bývá žárlivý a "
-                     u8"náruživý a hodí se k němu někdo, kdo se jeho hromů nezalekne. Své síle by "
+                     u8"lidí nebo v čele firmy, jež začíná od nuly. V lásce bývá žárlivý a "
+                     u8"náruživý a k sobě pustí jen toho, kdo se jeho hromů nezalekne. Své síle by "
                      u8"měl dávat práci, jinak se obrátí proti němu; prospívá mu vítr a dlouhé "
-                     u8"cesty. Učí se poznat, že i ustoupit je někdy síla. "),
+                     u8"cesty. Jako Seth na soudu bohů se učí i prohrávat. "),
                 text(u8"V západní astrologii znamení Seth koresponduje s Pannou a Váhami."));
 
 // Osiris

@@ -33,7 +33,7 @@ constexpr auto sokol1 =
                     u8"letech vrátil, tehdy zahnízdí: na skalní římse, kam se pár vrací každý rok, "
                     u8"snese samice vejce do mělké jamky, protože hnízdo si sokol nestaví. Kořist "
                     u8"loví z výšky střemhlavým letem, rychlejším než pohyb kteréhokoli jiného "
-                    u8"tvora na zemi. Kdo přišel na svět v sokolím čase, dostal do vínku bystrý "
+                    u8"tvora na zemi. Narodí-li se dítě v sokolím čase, dostane do vínku bystrý "
                     u8"zrak a umění vyčkat na vyhlídce, než přijde jeho chvíle."));
 constexpr auto sokol2 =
     piece<640>("Sokol, piece 2", textSoFar, tabs(10),
@@ -43,8 +43,8 @@ constexpr auto sokol2 =
                     u8"ani přetvářku. V práci potřebuje rozhled: chce vidět celé pole, ne jen svůj "
                     u8"kousek, a pak udeří přesně tam, kde se věc rozhoduje. Skutečný sokol "
                     u8"většinu útoků mine a hned se vrací do výšky, a ani jeho člověk se nenechá "
-                    u8"zlomit nezdarem; chybu si rozebere a příště zaútočí jinak. Jeho slabinou je "
-                    u8"tvrdost k sobě i k druhým. Kdo nestačí jeho letu, toho snadno přehlédne, a "
+                    u8"zlomit nezdarem; chybu si rozebere a příště zaútočí jinak. Jeho slabinou bývá "
+                    u8"dravčí tvrdost i k sobě. Kdo nestačí jeho letu, toho snadno přehlédne, a "
                     u8"teprve později zjistí, že ho potřeboval."));
 constexpr auto sokol3 =
     piece<711>("Sokol, piece 3", textSoFar, tabs(3),
@@ -154,7 +154,7 @@ constexpr auto jelen2 =
                     u8"své blízké postaví, i kdyby se přitom třásl."));
 constexpr auto jelen3 =
     piece<847>("Jelen, piece 3", textSoFar, tabs(12),
-               text(u8"V práci Jelen potřebuje volný prostor a čistý vzduch. Stádo chodí po "
+               text(u8"Jelen v práci hledá místo, kde se dá zhluboka dýchat. Stádo chodí po "
                     u8"starých stezkách mezi pastvou, napajedlem a úkrytem a ví, kde je bezpečno; "
                     u8"podobně se i lidský Jelen nejlépe cítí tam, kde zná cesty i lidi a kde "
                     u8"nikdo nekřičí. Zavřený mezi čtyři stěny je jako zvěř v oboře: sytý, a přece "
@@ -185,8 +185,8 @@ constexpr auto datel1 =
                text(u8"Lidi narozené mezi 21. červnem a 21. červencem zveme v názvosloví "
                     u8"indiánského horoskopu „Datly“. Tyto zrozence ovlivňuje vodní živel a "
                     u8"vítr jižní. "),
-               text(u8"Datel nastupuje v nejdelších dnech roku, kdy slunce stojí vysoko a obilí "
-                    u8"dozrává. Datel černý, největší z našich šplhavců, tehdy vyvádí z hnízda "
+               text(u8"Datel nastupuje, když je bukový les v plném listí a v korunách utichá "
+                    u8"jarní zpěv. Datel černý, největší z našich šplhavců, tehdy vyvádí z hnízda "
                     u8"mláďata a rodina se spolu ještě několik týdnů toulá lesem. Dutinu vytesali "
                     u8"rodiče na jaře ve starém buku, celé dva týdny do ní bušili zobákem, a až ji "
                     u8"opustí, nastěhuje se do ní sýc, holub doupňák nebo netopýři. V lidské "
@@ -209,8 +209,8 @@ constexpr auto datel3 =
                     u8"konce. Datlí jazyk je tak dlouhý, že se jeho kořen obtáčí kolem lebky, a "
                     u8"pták jím vytáhne potravu i z nejhlubší chodby. Vytrvale se Datel dostane k "
                     u8"jádru věci, na niž jiní rezignovali. Z práce, kterou udělá, žijí ti, kdo ji "
-                    u8"ani neviděli, tak jako ptáci v jeho staré dutině. Nerad mění místo a časem "
-                    u8"se vypracuje výš."));
+                    u8"ani neviděli, tak jako ptáci v jeho staré dutině. Po kmeni šplhá pomalu, "
+                    u8"ale vždycky vzhůru."));
 constexpr auto datel4 =
     piece<644>("Datel, piece 4", textSoFar, tabs(15), spaces(13),
                text(u8"Datlí pár hnízdí spolu i léta a o vejce se dělí poctivě: ve dne se na nich "
@@ -286,8 +286,8 @@ constexpr auto medved1 =
                text(u8"Lidi narozené mezi 22. srpnem a 21. zářím zveme v názvosloví "
                     u8"indiánského horoskopu „Medvědy“. Tyto zrozence ovlivňuje zemský živel a "
                     u8"vítr jižní. "),
-               text(u8"Medvěd přichází v čase sklizně, kdy se z polí sváží úroda, v sadech "
-                    u8"uzrávají jablka a les nabízí borůvky, ostružiny a bukvice. Medvěd teď jí od "
+               text(u8"Medvěd přichází na sklonku léta, kdy v lesích rostou houby, na pasekách "
+                    u8"zrají ostružiny a z buků začínají padat první bukvice. Medvěd teď jí od "
                     u8"rána do noci a ukládá si zásobu tuku na dlouhý zimní spánek. Jeho člověk "
                     u8"mívá v sobě tutéž klidnou, neuspěchanou sílu a dar myslet dopředu."));
 constexpr auto medved2 =
@@ -322,7 +322,7 @@ constexpr auto medved4 =
                     u8"dobře, ale dopadne neohrabaně. Nejvíc porozumění najde u Bobra a Husy, s "
                     u8"vodními totemy se naučí mluvit o citech. Zdraví Medvěda řídí roční doby. V "
                     u8"zimě potřebuje víc spánku než ostatní a neměl by se za to stydět; vždyť "
-                    u8"medvědice v zimní noře i rodí a kojí v polospánku. Na jaře mu naopak "
+                    u8"medvědice v brlohu rodí a kojí mladé v polospánku. Na jaře mu naopak "
                     u8"prospějí dlouhé pochody po lese."));
 
 // Havran
@@ -521,7 +521,7 @@ constexpr auto vydra2 =
                     u8"je stejně doma a s lehkostí přechází mezi světy, které jiní drží odděleně. "
                     u8"Každý kámen na dně musí otočit a každou novou díru v břehu prozkoumat. I v "
                     u8"tvrdých časech si najde důvod k radosti, a když ostatní v mrazu jen čekají "
-                    u8"na jaro, ona se klouže z kopce. Nudu a stojatou vodu vůbec nesnáší."));
+                    u8"na jaro, ona se klouže z kopce. Stojatá tůň ji neláká, hledá proud."));
 constexpr auto vydra3 =
     piece<915>("Vydra, piece 3", textSoFar, tabs(17),
                text(u8"V práci se Vydra nejlépe uplatní tam, kde se nic nedá vyčíst z manuálu. V "
@@ -547,8 +547,8 @@ constexpr auto vydra4 =
                     u8"růžemi ji nudí. Mláďata vychovává vydra sama a bývá to oddaná matka. Blízko "
                     u8"má k Jelenovi, k Havranovi i k ohnivým totemům. Zdraví Vydry stojí na "
                     u8"teple: její zvíře si kožich ustavičně čistí, aby ho voda nepromočila, a i "
-                    u8"ona potřebuje dost tepla a jídla, protože při svém tempu snadno vyčerpá "
-                    u8"zásoby. Dobře jí dělá pohyb."));
+                    u8"ona by se měla chránit před chladem a vlhkem, protože právě ty jí škodí "
+                    u8"nejvíc. Dobře jí dělá pohyb."));
 
 // Vlk
 constexpr auto vlk1 =
