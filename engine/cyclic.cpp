@@ -141,7 +141,7 @@ constexpr auto dlouhychDnuNature =
                     u8"ohně, v trávě blikají světlušky a byliny natrhané před svítáním mají podle "
                     u8"starých bylinářek největší moc; nejvíc se cení třezalka, která kvete právě "
                     u8"kolem svatého Jana. Dozrávají pozdní třešně, rybíz a angrešt, kvetou lípy a "
-                    u8"celé vsi voní medem. V hnízdech bývá těsno a čápi učí mladé létat. Na horských "
+                    u8"celé vsi voní medem. V hnízdech bývá těsno a čápata mávají křídly. Na horských "
                     u8"loukách se teprve suší seno a v nížinách se chystá ječmen ke žním."));
 constexpr auto dlouhychDnuCharacter =
     piece<1238>("Doba dlouhých dnů, character", textSoFar, tabs(12),
@@ -457,7 +457,7 @@ constexpr auto tichaLove =
                     u8"neumí; dá přednost procházce po zamrzlém rybníce, kde stačí pár slov. "
                     u8"Potřebuje vedle sebe někoho, kdo s ním umí mlčet a komu ticho nepřipadá jako "
                     u8"hádka. Jeho náklonnost je jako stopa ve sněhu: jasná, čitelná, jen je třeba se "
-                    u8"na ni podívat. Mrzí ho, když se jeho mlčení vykládá jako chlad. Přetopená "
+                    u8"na ni podívat. Za zimních večerů vyřeže dárek z lipového dřeva. Přetopená "
                     u8"světnice, kde se vysouší sliznice, mu škodí víc než mráz venku. Zimní slunce, "
                     u8"které už v poledne začíná hřát, mu dodá sílu; stačí si k němu sednout na "
                     u8"lavičku u chalupy."));
