@@ -1,5 +1,6 @@
 // The About box: the program's name, author, contact, page and licence line.
 #include "resources/resource.h"
+#include "ui/dialog_font.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -8,6 +9,7 @@ const COLORREF aboutBackground = RGB(253, 236, 215);
 
 HBRUSH aboutBrush = nullptr;
 HBITMAP cancelBitmap = nullptr;
+HFONT letterFont = nullptr;
 
 }  // namespace
 
@@ -17,6 +19,7 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG:
       cancelBitmap = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
       aboutBrush = CreateSolidBrush(aboutBackground);
+      letterFont = useCentralEuropeanFont(dialog);
       return FALSE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
@@ -31,8 +34,10 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_DESTROY:
       DeleteObject(aboutBrush);
       DeleteObject(cancelBitmap);
+      DeleteObject(letterFont);
       aboutBrush = nullptr;
       cancelBitmap = nullptr;
+      letterFont = nullptr;
       return FALSE;
   }
   return FALSE;

@@ -2,6 +2,7 @@
 #include "engine/request.h"
 #include "engine/systems.h"
 #include "resources/resource.h"
+#include "ui/dialog_font.h"
 #include "ui/dialogs.h"
 #include "ui/wide_text.h"
 
@@ -11,10 +12,12 @@ const COLORREF background = RGB(250, 241, 232);
 
 HBRUSH resultBrush = nullptr;
 HBITMAP cancelBitmap = nullptr;
+HFONT letterFont = nullptr;
 
 void initResultDialog(HWND dialog, const kalmira::HoroscopeRequest& request) {
   cancelBitmap = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
   resultBrush = CreateSolidBrush(background);
+  letterFont = useCentralEuropeanFont(dialog);
 
   char title[kalmira::titleSize];
   kalmira::formatTitle(request, title);
@@ -61,8 +64,10 @@ INT_PTR CALLBACK resultDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_DESTROY:
       DeleteObject(resultBrush);
       DeleteObject(cancelBitmap);
+      DeleteObject(letterFont);
       resultBrush = nullptr;
       cancelBitmap = nullptr;
+      letterFont = nullptr;
       return FALSE;
   }
   return FALSE;
