@@ -11,8 +11,6 @@
 namespace {
 
 const wchar_t standInFace[] = L"Microsoft Sans Serif";
-// What the dialog manager averages a font's width over for the base units.
-const wchar_t alphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 int CALLBACK noteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
   *reinterpret_cast<bool*>(found) = true;
@@ -28,12 +26,29 @@ bool hasCentralEuropean(HDC dc, const wchar_t* face) {
   return found;
 }
 
-LONG alphabetWidth(HDC dc, HFONT font) {
+LONG textWidth(HDC dc, HFONT font, const wchar_t* text) {
   HGDIOBJ previous = SelectObject(dc, font);
   SIZE size{};
-  GetTextExtentPoint32W(dc, alphabet, lstrlenW(alphabet), &size);
+  GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
   SelectObject(dc, previous);
   return size.cx;
+}
+
+struct WidthTest {
+  HDC dc;
+  HFONT own, font;
+  bool wider;
+};
+
+BOOL CALLBACK noteWider(HWND control, LPARAM data) {
+  auto& test = *reinterpret_cast<WidthTest*>(data);
+  wchar_t text[256];
+  // The labels; the buttons show bitmaps, not their texts.
+  if (GetClassNameW(control, text, 256) > 0 && lstrcmpiW(text, L"Static") == 0 &&
+      GetWindowTextW(control, text, 256) > 0 &&
+      textWidth(test.dc, test.font, text) > textWidth(test.dc, test.own, text))
+    test.wider = true;
+  return !test.wider;
 }
 
 BOOL CALLBACK setFont(HWND control, LPARAM font) {
@@ -43,18 +58,20 @@ BOOL CALLBACK setFont(HWND control, LPARAM font) {
 
 // The dialog's font with the Central European character set, in its own face when the system has
 // that face in that set. A stand-in face of other metrics is made smaller, down to three quarters,
-// until it runs no wider than the dialog's font: the boxes were measured for that font.
-HFONT makeFont(HDC dc, HFONT own) {
+// until none of the dialog's labels runs wider in it than in the dialog's font: their boxes were
+// measured for that font.
+HFONT makeFont(HWND dialog, HDC dc, HFONT own) {
   LOGFONTW description{};
   if (GetObjectW(own, sizeof description, &description) != sizeof description) return nullptr;
   description.lfCharSet = EASTEUROPE_CHARSET;
   if (!hasCentralEuropean(dc, description.lfFaceName)) lstrcpyW(description.lfFaceName, standInFace);
-  const LONG width = alphabetWidth(dc, own), height = description.lfHeight;
+  const LONG height = description.lfHeight;
   for (;;) {
     HFONT font = CreateFontIndirectW(&description);
     const LONG smaller = description.lfHeight + (height < 0 ? 1 : -1);
-    if (font == nullptr || alphabetWidth(dc, font) <= width || std::abs(smaller) * 4 < std::abs(height) * 3)
-      return font;
+    WidthTest test{dc, own, font, false};
+    if (font != nullptr) EnumChildWindows(dialog, noteWider, reinterpret_cast<LPARAM>(&test));
+    if (!test.wider || std::abs(smaller) * 4 < std::abs(height) * 3) return font;
     DeleteObject(font);
     description.lfHeight = smaller;
   }
@@ -69,7 +86,7 @@ HFONT useCentralEuropeanFont(HWND dialog) {
   HGDIOBJ previous = SelectObject(dc, own);
   const bool holdsLetters = GetTextCharset(dc) == EASTEUROPE_CHARSET;
   SelectObject(dc, previous);
-  HFONT font = holdsLetters ? nullptr : makeFont(dc, own);
+  HFONT font = holdsLetters ? nullptr : makeFont(dialog, dc, own);
   ReleaseDC(dialog, dc);
   if (font != nullptr) EnumChildWindows(dialog, setFont, reinterpret_cast<LPARAM>(font));
   return font;
