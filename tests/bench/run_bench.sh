@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Windows bench against the real kalmira.exe under Wine, in a display (Xvfb) and a Wine
 # prefix of its own (WINE_DIR/wineprefix), once with a Central European locale and once with a
-# Western one; the two splash screenshots must be identical. Screenshots go to SHOTS (by default
+# Western one; the two splash screenshots must be identical. The layout suite runs at 96, 120 and 144
+# DPI in both. Screenshots go to SHOTS (by default
 # WINE_DIR/screenshots) as PNG.
 # The layout suite (in both locales) and the dialog suite compare every result with what the console
 # tool KALMIRA_TEXT (the engine built for Linux) shows for the same input.
@@ -62,12 +63,25 @@ expect() {  # list
 expect "$here/results.txt"
 expect "$here/signs.txt"
 
-for run in central-european:sk_SK.UTF-8 western:en_US.UTF-8; do
-  echo "== layout, ${run%%:*} locale (${run##*:})"
-  LC_ALL=${run##*:} timeout 900 wine "$bench" layout "$win_exe" "$(winepath -w "$here/signs.txt")" \
-    "$(winepath -w "$expected/signs")" 2>/dev/null | tr -d '\r' | tee "$log"
-  tally "$log"
+# The layout suite at 96, 120 and 144 DPI (Wine 8 scales dialogs by their font, as Windows XP to 8 do
+# for a program that declares no DPI awareness), with one sample road's screenshots in SHOTS/DPI-TAG/.
+for dpi in 96 120 144; do
+  wine_prefix_dpi "$dpi" && wine_session_restart
+  for run in central-european:sk_SK.UTF-8 western:en_US.UTF-8; do
+    echo "== layout, ${run%%:*} locale (${run##*:}), $dpi DPI"
+    LC_ALL=${run##*:} timeout 900 wine "$bench" layout "$win_exe" "$(winepath -w "$here/signs.txt")" \
+      "$(winepath -w "$expected/signs")" 2>/dev/null | tr -d '\r' | tee "$log"
+    tally "$log"
+    mkdir -p "$shots/$dpi-${run%%:*}"
+    LC_ALL=${run##*:} timeout 300 wine "$bench" tour "$win_exe" "$(winepath -w "$shots/$dpi-${run%%:*}")" 2>/dev/null |
+      tr -d '\r' > "$log"
+    tally "$log"
+    for bmp in "$shots/$dpi-${run%%:*}"/*.bmp; do
+      [ -f "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+    done
+  done
 done
+wine_prefix_dpi 96 && wine_session_restart
 
 echo "== dialogs"
 # The leak proof opens and closes each dialog 200 times (KALMIRA_BENCH_CYCLES sets another count).

@@ -13,6 +13,8 @@ wine_prefix_setup() {
     wineboot -i > /dev/null 2>&1 || { echo "wineboot failed"; return 1; }
   fi
   wine_prefix_fonts
+  # A run that ended at another DPI leaves it set: every session starts at 96.
+  if [ -e "$WINEPREFIX/.bench-dpi" ]; then wine_prefix_dpi 96 || return 1; fi
   # The bench (and the programs it starts) runs inside a Wine desktop window of its own. On a bare
   # X display, with no window manager, a program whose dialogs are opened and closed hundreds of
   # times otherwise ends up stuck inside EndDialog. It is as large as the display, which holds the
@@ -60,6 +62,7 @@ wine_prefix_dpi() {
   for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
     wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f > /dev/null 2>&1 || return 1
   done
+  if [ "$1" = 96 ]; then rm -f "$WINEPREFIX/.bench-dpi"; else echo "$1" > "$WINEPREFIX/.bench-dpi"; fi
 }
 
 wine_session_restart() {
