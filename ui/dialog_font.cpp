@@ -1,5 +1,7 @@
-// The dialogs' templates ask for "MS Sans Serif", a bitmap face that Windows installs in the code page
-// of the system's locale only: on a Western Windows it lacks ň, č, ě, ř, š, ž and ů. The Central
+// The face the dialogs' controls draw in, chosen so that it holds every Czech and Slovak letter.
+//
+// The templates ask for "MS Sans Serif", a bitmap face that Windows installs in the code page of the
+// system's locale only: on a Western Windows it lacks ň, č, ě, ř, š, ž and ů. The Central
 // European face is asked for by its character set; where the system has none under that name, the
 // TrueType "Microsoft Sans Serif" stands in, which every Windows from 2000 to 11 has, which holds the
 // Central European letters, and which was made with the bitmap face's metrics (it is what the
