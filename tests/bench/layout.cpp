@@ -369,6 +369,15 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
   Checks checks;
   std::printf("ANSI code page of this run: %u\n", GetACP());
   std::printf("dots per inch of this run: %d\n", sessionDpi());
+  // Asked for another DPI than 96, a Wine that tells a program declaring no DPI awareness 96 and
+  // stretches its windows as one picture (Wine 10, as Windows 8.1 and later do) has no XP-style
+  // scaling to check, and a driver's screen coordinates are not its pixels there.
+  wchar_t asked[8] = L"";
+  if (GetEnvironmentVariableW(L"KALMIRA_BENCH_DPI", asked, 8) > 0 && _wtoi(asked) != sessionDpi()) {
+    std::printf("  %ls DPI asked, %d told: this Wine stretches the program, as Windows 8.1 and later do\n",
+                asked, sessionDpi());
+    return checks.finish("layout");
+  }
   const Measure entryFont(templateFont(exe, IDD_BIRTH_DATE).font);
   std::printf("  the templates' font, as this process gets it: %s\n", entryFont.describe().c_str());
   LOGFONTW templateFace{};
