@@ -77,7 +77,9 @@ check "type 5: the sign's heading" grep -q '^Kozorožec$' "$out"
 run --raw 5 1 1 1980
 check "--raw type 5: the text's exact bytes" test "$(tail -n +2 "$out" | wc -c)" -eq 259
 check "--raw type 5: the heading runs straight into the pad" \
-  cmp -s <(tail -n +2 "$out" | head -c 166) <(cp1250 "Kozorožec"; printf '%156sj' '')
+  cmp -s <(tail -n +2 "$out" | head -c 165) <(cp1250 "Kozorožec"; printf '%156s' '')
+check "--raw type 5: the text reads on in lower case after the pad" \
+  grep -q '^[a-z]' <(tail -n +2 "$out" | tail -c +166)
 run --unchecked --raw 5 1 -1 1980
 check "--unchecked type 5: month -1" cmp -s "$out" <(cp1250 "Nastala chyba nemôžem nájsť tvoje znamenie")
 

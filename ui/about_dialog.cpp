@@ -2,12 +2,14 @@
 #include "resources/palette.h"
 #include "resources/resource.h"
 #include "ui/button_bitmap.h"
+#include "ui/dialog_font.h"
 #include "ui/dialogs.h"
 
 namespace {
 
 HBRUSH aboutBrush = nullptr;
 HBITMAP cancelBitmap = nullptr;
+HFONT letterFont = nullptr;
 
 }  // namespace
 
@@ -17,6 +19,7 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG:
       cancelBitmap = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
       aboutBrush = CreateSolidBrush(palette::staticBackground);
+      letterFont = useCentralEuropeanFont(dialog);
       return FALSE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
@@ -31,8 +34,10 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_DESTROY:
       DeleteObject(aboutBrush);
       DeleteObject(cancelBitmap);
+      DeleteObject(letterFont);
       aboutBrush = nullptr;
       cancelBitmap = nullptr;
+      letterFont = nullptr;
       return FALSE;
   }
   return FALSE;

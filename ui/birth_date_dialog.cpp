@@ -5,7 +5,9 @@
 #include "resources/palette.h"
 #include "resources/resource.h"
 #include "ui/button_bitmap.h"
+#include "ui/dialog_font.h"
 #include "ui/dialogs.h"
+#include "ui/layout_scale.h"
 #include "ui/main_window.h"
 #include "ui/wide_text.h"
 
@@ -15,6 +17,21 @@ namespace {
 
 HBRUSH entryBrush = nullptr;  // behind the edits and the list
 HBITMAP buttonBitmaps[3] = {};
+HFONT letterFont = nullptr;
+HBITMAP grownTiles[6] = {};  // the field tiles, where the dialog is larger than at 96 DPI
+
+BOOL CALLBACK growTile(HWND control, LPARAM scale) {
+  if ((GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) return TRUE;
+  for (HBITMAP& tile : grownTiles)
+    if (tile == nullptr) {
+      tile = loadScaledBitmap(instanceHandle, IDB_FIELD_TILE, *reinterpret_cast<const LayoutScale*>(scale));
+      // The tile the static loaded from the template is no longer shown: it goes at once.
+      DeleteObject(reinterpret_cast<HGDIOBJ>(
+          SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(tile))));
+      break;
+    }
+  return TRUE;
+}
 
 // The program's one request: filled here on every compute, read by the result dialog it opens.
 kalmira::HoroscopeRequest request{};
@@ -28,6 +45,9 @@ void initBirthDateDialog(HWND dialog) {
   buttonBitmaps[0] = setButtonBitmap(dialog, IDC_COMPUTE, IDB_COMPUTE_BUTTON);
   buttonBitmaps[1] = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
   buttonBitmaps[2] = setButtonBitmap(dialog, IDC_ABOUT, IDB_ABOUT_BUTTON);
+  letterFont = useCentralEuropeanFont(dialog);
+  if (const LayoutScale scale = layoutScaleOf(dialog); !scale.unchanged())
+    EnumChildWindows(dialog, growTile, reinterpret_cast<LPARAM>(&scale));
   SetFocus(GetDlgItem(dialog, IDC_DAY));
 }
 
@@ -66,6 +86,12 @@ void destroyBirthDateDialog() {
     DeleteObject(bitmap);
     bitmap = nullptr;
   }
+  for (HBITMAP& tile : grownTiles) {
+    DeleteObject(tile);
+    tile = nullptr;
+  }
+  DeleteObject(letterFont);
+  letterFont = nullptr;
 }
 
 INT_PTR colour(HDC dc, COLORREF text, COLORREF back, HBRUSH brush) {

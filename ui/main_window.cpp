@@ -5,6 +5,7 @@
 #include "resources/palette.h"
 #include "resources/resource.h"
 #include "ui/dialogs.h"
+#include "ui/layout_scale.h"
 
 HINSTANCE instanceHandle = nullptr;
 
@@ -23,36 +24,49 @@ struct Caption {
   const wchar_t* text;
 };
 
+// Every pixel constant here is for 96 DPI; the splash grows with the birth-date dialog that opens over
+// it, so that the dialog lies inside it at any DPI as it does at 96.
+LayoutScale splashScale;
+
 const Caption captions[] = {
     {-18, 195, 150, palette::ink, mainWindowTitle},
     {-11, 172, 280, palette::ink, L"Výrobu tohoto programu zabezpečil server"},
     {-12, 227, 300, palette::publisherCaption, L"www.kalmira.example"},
 };
 
-// Copies the whole `bitmap` onto `dc` with its top-left corner at (x, y), at its own size.
-void drawBitmapAt(HDC dc, int x, int y, HBITMAP bitmap) {
+// Draws `bitmap` with its top-left corner at (x, y), both for 96 DPI, grown as the splash is (at
+// 96 DPI copied pixel for pixel).
+void drawArtwork(HDC dc, int x, int y, HBITMAP bitmap) {
   if (bitmap == nullptr) return;
   HDC memory = CreateCompatibleDC(dc);
   BITMAP size{};
   GetObjectW(bitmap, sizeof size, &size);
   HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+  if (splashScale.unchanged()) {
+    BitBlt(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+  } else {
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    const int left = splashScale.x(x), top = splashScale.y(y);
+    StretchBlt(dc, left, top, splashScale.x(x + size.bmWidth) - left, splashScale.y(y + size.bmHeight) - top,
+               memory, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+  }
   SelectObject(memory, previous);
   DeleteDC(memory);
 }
 
 // Draws `bitmap` five times along a row, 127 pixels apart; the last runs past the right edge.
 void drawRow(HDC dc, int y, HBITMAP bitmap) {
-  for (int x = 0; x <= 4 * 127; x += 127) drawBitmapAt(dc, x, y, bitmap);
+  for (int x = 0; x <= 4 * 127; x += 127) drawArtwork(dc, x, y, bitmap);
 }
 
 void drawCaption(HDC dc, const LOGFONTW& base, const Caption& caption) {
   LOGFONTW description = base;
-  description.lfHeight = caption.height;
+  description.lfHeight = splashScale.y(caption.height);
   HFONT font = CreateFontIndirectW(&description);
   HGDIOBJ previous = SelectObject(dc, font);
   SetTextColor(dc, caption.colour);
-  TextOutW(dc, caption.x, caption.y, caption.text, lstrlenW(caption.text));
+  TextOutW(dc, splashScale.x(caption.x), splashScale.y(caption.y), caption.text, lstrlenW(caption.text));
   SelectObject(dc, previous);
   DeleteObject(font);
 }
@@ -65,7 +79,7 @@ void paintSplash(HWND window) {
   // edges: every paint starts from the background, whatever the system erased or not.
   RECT area;
   GetClientRect(window, &area);
-  area.top = 78;  // below the band, which the bitmaps cover whole
+  area.top = splashScale.y(78);  // below the band, which the bitmaps cover whole
   FillRect(dc, &area, reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)));
   HBITMAP tile = LoadBitmapW(instanceHandle, MAKEINTRESOURCEW(IDB_SPLASH_TILE));
   HBITMAP emblem = LoadBitmapW(instanceHandle, MAKEINTRESOURCEW(IDB_SPLASH_EMBLEM));
@@ -73,7 +87,7 @@ void paintSplash(HWND window) {
 
   drawRow(dc, 0, tile);
   DeleteObject(tile);
-  drawBitmapAt(dc, 2, 13, emblem);
+  drawArtwork(dc, 2, 13, emblem);
   DeleteObject(emblem);
   drawRow(dc, 63, strip);
   DeleteObject(strip);
@@ -139,8 +153,10 @@ bool registerAndCreateMainWindow() {
   windowClass.lpszClassName = mainClassName;
   if (RegisterClassExW(&windowClass) == 0) return false;
 
-  mainWindow = CreateWindowExW(0, mainClassName, mainWindowTitle, WS_POPUPWINDOW | WS_VISIBLE, 100, 150, 550,
-                               350, nullptr, nullptr, instanceHandle, nullptr);
+  splashScale = layoutScaleOfTemplate(instanceHandle, IDD_BIRTH_DATE);
+  mainWindow = CreateWindowExW(0, mainClassName, mainWindowTitle, WS_POPUPWINDOW | WS_VISIBLE,
+                               splashScale.x(100), splashScale.y(150), splashScale.x(550), splashScale.y(350),
+                               nullptr, nullptr, instanceHandle, nullptr);
   return mainWindow != nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include "resources/palette.h"
 #include "resources/resource.h"
 #include "ui/button_bitmap.h"
+#include "ui/dialog_font.h"
 #include "ui/dialogs.h"
 #include "ui/wide_text.h"
 
@@ -11,10 +12,12 @@ namespace {
 
 HBRUSH resultBrush = nullptr;
 HBITMAP cancelBitmap = nullptr;
+HFONT letterFont = nullptr;
 
 void initResultDialog(HWND dialog, const kalmira::HoroscopeRequest& request) {
   cancelBitmap = setButtonBitmap(dialog, IDCANCEL, IDB_CANCEL_BUTTON);
   resultBrush = CreateSolidBrush(palette::background);
+  letterFont = useCentralEuropeanFont(dialog);
 
   char title[kalmira::titleSize];
   kalmira::formatTitle(request, title);
@@ -58,8 +61,10 @@ INT_PTR CALLBACK resultDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_DESTROY:
       DeleteObject(resultBrush);
       DeleteObject(cancelBitmap);
+      DeleteObject(letterFont);
       resultBrush = nullptr;
       cancelBitmap = nullptr;
+      letterFont = nullptr;
       return FALSE;
   }
   return FALSE;

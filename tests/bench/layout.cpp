@@ -1,5 +1,6 @@
-// The bench's layout suite, run once per locale: what a person sees of the dialogs — Windows' dialog
-// metrics, labels that fit their boxes, letters the fonts can draw, and result texts that stay
+// The bench's layout suite, run per locale and dots per inch: what a person sees of the dialogs —
+// Windows' dialog metrics, the birth-date dialog inside the splash, every text drawn in one face
+// that holds all its letters, labels that fit their boxes in that face, and result texts that stay
 // inside their box and read as the console tool shows them.
 #include <windows.h>
 
@@ -13,6 +14,7 @@
 #include "tests/bench/bench.h"
 #include "tests/bench/bench_support.h"
 #include "tests/bench/driver.h"
+#include "tests/bench/faces.h"
 
 namespace bench {
 
@@ -33,6 +35,7 @@ struct Measure {
   explicit Measure(HFONT dialogFont) : font(dialogFont), previous(SelectObject(dc, dialogFont)) {
     GetTextMetricsW(dc, &metrics);
   }
+  explicit Measure(const LOGFONTW& face) : Measure(CreateFontIndirectW(&face)) {}
   ~Measure() {
     SelectObject(dc, previous);
     DeleteObject(font);
@@ -130,7 +133,20 @@ struct Measure {
   }
 };
 
-// The base units a shown dialog has, from its client size and its template size in dialog units.
+std::string shortText(const std::wstring& text) {
+  return "\"" + narrow(text.size() > 40 ? text.substr(0, 40) + L"..." : text) + "\"";
+}
+
+// The dots per inch of this session: the prefix's, which the program reads too.
+int sessionDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// The base units a shown dialog has, from its client size and its template size in dialog units; at
+// 96 DPI those of Windows.
 void checkBaseUnits(Checks& checks, HWND dialog, double unitsWide, double unitsHigh, const char* which) {
   RECT client;
   GetClientRect(dialog, &client);
@@ -138,31 +154,128 @@ void checkBaseUnits(Checks& checks, HWND dialog, double unitsWide, double unitsH
   char detail[64];
   std::snprintf(detail, sizeof detail, "%.2f x %.2f", x, y);
   std::printf("  %s: base units %s\n", which, detail);
-  checks.check(std::fabs(x - 6) <= 0.3 && std::fabs(y - 13) <= 0.3,
-               (std::string(which) + ": dialog base units 6 x 13, as on Windows").c_str(), detail);
+  if (sessionDpi() == 96)
+    checks.check(std::fabs(x - 6) <= 0.3 && std::fabs(y - 13) <= 0.3,
+                 (std::string(which) + ": dialog base units 6 x 13, as on Windows").c_str(), detail);
 }
 
-// Every text static of a shown dialog fits its box, and the font can draw every letter of it.
-void checkLabels(Checks& checks, const Measure& measure, HWND dialog, const char* which) {
-  std::string clipped, undrawn;
+// Each text a dialog shows is drawn in one face, found from the screen, that holds every letter of
+// it: none is taken from a fallback face, none is missing.
+struct OwnFaces {
+  const std::vector<LOGFONTW>* faces = nullptr;
+  int texts = 0;
+  const LOGFONTW* last = nullptr;  // tried first: the controls of a dialog share their font
+  std::string problems;
+
+  const LOGFONTW* look(const ShownText& shown, const Capture& shot) {
+    ++texts;
+    const LOGFONTW* face = faceShown(shown, shot, *faces, last);
+    std::string problem;
+    if (face == nullptr) {
+      problem = shortText(shown.text) + " is drawn in no one face";
+    } else {
+      last = face;
+      const Measure measure(*face);
+      const std::wstring missing = measure.undrawable(shown.text);
+      if (!missing.empty())
+        problem = shortText(shown.text) + " in " + measure.describe() + ", which lacks " + narrow(missing);
+    }
+    if (!problem.empty() && problems.size() < 600) problems += (problems.empty() ? "" : "; ") + problem;
+    return face;
+  }
+  void report(Checks& checks, const std::string& which) const {
+    if (last != nullptr) std::printf("  %s: drawn in %s\n", which.c_str(), Measure(*last).describe().c_str());
+    checks.check(texts > 0 && problems.empty(),
+                 (which + ": every text (" + std::to_string(texts) +
+                  ") is drawn in its own face, which holds every letter of it")
+                     .c_str(),
+                 problems);
+  }
+};
+
+RECT onScreen(HWND control, RECT area) {
+  MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&area), 2);
+  return area;
+}
+
+bool isTextStatic(HWND child) {
+  const DWORD type = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE)) & SS_TYPEMASK;
+  const bool text = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_SIMPLE ||
+                    type == SS_LEFTNOWORDWRAP;
+  return text && _wcsicmp(className(child).c_str(), L"Static") == 0 && !windowText(child).empty();
+}
+
+// Every text static of a shown dialog is drawn in its own face and fits its box in that face.
+void checkLabels(Checks& checks, const std::vector<LOGFONTW>& faces, HWND dialog, const char* which) {
+  const Capture shot = settledCapture(dialog);
+  OwnFaces own;
+  own.faces = &faces;
+  std::string clipped;
   int labels = 0;
   for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-    const DWORD type = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE)) & SS_TYPEMASK;
-    const bool text = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_SIMPLE ||
-                      type == SS_LEFTNOWORDWRAP;
-    if (_wcsicmp(className(child).c_str(), L"Static") != 0 || !text || windowText(child).empty()) continue;
+    if (!isTextStatic(child)) continue;
     ++labels;
-    const std::string problem = measure.overflow(child);
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+    RECT box;
+    GetClientRect(child, &box);
+    UINT format = DT_LEFT | DT_EXPANDTABS;
+    if ((style & SS_TYPEMASK) != SS_LEFTNOWORDWRAP) format |= DT_WORDBREAK;
+    if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+    const LOGFONTW* face = own.look({windowText(child), onScreen(child, box), format, false, {}}, shot);
+    if (face == nullptr) continue;
+    const std::string problem = Measure(*face).overflow(child);
     if (!problem.empty()) clipped += (clipped.empty() ? "" : "; ") + problem;
-    const std::wstring missing = measure.undrawable(windowText(child));
-    if (!missing.empty()) undrawn += narrow(missing);
   }
+  own.report(checks, std::string(which) + "'s labels");
   checks.check(
       labels > 0 && clipped.empty(),
       (std::string(which) + ": every label (" + std::to_string(labels) + ") fits its box whole").c_str(),
       clipped);
-  checks.check(undrawn.empty(), (std::string(which) + ": the font draws every letter of the labels").c_str(),
-               "cannot draw " + undrawn);
+}
+
+// Each entry of the list, scrolled to the top in turn, drawn in its own face.
+void checkListFaces(Checks& checks, const std::vector<LOGFONTW>& faces, HWND list) {
+  OwnFaces own;
+  own.faces = &faces;
+  RECT client;
+  GetClientRect(list, &client);
+  const int count = static_cast<int>(ask(list, LB_GETCOUNT));
+  const int itemHeight = static_cast<int>(ask(list, LB_GETITEMHEIGHT));
+  for (int i = 0; i < count && itemHeight > 0; ++i) {
+    ask(list, LB_SETTOPINDEX, i);
+    waitHandled(list);
+    const int top = (i - static_cast<int>(ask(list, LB_GETTOPINDEX))) * itemHeight;
+    if (top < 0 || top + itemHeight > client.bottom) continue;
+    wchar_t item[64] = {};
+    if (ask(list, LB_GETTEXTLEN, i) < 64) ask(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
+    own.look({item, onScreen(list, {0, top, client.right, top + itemHeight}), 0, true, {}},
+             settledCapture(list));
+  }
+  ask(list, LB_SETTOPINDEX, 0);
+  own.report(checks, "the list");
+}
+
+// The result box's lines that it shows whole, but the first, where the caret blinks.
+void lookAtResultLines(OwnFaces& own, HWND edit, const std::wstring& text) {
+  RECT format{};
+  ask(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  const Capture shot = settledCapture(edit);
+  const int lines = static_cast<int>(ask(edit, EM_GETLINECOUNT));
+  const int firstY = HIWORD(ask(edit, EM_POSFROMCHAR, ask(edit, EM_LINEINDEX, 0)));
+  const int lineHeight =
+      lines > 1 ? HIWORD(ask(edit, EM_POSFROMCHAR, ask(edit, EM_LINEINDEX, 1))) - firstY : 0;
+  for (int line = 1; line < lines && lineHeight > 0; ++line) {
+    const int start = static_cast<int>(ask(edit, EM_LINEINDEX, line));
+    const int top = firstY + line * lineHeight;
+    if (top + lineHeight > format.bottom) break;
+    std::wstring shown = text.substr(start, static_cast<size_t>(ask(edit, EM_LINELENGTH, start)));
+    while (!shown.empty() && iswspace(shown.back())) shown.pop_back();
+    if (shown.empty()) continue;
+    std::vector<int> at;
+    for (size_t i = 0; i < shown.size(); ++i)
+      at.push_back(static_cast<short>(LOWORD(ask(edit, EM_POSFROMCHAR, start + i))) - format.left);
+    own.look({shown, onScreen(edit, {format.left, top, format.right, top + lineHeight}), 0, true, at}, shot);
+  }
 }
 
 // The face this prefix gives to a font asked for as Marlett, the symbol face with which Wine draws a
@@ -255,10 +368,21 @@ std::string closeButtonProblem(HWND box) {
 int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstring& expectedDir) {
   Checks checks;
   std::printf("ANSI code page of this run: %u\n", GetACP());
-  const Measure entryFont(templateFont(exe, IDD_BIRTH_DATE).font),
-      aboutFont(templateFont(exe, IDD_ABOUT).font), resultFont(templateFont(exe, IDD_RESULT).font);
-  std::printf("  dialog font: %s\n", entryFont.describe().c_str());
-  std::printf("  About font:  %s\n", aboutFont.describe().c_str());
+  std::printf("dots per inch of this run: %d\n", sessionDpi());
+  // Asked for another DPI than 96, a Wine that tells a program declaring no DPI awareness 96 and
+  // stretches its windows as one picture (Wine 10, as Windows 8.1 and later do) has no XP-style
+  // scaling to check, and a driver's screen coordinates are not its pixels there.
+  wchar_t asked[8] = L"";
+  if (GetEnvironmentVariableW(L"KALMIRA_BENCH_DPI", asked, 8) > 0 && _wtoi(asked) != sessionDpi()) {
+    std::printf("  %ls DPI asked, %d told: this Wine stretches the program, as Windows 8.1 and later do\n",
+                asked, sessionDpi());
+    return checks.finish("layout");
+  }
+  const Measure entryFont(templateFont(exe, IDD_BIRTH_DATE).font);
+  std::printf("  the templates' font, as this process gets it: %s\n", entryFont.describe().c_str());
+  LOGFONTW templateFace{};
+  GetObjectW(entryFont.font, sizeof templateFace, &templateFace);
+  const std::vector<LOGFONTW> faces = listedFaces(templateFace);
 
   Session session;
   if (!checks.check(openEntry(exe, session), "a click on the splash opens the birth-date dialog"))
@@ -270,26 +394,27 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
   GetWindowRect(entry, &inside);
   RECT both;
   IntersectRect(&both, &splash, &inside);
+  // The splash grows as the dialog does: as much wider than 550 pixels as the dialog is wider than its
+  // 540 at 96 DPI, and so in height (350 and 263).
+  const double wider = (splash.right - splash.left) / 550.0 - (inside.right - inside.left) / 540.0;
+  const double higher = (splash.bottom - splash.top) / 350.0 - (inside.bottom - inside.top) / 263.0;
+  char grown[96];
+  std::snprintf(grown, sizeof grown, "the splash %ld x %ld, the dialog %ld x %ld", splash.right - splash.left,
+                splash.bottom - splash.top, inside.right - inside.left, inside.bottom - inside.top);
+  checks.check(std::fabs(wider) < 0.01 && std::fabs(higher) < 0.01,
+               "the splash grows with the birth-date dialog", grown);
   checks.check(EqualRect(&both, &inside) != 0, "the birth-date dialog lies inside the splash window",
                "x " + std::to_string(inside.left) + ".." + std::to_string(inside.right) + ", y " +
                    std::to_string(inside.top) + ".." + std::to_string(inside.bottom) + "; the splash x " +
                    std::to_string(splash.left) + ".." + std::to_string(splash.right) + ", y " +
                    std::to_string(splash.top) + ".." + std::to_string(splash.bottom));
-  checkLabels(checks, entryFont, entry, "birth-date dialog");
-  const HWND list = GetDlgItem(entry, IDC_TYPE_LIST);
-  std::wstring listMissing;
-  for (int i = 0; i < static_cast<int>(ask(list, LB_GETCOUNT)); ++i) {
-    wchar_t item[64] = {};
-    if (ask(list, LB_GETTEXTLEN, i) < 64) ask(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
-    listMissing += entryFont.undrawable(item);
-  }
-  checks.check(listMissing.empty(), "the font draws every letter of the list",
-               "cannot draw " + narrow(listMissing));
+  checkLabels(checks, faces, entry, "birth-date dialog");
+  checkListFaces(checks, faces, GetDlgItem(entry, IDC_TYPE_LIST));
 
   if (HWND about = openOwned(session, IDC_ABOUT, Shows::about);
       checks.check(about != nullptr, "the About box opens")) {
     checkBaseUnits(checks, about, 190, 94, "About box");
-    checkLabels(checks, aboutFont, about, "About box");
+    checkLabels(checks, faces, about, "About box");
     closeWith(session, about, IDCANCEL);
   }
 
@@ -310,7 +435,9 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
     int results = 0, pastEdge = 0, differ = 0;
     std::string firstPast, firstDiffer;
     std::wstring undrawn;
+    OwnFaces own;  // the lines of the system's first result, as drawn
   } tally[6];
+  for (Tally& of : tally) of.own.faces = &faces;
   bool resultMeasured = false;
   for (const Request& request : loadRequests(requestList, expectedDir)) {
     if (request.type < 0 || request.type > 5) continue;
@@ -327,17 +454,20 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
     if (!resultMeasured) {
       resultMeasured = true;
       checkBaseUnits(checks, result, 361, 161, "result dialog");
-      checkLabels(checks, resultFont, result, "result dialog's title");
+      checkLabels(checks, faces, result, "result dialog's title");
     }
     ++of.results;
     const HWND edit = GetDlgItem(result, IDC_RESULT_TEXT);
     const std::wstring shown = longText(edit);
+    if (of.results == 1) lookAtResultLines(of.own, edit, shown);
+    // Every result of the system is measured in the face its first one was seen in.
+    const Measure resultFont(of.own.last != nullptr ? *of.own.last : templateFace);
     std::string past;
     if (resultFont.linesPastEdge(edit, shown, past) > 0 && of.pastEdge++ == 0)
       of.firstPast = label + ": " + past;
     const std::string difference = differenceFromTool(shown, request);
     if (!difference.empty() && of.differ++ == 0) of.firstDiffer = label + ": " + difference;
-    for (wchar_t c : resultFont.undrawable(shown + request.title))
+    for (wchar_t c : resultFont.undrawable(shown))
       if (of.undrawn.find(c) == std::wstring::npos) of.undrawn += c;
     closeWith(session, result, IDCANCEL);
   }
@@ -351,8 +481,9 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
                  std::to_string(of.pastEdge) + " results with a line past the edge; first " + of.firstPast);
     checks.check(of.results > 0 && of.differ == 0,
                  (system + ": the paragraphs and words of kalmira-text").c_str(), of.firstDiffer);
-    checks.check(of.undrawn.empty(), (system + ": the font draws every letter of the texts").c_str(),
-                 "cannot draw " + narrow(of.undrawn));
+    of.own.report(checks, system + ", the first result's lines");
+    checks.check(of.undrawn.empty(), (system + ": that face holds every letter of every result").c_str(),
+                 "lacks " + narrow(of.undrawn));
   }
   std::printf("  %d results, %d with a line past the right edge of the box\n", results, pastEdge);
 

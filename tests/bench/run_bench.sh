@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Windows bench against the real kalmira.exe under Wine, in a display (Xvfb) and a Wine
 # prefix of its own (WINE_DIR/wineprefix), once with a Central European locale and once with a
-# Western one; the two splash screenshots must be identical. Screenshots go to SHOTS (by default
+# Western one; the two splash screenshots must be identical. The layout suite runs at 96, 120 and 144
+# DPI in both. Screenshots go to SHOTS (by default
 # WINE_DIR/screenshots) as PNG.
 # The layout suite (in both locales) and the dialog suite compare every result with what the console
 # tool KALMIRA_TEXT (the engine built for Linux) shows for the same input; the real-input suite
@@ -86,10 +87,26 @@ expect() {  # list
 expect "$here/results.txt"
 expect "$here/signs.txt"
 
-for run in central-european:sk_SK.UTF-8 western:en_US.UTF-8; do
-  suite "layout, ${run%%:*} locale (${run##*:})" "${run##*:}" "$layout_limit" layout "$win_exe" \
-    "$(winepath -w "$here/signs.txt")" "$(winepath -w "$expected/signs")"
+# The layout suite at 96, 120 and 144 DPI (Wine 8 scales dialogs by their font, as Windows XP to 8 do
+# for a program that declares no DPI awareness), with one sample road's screenshots in SHOTS/DPI-TAG/.
+for dpi in 96 120 144; do
+  wine_prefix_dpi "$dpi" && wine_session_restart
+  export KALMIRA_BENCH_DPI=$dpi
+  for run in central-european:sk_SK.UTF-8 western:en_US.UTF-8; do
+    suite "layout, ${run%%:*} locale (${run##*:}), $dpi DPI" "${run##*:}" "$layout_limit" layout "$win_exe" \
+      "$(winepath -w "$here/signs.txt")" "$(winepath -w "$expected/signs")"
+    grep -q 'this Wine stretches' "$log" && continue
+    mkdir -p "$shots/$dpi-${run%%:*}"
+    suite "sample road, ${run%%:*} locale, $dpi DPI" "${run##*:}" "$input_limit" tour "$win_exe" \
+      "$(winepath -w "$shots/$dpi-${run%%:*}")"
+    for bmp in "$shots/$dpi-${run%%:*}"/*.bmp; do
+      [ -f "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+    done
+  done
 done
+unset KALMIRA_BENCH_DPI
+wine_prefix_dpi 96 && wine_session_restart
+
 # The leak proof opens and closes each dialog 200 times (KALMIRA_BENCH_CYCLES sets another count).
 suite dialogs en_US.UTF-8 "$dialogs_limit" dialogs "$win_exe" "$win_shots" "$(winepath -w "$here/results.txt")" \
   "$(winepath -w "$expected/results")" "${KALMIRA_BENCH_CYCLES:-200}"

@@ -13,37 +13,61 @@ wine_prefix_setup() {
     wineboot -i > /dev/null 2>&1 || { echo "wineboot failed"; return 1; }
   fi
   wine_prefix_fonts
+  # A run that ended at another DPI leaves it set: every session starts at 96.
+  if [ -e "$WINEPREFIX/.bench-dpi" ]; then wine_prefix_dpi 96 || return 1; fi
   # The bench (and the programs it starts) runs inside a Wine desktop window of its own. On a bare
   # X display, with no window manager, a program whose dialogs are opened and closed hundreds of
-  # times otherwise ends up stuck inside EndDialog.
-  if [ ! -e "$WINEPREFIX/.bench-desktop" ]; then
+  # times otherwise ends up stuck inside EndDialog. It is as large as the display, which holds the
+  # program at 144 DPI too.
+  if [ ! -e "$WINEPREFIX/.bench-desktop-1280" ]; then
     wine reg add 'HKCU\Software\Wine\AppDefaults\bench.exe\Explorer' /v Desktop /d Bench /f > /dev/null 2>&1 &&
-      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Bench /d 1024x768 /f > /dev/null 2>&1 &&
-      touch "$WINEPREFIX/.bench-desktop"
+      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Bench /d 1280x1024 /f > /dev/null 2>&1 &&
+      touch "$WINEPREFIX/.bench-desktop-1280"
   fi
 }
 
-# Windows' dialog font, "MS Sans Serif", is a bitmap face of one code page, and Debian's Wine loads
-# none of fonts-wine's faces by itself: every face comes out as DejaVu Sans, whose dialogs are a
-# sixth wider than Windows' (base units 7 x 13, not 6 x 13) and whose labels wrap. Of the faces that
-# give Windows' metrics, only the Central European bitmap face (sserifee.fon) also keeps every label
-# whole and draws every Czech and Slovak letter; the TrueType ones (ms_sans_serif.ttf, tahoma.ttf)
-# run a pixel wider, and the Western bitmap face lacks ň, č, ě, ř, š, ž and ů. Wine loads a bitmap
-# face only when the registry lists it, and lists the faces of the locale's code page only, so this
-# one gets a listing of its own: then it is the one "MS Sans Serif" in a Western locale too.
+# The prefix holds the fonts a Windows of the session's locale holds. Debian's Wine 8 loads none of
+# fonts-wine's faces by itself (every face would come out as DejaVu Sans, whose dialogs are a sixth
+# wider than Windows'), so they go into the Fonts folder, as Wine 10 loads them by itself. Wine then
+# lists the bitmap faces ("MS Sans Serif", a face of one code page) as Windows does: those of the
+# locale's code page only, and from 120 DPI on the large ones (sseriff*.fon) in place of the small.
+# A Western session has the Western "MS Sans Serif", which lacks ň, č, ě, ř, š, ž and ů; the program
+# must ask for the letters it needs.
 #
-# Wine draws the buttons of a caption (a message box's close button) with the symbol face Marlett,
-# which fonts-wine brings too; without it they show letters, an "r" where the cross belongs. Wine
-# loads a TrueType face from the Fonts folder without a listing.
+# Where Wine differs: Windows 2000 to 11 have the TrueType "Microsoft Sans Serif", made with the
+# bitmap face's metrics, and map "MS Shell Dlg" to it; Wine has no such face and maps "MS Shell Dlg"
+# to Tahoma. The prefix names Tahoma for "Microsoft Sans Serif" too (a Wine replacement), as Wine
+# itself does for the dialog face; otherwise that name would come out as DejaVu Sans.
+#
+# Wine draws the buttons of a caption with the symbol face Marlett, also from fonts-wine; without it
+# they show letters, an "r" where the cross belongs.
 wine_prefix_fonts() {
   local fonts=$WINEPREFIX/drive_c/windows/Fonts
   mkdir -p "$fonts"
-  if [ ! -e "$fonts/sserifee.fon" ]; then
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
-      /v 'MS Sans Serif 8,10,12,14,18,24 (Central European)' /d sserifee.fon /f > /dev/null 2>&1 &&
-      cp /usr/share/wine/fonts/sserifee.fon "$fonts/" || return 1
+  if [ ! -e "$WINEPREFIX/.bench-fonts" ]; then
+    cp -n /usr/share/wine/fonts/* "$fonts/" &&
+      # A prefix made before listed the Central European bitmap face in every locale; no Windows does.
+      { wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+        /v 'MS Sans Serif 8,10,12,14,18,24 (Central European)' /f > /dev/null 2>&1 || true; } &&
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft Sans Serif' /d Tahoma /f \
+        > /dev/null 2>&1 &&
+      touch "$WINEPREFIX/.bench-fonts" || return 1
   fi
-  [ -e "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+}
+
+# Sets the prefix's dots per inch (96, 120, 144) where Windows keeps them, for the Wine session that
+# starts next: wine_session_restart after it.
+wine_prefix_dpi() {
+  local key
+  for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f > /dev/null 2>&1 || return 1
+  done
+  if [ "$1" = 96 ]; then rm -f "$WINEPREFIX/.bench-dpi"; else echo "$1" > "$WINEPREFIX/.bench-dpi"; fi
+}
+
+wine_session_restart() {
+  wineserver -k > /dev/null 2>&1 || true
+  wineserver -w > /dev/null 2>&1 || true
 }
 
 wine_session_start() {
@@ -52,7 +76,7 @@ wine_session_start() {
   for n in $(seq 90 140); do
     [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ] && break
   done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp > /dev/null 2>&1 &
   WINE_SESSION_XVFB=$!
   export DISPLAY=":$n"
   local i
