@@ -308,6 +308,6 @@ int wmain(int argc, wchar_t** argv) {
   } catch (const Unexpected& found) {
     Checks checks;
     checks.check(false, "the program shows what the step waits for", found.what());
-    return checks.finish(argc > 1 ? bench::narrow(argv[1]).c_str() : "bench");
+    return checks.finish(argc > 1 ? toUtf8(argv[1]).c_str() : "bench");
   }
 }

@@ -123,7 +123,7 @@ void checkControls(Checks& checks, HWND dialog, const DialogUnits& units, const 
     const int id = GetDlgCtrlID(child);
     std::string problem;
     if (_wcsicmp(className(child).c_str(), want.className) != 0)
-      problem = "class " + narrow(className(child));
+      problem = "class " + toUtf8(className(child));
     else if (static_cast<short>(id) != want.id)
       problem = "id " + std::to_string(id);
     else if (!EqualRect(&rect, &expected))
@@ -139,7 +139,7 @@ void checkControls(Checks& checks, HWND dialog, const DialogUnits& units, const 
     else if ((exStyle & want.exStyleBits) != want.exStyleBits)
       problem = "extended style " + std::to_string(exStyle);
     else if (want.text != nullptr && windowText(child) != want.text)
-      problem = "text " + narrow(windowText(child));
+      problem = "text " + toUtf8(windowText(child));
     if (!problem.empty()) {
       ++wrong;
       if (first.empty()) first = "control " + std::to_string(i + 1) + ": " + problem;
@@ -254,7 +254,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
   bool firstBox = true;
   for (const Invalid& bad : invalid) {
     enter(entry, bad.day, bad.month, bad.year, bad.type);
-    const std::string label = "\"" + narrow(bad.message) + "\"";
+    const std::string label = "\"" + toUtf8(bad.message) + "\"";
     clickButton(entry, IDC_COMPUTE);
     const HWND box = expect(program, {Shows::messageBox, L"Pozor"}, {entry});
     checks.check(isMessageBox(box), (label + " appears in a message box").c_str());
@@ -283,11 +283,11 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
   bool shotOf[6] = {};
   for (const Request& request : requests) {
     enter(entry, request.day, request.month, request.year, request.type);
-    const std::string label = narrow(request.title);
+    const std::string label = toUtf8(request.title);
     const HWND result = computeAndWait(session, Shows::result);
     checks.check(kindOf(result) == Shows::result, (label + ": the result opens").c_str());
     checks.check(controlText(result, IDC_RESULT_TITLE) == request.title, (label + ": its title").c_str(),
-                 narrow(controlText(result, IDC_RESULT_TITLE)));
+                 toUtf8(controlText(result, IDC_RESULT_TITLE)));
     const std::wstring shown = longText(GetDlgItem(result, IDC_RESULT_TEXT));
     const std::string difference = differenceFromTool(shown, request);
     checks.check(!request.paragraphs.empty() && difference.empty(),
@@ -315,7 +315,7 @@ int dialogs(const wchar_t* exe, const std::wstring& outDir, const std::wstring& 
                      controlText(entry, IDC_YEAR) == request.year &&
                      SendMessageW(list, LB_GETCURSEL, 0, 0) == request.type,
                  (label + ": back at the entry with its input").c_str(),
-                 narrow(controlText(entry, IDC_DAY) + L"|" + controlText(entry, IDC_MONTH) + L"|" +
+                 toUtf8(controlText(entry, IDC_DAY) + L"|" + controlText(entry, IDC_MONTH) + L"|" +
                         controlText(entry, IDC_YEAR)) +
                      " selection " + std::to_string(SendMessageW(list, LB_GETCURSEL, 0, 0)));
   }

@@ -10,14 +10,6 @@
 
 namespace bench {
 
-std::string narrow(const std::wstring& text) {
-  std::string out(text.size() * 3 + 1, '\0');
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(),
-                                    static_cast<int>(out.size()), nullptr, nullptr);
-  out.resize(n > 0 ? n : 0);
-  return out;
-}
-
 namespace {
 
 INT_PTR CALLBACK quietDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
@@ -147,14 +139,6 @@ void enter(HWND dialog, const std::wstring& day, const std::wstring& month, cons
 
 namespace {
 
-std::wstring fromUtf8(const std::string& bytes) {
-  std::wstring out(bytes.size() + 1, L'\0');
-  const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(),
-                                    static_cast<int>(out.size()));
-  out.resize(n > 0 ? n : 0);
-  return out;
-}
-
 std::vector<std::wstring> words(const std::wstring& text) {
   std::vector<std::wstring> found;
   std::wistringstream in(text);
@@ -202,8 +186,8 @@ std::string differenceFromTool(const std::wstring& shown, const Request& request
            std::to_string(request.paragraphs.size());
   for (size_t i = 0; i < paragraphs.size(); ++i)
     if (words(paragraphs[i]) != words(request.paragraphs[i]))
-      return "paragraph " + std::to_string(i + 1) + " reads \"" + narrow(paragraphs[i].substr(0, 60)) +
-             "\", the tool's \"" + narrow(request.paragraphs[i].substr(0, 60)) + "\"";
+      return "paragraph " + std::to_string(i + 1) + " reads \"" + toUtf8(paragraphs[i].substr(0, 60)) +
+             "\", the tool's \"" + toUtf8(request.paragraphs[i].substr(0, 60)) + "\"";
   return {};
 }
 
@@ -211,7 +195,7 @@ std::string differenceFromTool(const std::wstring& shown, const Request& request
 std::string describeWindows(DWORD processId) {
   std::string text;
   for (HWND window : topLevelWindows(processId)) {
-    text += narrow(className(window)) + (IsWindowVisible(window) ? " visible" : " hidden");
+    text += toUtf8(className(window)) + (IsWindowVisible(window) ? " visible" : " hidden");
     text += " owner " + std::to_string(reinterpret_cast<uintptr_t>(GetWindow(window, GW_OWNER))) + "; ";
   }
   return text;
@@ -236,14 +220,14 @@ std::string describe(HWND window) {
     case Shows::splash: text = "the splash"; break;
     case Shows::entry: text = "the birth-date dialog"; break;
     case Shows::result:
-      text = "the result dialog '" + narrow(controlText(window, IDC_RESULT_TITLE)) + "'";
+      text = "the result dialog '" + toUtf8(controlText(window, IDC_RESULT_TITLE)) + "'";
       break;
     case Shows::about: text = "the About box"; break;
     case Shows::messageBox:
-      text = "the message box '" + narrow(windowText(window)) + "' (\"" +
-             narrow(controlText(window, 0xFFFF)) + "\")";
+      text = "the message box '" + toUtf8(windowText(window)) + "' (\"" +
+             toUtf8(controlText(window, 0xFFFF)) + "\")";
       break;
-    default: text = "a window '" + narrow(windowText(window)) + "' of class " + narrow(className(window));
+    default: text = "a window '" + toUtf8(windowText(window)) + "' of class " + toUtf8(className(window));
   }
   return IsWindowEnabled(window) ? text : text + ", disabled";
 }
@@ -360,7 +344,7 @@ std::string describeWant(const Want& want) {
   }
   if (want.title != nullptr)
     text =
-        (want.kind == Shows::result ? "the result dialog '" : "the message box '") + narrow(want.title) + "'";
+        (want.kind == Shows::result ? "the result dialog '" : "the message box '") + toUtf8(want.title) + "'";
   if (want.focus == Want::itself) text += " in the foreground";
   if (want.focus != Want::anyFocus && want.focus != Want::itself)
     text += " with the focus on " + controlName(want.kind, want.focus);

@@ -11,10 +11,9 @@
 #include <vector>
 
 #include "tests/bench/bench_support.h"
+#include "tests/windows_utf8.h"
 
 namespace bench {
-
-std::string narrow(const std::wstring& text);
 
 // The list's entries as the birth-date dialog must show them, in list order.
 inline const wchar_t* const listTexts[] = {L"Európsky", L"Čínsky",    L"Cyklický",

@@ -140,7 +140,7 @@ const LOGFONTW* faceShown(const ShownText& shown, const Capture& shot, const std
 
 std::string describeFace(const LOGFONTW& face) {
   char text[128];
-  std::snprintf(text, sizeof text, "\"%s\", charset %d, %ld px", narrow(face.lfFaceName).c_str(),
+  std::snprintf(text, sizeof text, "\"%s\", charset %d, %ld px", toUtf8(face.lfFaceName).c_str(),
                 face.lfCharSet, std::abs(face.lfHeight));
   return text;
 }

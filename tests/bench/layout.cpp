@@ -55,7 +55,7 @@ struct Measure {
     GetTextFaceW(dc, LF_FACESIZE, face);
     char text[160];
     std::snprintf(text, sizeof text, "\"%s\", %s, charset %d (code page %u), %ld px high, %ld px average",
-                  narrow(face).c_str(), outline() ? "outline" : "bitmap", GetTextCharset(dc), codePage(),
+                  toUtf8(face).c_str(), outline() ? "outline" : "bitmap", GetTextCharset(dc), codePage(),
                   metrics.tmHeight, metrics.tmAveCharWidth);
     return text;
   }
@@ -102,7 +102,7 @@ struct Measure {
     RECT needed{0, 0, box.right, 0};
     DrawTextW(dc, text.c_str(), -1, &needed, format);
     if (needed.right <= box.right && needed.bottom <= box.bottom) return {};
-    return "\"" + narrow(text) + "\" needs " + std::to_string(needed.right) + " x " +
+    return "\"" + toUtf8(text) + "\" needs " + std::to_string(needed.right) + " x " +
            std::to_string(needed.bottom) + " px in " + std::to_string(box.right) + " x " +
            std::to_string(box.bottom);
   }
@@ -126,7 +126,7 @@ struct Measure {
       const int right = static_cast<short>(LOWORD(position)) + size.cx;
       if (position != -1 && right <= format.right) continue;
       if (past++ == 0)
-        first = "line " + std::to_string(line + 1) + " \"" + narrow(text.substr(start, 40)) +
+        first = "line " + std::to_string(line + 1) + " \"" + toUtf8(text.substr(start, 40)) +
                 "...\" ends at x " + std::to_string(right) + ", the box at " + std::to_string(format.right);
     }
     return past;
@@ -134,7 +134,7 @@ struct Measure {
 };
 
 std::string shortText(const std::wstring& text) {
-  return "\"" + narrow(text.size() > 40 ? text.substr(0, 40) + L"..." : text) + "\"";
+  return "\"" + toUtf8(text.size() > 40 ? text.substr(0, 40) + L"..." : text) + "\"";
 }
 
 // The dots per inch of this session: the prefix's, which the program reads too.
@@ -178,7 +178,7 @@ struct OwnFaces {
       const Measure measure(*face);
       const std::wstring missing = measure.undrawable(shown.text);
       if (!missing.empty())
-        problem = shortText(shown.text) + " in " + measure.describe() + ", which lacks " + narrow(missing);
+        problem = shortText(shown.text) + " in " + measure.describe() + ", which lacks " + toUtf8(missing);
     }
     if (!problem.empty() && problems.size() < 600) problems += (problems.empty() ? "" : "; ") + problem;
     return face;
@@ -290,7 +290,7 @@ std::string marlettFace() {
   SelectObject(dc, previous);
   DeleteObject(font);
   DeleteDC(dc);
-  return narrow(face);
+  return toUtf8(face);
 }
 
 // Makes `area` take in the pixel at (x, y).
@@ -444,7 +444,7 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
     Tally& of = tally[request.type];
     enter(entry, request.day, request.month, request.year, request.type);
     HWND result = computeAndWait(session, Shows::result);
-    const std::string label = narrow(request.title);
+    const std::string label = toUtf8(request.title);
     if (result == nullptr || isMessageBox(result)) {
       ++of.differ;
       of.firstDiffer += label + ": no result; ";
@@ -474,7 +474,7 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
   int pastEdge = 0, results = 0;
   for (int type = 0; type < 6; ++type) {
     const Tally& of = tally[type];
-    const std::string system = narrow(listTexts[type]) + " (" + std::to_string(of.results) + " results)";
+    const std::string system = toUtf8(listTexts[type]) + " (" + std::to_string(of.results) + " results)";
     results += of.results;
     pastEdge += of.pastEdge;
     checks.check(of.results > 0 && of.pastEdge == 0, (system + ": every line ends inside the box").c_str(),
@@ -483,7 +483,7 @@ int layout(const wchar_t* exe, const std::wstring& requestList, const std::wstri
                  (system + ": the paragraphs and words of kalmira-text").c_str(), of.firstDiffer);
     of.own.report(checks, system + ", the first result's lines");
     checks.check(of.undrawn.empty(), (system + ": that face holds every letter of every result").c_str(),
-                 "lacks " + narrow(of.undrawn));
+                 "lacks " + toUtf8(of.undrawn));
   }
   std::printf("  %d results, %d with a line past the right edge of the box\n", results, pastEdge);
 

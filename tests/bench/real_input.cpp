@@ -21,7 +21,7 @@ int selection(HWND entry) {
 }
 
 std::string fields(HWND entry) {
-  return narrow(controlText(entry, IDC_DAY) + L"|" + controlText(entry, IDC_MONTH) + L"|" +
+  return toUtf8(controlText(entry, IDC_DAY) + L"|" + controlText(entry, IDC_MONTH) + L"|" +
                 controlText(entry, IDC_YEAR)) +
          ", selection " + std::to_string(selection(entry));
 }
@@ -59,7 +59,7 @@ void fillIn(Checks& checks, const Program& program, HWND entry, const wchar_t* d
   }
   checks.check(
       stepped,
-      ("Up, then Down " + std::to_string(type) + " times, selects " + narrow(listTexts[type])).c_str(),
+      ("Up, then Down " + std::to_string(type) + " times, selects " + toUtf8(listTexts[type])).c_str(),
       fields(entry));
 }
 

@@ -24,23 +24,17 @@
 #include <vector>
 
 #include "resources/palette.h"
+#include "tests/windows_utf8.h"
 
 namespace {
 
 int passed = 0;
 int failed = 0;
 
-std::string utf8(const std::wstring& text) {
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string out(n > 0 ? n - 1 : 0, '\0');
-  if (n > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
-  return out;
-}
-
 bool check(bool ok, const std::wstring& what, const std::wstring& seen = L"") {
   (ok ? passed : failed)++;
-  std::printf("  %s  %s", ok ? "ok  " : "FAIL", utf8(what).c_str());
-  if (!ok && !seen.empty()) std::printf(" (seen: %s)", utf8(seen).c_str());
+  std::printf("  %s  %s", ok ? "ok  " : "FAIL", toUtf8(what).c_str());
+  if (!ok && !seen.empty()) std::printf(" (seen: %s)", toUtf8(seen).c_str());
   std::printf("\n");
   std::fflush(stdout);
   return ok;
@@ -171,7 +165,7 @@ int manifest(const std::wstring& exe, const std::wstring& version) {
     text.assign(bytes, SizeofResource(module, found));
   }
   FreeLibrary(module);
-  check(text.find("version=\"" + utf8(version) + "\"") != std::string::npos,
+  check(text.find("version=\"" + toUtf8(version) + "\"") != std::string::npos,
         L"its identity has version " + version);
   // Wine runs every program per-monitor aware whatever its manifest says, so only the manifest
   // itself can show that the program is left DPI-unaware: no element claims awareness.
