@@ -25,6 +25,7 @@ layout_limit=120
 # The dialog suite's grows with its cycles: about a second for every ten here.
 dialogs_limit=$((120 + ${KALMIRA_BENCH_CYCLES:-200} / 2))
 input_limit=120
+tour_limit=60
 coldstart_limit=60
 
 source "$here/wine_session.sh"
@@ -97,7 +98,7 @@ for dpi in 96 120 144; do
       "$(winepath -w "$here/signs.txt")" "$(winepath -w "$expected/signs")"
     grep -q 'this Wine stretches' "$log" && continue
     mkdir -p "$shots/$dpi-${run%%:*}"
-    suite "sample road, ${run%%:*} locale, $dpi DPI" "${run##*:}" "$input_limit" tour "$win_exe" \
+    suite "sample road, ${run%%:*} locale, $dpi DPI" "${run##*:}" "$tour_limit" tour "$win_exe" \
       "$(winepath -w "$shots/$dpi-${run%%:*}")"
     for bmp in "$shots/$dpi-${run%%:*}"/*.bmp; do
       [ -f "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
