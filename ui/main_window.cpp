@@ -97,6 +97,12 @@ void paintSplash(HWND window) {
   LOGFONTW base{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof base, &base);
   lstrcpyW(base.lfFaceName, L"Verdena, Comic Sans MS");
+  // No face has that name, so the font mapper chooses by the rest of the description, and on a
+  // Western Windows the stock font's character set would let it take the Western bitmap "MS Sans
+  // Serif" for the 11-pixel caption, which has no "č". Asking for the Central European set makes
+  // every face it can choose hold the captions' letters; on a Central European Windows it is the
+  // stock font's own set.
+  base.lfCharSet = EASTEUROPE_CHARSET;
   for (const Caption& caption : captions) drawCaption(dc, base, caption);
 
   ReleaseDC(window, dc);
